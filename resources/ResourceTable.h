@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The program's built-in files by number: the size class digit followed by the three-digit
+// number that starts a picture's name (102 = small play picture, 2105 = large prev picture),
+// and 15 for the default skin window file.
+namespace ResourceTable {
+
+constexpr int defaultWindowFileId = 15;
+
+// The Qt resource path holding the file with that id, or an empty string when there is none.
+QString pathOf(int id);
+
+}  // namespace ResourceTable

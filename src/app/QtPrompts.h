@@ -1,0 +1,10 @@
+#pragma once
+
+#include "common/Prompts.h"
+
+// The production prompts: Qt message boxes owned by no window.
+class QtPrompts : public Prompts {
+public:
+    PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
+                         PromptButtons buttons) override;
+};

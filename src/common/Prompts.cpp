@@ -1,0 +1,35 @@
+#include "common/Prompts.h"
+
+#include "common/DebugLog.h"
+
+namespace {
+
+class SilentPrompts : public Prompts {
+public:
+    PromptAnswer message(const QString& text, const QString& caption, PromptIcon,
+                         PromptButtons buttons) override {
+        DebugLog::write("prompt without a user: " + caption.toStdString() + ": " +
+                        text.toStdString() + "\n");
+        switch (buttons) {
+            case PromptButtons::Ok: return PromptAnswer::Ok;
+            case PromptButtons::YesNo: return PromptAnswer::No;
+            case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+        }
+        return PromptAnswer::Ok;
+    }
+};
+
+Prompts* installed = nullptr;
+
+}  // namespace
+
+void Prompts::error(const QString& text, const QString& caption) {
+    message(text, caption, PromptIcon::Error, PromptButtons::Ok);
+}
+
+Prompts& Prompts::current() {
+    static SilentPrompts silent;
+    return installed ? *installed : silent;
+}
+
+void Prompts::install(Prompts* prompts) { installed = prompts; }
