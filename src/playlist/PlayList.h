@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "playlist/PlaylistView.h"
+#include "playlist/SongInfo.h"
+
+// The one ordered list of songs of the process, with the current index, the shuffle and repeat
+// switches and the history of shuffled picks.
+//
+// Shared by the file worker (appends), the sound poller and the window thread (plays, commands,
+// views): every operation takes the playlist's lock, and no lock is held while the missing-file
+// question is open. fetch, next and previous may show that question and so belong to the window
+// thread (or a thread that waits for it).
+class PlayList {
+public:
+    static constexpr uint32_t beyondEnd = 0xFFFFFFFFu;  // the index before 0
+
+    // Tests make playlists of their own; the program uses instance().
+    PlayList();
+    virtual ~PlayList();
+    PlayList(const PlayList&) = delete;
+    PlayList& operator=(const PlayList&) = delete;
+
+    // The process's playlist, created on first call; deleteInstance ends it at shut-down.
+    static PlayList& instance();
+    static void deleteInstance();
+
+    void addSong(const SongInfo& song);
+    void addSongs(const std::vector<SongInfo>& songs);
+    // Erases the song; the current index and the shuffle history stay as they are.
+    void removeSong(uint32_t index);
+
+    // Copies the song at index into out when its file exists. A missing file brings the question
+    // whether to remove it; either way the following song is tried. True only when out holds a
+    // song whose file exists. After every song of the list was found missing once in a row
+    // (all answered No), it gives up with false rather than asking round and round.
+    // A caller that also skips songs it cannot decode stops the same way: after songCount()
+    // failed songs in a row it has walked the whole list.
+    bool fetch(uint32_t index, SongInfo& out);
+    // Advance / step back (sequential, shuffle history or repeat) and fetch that song.
+    // False on an empty list or when the index falls off the list.
+    bool next(SongInfo& out);
+    bool previous(SongInfo& out);
+
+    bool shuffle() const;
+    // Either way: the history restarts with the current index as its only entry.
+    void setShuffle(bool on);
+    bool repeat() const;
+    void setRepeat(bool on);
+
+    // May stand beyond the end (after removals, after going past the end, or as read back).
+    uint32_t currentIndex() const;
+    void setCurrentIndex(uint32_t index);
+
+    uint32_t songCount() const;
+    // The song at index, or an empty record beyond the end.
+    SongInfo songAt(uint32_t index) const;
+    // Up to count songs from first on, taken under one lock (what a view paints).
+    std::vector<SongInfo> songs(uint32_t first, uint32_t count) const;
+
+    // The shuffle history and the position in it (for the settings and for tests).
+    std::deque<uint32_t> shuffleHistory() const;
+    uint32_t shufflePosition() const;
+
+    // Views are told about added and removed songs through a queued call on the application's
+    // thread; changes that come before that call has run are reported once.
+    void addListView(PlaylistView* view);
+    void removeListView(PlaylistView* view);
+
+    // Writes the songs as a ".vpl" playlist file, whole or not at all.
+    bool save(const QString& path) const;
+
+    // The random source of the shuffle picks: rand() unless a test sets another.
+    void setRandomSource(std::function<uint32_t()> source);
+
+private:
+    enum class Step { Forward, Back };
+
+    bool step(Step direction, SongInfo& out);
+    // Fetches the current index, or the songs that follow it, for at most `tries` fetches.
+    bool fetchFrom(uint32_t index, SongInfo& out, uint32_t tries);
+    bool advanceLocked(Step direction);
+    uint32_t drawLocked();
+    void songsChanged();
+    void notifyViews();
+
+    mutable std::mutex mutex;
+    std::vector<SongInfo> songList;
+    bool shuffleOn = false;
+    bool repeatOn = false;
+    uint32_t current = 0;
+    uint32_t shufflePos = 0;
+    std::deque<uint32_t> history;
+    std::vector<PlaylistView*> views;
+    std::function<uint32_t()> random;
+    bool notificationPending = false;
+    // Lives on the application's thread; carries the queued view notifications.
+    std::unique_ptr<QObject> notifier;
+};
