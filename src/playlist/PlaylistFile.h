@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "playlist/SongInfo.h"
+
+// The player's own ".vpl" playlist file (a "#vpl-List" header line, then one path per line, CR LF
+// between lines, none after the last) and extended M3U playlists ("#EXTM3U", read only).
+// Paths are stored one byte per character; a path with characters above U+00FF is stored as
+// UTF-8 and recognised as such when read.
+namespace PlaylistFile {
+
+QByteArray format(const std::vector<SongInfo>& songs);
+// Writes the file whole or not at all; false when it cannot be written.
+bool write(const QString& path, const std::vector<SongInfo>& songs);
+
+// The path lines of playlist contents, in order: lines beginning with "#" and empty lines are
+// left out. False when the first line is not exactly one of the two headers.
+bool parse(const QByteArray& contents, QStringList& paths);
+// As parse, for a file; only the first line of a file that is no playlist is read.
+bool read(const QString& path, QStringList& paths);
+
+}  // namespace PlaylistFile
