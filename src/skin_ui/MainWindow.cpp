@@ -1,0 +1,229 @@
+#include "skin_ui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/Variables.h"
+#include "common/DebugLog.h"
+#include "skin_ui/SkinMenu.h"
+#include "skin_ui/WindowGeometry.h"
+#include "skin_ui/drawing/Engine.h"
+
+namespace {
+
+QSize screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
+}
+
+bool altHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    if (Variables::instance().onFront) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    setWindowFlags(flags);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle("Vesk Player");
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    resize(width_, height_);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::create() {
+    const QSize screen = screenSize();
+    move((screen.width() - width_) / 2, (screen.height() - height_) / 2);
+    show();
+    update();
+}
+
+bool MainWindow::toggleExpanded() {
+    if (expanded) {
+        expandedWidth = width_;
+        expandedHeight = height_;
+        expanded = false;
+        applySize(collapsedWidth, collapsedHeight);
+        return false;
+    }
+    collapsedWidth = width_;
+    collapsedHeight = height_;
+    expanded = true;
+    applySize(expandedWidth, expandedHeight);
+    return true;
+}
+
+void MainWindow::setPositionKeepingSize(int left, int top) { move(left, top); }
+
+void MainWindow::setCollapsedSize(int newWidth, int newHeight) {
+    collapsedWidth = newWidth;
+    collapsedHeight = newHeight;
+    applySize(newWidth, newHeight);
+}
+
+void MainWindow::setExpandedSize(int newWidth, int newHeight) {
+    expandedWidth = newWidth;
+    expandedHeight = newHeight;
+}
+
+void MainWindow::applySize(int newWidth, int newHeight) {
+    width_ = newWidth;
+    height_ = newHeight;
+    resize(newWidth, newHeight);
+}
+
+void MainWindow::leftButtonDown(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ControlModifier) {
+        dragging = true;
+        setCursor(Qt::SizeAllCursor);
+        grabMouse();
+        startRect = frameGeometry();
+        grabPoint = mapFromGlobal(QCursor::pos());
+    } else if (resizeZone != 0) {
+        resizing = true;
+        grabMouse();
+        startRect = frameGeometry();
+        grabPoint = QCursor::pos();
+    }
+}
+
+void MainWindow::leftButtonUp() {
+    if (dragging) {
+        dragging = false;
+        releaseMouse();
+        unsetCursor();
+    }
+    if (resizing) {
+        resizing = false;
+        resizeZone = 0;
+        releaseMouse();
+        unsetCursor();
+        if (expanded) {
+            expandedWidth = width_;
+            expandedHeight = height_;
+        } else {
+            collapsedWidth = width_;
+            collapsedHeight = height_;
+        }
+    }
+}
+
+void MainWindow::mouseMovedTo(QPoint client) {
+    const QPoint cursor = QCursor::pos();
+    if (dragging) {
+        const QPoint target = WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(),
+                                                       screenSize());
+        move(target);
+        return;
+    }
+    if (resizing) {
+        const QRect next =
+            WindowGeometry::resize(startRect, resizeZone, cursor - grabPoint, screenSize());
+        width_ = next.width();
+        height_ = next.height();
+        setGeometry(next);
+        return;
+    }
+    if (altHeld()) {
+        resizeZone = WindowGeometry::resizeZoneAt(client, QSize(width_, height_));
+        setZoneCursor(resizeZone);
+    } else if (resizeZone != 0) {
+        resizeZone = 0;
+        setZoneCursor(0);
+    }
+}
+
+void MainWindow::setZoneCursor(int zone) {
+    static const Qt::CursorShape shapes[] = {
+        Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeFDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeBDiagCursor, Qt::SizeHorCursor, Qt::SizeFDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeBDiagCursor};
+    if (zone == 0) {
+        unsetCursor();
+    } else {
+        setCursor(shapes[zone]);
+    }
+}
+
+void MainWindow::openSkinMenu() {
+    raise();
+    menuPoint = QCursor::pos();
+    SkinMenu menu(this);
+    const int id = menu.run(menuPoint);
+    if (id != 0) {
+        skinMenuCommand(id);
+    }
+}
+
+void MainWindow::skinMenuCommand(int id) {
+    Variables& variables = Variables::instance();
+    switch (id) {
+        case SkinMenu::addElementId: {
+            const QPoint client = mapFromGlobal(menuPoint);
+            variables.addElement(this, client.x(), client.y());
+            break;
+        }
+        case SkinMenu::addWindowId: variables.addWindow(); break;
+        case SkinMenu::deleteWindowId: variables.removeWindow(this); break;
+        case SkinMenu::optionsId: variables.showOptions(); break;
+        default: SkinMenu::runLibraryCommand(this, id); break;
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Engine::instance().fillBackground(this, Variables::instance().backColour, painter);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        leftButtonDown(event->modifiers());
+    }
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        leftButtonUp();
+    } else if (event->button() == Qt::RightButton && (event->modifiers() & Qt::ControlModifier)) {
+        openSkinMenu();
+    }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) { mouseMovedTo(event->position().toPoint()); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The system close (Alt+F4, the window manager) ends the whole program with saving;
+    // the window itself stays until the application state deletes it.
+    event->ignore();
+    Variables::instance().saveAllAndQuit();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    DebugLog::write("droped files\n");
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            Variables::instance().addDroppedPath(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+}

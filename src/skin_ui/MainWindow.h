@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+// One borderless top-level skin window. It paints only its background; it moves with Ctrl and
+// the left button, resizes with Alt at its edges, toggles between a collapsed and an expanded
+// size, shows the skin menu on Ctrl + right click and takes dropped files.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Shows the window centred on the primary screen at its current size, without taking focus.
+    void create();
+
+    // Switches between the collapsed and the expanded size; returns the new expanded state.
+    bool toggleExpanded();
+
+    // Geometry used by the skin window loader.
+    void setPositionKeepingSize(int left, int top);
+    void setCollapsedSize(int newWidth, int newHeight);
+    void setExpandedSize(int newWidth, int newHeight);
+
+    // Gestures, also forwarded by elements with the modifiers of their own mouse events.
+    void leftButtonDown(Qt::KeyboardModifiers modifiers);
+    void leftButtonUp();
+    void mouseMovedTo(QPoint client);
+    void openSkinMenu();
+
+    int currentWidth() const { return width_; }
+    int currentHeight() const { return height_; }
+    int getCollapsedWidth() const { return collapsedWidth; }
+    int getCollapsedHeight() const { return collapsedHeight; }
+    int getExpandedWidth() const { return expandedWidth; }
+    int getExpandedHeight() const { return expandedHeight; }
+    bool isExpanded() const { return expanded; }
+    int getResizeZone() const { return resizeZone; }
+    bool isDragging() const { return dragging; }
+    bool isResizing() const { return resizing; }
+
+    // Runs a skin menu command by its item id (1 "Add element", 2 "Add window", ...).
+    void skinMenuCommand(int id);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void applySize(int newWidth, int newHeight);
+    void setZoneCursor(int zone);
+
+    bool dragging = false;
+    QRect startRect;
+    QPoint grabPoint;
+    QPoint menuPoint;
+    int height_ = 30;
+    int width_ = 30;
+    int collapsedHeight = 30;
+    int collapsedWidth = 30;
+    int expandedHeight = 60;
+    int expandedWidth = 60;
+    bool expanded = false;
+    int resizeZone = 0;
+    bool resizing = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPoint>
+#include <QStringList>
+#include <functional>
+
+class MainWindow;
+
+// The skin menu of a skin window (Ctrl + right click), with its items in their fixed order.
+// The skin library commands reach the library through hooks it installs, so the skin windows do
+// not depend on it.
+class SkinMenu {
+public:
+    static constexpr int addElementId = 1;
+    static constexpr int addWindowId = 2;
+    static constexpr int deleteWindowId = 3;
+    static constexpr int importSkinId = 10;
+    static constexpr int saveSkinId = 11;
+    static constexpr int exportSkinId = 12;
+    static constexpr int newSkinId = 13;
+    static constexpr int optionsId = 15;
+    static constexpr int firstSkinId = 50;
+
+    // The skins folder listing ("." and ".." included when the library lists them) and the
+    // handler of the library commands (import, export, new, save, select id >= 50).
+    static std::function<QStringList()> skinListing;
+    static std::function<void(MainWindow*, int)> libraryHandler;
+
+    explicit SkinMenu(MainWindow* window);
+
+    // Shows the menu at the screen point; returns the chosen item id, 0 when none.
+    int run(QPoint screenPoint);
+
+    // The titles and ids as shown, separators as empty titles with id 0 (the submenu's
+    // entries follow the "Select skin" line). Used to check the menu without showing it.
+    struct Item {
+        QString title;
+        int id;
+        bool checked;
+    };
+    std::vector<Item> items() const;
+
+    static void runLibraryCommand(MainWindow* window, int id);
+
+private:
+    MainWindow* window;
+};

@@ -1,0 +1,90 @@
+#include "skin_ui/drawing/Engine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QWidget>
+
+#include "ResourceTable.h"
+#include "common/StoredText.h"
+
+Engine& Engine::instance() {
+    static Engine* engine = new Engine();
+    return *engine;
+}
+
+void Engine::fillBackground(const QWidget* window, ColourRef colour, QPainter& painter) const {
+    painter.fillRect(window->rect(), toQColor(colour));
+}
+
+void Engine::drawText(QPainter& painter, const QString& text, int x, int y, int width,
+                      int height) const {
+    painter.save();
+    if (font) {
+        painter.setFont(*font);
+    }
+    painter.setPen(toQColor(textColour));
+    painter.drawText(QRect(x, y, width, height), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                     text);
+    painter.restore();
+}
+
+void Engine::drawFrame(QPainter& painter, int penWidth, const QRect& rect) const {
+    painter.save();
+    painter.setPen(QPen(toQColor(textColour), penWidth));
+    const int left = rect.left(), top = rect.top();
+    const int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
+    painter.drawLine(left, top, right, top);
+    painter.drawLine(right, top, right, bottom);
+    painter.drawLine(left, bottom, right, bottom);
+    painter.drawLine(left, top, left, bottom);
+    painter.restore();
+}
+
+void Engine::setFont(const QString& faceName) {
+    if (faceName.isEmpty()) {
+        font.reset();
+        return;
+    }
+    QFont heading(faceName.left(31));
+    heading.setPixelSize(32);
+    heading.setBold(true);
+    heading.setUnderline(true);
+    font = heading;
+}
+
+bool Engine::invalidate(QWidget* window) const {
+    if (!window) {
+        return false;
+    }
+    window->update();
+    return true;
+}
+
+bool Engine::fileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+void Engine::deleteFolder(const QString& path) { QDir(path).removeRecursively(); }
+
+bool Engine::extractResource(const QString& path, int resourceId) {
+    QByteArray contents;
+    const QString resource = ResourceTable::pathOf(resourceId);
+    if (!resource.isEmpty()) {
+        QFile file(resource);
+        if (file.open(QIODevice::ReadOnly)) {
+            contents = file.readAll();
+        }
+    }
+    return StoredText::writeFile(path, contents);
+}
+
+bool Engine::copyFile(const QString& source, const QString& destination) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    return StoredText::writeFile(destination, in.readAll());
+}

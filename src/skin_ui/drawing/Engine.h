@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+#include "common/Colour.h"
+
+class QPainter;
+class QWidget;
+
+// Drawing, built-in resources and file utilities shared by the whole program. One instance,
+// created on first use and never deleted.
+class Engine {
+public:
+    static Engine& instance();
+    virtual ~Engine() = default;
+
+    void fillBackground(const QWidget* window, ColourRef colour, QPainter& painter) const;
+    // Word-wrapped text inside (x, y, width, height) in the text colour, transparent background.
+    void drawText(QPainter& painter, const QString& text, int x, int y, int width,
+                  int height) const;
+    // The rectangle's outline in the text colour: top, right, bottom, left.
+    void drawFrame(QPainter& painter, int penWidth, const QRect& rect) const;
+    // Bold underlined 32-pixel headings in the face (at most 31 characters); empty removes it.
+    void setFont(const QString& faceName);
+    bool invalidate(QWidget* window) const;
+
+    static bool fileExists(const QString& path);
+    static void deleteFolder(const QString& path);
+    // Writes the built-in file with the id to the path; an unknown id writes an empty file.
+    static bool extractResource(const QString& path, int resourceId);
+    static bool copyFile(const QString& source, const QString& destination);
+
+    ColourRef textColour = 0;
+
+private:
+    Engine() = default;
+    std::optional<QFont> font;
+};
