@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class Bitmap;
+class MainWindow;
+class QPainter;
+class Tooltip;
+
+// The base of every skin element: a borderless child widget of a skin window that draws itself
+// from a picture and reacts to the mouse. It implements the editing gestures every element
+// shares: Shift-drag to move on a 5-pixel grid, the element menu on Shift + right click, and
+// handing Ctrl and Alt gestures to the skin window.
+//
+// The element's position and size are its widget geometry inside the owner's client area.
+// Mouse events reach the handlers below through the input router, which gives them the
+// routing of the skin (see InputRouter).
+class Element : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int buttonType = 1;
+    static constexpr int sliderType = 2;
+    static constexpr int infoType = 3;
+    static constexpr int listBoxType = 4;
+
+    // The element starts hidden at (0, 0) with size class 1; the creator shows it.
+    Element(MainWindow* owner, int type);
+    ~Element() override;
+
+    virtual void paint(QPainter& painter) = 0;
+    // Each returns whether the event was taken (a move started, or a gesture was forwarded).
+    virtual bool onLeftButtonDown(Qt::KeyboardModifiers modifiers);
+    virtual bool onLeftButtonUp();
+    virtual void onRightButtonUp(Qt::KeyboardModifiers modifiers);
+    // Element menu commands by item id.
+    virtual void onCommand(int id);
+    virtual bool onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client);
+    virtual void onMouseLeave();
+    // The arrow over the element unless a move is under way; called before every mouse move.
+    virtual void onSetCursor();
+    // The cursor rested on the element for the hover time: the tooltip shows at the cursor.
+    void onMouseHover();
+
+    int getType() const { return type; }
+    MainWindow* getOwner() const { return owner; }
+
+    void setPosition(int newX, int newY);
+    int getX() const { return x(); }
+    int getY() const { return y(); }
+    // Sets the size without moving (used by the loader for sliders, info and list boxes).
+    void setSize(int newWidth, int newHeight);
+    int getWidth() const { return width(); }
+    int getHeight() const { return height(); }
+
+    // Loads the picture by file name from the current skin at the element's size class
+    // (restoring a missing one from the built-in set) and sizes buttons and sliders from it.
+    void setPicture(const QString& pictureName);
+    Bitmap* getBitmap() const { return bitmap.get(); }
+
+    void setSizeClass(int newSizeClass);
+    int getSizeClass() const { return sizeClass; }
+
+    void setMoveable(bool value) { moveable = value; }
+    bool isMoveable() const { return moveable; }
+    bool isMoving() const { return moving; }
+
+    void setTooltipText(const QString& text);
+    QString getTooltipText() const;
+    Tooltip* getTooltip() const { return tooltip.get(); }
+
+    // Screen position of the cursor when the element menu was last opened.
+    QPoint getMenuPoint() const { return menuPoint; }
+
+protected:
+    // The screen position of the cursor for the mouse event being handled (the live cursor
+    // outside an event).
+    QPoint screenCursor() const;
+    void captureMouse();
+    void releaseCapture();
+    // Ends a move if one is under way; true when it did.
+    bool endMove();
+    // Whether the picture is sized per type when it changes (buttons and sliders override).
+    virtual QSize sizeForPicture(int pictureWidth, int pictureHeight) const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+    QPoint menuPoint;
+
+private:
+    void openElementMenu();
+
+    int type;
+    bool moving = false;
+    bool moveable = true;
+    QPoint moveStartCursor;
+    QPoint moveStartPos;
+    int sizeClass = 1;
+    std::unique_ptr<Bitmap> bitmap;
+    MainWindow* owner;
+    std::unique_ptr<Tooltip> tooltip;
+    QPoint eventCursor;
+    bool inEvent = false;
+};
