@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The real veskplayer binary, started on a given X display with a fresh HOME.
+class PlayerProcess {
+public:
+    explicit PlayerProcess(const QString& display);
+    ~PlayerProcess();
+
+    void start(const QStringList& arguments = {});
+    // Waits for the program to end; false on timeout.
+    bool waitForExit(int timeoutMs);
+    int exitCode() const { return process.exitCode(); }
+    bool crashed() const { return process.exitStatus() == QProcess::CrashExit; }
+    // Everything the program wrote on standard output so far.
+    QString output();
+
+    QString home() const { return homeDir.path(); }
+    QString dataFolder() const { return homeDir.path() + "/Documents/VeskPlayer"; }
+
+private:
+    QTemporaryDir homeDir;
+    QProcess process;
+    QString display;
+    QByteArray collected;
+};

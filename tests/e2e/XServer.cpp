@@ -1,0 +1,101 @@
+#include "XServer.h"
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QThread>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+XServer::XServer() {
+    // -displayfd lets the server pick a free display number and tell us which.
+    xvfb.setProgram("Xvfb");
+    xvfb.setArguments({"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    xvfb.start();
+    if (!xvfb.waitForStarted(5000)) {
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray number;
+    while (!number.contains('\n') && timer.elapsed() < 10000) {
+        xvfb.waitForReadyRead(200);
+        number += xvfb.readAllStandardOutput();
+    }
+    name = ":" + QString::fromLatin1(number.trimmed());
+    display = XOpenDisplay(name.toLatin1().constData());
+}
+
+XServer::~XServer() {
+    if (display) {
+        XCloseDisplay(display);
+    }
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+}
+
+std::vector<Window> XServer::windowsTitled(const QString& title) {
+    std::vector<Window> found;
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) {
+        return found;
+    }
+    for (unsigned int i = 0; i < count; ++i) {
+        char* windowName = nullptr;
+        if (XFetchName(display, children[i], &windowName) && windowName) {
+            if (title == QString::fromUtf8(windowName)) {
+                found.push_back(children[i]);
+            }
+            XFree(windowName);
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return found;
+}
+
+bool XServer::isMapped(Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        size_t mapped = 0;
+        for (Window window : windowsTitled(title)) {
+            mapped += isMapped(window) ? 1 : 0;
+        }
+        if (mapped == count) {
+            return true;
+        }
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+QRect XServer::geometryOf(Window window) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return {};
+    }
+    Window child = 0;
+    int x = 0, y = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+void XServer::sendDeleteWindow(Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}

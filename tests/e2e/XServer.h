@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <X11/Xlib.h>
+#include <vector>
+
+// A private Xvfb server for one test, and the X11 requests the tests send to the player the way
+// a window manager or a user would.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+
+    bool isRunning() const { return display != nullptr; }
+    QString displayName() const { return name; }
+
+    // Top-level windows whose title is the given text, mapped or not.
+    std::vector<Window> windowsTitled(const QString& title);
+    // Waits (processing nothing else) until count windows with the title are mapped; false on
+    // timeout.
+    bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs);
+    bool isMapped(Window window);
+    QRect geometryOf(Window window);
+    // What a window manager sends when the user closes a window (Alt+F4).
+    void sendDeleteWindow(Window window);
+
+    Display* raw() { return display; }
+
+private:
+    QProcess xvfb;
+    Display* display = nullptr;
+    QString name;
+};

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "app/Variables.h"
+#include "skin_ui/SkinMenu.h"
+
+namespace {
+
+QStringList titles(const std::vector<SkinMenu::Item>& items) {
+    QStringList list;
+    for (const auto& item : items) {
+        list << item.title;
+    }
+    return list;
+}
+
+}  // namespace
+
+TEST(SkinMenu, ListsItsItemsInOrder) {
+    SkinMenu::skinListing = {};
+    SkinMenu menu(nullptr);
+    EXPECT_EQ(titles(menu.items()),
+              QStringList({"Add element", "Add window", "Delete window", "", "Import skin",
+                           "Export skin", "", "New skin", "Save skin", "", "Select skin", "",
+                           "Options"}));
+}
+
+TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {
+    SkinMenu::skinListing = [] {
+        return QStringList({".", "..", "default", "night", "paper"});
+    };
+    Variables::instance().skinPath = "skins\\night";
+    SkinMenu menu(nullptr);
+    std::vector<SkinMenu::Item> skins;
+    for (const auto& item : menu.items()) {
+        if (item.id >= SkinMenu::firstSkinId) {
+            skins.push_back(item);
+        }
+    }
+    ASSERT_EQ(skins.size(), 3u);
+    EXPECT_EQ(skins[0].title, "default");
+    EXPECT_EQ(skins[0].id, 52) << "\".\" and \"..\" use up their ids";
+    EXPECT_FALSE(skins[0].checked);
+    EXPECT_TRUE(skins[1].checked);
+    SkinMenu::skinListing = {};
+    Variables::instance().skinPath = "skins\\default";
+}
