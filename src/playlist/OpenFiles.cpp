@@ -1,0 +1,170 @@
+#include "playlist/OpenFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/DebugLog.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlaylistFile.h"
+#include "playlist/SongFile.h"
+
+namespace {
+
+OpenFiles* theInstance = nullptr;
+std::mutex instanceMutex;
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+}  // namespace
+
+OpenFiles::OpenFiles(PlayList& target) : playlist(target), worker([this] { run(); }) {}
+
+OpenFiles::~OpenFiles() {
+    {
+        std::lock_guard guard(queueMutex);
+        running = false;
+    }
+    pathQueued.notify_all();
+    worker.join();
+}
+
+OpenFiles& OpenFiles::instance() {
+    std::lock_guard guard(instanceMutex);
+    if (!theInstance) {
+        theInstance = new OpenFiles(PlayList::instance());
+    }
+    return *theInstance;
+}
+
+void OpenFiles::deleteInstance() {
+    std::lock_guard guard(instanceMutex);
+    delete theInstance;
+    theInstance = nullptr;
+}
+
+void OpenFiles::addPath(const QString& path) {
+    {
+        std::lock_guard guard(queueMutex);
+        queue.push_back(path);
+    }
+    pathQueued.notify_one();
+}
+
+void OpenFiles::setUseTags(bool on) {
+    tagsOn = on;
+}
+
+bool OpenFiles::useTags() const {
+    return tagsOn;
+}
+
+void OpenFiles::setSkinImport(SkinImport import) {
+    std::lock_guard guard(skinImportMutex);
+    skinImport = std::move(import);
+}
+
+void OpenFiles::waitUntilIdle() {
+    std::unique_lock lock(queueMutex);
+    queueDone.wait(lock, [this] { return queue.empty() && !handlingPath; });
+}
+
+void OpenFiles::run() {
+    DebugLog::write("started openfiles thread\n");
+    std::unique_lock lock(queueMutex);
+    for (;;) {
+        pathQueued.wait(lock, [this] { return !queue.empty() || !running; });
+        if (queue.empty()) {
+            break;  // stopped, and every queued path has been handled
+        }
+        const QString path = queue.front();
+        queue.pop_front();
+        handlingPath = true;
+        lock.unlock();
+        classify(path);
+        lock.lock();
+        handlingPath = false;
+        if (queue.empty()) {
+            queueDone.notify_all();
+        }
+    }
+    lock.unlock();
+    DebugLog::write("ended openfiles thread\n");
+}
+
+bool OpenFiles::classify(const QString& path) {
+    Route route;
+    return classify(path, route);
+}
+
+bool OpenFiles::classify(const QString& path, Route& route) {
+    switch (SongFile::kindOf(path)) {
+        case PathKind::Empty:
+            return true;
+        case PathKind::Folder:
+            walkFolder(path, route);
+            return true;
+        case PathKind::Mp3:
+            playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
+            return true;
+        case PathKind::Sound:
+            playlist.addSong(SongFile::withDefaults(path));
+            return true;
+        case PathKind::SkinPackage:
+            importSkin(path);
+            return true;
+        case PathKind::Other:
+            return readPlaylist(path, route);
+    }
+    return false;
+}
+
+void OpenFiles::walkFolder(const QString& folder, Route& route) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || route.folders.contains(canonical)) {
+        return;
+    }
+    route.folders.insert(canonical);
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        // Only folders whose names have no dot are walked.
+        if (entry.isDir() && entry.fileName().contains(u'.')) {
+            continue;
+        }
+        classify(joined(folder, entry.fileName()), route);
+    }
+    route.folders.remove(canonical);
+}
+
+bool OpenFiles::readPlaylist(const QString& path, Route& route) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && route.playlists.contains(canonical)) {
+        return true;  // already being read further up: its songs are on their way
+    }
+    QStringList paths;
+    if (!PlaylistFile::read(path, paths)) {
+        return false;
+    }
+    route.playlists.insert(canonical);
+    for (const QString& entry : paths) {
+        classify(entry, route);
+    }
+    route.playlists.remove(canonical);
+    DebugLog::write("playlist loaded \n");
+    return true;
+}
+
+void OpenFiles::importSkin(const QString& path) {
+    SkinImport import;
+    {
+        std::lock_guard guard(skinImportMutex);
+        import = skinImport;
+    }
+    if (!import) {
+        DebugLog::write("no skin import for " + path.toStdString() + "\n");
+        return;
+    }
+    import(path);
+}

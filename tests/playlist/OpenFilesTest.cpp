@@ -1,0 +1,147 @@
+#include "playlist/OpenFiles.h"
+
+#include <gtest/gtest.h>
+
+#include "PlaylistTestFiles.h"
+#include "playlist/PlayList.h"
+#include "support/DebugCapture.h"
+
+namespace {
+
+class OpenFilesTest : public ::testing::Test {
+protected:
+    // Queues the paths and waits until the worker has handled them.
+    void drop(const QStringList& paths) {
+        for (const QString& path : paths) {
+            files.addPath(path);
+        }
+        files.waitUntilIdle();
+    }
+
+    TestFolder folder;
+    DebugCapture debug;
+    PlayList playlist;
+    OpenFiles files{playlist};
+};
+
+TEST_F(OpenFilesTest, AFolderIsWalkedWithItsUndottedSubfoldersAndKnownSongs) {
+    const QString music = folder.mkdir("john.doe/Music");
+    folder.write("john.doe/Music/a.mp3");
+    folder.write("john.doe/Music/B.WAV");
+    folder.write("john.doe/Music/c.S3M");
+    folder.write("john.doe/Music/notes.txt", "not a playlist\n");
+    folder.write("john.doe/Music/noext");
+    folder.write("john.doe/Music/sub/d.ogg");
+    folder.write("john.doe/Music/sub/deeper/e.flac");
+    folder.write("john.doe/Music/old.songs/f.xm");
+    drop({music});
+    EXPECT_EQ(pathsOf(playlist), (QStringList{music + "/B.WAV", music + "/a.mp3", music + "/c.S3M",
+                                              music + "/sub/d.ogg", music + "/sub/deeper/e.flac"}));
+}
+
+TEST_F(OpenFilesTest, SongsInADottedFolderAreRecognisedByTheirOwnNames) {
+    const QString song = folder.write("v1.2/track.it");
+    EXPECT_TRUE(files.classify(song));
+    EXPECT_EQ(playlist.songAt(0), (SongInfo{song, "N/A", "track"}));
+}
+
+TEST_F(OpenFilesTest, ALinkBackToAParentFolderIsWalkedOnce) {
+    const QString top = folder.mkdir("top");
+    folder.write("top/a.mod");
+    ASSERT_TRUE(QFile::link(top, folder.path("top/loop")));
+    drop({top});
+    EXPECT_EQ(pathsOf(playlist), QStringList{top + "/a.mod"});
+}
+
+TEST_F(OpenFilesTest, TagsAreReadOnlyWhenTheSettingIsOn) {
+    const QString song = folder.write("x.mp3", mp3WithTag("Title", "Artist"));
+    drop({song});
+    files.setUseTags(true);
+    EXPECT_TRUE(files.useTags());
+    drop({song});
+    EXPECT_EQ(playlist.songAt(0), (SongInfo{song, "N/A", "x"}));
+    EXPECT_EQ(playlist.songAt(1), (SongInfo{song, "Artist", "Title"}));
+}
+
+TEST_F(OpenFilesTest, TagsAreNotReadFromOtherSoundFiles) {
+    files.setUseTags(true);
+    const QString song = folder.write("x.ogg", mp3WithTag("Title", "Artist"));
+    drop({song});
+    EXPECT_EQ(playlist.songAt(0), (SongInfo{song, "N/A", "x"}));
+}
+
+TEST_F(OpenFilesTest, ASkinPackageGoesToTheSkinImportAndAddsNoSong) {
+    const QString package = folder.write("blue.vps", "package");
+    drop({package});
+    EXPECT_NE(debug.lines().find("no skin import for " + package.toStdString() + "\n"),
+              std::string::npos);
+
+    QStringList imported;
+    files.setSkinImport([&imported](const QString& path) { imported.append(path); });
+    drop({package});
+    EXPECT_EQ(imported, QStringList{package});
+    EXPECT_EQ(playlist.songCount(), 0u);
+}
+
+TEST_F(OpenFilesTest, AFileThatIsNoPlaylistAddsNothingAndIsRejected) {
+    EXPECT_FALSE(files.classify(folder.write("readme.txt", "hello\n#vpl-List\nx.mp3")));
+    EXPECT_FALSE(files.classify(folder.path("gone.m3u")));
+    EXPECT_TRUE(files.classify(""));
+    EXPECT_EQ(playlist.songCount(), 0u);
+}
+
+TEST_F(OpenFilesTest, APlaylistAddsItsSongsFoldersAndNestedPlaylists) {
+    const QString inner = folder.write("inner.m3u", "#EXTM3U\n#EXTINF:1,x\n/n/inner.ogg\n");
+    const QString albums = folder.mkdir("albums");
+    folder.write("albums/z.wav");
+    const QString outer = folder.write("outer.vpl", ("#vpl-List\r\n/n/first.mp3\r\n" + inner +
+                                                     "\r\n" + albums + "\r\n\r\n/n/last.xm\r\n")
+                                                        .toUtf8());
+    EXPECT_TRUE(files.classify(outer));
+    EXPECT_EQ(pathsOf(playlist),
+              (QStringList{"/n/first.mp3", "/n/inner.ogg", albums + "/z.wav", "/n/last.xm"}));
+    EXPECT_NE(debug.lines().find("playlist loaded \n"), std::string::npos);
+}
+
+TEST_F(OpenFilesTest, APlaylistNamingItselfDirectlyOrThroughAnotherIsReadOnce) {
+    const QString self = folder.path("self.vpl");
+    folder.write("self.vpl", ("#vpl-List\r\n/n/a.mp3\r\n" + self).toUtf8());
+    const QString first = folder.path("first.vpl");
+    const QString second = folder.path("second.m3u");
+    folder.write("first.vpl", ("#vpl-List\r\n/n/b.mp3\r\n" + second).toUtf8());
+    folder.write("second.m3u", ("#EXTM3U\n/n/c.mp3\n" + first + "\n").toUtf8());
+    drop({self, first});
+    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b.mp3", "/n/c.mp3"}));
+}
+
+TEST_F(OpenFilesTest, QueuedPathsAreHandledInTheOrderGiven) {
+    drop({"/n/1.mp3", "", "/n/2.flac", "/n/nothing.here", "/n/3.xm"});
+    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/1.mp3", "/n/2.flac", "/n/3.xm"}));
+}
+
+TEST(OpenFilesLifetime, ShutDownFinishesTheQueueAndTellsTheDebugStream) {
+    DebugCapture debug;
+    PlayList playlist;
+    {
+        OpenFiles files(playlist);
+        for (int i = 0; i < 200; ++i) {
+            files.addPath(QString("/n/%1.wav").arg(i));
+        }
+    }
+    EXPECT_EQ(playlist.songCount(), 200u);
+    EXPECT_EQ(playlist.songAt(199).title, "199");
+    const std::string lines = debug.lines();
+    EXPECT_EQ(lines.find("started openfiles thread\n"), 0u);
+    EXPECT_EQ(lines.size() - lines.rfind("ended openfiles thread\n"),
+              std::string("ended openfiles thread\n").size());
+}
+
+TEST(OpenFilesLifetime, TheProcessWorkerAddsToTheProcessPlaylist) {
+    OpenFiles::instance().addPath("/n/one.mp3");
+    OpenFiles::instance().waitUntilIdle();
+    EXPECT_EQ(PlayList::instance().songAt(0).path, "/n/one.mp3");
+    OpenFiles::deleteInstance();
+    PlayList::deleteInstance();
+}
+
+}  // namespace
