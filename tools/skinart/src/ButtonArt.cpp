@@ -1,0 +1,103 @@
+#include "ButtonArt.h"
+
+#include "GlyphPaths.h"
+#include "PixelShapes.h"
+#include "SkinColours.h"
+#include "SmallGlyphs.h"
+
+#include <QPainter>
+#include <QTransform>
+
+namespace ButtonArt {
+namespace {
+
+struct FrameLook {
+    QRgb face;
+    QRgb top;
+    int glyphDrop;  // pressed glyphs sink by a pixel where there is room for it
+};
+
+FrameLook frameLook(int frame, int sizeClass) {
+    using namespace SkinColours;
+    switch (frame) {
+        case 1:
+            return {faceHover, faceHoverTop, 0};
+        case 2:
+            return {facePressed, facePressedTop, sizeClass > 0 ? 1 : 0};
+        default:
+            return {face, faceTop, 0};
+    }
+}
+
+void drawSmallFrame(QImage& image, int frame, Glyph glyph, QRgb glyphColour) {
+    const FrameLook look = frameLook(frame, 0);
+    const QRect square(frame * 10, 0, 10, 10);
+    PixelShapes::fillRounded(image, square, 2, look.face);
+    PixelShapes::stamp(image, square.topLeft(), SmallGlyphs::map(glyph), glyphColour);
+}
+
+void drawLargeFrame(QImage& image, int sizeClass, int frame, Glyph glyph, QRgb glyphColour) {
+    const FrameLook look = frameLook(frame, sizeClass);
+    const int side = 10 * (sizeClass + 1);
+    const double radius = sizeClass == 1 ? 4.0 : 6.0;
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+
+    QPainterPath faceShape;
+    faceShape.addRoundedRect(QRectF(frame * side + 1, 1, side - 2, side - 2), radius, radius);
+    painter.fillPath(faceShape, QColor(look.top));
+    // The face proper starts one pixel lower, leaving the top edge in its own colour.
+    painter.fillPath(faceShape.intersected(faceShape.translated(0, 1)), QColor(look.face));
+
+    const double glyphBox = side * 0.6;
+    const double margin = (side - glyphBox) / 2;
+    QTransform toFrame;
+    toFrame.translate(frame * side + margin, margin + look.glyphDrop);
+    toFrame.scale(glyphBox / GlyphPaths::gridSize, glyphBox / GlyphPaths::gridSize);
+    painter.fillPath(toFrame.map(GlyphPaths::path(glyph)), QColor(glyphColour));
+}
+
+}  // namespace
+
+const std::vector<Picture>& pictures() {
+    static const std::vector<Picture> all = {
+        {"100_close.bmp", Glyph::Close, false},
+        {"101_options.bmp", Glyph::Options, false},
+        {"102_play.bmp", Glyph::Play, false},
+        {"103_pause.bmp", Glyph::Pause, true},
+        {"104_stop.bmp", Glyph::Stop, false},
+        {"105_prev.bmp", Glyph::Prev, false},
+        {"106_next.bmp", Glyph::Next, false},
+        {"107_mute_0.bmp", Glyph::Speaker, false},
+        {"108_mute_1.bmp", Glyph::SpeakerMuted, true},
+        {"109_expand_0.bmp", Glyph::ExpandDown, false},
+        {"110_expand_1.bmp", Glyph::ExpandUp, true},
+        {"111_shuffle_0.bmp", Glyph::Shuffle, false},
+        {"112_shuffle_1.bmp", Glyph::Shuffle, true},
+        {"113_repeat_0.bmp", Glyph::Repeat, false},
+        {"114_repeat_1.bmp", Glyph::Repeat, true},
+        {"115_return.bmp", Glyph::Return, false},
+        {"116_openfile.bmp", Glyph::Open, false},
+        {"117_savefile.bmp", Glyph::Save, false},
+    };
+    return all;
+}
+
+QImage draw(int sizeClass, Glyph glyph, bool on) {
+    const int side = 10 * (sizeClass + 1);
+    QImage image(3 * side, side, QImage::Format_RGB32);
+    image.fill(SkinColours::background);
+    const QRgb glyphColour = on ? SkinColours::glyphOn : SkinColours::glyph;
+    for (int frame = 0; frame < 3; ++frame) {
+        if (sizeClass == 0) {
+            drawSmallFrame(image, frame, glyph, glyphColour);
+        } else {
+            drawLargeFrame(image, sizeClass, frame, glyph, glyphColour);
+        }
+    }
+    return image;
+}
+
+}  // namespace ButtonArt

@@ -1,0 +1,85 @@
+// Draws the built-in default skin: every picture of the three size classes as an 8-bit BMP
+// under resources/default/<class>/, and a contact sheet of the set under docs/.
+
+#include "ButtonArt.h"
+#include "ContactSheet.h"
+#include "IndexedBitmapWriter.h"
+#include "SkinColours.h"
+#include "TrackArt.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+class PictureSet {
+public:
+    explicit PictureSet(const QDir& root) : root_(root), writer_(SkinColours::palette()) {}
+
+    bool write(int sizeClass, const QString& name, const QImage& picture) {
+        const QString folder = QString("resources/default/%1").arg(sizeClass);
+        if (!root_.mkpath(folder)) {
+            return fail("cannot create " + root_.filePath(folder));
+        }
+        const QString path = root_.filePath(folder + "/" + name);
+        if (!writer_.write(picture, path)) {
+            return fail("cannot write " + path);
+        }
+        sheet_.add(sizeClass, name, QImage(path));
+        return true;
+    }
+
+    bool writeSheet() {
+        if (!root_.mkpath("docs")) {
+            return fail("cannot create " + root_.filePath("docs"));
+        }
+        const QString path = root_.filePath("docs/default-skin-sheet.png");
+        return sheet_.render().save(path, "PNG") || fail("cannot write " + path);
+    }
+
+private:
+    static bool fail(const QString& message) {
+        QTextStream(stderr) << "skinart: " << message << "\n";
+        return false;
+    }
+
+    QDir root_;
+    IndexedBitmapWriter writer_;
+    ContactSheet sheet_;
+};
+
+bool drawAll(PictureSet& set) {
+    for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
+        for (const ButtonArt::Picture& button : ButtonArt::pictures()) {
+            if (!set.write(sizeClass, button.fileName,
+                           ButtonArt::draw(sizeClass, button.glyph, button.on))) {
+                return false;
+            }
+        }
+        if (!set.write(sizeClass, "200_progress.bmp",
+                       TrackArt::slider(sizeClass, SkinColours::progressFill)) ||
+            !set.write(sizeClass, "201_volume.bmp",
+                       TrackArt::slider(sizeClass, SkinColours::volumeFill)) ||
+            !set.write(sizeClass, "300_info.bmp", TrackArt::info()) ||
+            !set.write(sizeClass, "400_listbox.bmp", TrackArt::listBox())) {
+            return false;
+        }
+    }
+    return set.writeSheet();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: skinart <repository root>\n");
+        return 2;
+    }
+    PictureSet set{QDir(QString::fromLocal8Bit(argv[1]))};
+    return drawAll(set) ? 0 : 1;
+}
