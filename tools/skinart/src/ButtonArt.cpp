@@ -51,8 +51,9 @@ void drawLargeFrame(QImage& image, int sizeClass, int frame, Glyph glyph, QRgb g
     // The face proper starts one pixel lower, leaving the top edge in its own colour.
     painter.fillPath(faceShape.intersected(faceShape.translated(0, 1)), QColor(look.face));
 
+    // The glyph grid sits so that odd grid lines fall on whole pixels at both larger sizes.
     const double glyphBox = side * 0.6;
-    const double margin = (side - glyphBox) / 2;
+    const double margin = sizeClass == 1 ? 4.0 : 5.5;
     QTransform toFrame;
     toFrame.translate(frame * side + margin, margin + look.glyphDrop);
     toFrame.scale(glyphBox / GlyphPaths::gridSize, glyphBox / GlyphPaths::gridSize);

@@ -30,6 +30,10 @@ void ContactSheet::add(int sizeClass, const QString& name, const QImage& picture
     entry->pictures[sizeClass] = picture;
 }
 
+void ContactSheet::setInUse(const QImage& preview) {
+    inUse_ = preview;
+}
+
 QImage ContactSheet::render() const {
     int columnWidths[3] = {0, 0, 0};
     int height = headerHeight;
@@ -42,7 +46,12 @@ QImage ContactSheet::render() const {
         }
         height += rowHeight + gap;
     }
-    const int width = labelWidth + columnWidths[0] + columnWidths[1] + columnWidths[2];
+    const int tableHeight = height;
+    if (!inUse_.isNull()) {
+        height += headerHeight + inUse_.height();
+    }
+    const int width = std::max(labelWidth + columnWidths[0] + columnWidths[1] + columnWidths[2],
+                               labelWidth + inUse_.width());
 
     QImage sheet(width, height + gap, QImage::Format_RGB32);
     sheet.fill(SkinColours::background);
@@ -76,6 +85,13 @@ QImage ContactSheet::render() const {
             x += columnWidths[sizeClass];
         }
         y += rowHeight + gap;
+    }
+    if (!inUse_.isNull()) {
+        painter.drawText(QRect(gap, tableHeight, width, headerHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         "in use at 1x: sliders of class 0, 1, 2 (knob normal, hover, pressed); "
+                         "info strip; list box");
+        painter.drawImage(labelWidth, tableHeight + headerHeight, inUse_);
     }
     return sheet;
 }

@@ -10,6 +10,8 @@
 class ContactSheet {
 public:
     void add(int sizeClass, const QString& name, const QImage& picture);
+    // A picture of the pieces put together, shown at 1x below the table.
+    void setInUse(const QImage& preview);
     QImage render() const;
 
 private:
@@ -19,4 +21,5 @@ private:
     };
 
     std::vector<Entry> entries_;
+    QImage inUse_;
 };

@@ -106,32 +106,33 @@ QPainterPath returnArrow() {
 }  // namespace
 
 QPainterPath path(Glyph glyph) {
+    // Straight edges sit on odd grid lines where they can, so they stay sharp at both sizes.
     switch (glyph) {
         case Glyph::Close:
             return cross({6, 6}, 4.2, stroke);
         case Glyph::Options:
-            return unite({roundedBar(0.5, 1.5, 11, 2), roundedBar(0.5, 5, 11, 2),
-                          roundedBar(0.5, 8.5, 11, 2)});
+            return unite(
+                {roundedBar(1, 1, 10, 2), roundedBar(1, 5, 10, 2), roundedBar(1, 9, 10, 2)});
         case Glyph::Play:
-            return polygon({{2.5, 0.5}, {11.5, 6}, {2.5, 11.5}});
+            return polygon({{3, 0.5}, {11.8, 6}, {3, 11.5}});
         case Glyph::Pause:
-            return unite({roundedBar(2, 0.5, 3, 11), roundedBar(7, 0.5, 3, 11)});
+            return unite({roundedBar(2, 1, 3, 10), roundedBar(7, 1, 3, 10)});
         case Glyph::Stop:
             return roundedBar(1, 1, 10, 10);
         case Glyph::Prev:
-            return unite({roundedBar(0.5, 1, 2, 10), polygon({{7.2, 1}, {7.2, 11}, {2.7, 6}}),
-                          polygon({{11.7, 1}, {11.7, 11}, {7.2, 6}})});
+            return unite({roundedBar(1, 1, 2, 10), polygon({{7.2, 1}, {7.2, 11}, {3, 6}}),
+                          polygon({{11.6, 1}, {11.6, 11}, {7.2, 6}})});
         case Glyph::Next:
-            return unite({roundedBar(9.5, 1, 2, 10), polygon({{4.8, 1}, {4.8, 11}, {9.3, 6}}),
-                          polygon({{0.3, 1}, {0.3, 11}, {4.8, 6}})});
+            return unite({roundedBar(9, 1, 2, 10), polygon({{4.8, 1}, {4.8, 11}, {9, 6}}),
+                          polygon({{0.4, 1}, {0.4, 11}, {4.8, 6}})});
         case Glyph::Speaker:
             return unite({speakerBody(), speakerWaves()});
         case Glyph::SpeakerMuted:
             return unite({speakerBody(), cross({9.6, 6}, 1.8, thinStroke)});
         case Glyph::ExpandDown:
-            return polygon({{1, 3.5}, {11, 3.5}, {6, 8.5}});
+            return polygon({{1, 3}, {11, 3}, {6, 8}});
         case Glyph::ExpandUp:
-            return polygon({{1, 8.5}, {11, 8.5}, {6, 3.5}});
+            return polygon({{1, 9}, {11, 9}, {6, 4}});
         case Glyph::Shuffle:
             return shuffle();
         case Glyph::Repeat:
@@ -139,12 +140,11 @@ QPainterPath path(Glyph glyph) {
         case Glyph::Return:
             return returnArrow();
         case Glyph::Open:
-            return unite(
-                {polygon({{6, 0.5}, {11.5, 6.5}, {0.5, 6.5}}), roundedBar(0.5, 8.5, 11, 2.5)});
+            return unite({polygon({{6, 0.6}, {11.4, 7}, {0.6, 7}}), roundedBar(1, 9, 10, 2)});
         case Glyph::Save:
-            return unite({polyline({{6, 0}, {6, 5}}, stroke),
-                          polygon({{2.5, 4.5}, {9.5, 4.5}, {6, 8.5}}),
-                          polyline({{1, 8}, {1, 11}, {11, 11}, {11, 8}}, stroke)});
+            return unite({polyline({{6, 0}, {6, 4.5}}, stroke),
+                          polygon({{2.8, 4}, {9.2, 4}, {6, 7.6}}),
+                          polyline({{2, 7.5}, {2, 10}, {10, 10}, {10, 7.5}}, stroke)});
     }
     return {};
 }

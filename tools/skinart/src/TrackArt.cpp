@@ -52,7 +52,8 @@ QImage groove(int unit, int sizeClass) {
     QPainter painter(&strip);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath shape;
-    const double radius = thickness / 2.0;
+    // Gently rounded rather than a pill: the square-ended fill sits inside with an even border.
+    const double radius = sizeClass == 1 ? 4.0 : 5.0;
     shape.addRoundedRect(QRectF(inset, inset, length - 2 * inset, thickness), radius, radius);
     painter.fillPath(shape, QColor(SkinColours::grooveShadow));
     // Shadow along the top edge: the groove is sunk into the window.

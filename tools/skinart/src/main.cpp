@@ -6,6 +6,7 @@
 #include "IndexedBitmapWriter.h"
 #include "SkinColours.h"
 #include "TrackArt.h"
+#include "UsePreview.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -29,7 +30,17 @@ public:
         if (!writer_.write(picture, path)) {
             return fail("cannot write " + path);
         }
-        sheet_.add(sizeClass, name, QImage(path));
+        const QImage written(path);
+        sheet_.add(sizeClass, name, written);
+        if (name == "200_progress.bmp") {
+            inUse_.progress[sizeClass] = written;
+        } else if (name == "201_volume.bmp") {
+            inUse_.volume[sizeClass] = written;
+        } else if (name == "300_info.bmp") {
+            inUse_.info = written;
+        } else if (name == "400_listbox.bmp") {
+            inUse_.listBox = written;
+        }
         return true;
     }
 
@@ -37,6 +48,7 @@ public:
         if (!root_.mkpath("docs")) {
             return fail("cannot create " + root_.filePath("docs"));
         }
+        sheet_.setInUse(UsePreview::draw(inUse_));
         const QString path = root_.filePath("docs/default-skin-sheet.png");
         return sheet_.render().save(path, "PNG") || fail("cannot write " + path);
     }
@@ -50,6 +62,7 @@ private:
     QDir root_;
     IndexedBitmapWriter writer_;
     ContactSheet sheet_;
+    UsePreview::Pictures inUse_;
 };
 
 bool drawAll(PictureSet& set) {

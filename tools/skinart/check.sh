@@ -1,0 +1,96 @@
+#!/bin/sh
+# Checks the default skin pictures: every file present, exact size, 4- or 8-bit with a palette,
+# the transparent colour in the palette, and the unused areas of the slider and list box
+# pictures in that colour. Prints one line per file; exits non-zero on any fault.
+# Usage: tools/skinart/check.sh [repository root]
+root="${1:-$(dirname "$0")/../..}"
+exec python3 - "$root" <<'PY'
+import os, struct, sys
+
+root = sys.argv[1]
+BACKGROUND = (62, 73, 67)
+buttons = ["100_close", "101_options", "102_play", "103_pause", "104_stop", "105_prev",
+           "106_next", "107_mute_0", "108_mute_1", "109_expand_0", "110_expand_1",
+           "111_shuffle_0", "112_shuffle_1", "113_repeat_0", "114_repeat_1", "115_return",
+           "116_openfile", "117_savefile"]
+
+def expected_size(name, size_class):
+    u = 10 * (size_class + 1)
+    if name in buttons:
+        return (3 * u, u)
+    if name in ("200_progress", "201_volume"):
+        return (4 * u, u * 5 // 2)
+    return {"300_info": (15, 20), "400_listbox": (40, 25)}[name]
+
+def read_bmp(path):
+    data = open(path, "rb").read()
+    if data[:2] != b"BM":
+        raise ValueError("not a BMP file")
+    offset = struct.unpack_from("<I", data, 10)[0]
+    header_size, width, height, _, bits, compression = struct.unpack_from("<IiiHHI", data, 14)
+    colours_used = struct.unpack_from("<I", data, 46)[0] or (1 << bits)
+    palette_start = 14 + header_size
+    palette = [tuple(reversed(data[palette_start + 4 * i: palette_start + 4 * i + 3]))
+               for i in range(colours_used)]
+    if bits not in (4, 8) or compression != 0:
+        return width, height, bits, palette, None
+    stride = ((width * bits + 31) // 32) * 4
+    pixels = {}
+    for row in range(abs(height)):
+        y = abs(height) - 1 - row if height > 0 else row
+        line = data[offset + row * stride: offset + (row + 1) * stride]
+        for x in range(width):
+            if bits == 8:
+                index = line[x]
+            else:
+                index = (line[x // 2] >> (4 if x % 2 == 0 else 0)) & 0xF
+            pixels[(x, y)] = palette[index]
+    return width, abs(height), bits, palette, pixels
+
+def unused_area(name, size_class):
+    u = 10 * (size_class + 1)
+    if name in ("200_progress", "201_volume"):
+        area = {(x, y) for x in range(int(2.5 * u), 3 * u) for y in range(u, 2 * u)}
+        area |= {(x, y) for x in range(3 * u) for y in range(2 * u, u * 5 // 2)}
+        return area - {(0, u * 5 // 2 - 1)}
+    if name == "400_listbox":
+        used = [(0, 20), (5, 20), (10, 20), (15, 20), (25, 15), (25, 10), (25, 20), (20, 20)]
+        tiles = {(tx + x, ty + y) for tx, ty in used for x in range(5) for y in range(5)}
+        return {(x, y) for x in range(40) for y in range(25)} - tiles
+    return set()
+
+faults = 0
+print("%-22s %5s %9s %9s %5s %8s" % ("file", "class", "size", "expected", "bits", "colours"))
+for size_class in range(3):
+    for name in buttons + ["200_progress", "201_volume", "300_info", "400_listbox"]:
+        path = os.path.join(root, "resources", "default", str(size_class), name + ".bmp")
+        problems = []
+        try:
+            width, height, bits, palette, pixels = read_bmp(path)
+        except (OSError, ValueError, struct.error) as error:
+            print("%-22s %5d  FAULT: %s" % (name + ".bmp", size_class, error))
+            faults += 1
+            continue
+        expected = expected_size(name, size_class)
+        if (width, height) != expected:
+            problems.append("wrong size")
+        if bits not in (4, 8):
+            problems.append("not 4 or 8 bits")
+        if BACKGROUND not in palette:
+            problems.append("background colour missing from the palette")
+        if pixels is not None:
+            if any(pixels[p] != BACKGROUND for p in unused_area(name, size_class)):
+                problems.append("unused area not in the background colour")
+            if name in ("200_progress", "201_volume"):
+                if pixels[(0, height - 1)] == BACKGROUND:
+                    problems.append("fill colour pixel is the background colour")
+            if all(colour == BACKGROUND for colour in pixels.values()):
+                problems.append("picture is empty")
+        used = len(set(pixels.values())) if pixels else 0
+        print("%-22s %5d %9s %9s %5d %8d %s" % (name + ".bmp", size_class,
+              "%dx%d" % (width, height), "%dx%d" % expected, bits, used,
+              "FAULT: " + "; ".join(problems) if problems else "ok"))
+        faults += bool(problems)
+print("%d faults" % faults)
+sys.exit(1 if faults else 0)
+PY
