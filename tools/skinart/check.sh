@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks the default skin pictures: every file present, exact size, 4- or 8-bit with a palette,
 # the transparent colour in the palette, and the unused areas of the slider and list box
-# pictures in that colour. Prints one line per file; exits non-zero on any fault.
+# pictures in that colour, and the "on" accent in exactly the pictures of states that are on.
+# Prints one line per file; exits non-zero on any fault.
 # Usage: tools/skinart/check.sh [repository root]
 root="${1:-$(dirname "$0")/../..}"
 exec python3 - "$root" <<'PY'
@@ -9,6 +10,8 @@ import os, struct, sys
 
 root = sys.argv[1]
 BACKGROUND = (62, 73, 67)
+ACCENT = (247, 178, 72)  # the glyph colour of a state that is on, used nowhere else
+ON_STATES = {"103_pause", "108_mute_1", "110_expand_1", "112_shuffle_1", "114_repeat_1"}
 buttons = ["100_close", "101_options", "102_play", "103_pause", "104_stop", "105_prev",
            "106_next", "107_mute_0", "108_mute_1", "109_expand_0", "110_expand_1",
            "111_shuffle_0", "112_shuffle_1", "113_repeat_0", "114_repeat_1", "115_return",
@@ -28,7 +31,7 @@ def read_bmp(path):
         raise ValueError("not a BMP file")
     offset = struct.unpack_from("<I", data, 10)[0]
     header_size, width, height, _, bits, compression = struct.unpack_from("<IiiHHI", data, 14)
-    colours_used = struct.unpack_from("<I", data, 46)[0] or (1 << bits)
+    colours_used = struct.unpack_from("<I", data, 46)[0] or (1 << bits if bits <= 8 else 0)
     palette_start = 14 + header_size
     palette = [tuple(reversed(data[palette_start + 4 * i: palette_start + 4 * i + 3]))
                for i in range(colours_used)]
@@ -84,6 +87,8 @@ for size_class in range(3):
             if name in ("200_progress", "201_volume"):
                 if pixels[(0, height - 1)] == BACKGROUND:
                     problems.append("fill colour pixel is the background colour")
+            if (ACCENT in pixels.values()) != (name in ON_STATES):
+                problems.append("accent colour where it does not belong, or missing")
             if all(colour == BACKGROUND for colour in pixels.values()):
                 problems.append("picture is empty")
         used = len(set(pixels.values())) if pixels else 0

@@ -120,11 +120,11 @@ QPainterPath path(Glyph glyph) {
         case Glyph::Stop:
             return roundedBar(1, 1, 10, 10);
         case Glyph::Prev:
-            return unite({roundedBar(1, 1, 2, 10), polygon({{7.2, 1}, {7.2, 11}, {3, 6}}),
-                          polygon({{11.6, 1}, {11.6, 11}, {7.2, 6}})});
+            return unite({roundedBar(1, 1, 2, 10), polygon({{7, 1}, {7, 11}, {3.6, 6}}),
+                          polygon({{11, 1}, {11, 11}, {7, 6}})});
         case Glyph::Next:
-            return unite({roundedBar(9, 1, 2, 10), polygon({{4.8, 1}, {4.8, 11}, {9, 6}}),
-                          polygon({{0.4, 1}, {0.4, 11}, {4.8, 6}})});
+            return unite({roundedBar(9, 1, 2, 10), polygon({{5, 1}, {5, 11}, {8.4, 6}}),
+                          polygon({{1, 1}, {1, 11}, {5, 6}})});
         case Glyph::Speaker:
             return unite({speakerBody(), speakerWaves()});
         case Glyph::SpeakerMuted:
