@@ -78,7 +78,8 @@ QImage infoStrip(const QImage& picture, int width, const QString& text) {
         QPainter painter(&element);
         painter.setFont(textFont());
         painter.setPen(Qt::white);
-        painter.drawText(QRect(5, 2, width, 20), Qt::TextWordWrap, text);
+        const int textWidth = painter.fontMetrics().horizontalAdvance(text);
+        painter.drawText(QRect(5, 2, textWidth + 10, 20), Qt::TextWordWrap, text);
     }
     drawPart(element, 0, 0, picture, QRect(0, 0, 5, 20));
     drawPart(element, width - 5, 0, picture, QRect(10, 0, 5, 20));
