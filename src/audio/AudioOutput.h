@@ -1,0 +1,18 @@
+#pragma once
+
+class AudioRenderer;
+
+// Where the mixed sound goes: a sound device in the program, a null output in tests. The
+// output decides the rate and channel count; the engine converts every sound to them.
+class AudioOutput {
+public:
+    virtual ~AudioOutput() = default;
+
+    // Begins pulling from the renderer. False when no device can be opened.
+    virtual bool start(AudioRenderer& renderer) = 0;
+    // After it returns, the renderer is not called again.
+    virtual void stop() = 0;
+
+    virtual int sampleRate() const = 0;
+    virtual int channels() const = 0;
+};

@@ -1,0 +1,118 @@
+#include "audio/PlayingSound.h"
+
+#include <SDL.h>
+#include <algorithm>
+
+namespace {
+
+constexpr size_t decodeBlockFrames = 4096;
+
+uint32_t framesToMs(int64_t frames, int rate) {
+    return static_cast<uint32_t>(std::min<int64_t>(frames * 1000 / rate, UINT32_MAX));
+}
+
+}  // namespace
+
+std::shared_ptr<PlayingSound> PlayingSound::create(std::unique_ptr<Decoder> decoder, int outputRate,
+                                                   int outputChannels) {
+    SDL_AudioStream* converter = SDL_NewAudioStream(
+        AUDIO_F32SYS, static_cast<Uint8>(decoder->channels()), decoder->sampleRate(), AUDIO_F32SYS,
+        static_cast<Uint8>(outputChannels), outputRate);
+    if (converter == nullptr) {
+        return nullptr;
+    }
+    return std::shared_ptr<PlayingSound>(
+        new PlayingSound(std::move(decoder), converter, outputRate, outputChannels));
+}
+
+PlayingSound::PlayingSound(std::unique_ptr<Decoder> newDecoder, SDL_AudioStream* converter,
+                           int outputRate, int outputChannels)
+    : decoder(std::move(newDecoder)),
+      converter(converter),
+      outputRate(outputRate),
+      outputChannels(outputChannels),
+      length(framesToMs(decoder->lengthFrames(), decoder->sampleRate())),
+      decodeBuffer(decodeBlockFrames * static_cast<size_t>(decoder->channels())) {}
+
+PlayingSound::~PlayingSound() {
+    SDL_FreeAudioStream(converter);
+}
+
+uint32_t PlayingSound::positionMs() const {
+    std::lock_guard guard(mutex);
+    const uint32_t position = framesToMs(seekFrame, decoder->sampleRate()) +
+                              framesToMs(static_cast<int64_t>(renderedFrames), outputRate);
+    return std::min(position, length);
+}
+
+bool PlayingSound::finished() const {
+    std::lock_guard guard(mutex);
+    return isFinished;
+}
+
+bool PlayingSound::setPositionMs(uint32_t position) {
+    std::lock_guard guard(mutex);
+    if (isFinished) {
+        return false;
+    }
+    const int64_t frame = std::min<int64_t>(
+        static_cast<int64_t>(std::min(position, length)) * decoder->sampleRate() / 1000,
+        decoder->lengthFrames());
+    if (!decoder->seek(frame)) {
+        return false;
+    }
+    SDL_AudioStreamClear(converter);
+    seekFrame = frame;
+    renderedFrames = 0;
+    decoderDone = false;
+    return true;
+}
+
+bool PlayingSound::paused() const {
+    std::lock_guard guard(mutex);
+    return isPaused;
+}
+
+void PlayingSound::setPaused(bool newPaused) {
+    std::lock_guard guard(mutex);
+    isPaused = newPaused;
+}
+
+void PlayingSound::stop() {
+    std::lock_guard guard(mutex);
+    isFinished = true;
+}
+
+size_t PlayingSound::render(float* out, size_t frames) {
+    std::lock_guard guard(mutex);
+    const size_t frameBytes = sizeof(float) * static_cast<size_t>(outputChannels);
+    size_t produced = 0;
+    while (produced < frames && !isFinished) {
+        const size_t available = static_cast<size_t>(SDL_AudioStreamAvailable(converter));
+        if (available >= frameBytes) {
+            const size_t wanted = std::min(available / frameBytes, frames - produced);
+            const int got = SDL_AudioStreamGet(converter, out + produced * outputChannels,
+                                               static_cast<int>(wanted * frameBytes));
+            if (got <= 0) {
+                isFinished = true;
+                break;
+            }
+            produced += static_cast<size_t>(got) / frameBytes;
+        } else if (decoderDone) {
+            isFinished = true;
+        } else {
+            decodeBlock();
+        }
+    }
+    renderedFrames += produced;
+    return produced;
+}
+
+void PlayingSound::decodeBlock() {
+    const size_t frames = decoder->read(decodeBuffer.data(), decodeBlockFrames);
+    const int bytes = static_cast<int>(frames * sizeof(float) * decoder->channels());
+    if (frames == 0 || SDL_AudioStreamPut(converter, decodeBuffer.data(), bytes) != 0) {
+        decoderDone = true;
+        SDL_AudioStreamFlush(converter);
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "audio/Decoder.h"
+
+struct _SDL_AudioStream;
+
+// One sound the engine plays: a decoder and the converter that turns its frames into the
+// output's rate and channel count. The engine renders it on the output's thread while the
+// player asks for its position or moves it; every member is guarded by the sound's own lock.
+class PlayingSound {
+public:
+    // Null when the decoder's format cannot be converted to the output's.
+    static std::shared_ptr<PlayingSound> create(std::unique_ptr<Decoder> decoder, int outputRate,
+                                                int outputChannels);
+    ~PlayingSound();
+    PlayingSound(const PlayingSound&) = delete;
+    PlayingSound& operator=(const PlayingSound&) = delete;
+
+    uint32_t lengthMs() const { return length; }
+    // How far it has played, in milliseconds (at most the length).
+    uint32_t positionMs() const;
+    // True once it played to its end or was stopped; it never plays again after that.
+    bool finished() const;
+    // Jumps to the position (clamped to the length); false once finished.
+    bool setPositionMs(uint32_t position);
+
+    bool paused() const;
+    void setPaused(bool paused);
+    void stop();
+
+    // Converts up to `frames` output frames into out and returns how many; fewer only at the
+    // end, after which the sound counts as finished.
+    size_t render(float* out, size_t frames);
+
+private:
+    PlayingSound(std::unique_ptr<Decoder> decoder, _SDL_AudioStream* converter, int outputRate,
+                 int outputChannels);
+    // Feeds the converter one block of decoded frames, or flushes it at the end.
+    void decodeBlock();
+
+    mutable std::mutex mutex;
+    const std::unique_ptr<Decoder> decoder;
+    _SDL_AudioStream* const converter;
+    const int outputRate;
+    const int outputChannels;
+    const uint32_t length;
+    std::vector<float> decodeBuffer;
+    int64_t seekFrame = 0;        // decoder frame of the last jump
+    uint64_t renderedFrames = 0;  // output frames rendered since then
+    bool decoderDone = false;
+    bool isFinished = false;
+    bool isPaused = false;
+};

@@ -1,0 +1,267 @@
+#include "audio/Sound.h"
+
+#include <QFile>
+#include <QTimer>
+#include <algorithm>
+
+#include "audio/FindEle.h"
+#include "audio/NowPlayingDisplay.h"
+#include "audio/ProgressDisplay.h"
+#include "audio/SdlOutput.h"
+#include "audio/SoundEngine.h"
+#include "common/DebugLog.h"
+#include "common/Prompts.h"
+#include "playlist/PlayList.h"
+
+namespace {
+
+Sound* soundInstance = nullptr;
+
+// Marks a command as running for as long as it lasts.
+class CommandScope {
+public:
+    explicit CommandScope(bool& flag) : flag(flag), outer(flag) { flag = true; }
+    ~CommandScope() { flag = outer; }
+
+private:
+    bool& flag;
+    bool outer;
+};
+
+}  // namespace
+
+Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output)
+    : playList(playList), engine(SoundEngine::create(std::move(output))) {
+    if (!engine) {
+        DebugLog::write("ERROR: Failed to create soundengine.\n");
+        Prompts::current().error("Failed to create soundengine.", "ERROR");
+    }
+    pollTimer = std::make_unique<QTimer>();
+    QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { poll(); });
+    pollTimer->start(pollIntervalMs);
+}
+
+Sound::~Sound() {
+    pollTimer.reset();
+    releaseSound();
+    engine.reset();
+}
+
+Sound& Sound::instance() {
+    if (soundInstance == nullptr) {
+        soundInstance = new Sound(PlayList::instance(), std::make_unique<SdlOutput>());
+    }
+    return *soundInstance;
+}
+
+Sound& Sound::createInstance(std::unique_ptr<AudioOutput> output) {
+    deleteInstance();
+    soundInstance = new Sound(PlayList::instance(), std::move(output));
+    return *soundInstance;
+}
+
+void Sound::deleteInstance() {
+    delete soundInstance;
+    soundInstance = nullptr;
+}
+
+bool Sound::playPause() {
+    if (!engine) {
+        return false;
+    }
+    CommandScope scope(commandRunning);
+    if (!playing) {
+        playing = true;
+        releaseSound();
+        SongInfo song;
+        if (playList.fetch(playList.currentIndex(), song) && startSong(song, Step::Forward)) {
+            paused = false;  // a pause left over from before a stop
+            return true;
+        }
+        playing = false;
+        return false;
+    }
+    paused = !paused;
+    engine->setAllSoundsPaused(paused);
+    return !paused;
+}
+
+void Sound::stop() {
+    if (!playing || !engine) {
+        return;
+    }
+    playing = false;
+    engine->stopAllSounds();
+    playList.setCurrentIndex(0);
+    releaseSound();
+}
+
+bool Sound::next() {
+    return step(Step::Forward);
+}
+
+bool Sound::previous() {
+    return step(Step::Back);
+}
+
+bool Sound::step(Step direction) {
+    if (!engine) {
+        return false;
+    }
+    CommandScope scope(commandRunning);
+    engine->stopAllSounds();
+    // Without shuffle or repeat there is nothing past the ends: the finished song stays loaded.
+    if (!playList.shuffle() && !playList.repeat()) {
+        const uint32_t index = playList.currentIndex();
+        const bool atEnd =
+            direction == Step::Forward ? index >= playList.songCount() - 1u : index == 0;
+        if (atEnd) {
+            return false;
+        }
+    }
+    bool startedPlaying = false;
+    if (current) {
+        releaseSound();
+    } else {
+        playing = true;
+        startedPlaying = true;
+    }
+    SongInfo song;
+    const bool fetched = direction == Step::Forward ? playList.next(song) : playList.previous(song);
+    if (fetched && startSong(song, direction)) {
+        if (paused) {
+            paused = false;
+            startedPlaying = true;
+        }
+        return startedPlaying;
+    }
+    playing = false;
+    return false;
+}
+
+bool Sound::startSong(SongInfo song, Step direction) {
+    // Passing over songs that cannot play stops after as many tries as the list has songs, so
+    // a list of nothing but such files (with repeat on) ends instead of going round forever.
+    uint32_t triesLeft = std::max(playList.songCount(), 1u);
+    while (!(current = engine->play(song.path))) {
+        DebugLog::write("ERROR: Failed to play (" + QFile::encodeName(song.path).toStdString() +
+                        ")\n");
+        if (--triesLeft == 0) {
+            return false;
+        }
+        const bool fetched =
+            direction == Step::Forward ? playList.next(song) : playList.previous(song);
+        if (!fetched) {
+            return false;
+        }
+    }
+    currentSong = song;
+    const QString text = song.title + " - " + song.artist;
+    for (NowPlayingDisplay* info : infos) {
+        info->setNowPlaying(text);
+    }
+    const uint32_t length = current->lengthMs();
+    for (ProgressDisplay* progress : progresses) {
+        progress->setLength(length);
+    }
+    updateProgress(0);
+    return true;
+}
+
+void Sound::releaseSound() {
+    current.reset();
+}
+
+void Sound::restart() {
+    seek(0);
+}
+
+void Sound::seek(uint32_t positionMs) {
+    if (current) {
+        current->setPositionMs(positionMs);
+        updateProgress(positionMs);
+    } else {
+        updateProgress(0);
+    }
+}
+
+bool Sound::toggleMute() {
+    if (!engine) {
+        return false;
+    }
+    if (muted) {
+        engine->setMasterVolume(static_cast<float>(volume / 100.0));
+        muted = false;
+        return false;
+    }
+    engine->setMasterVolume(0.0f);
+    muted = true;
+    return true;
+}
+
+void Sound::setVolume(int32_t percent) {
+    volume = percent;
+    if (engine) {
+        engine->setMasterVolume(static_cast<float>(percent / 100.0));
+    }
+}
+
+void Sound::pauseAll(bool pause) {
+    if (!engine) {
+        return;
+    }
+    paused = pause;
+    engine->setAllSoundsPaused(pause);
+}
+
+float Sound::masterVolume() const {
+    if (engine) {
+        return engine->masterVolume();
+    }
+    // Without a device the settings still keep the volume the user chose.
+    return muted ? 0.0f : static_cast<float>(volume / 100.0);
+}
+
+void Sound::addInfo(NowPlayingDisplay* display) {
+    infos.push_back(display);
+    if (playing) {
+        // The song that plays, not a fresh fetch of the current index: that could ask about a
+        // missing file and move the playlist on without changing what is heard.
+        const QString text = currentSong.title + " - " + currentSong.artist;
+        for (NowPlayingDisplay* info : infos) {
+            info->setNowPlaying(text);
+        }
+    }
+}
+
+void Sound::removeInfo(NowPlayingDisplay* display) {
+    infos.erase(std::remove_if(infos.begin(), infos.end(), FindEle(display)), infos.end());
+}
+
+void Sound::addProgress(ProgressDisplay* display) {
+    progresses.push_back(display);
+    if (playing && current) {
+        display->setLength(current->lengthMs());
+    }
+}
+
+void Sound::removeProgress(ProgressDisplay* display) {
+    progresses.erase(std::remove_if(progresses.begin(), progresses.end(), FindEle(display)),
+                     progresses.end());
+}
+
+void Sound::updateProgress(uint32_t positionMs) {
+    for (ProgressDisplay* progress : progresses) {
+        progress->setPosition(positionMs);
+    }
+}
+
+void Sound::poll() {
+    if (commandRunning || !playing || !current || paused) {
+        return;
+    }
+    updateProgress(current->positionMs());
+    if (current->finished()) {
+        next();
+    }
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "playlist/SongInfo.h"
+
+class AudioOutput;
+class NowPlayingDisplay;
+class PlayList;
+class PlayingSound;
+class ProgressDisplay;
+class QTimer;
+class SoundEngine;
+
+// The player: plays the playlist's current song, pauses, stops, moves to the next or previous
+// song, mutes, sets the master volume and seeks, and keeps the now-playing and progress
+// displays up to date. Every operation runs on the window thread, the poll included (a timer
+// every 500 ms moves the progress displays and starts the next song when one ends).
+//
+// States: Stopped (not playing, no sound), Playing, Paused (playing and paused), Ended (playing,
+// the last song finished with neither shuffle nor repeat on).
+class Sound {
+public:
+    static constexpr int pollIntervalMs = 500;
+
+    // Plays through the output; without a working output the player goes on silently and the
+    // operations that need sound answer false. Starts the poll timer.
+    Sound(PlayList& playList, std::unique_ptr<AudioOutput> output);
+    virtual ~Sound();
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    // The process's player on the sound device, created on first call.
+    static Sound& instance();
+    // Replaces the process's player with one on the given output (tests use a null output).
+    static Sound& createInstance(std::unique_ptr<AudioOutput> output);
+    static void deleteInstance();
+
+    // From Stopped: starts the current song, true if a song started. Otherwise toggles the
+    // pause: true if playback now runs, false if now paused.
+    bool playPause();
+    // Stops and rewinds the playlist to its first song. Nothing happens while Stopped.
+    void stop();
+    // True when the player went from stopped or paused to playing.
+    bool next();
+    bool previous();
+    // Play position 0.
+    void restart();
+    void seek(uint32_t positionMs);
+    // True if now muted.
+    bool toggleMute();
+    // 0 to 100; the master volume becomes percent / 100 (also while muted).
+    void setVolume(int32_t percent);
+    // Pauses (true) or resumes (false) everything, as while a slider is dragged.
+    void pauseAll(bool pause);
+
+    void addInfo(NowPlayingDisplay* display);
+    void removeInfo(NowPlayingDisplay* display);
+    void addProgress(ProgressDisplay* display);
+    void removeProgress(ProgressDisplay* display);
+    void updateProgress(uint32_t positionMs);
+
+    bool isPlaying() const { return playing; }
+    bool isPaused() const { return paused; }
+    bool isMuted() const { return muted; }
+    int32_t volumePercent() const { return volume; }
+    // 0.0 to 1.0, and 0.0 while muted.
+    float masterVolume() const;
+    bool hasEngine() const { return engine != nullptr; }
+
+    // One tick of the poller: moves the progress displays and, when the song has finished,
+    // goes on to the next. The timer calls it; tests call it directly.
+    void poll();
+
+private:
+    enum class Step { Forward, Back };
+
+    bool step(Step direction);
+    // Plays the song, or when no decoder can play it, the songs that follow in the direction of
+    // travel; then tells the displays.
+    bool startSong(SongInfo song, Step direction);
+    void releaseSound();
+
+    PlayList& playList;
+    std::unique_ptr<SoundEngine> engine;
+    std::shared_ptr<PlayingSound> current;
+    SongInfo currentSong;
+    bool playing = false;
+    bool paused = false;
+    bool muted = false;
+    int32_t volume = 100;  // the engine starts at full volume
+    // Set while an operation that can ask the missing-file question runs, so that the poll
+    // firing inside the question's event loop does not advance under it.
+    bool commandRunning = false;
+    std::vector<NowPlayingDisplay*> infos;
+    std::vector<ProgressDisplay*> progresses;
+    std::unique_ptr<QTimer> pollTimer;
+};

@@ -1,0 +1,80 @@
+#include "audio/SoundEngine.h"
+
+#include <QString>
+#include <algorithm>
+
+#include "audio/DecoderFactory.h"
+
+std::unique_ptr<SoundEngine> SoundEngine::create(std::unique_ptr<AudioOutput> output) {
+    std::unique_ptr<SoundEngine> engine(new SoundEngine(std::move(output)));
+    if (!engine->output->start(*engine)) {
+        return nullptr;
+    }
+    return engine;
+}
+
+SoundEngine::SoundEngine(std::unique_ptr<AudioOutput> output) : output(std::move(output)) {}
+
+SoundEngine::~SoundEngine() {
+    output->stop();
+}
+
+std::shared_ptr<PlayingSound> SoundEngine::play(const QString& path) {
+    // Opening can scan a whole MP3 for its length: done before the lock, so the output's thread
+    // goes on rendering meanwhile.
+    std::unique_ptr<Decoder> decoder = DecoderFactory::open(path);
+    if (!decoder) {
+        return nullptr;
+    }
+    std::shared_ptr<PlayingSound> sound =
+        PlayingSound::create(std::move(decoder), output->sampleRate(), output->channels());
+    if (sound) {
+        std::lock_guard guard(mutex);
+        sounds.push_back(sound);
+    }
+    return sound;
+}
+
+void SoundEngine::stopAllSounds() {
+    std::lock_guard guard(mutex);
+    for (const auto& sound : sounds) {
+        sound->stop();
+    }
+    sounds.clear();
+}
+
+void SoundEngine::setAllSoundsPaused(bool paused) {
+    std::lock_guard guard(mutex);
+    for (const auto& sound : sounds) {
+        sound->setPaused(paused);
+    }
+}
+
+void SoundEngine::setMasterVolume(float newVolume) {
+    std::lock_guard guard(mutex);
+    volume = std::clamp(newVolume, 0.0f, 1.0f);
+}
+
+float SoundEngine::masterVolume() const {
+    std::lock_guard guard(mutex);
+    return volume;
+}
+
+void SoundEngine::render(float* out, size_t frames) {
+    const size_t samples = frames * static_cast<size_t>(output->channels());
+    std::fill(out, out + samples, 0.0f);
+    std::lock_guard guard(mutex);
+    if (soundBuffer.size() < samples) {
+        soundBuffer.resize(samples);
+    }
+    for (const auto& sound : sounds) {
+        if (sound->paused()) {
+            continue;
+        }
+        const size_t rendered = sound->render(soundBuffer.data(), frames);
+        for (size_t i = 0; i < rendered * static_cast<size_t>(output->channels()); ++i) {
+            out[i] += soundBuffer[i] * volume;
+        }
+    }
+    std::erase_if(sounds, [](const auto& sound) { return sound->finished(); });
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "audio/AudioOutput.h"
+#include "audio/AudioRenderer.h"
+#include "audio/PlayingSound.h"
+
+class QString;
+
+// The player's own sound engine: opens a file with the decoder that can read it, plays it
+// through the output and mixes what plays at the master volume. The output's thread renders
+// while the window thread starts, pauses and stops sounds.
+class SoundEngine : private AudioRenderer {
+public:
+    // Null when the output cannot start (no sound device).
+    static std::unique_ptr<SoundEngine> create(std::unique_ptr<AudioOutput> output);
+    ~SoundEngine() override;
+    SoundEngine(const SoundEngine&) = delete;
+    SoundEngine& operator=(const SoundEngine&) = delete;
+
+    // Starts the file at once, unpaused. Null when no decoder can play it.
+    std::shared_ptr<PlayingSound> play(const QString& path);
+    // Every sound ends (and counts as finished).
+    void stopAllSounds();
+    void setAllSoundsPaused(bool paused);
+    // 0.0 to 1.0.
+    void setMasterVolume(float volume);
+    float masterVolume() const;
+
+private:
+    explicit SoundEngine(std::unique_ptr<AudioOutput> output);
+    void render(float* out, size_t frames) override;
+
+    const std::unique_ptr<AudioOutput> output;
+    mutable std::mutex mutex;
+    std::vector<std::shared_ptr<PlayingSound>> sounds;
+    float volume = 1.0f;
+    std::vector<float> soundBuffer;  // one sound's block before it is mixed in
+};

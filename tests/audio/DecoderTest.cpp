@@ -1,0 +1,290 @@
+// The three decoders behind the factory, on files written at run time: exact lengths, the
+// decoded sound, seeking, the choice by extension and by content, and files that cannot play.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <vector>
+
+#include "audio/DecoderFactory.h"
+#include "audio/GeneratedSounds.h"
+#include "audio/Mpg123Decoder.h"
+#include "audio/OpenMptDecoder.h"
+#include "audio/SndFileDecoder.h"
+
+namespace {
+
+using Format = GeneratedSounds::Format;
+
+struct FormatCase {
+    const char* name;
+    Format format;
+    const char* extension;
+    int rate;
+    int channels;
+    bool lossless;
+};
+
+std::vector<float> readAll(Decoder& decoder) {
+    std::vector<float> samples;
+    std::vector<float> block(1000 * static_cast<size_t>(decoder.channels()));
+    while (size_t frames = decoder.read(block.data(), 1000)) {
+        samples.insert(samples.end(), block.begin(),
+                       block.begin() + static_cast<long>(frames) * decoder.channels());
+    }
+    return samples;
+}
+
+double rms(const std::vector<float>& samples) {
+    double sum = 0;
+    for (float sample : samples) {
+        sum += static_cast<double>(sample) * sample;
+    }
+    return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+// The frame offset (within +-range) at which `block` (first channel) best matches `reference`
+// starting at `expectedFrame`.
+int bestLag(const std::vector<float>& block, const std::vector<float>& reference, int channels,
+            long expectedFrame, int range) {
+    const long blockFrames = static_cast<long>(block.size()) / channels;
+    const long referenceFrames = static_cast<long>(reference.size()) / channels;
+    double best = -1e300;
+    int bestOffset = range + 1;
+    for (int lag = -range; lag <= range; ++lag) {
+        double sum = 0;
+        for (long frame = 0; frame < blockFrames; ++frame) {
+            const long at = expectedFrame + lag + frame;
+            if (at >= 0 && at < referenceFrames) {
+                sum += static_cast<double>(block[frame * channels]) * reference[at * channels];
+            }
+        }
+        if (sum > best) {
+            best = sum;
+            bestOffset = lag;
+        }
+    }
+    return bestOffset;
+}
+
+class DecoderFormatTest : public ::testing::TestWithParam<FormatCase> {
+protected:
+    void SetUp() override {
+        const FormatCase& c = GetParam();
+        path = dir.filePath(QString("tone.") + c.extension);
+        ASSERT_TRUE(GeneratedSounds::writeTone(path, c.format, c.rate, c.channels, seconds));
+        reference = GeneratedSounds::tone(c.rate, c.channels, seconds);
+    }
+
+    static constexpr double seconds = 3.0;
+    QTemporaryDir dir;
+    QString path;
+    std::vector<float> reference;
+};
+
+TEST_P(DecoderFormatTest, ReportsTheFormatAndTheExactLength) {
+    const FormatCase& c = GetParam();
+    auto decoder = DecoderFactory::open(path);
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_EQ(decoder->sampleRate(), c.rate);
+    EXPECT_EQ(decoder->channels(), c.channels);
+    EXPECT_EQ(decoder->lengthFrames(), static_cast<int64_t>(seconds * c.rate));
+}
+
+TEST_P(DecoderFormatTest, DecodesTheWrittenSoundToItsEnd) {
+    const FormatCase& c = GetParam();
+    auto decoder = DecoderFactory::open(path);
+    ASSERT_NE(decoder, nullptr);
+    const std::vector<float> decoded = readAll(*decoder);
+    EXPECT_EQ(static_cast<int64_t>(decoded.size()) / c.channels, decoder->lengthFrames());
+    EXPECT_GT(rms(decoded), 0.25);  // the tone's RMS is about 0.35 on the loudest channel
+    // Aligned with the original from the first frame on, not shifted by encoder delay.
+    EXPECT_EQ(bestLag({decoded.begin() + 4410L * c.channels, decoded.begin() + 8820L * c.channels},
+                      reference, c.channels, 4410, 200),
+              0);
+    if (c.lossless) {
+        ASSERT_EQ(decoded.size(), reference.size());
+        for (size_t i = 0; i < decoded.size(); ++i) {
+            ASSERT_NEAR(decoded[i], reference[i], 1e-3) << "sample " << i;
+        }
+    }
+}
+
+TEST_P(DecoderFormatTest, SeeksToTheExactFrame) {
+    const FormatCase& c = GetParam();
+    // Where a jump lands is measured against the same decoder playing through from the start.
+    auto straight = DecoderFactory::open(path);
+    ASSERT_NE(straight, nullptr);
+    const std::vector<float> continuous = readAll(*straight);
+    auto decoder = DecoderFactory::open(path);
+    ASSERT_NE(decoder, nullptr);
+    for (long target : {static_cast<long>(1.25 * c.rate), 1000L, static_cast<long>(2.5 * c.rate)}) {
+        ASSERT_TRUE(decoder->seek(target));
+        std::vector<float> block(2048 * static_cast<size_t>(c.channels));
+        ASSERT_EQ(decoder->read(block.data(), 2048), 2048u);
+        EXPECT_EQ(bestLag(block, continuous, c.channels, target, 300), 0) << "seek to " << target;
+        float largestDifference = 0;
+        for (size_t i = 0; i < block.size(); ++i) {
+            largestDifference = std::max(largestDifference,
+                                         std::abs(block[i] - continuous[target * c.channels + i]));
+        }
+        EXPECT_LT(largestDifference, 0.01f) << "seek to " << target;
+    }
+    // After a jump back, the rest of the file still decodes to the end.
+    ASSERT_TRUE(decoder->seek(c.rate));
+    EXPECT_EQ(static_cast<int64_t>(readAll(*decoder).size()) / c.channels,
+              decoder->lengthFrames() - c.rate);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, DecoderFormatTest,
+                         ::testing::Values(FormatCase{"Wav", Format::Wav, "wav", 22050, 1, true},
+                                           FormatCase{"Flac", Format::Flac, "flac", 48000, 2, true},
+                                           FormatCase{"OggVorbis", Format::OggVorbis, "ogg", 44100,
+                                                      2, false},
+                                           FormatCase{"Mp3", Format::Mp3, "mp3", 44100, 2, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class DecoderFilesTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(GeneratedSounds::writeBytes(path, bytes));
+        return path;
+    }
+    QByteArray toneBytes(Format format, int rate) {
+        const QString path = dir.filePath("source");
+        EXPECT_TRUE(GeneratedSounds::writeTone(path, format, rate, 2, 1.0));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DecoderFilesTest, PlaysAProtrackerModuleForItsPatternLength) {
+    const QString path = write("song.mod", GeneratedSounds::protrackerModule());
+    auto decoder = DecoderFactory::open(path);
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_EQ(decoder->channels(), 2);
+    const double rate = decoder->sampleRate();
+    EXPECT_NEAR(decoder->lengthFrames() / rate, GeneratedSounds::protrackerModuleSeconds, 0.01);
+    const std::vector<float> decoded = readAll(*decoder);
+    EXPECT_NEAR(decoded.size() / 2 / rate, GeneratedSounds::protrackerModuleSeconds, 0.03);
+    EXPECT_GT(rms(decoded), 0.05);
+
+    // Modules seek by rows (60 ms here).
+    ASSERT_TRUE(decoder->seek(static_cast<int64_t>(rate)));
+    EXPECT_NEAR(readAll(*decoder).size() / 2 / rate, GeneratedSounds::protrackerModuleSeconds - 1.0,
+                0.07);
+}
+
+TEST_F(DecoderFilesTest, ModuleExtensionsOfEveryTrackerFormatOpenTheModule) {
+    for (const char* name : {"song.MOD", "song.s3d", "song.xm", "song.it", "song.s3m"}) {
+        // The extension only orders the attempts; the content says what the file is.
+        EXPECT_NE(DecoderFactory::open(write(name, GeneratedSounds::protrackerModule())), nullptr)
+            << name;
+    }
+}
+
+TEST_F(DecoderFilesTest, TheContentDecidesWhenTheExtensionIsWrongOrMissing) {
+    auto mp3AsWav = DecoderFactory::open(write("really-mp3.wav", toneBytes(Format::Mp3, 32000)));
+    ASSERT_NE(mp3AsWav, nullptr);
+    EXPECT_EQ(mp3AsWav->sampleRate(), 32000);
+
+    auto flacAsMp3 = DecoderFactory::open(write("really-flac.mp3", toneBytes(Format::Flac, 8000)));
+    ASSERT_NE(flacAsMp3, nullptr);
+    EXPECT_EQ(flacAsMp3->sampleRate(), 8000);
+    EXPECT_EQ(flacAsMp3->lengthFrames(), 8000);
+
+    EXPECT_NE(DecoderFactory::open(write("no-extension", GeneratedSounds::protrackerModule())),
+              nullptr);
+}
+
+TEST_F(DecoderFilesTest, OpensNamesWithAnyCharacters) {
+    const QString path = dir.filePath(QString::fromUtf8("Björk – 日本 ♫ ü.flac"));
+    ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Flac, 44100, 2, 0.5));
+    auto decoder = DecoderFactory::open(path);
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_EQ(decoder->lengthFrames(), 22050);
+
+    const QString module =
+        write(QString::fromUtf8("модуль 日本.mod"), GeneratedSounds::protrackerModule());
+    EXPECT_NE(DecoderFactory::open(module), nullptr);
+    const QString mp3 = dir.filePath(QString::fromUtf8("Ærø 日本.mp3"));
+    ASSERT_TRUE(GeneratedSounds::writeTone(mp3, Format::Mp3, 44100, 2, 0.5));
+    EXPECT_NE(DecoderFactory::open(mp3), nullptr);
+}
+
+TEST_F(DecoderFilesTest, FilesThatHoldNoSoundDoNotOpen) {
+    EXPECT_EQ(DecoderFactory::open(dir.filePath("missing.mp3")), nullptr);
+    EXPECT_EQ(DecoderFactory::open(dir.path()), nullptr);
+    for (const char* name : {"empty.flac", "empty.mp3", "empty.wav", "empty.mod"}) {
+        EXPECT_EQ(DecoderFactory::open(write(name, {})), nullptr) << name;
+    }
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        for (const char* extension : {"mp3", "wav", "ogg", "flac", "mod", "xm", "it", "s3d"}) {
+            const QString name = QString("noise%1.%2").arg(seed).arg(extension);
+            EXPECT_EQ(DecoderFactory::open(write(
+                          name, GeneratedSounds::randomBytes(static_cast<int>(seed) * 997, seed))),
+                      nullptr)
+                << name.toStdString();
+        }
+    }
+    // A header and nothing after it.
+    EXPECT_EQ(DecoderFactory::open(write("header-only.wav", toneBytes(Format::Wav, 8000).left(44))),
+              nullptr);
+}
+
+TEST_F(DecoderFilesTest, ATruncatedFileDecodesWhatItHasAndEnds) {
+    for (Format format : {Format::Flac, Format::Mp3}) {
+        const QByteArray whole = toneBytes(format, 44100);
+        auto decoder = DecoderFactory::open(write("cut", whole.left(whole.size() / 2)));
+        ASSERT_NE(decoder, nullptr) << static_cast<int>(format);
+        const int64_t decodedFrames = static_cast<int64_t>(readAll(*decoder).size()) / 2;
+        EXPECT_GT(decodedFrames, 0);
+        EXPECT_LT(decodedFrames, 44100);
+    }
+}
+
+TEST_F(DecoderFilesTest, AnMp3WithoutInfoFrameIsMeasuredByItsFrames) {
+    // Drop the encoder's info frame (the first frame, holding "Info" or "Xing"), so the length
+    // can only come from the frames themselves.
+    QByteArray bytes = toneBytes(Format::Mp3, 44100);
+    const qsizetype tag = std::max(bytes.indexOf("Info"), bytes.indexOf("Xing"));
+    ASSERT_GT(tag, 0);
+    qsizetype frameStart = tag;
+    while (frameStart > 0 &&
+           !(static_cast<unsigned char>(bytes[frameStart]) == 0xFF &&
+             (static_cast<unsigned char>(bytes[frameStart + 1]) & 0xE0) == 0xE0)) {
+        --frameStart;
+    }
+    qsizetype nextFrame = tag;
+    while (nextFrame + 1 < bytes.size() &&
+           !(static_cast<unsigned char>(bytes[nextFrame]) == 0xFF &&
+             (static_cast<unsigned char>(bytes[nextFrame + 1]) & 0xE0) == 0xE0)) {
+        ++nextFrame;
+    }
+    bytes.remove(frameStart, nextFrame - frameStart);
+    auto decoder = DecoderFactory::open(write("plain.mp3", bytes));
+    ASSERT_NE(decoder, nullptr);
+    // Without the info frame the encoder's delay and padding stay in: at most two frames more.
+    EXPECT_GE(decoder->lengthFrames(), 44100);
+    EXPECT_LE(decoder->lengthFrames(), 44100 + 3 * 1152);
+    EXPECT_EQ(static_cast<int64_t>(readAll(*decoder).size()) / 2, decoder->lengthFrames());
+}
+
+TEST_F(DecoderFilesTest, EachDecoderRefusesTheOthersFormats) {
+    const QString mp3 = write("a.mp3", toneBytes(Format::Mp3, 44100));
+    const QString flac = write("a.flac", toneBytes(Format::Flac, 44100));
+    const QString module = write("a.mod", GeneratedSounds::protrackerModule());
+    EXPECT_EQ(SndFileDecoder::open(mp3), nullptr);
+    EXPECT_EQ(SndFileDecoder::open(module), nullptr);
+    EXPECT_EQ(Mpg123Decoder::open(flac), nullptr);
+    EXPECT_EQ(Mpg123Decoder::open(module), nullptr);
+    EXPECT_EQ(OpenMptDecoder::open(flac), nullptr);
+    EXPECT_EQ(OpenMptDecoder::open(mp3), nullptr);
+}
+
+}  // namespace

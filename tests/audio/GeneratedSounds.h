@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// Sound files made at run time for the tests and benchmarks: a rising tone (no two stretches
+// of it alike, so a decoded block shows where in the file it came from) written with
+// libsndfile in every format it can write, and a tracker module put together byte by byte.
+class GeneratedSounds {
+public:
+    enum class Format { Wav, Flac, OggVorbis, Mp3 };
+
+    // The tone as written: frames x channels interleaved floats.
+    static std::vector<float> tone(int rate, int channels, double seconds);
+    // False when libsndfile cannot write the file.
+    static bool writeTone(const QString& path, Format format, int rate, int channels,
+                          double seconds);
+
+    // A 31-sample ProTracker module ("M.K."): one looped 64-byte sample played from the first
+    // row at speed 3, ended by a pattern break on row 31, so it lasts 32 rows x 3 ticks x
+    // 20 ms = 1.92 seconds.
+    static QByteArray protrackerModule();
+    static constexpr double protrackerModuleSeconds = 1.92;
+
+    static bool writeBytes(const QString& path, const QByteArray& bytes);
+    // Reproducible noise.
+    static QByteArray randomBytes(int size, unsigned seed);
+};
