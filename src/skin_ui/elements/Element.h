@@ -79,11 +79,14 @@ protected:
     // The screen position of the cursor for the mouse event being handled (the live cursor
     // outside an event).
     QPoint screenCursor() const;
+    // Whether Alt is held for the event being handled, or now.
+    bool altHeldNow() const;
     void captureMouse();
     void releaseCapture();
     // Ends a move if one is under way; true when it did.
     bool endMove();
-    // Whether the picture is sized per type when it changes (buttons and sliders override).
+    // The size the element takes for a new picture: buttons and sliders follow their picture,
+    // the other types keep their size.
     virtual QSize sizeForPicture(int pictureWidth, int pictureHeight) const;
 
     void paintEvent(QPaintEvent* event) override;
@@ -96,6 +99,7 @@ protected:
 
 private:
     void openElementMenu();
+    void beginEvent(const QMouseEvent* event);
 
     int type;
     bool moving = false;
@@ -107,5 +111,6 @@ private:
     MainWindow* owner;
     std::unique_ptr<Tooltip> tooltip;
     QPoint eventCursor;
+    Qt::KeyboardModifiers eventModifiers;
     bool inEvent = false;
 };

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include "skin_ui/elements/Element.h"
+
+// The now-playing text on a strip drawn from a small picture. A text wider than the element
+// scrolls back and forth (one pixel per 100 ms, half a second's pause at each end). Shift-dragging
+// an end of the strip changes its width.
+class Info : public Element {
+    Q_OBJECT
+
+public:
+    static constexpr int stripHeight = 20;
+    static constexpr int minimumWidth = 30;
+    static constexpr int stepMs = 100;
+    static constexpr int endPauseMs = 500;
+
+    explicit Info(MainWindow* owner);
+    ~Info() override;
+
+    // Shows a new text from its start. Safe to call from any thread: the change is made on the
+    // element's thread.
+    void setText(const QString& newText);
+    QString getText() const { return text; }
+
+    void paint(QPainter& painter) override;
+    bool onLeftButtonDown(Qt::KeyboardModifiers modifiers) override;
+    bool onLeftButtonUp() override;
+    bool onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client) override;
+
+    // One tick of the marquee; returns the time until the next tick.
+    int scrollStep();
+
+    int getScrollX() const { return scrollX; }
+    int getTextWidth() const { return textWidth; }
+    bool isScrollingLeft() const { return scrollingLeft; }
+    int getWidthEdge() const { return widthEdge; }
+    bool isWidthChanging() const { return widthChanging; }
+
+private:
+    void changeWidth(QPoint ownerCursor);
+
+    QTimer marquee;
+    int scrollX = 5;
+    int textWidth = 0;  // 0: the next paint measures the text
+    bool scrollingLeft = true;
+    int widthEdge = 0;
+    bool widthChanging = false;
+    int widthStartX = 0;
+    int widthStartWidth = 0;
+    QString text = "Nothing playing";
+};

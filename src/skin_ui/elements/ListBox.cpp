@@ -1,0 +1,199 @@
+#include "skin_ui/elements/ListBox.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/Variables.h"
+#include "playlist/PlayList.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/drawing/Bitmap.h"
+#include "skin_ui/drawing/Engine.h"
+
+namespace {
+
+constexpr int tile = 5;
+constexpr int textInset = 5;
+constexpr int edgeZone = 5;
+constexpr int resizeGrid = 5;
+
+enum ResizeZone { noZone = 0, leftZone = 1, rightZone = 2, topZone = 3, bottomZone = 4 };
+
+}  // namespace
+
+ListBox::ListBox(MainWindow* owner) : Element(owner, listBoxType) {
+    setTooltipText("listbox");
+    setPicture("400_listbox.bmp");
+    PlayList::instance().addListView(this);
+}
+
+ListBox::~ListBox() {
+    PlayList::instance().removeListView(this);
+}
+
+void ListBox::playlistChanged() {
+    update();
+}
+
+void ListBox::paint(QPainter& painter) {
+    const Variables& variables = Variables::instance();
+    Engine::instance().fillBackground(this, variables.backColour, painter);
+    paintRows(painter);
+    paintFrame(painter);
+}
+
+void ListBox::paintRows(QPainter& painter) {
+    PlayList& playlist = PlayList::instance();
+    if (rowHeight == 0) {
+        if (playlist.songCount() == 0) {
+            return;
+        }
+        rowHeight = QFontMetrics(painter.font()).boundingRect(playlist.songAt(0).title).height();
+        if (rowHeight <= 0) {
+            rowHeight = QFontMetrics(painter.font()).height();
+        }
+    }
+    // Only the rows that start inside the element are fetched and drawn, so the paint costs
+    // the same for ten songs and for a hundred thousand.
+    const int visibleRows = (height() - textInset + rowHeight - 1) / rowHeight;
+    if (visibleRows <= 0) {
+        return;
+    }
+    Engine& engine = Engine::instance();
+    engine.textColour = Variables::instance().textColour;
+    const std::vector<SongInfo> rows = playlist.songs(firstRow, static_cast<uint32_t>(visibleRows));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int top = textInset + static_cast<int>(i) * rowHeight;
+        engine.drawText(painter, rows[i].title + " - " + rows[i].artist, textInset, top, width(),
+                        rowHeight);
+    }
+}
+
+void ListBox::paintFrame(QPainter& painter) const {
+    const Bitmap* picture = getBitmap();
+    const int w = width();
+    const int h = height();
+    auto piece = [&](int sourceX, int sourceY, int x, int y) {
+        picture->drawPart(painter, x, y, QRect(sourceX, sourceY, tile, tile));
+    };
+    piece(0, 20, 0, 0);
+    piece(5, 20, w - tile, 0);
+    piece(10, 20, 0, h - tile);
+    piece(15, 20, w - tile, h - tile);
+    for (int k = 0; k <= w / tile - 3; ++k) {
+        piece(25, 15, tile + tile * k, 0);
+        piece(25, 10, tile + tile * k, h - tile);
+    }
+    for (int k = 0; k <= h / tile - 3; ++k) {
+        piece(25, 20, 0, tile + tile * k);
+        piece(20, 20, w - tile, tile + tile * k);
+    }
+}
+
+bool ListBox::onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client) {
+    const QPoint cursor = screenCursor();
+    if (Element::onMouseMove(modifiers, client)) {
+        return true;
+    }
+    if (!resizing) {
+        if ((modifiers & Qt::ShiftModifier) && isMoveable()) {
+            armResizeZone(client);
+        } else {
+            resizeZone = noZone;
+        }
+        return false;
+    }
+    if (resizeZone != noZone) {
+        resizeTo(getOwner()->mapFromGlobal(cursor));
+    }
+    return false;
+}
+
+void ListBox::armResizeZone(QPoint client) {
+    if (client.x() < edgeZone) {
+        resizeZone = leftZone;
+    } else if (client.x() > width() - edgeZone) {
+        resizeZone = rightZone;
+    } else if (client.y() < edgeZone) {
+        resizeZone = topZone;
+    } else if (client.y() <= height() - edgeZone) {
+        resizeZone = noZone;
+    } else {
+        resizeZone = bottomZone;
+    }
+    switch (resizeZone) {
+        case leftZone:
+        case rightZone:
+            setCursor(Qt::SizeHorCursor);
+            break;
+        case topZone:
+        case bottomZone:
+            setCursor(Qt::SizeVerCursor);
+            break;
+        default:
+            setCursor(Qt::ArrowCursor);
+            break;
+    }
+}
+
+void ListBox::resizeTo(QPoint ownerCursor) {
+    int newX = resizeStart.x();
+    int newY = resizeStart.y();
+    int newWidth = resizeStart.width();
+    int newHeight = resizeStart.height();
+    switch (resizeZone) {
+        case leftZone:
+            newX = ownerCursor.x();
+            newWidth = resizeStart.x() + resizeStart.width() - ownerCursor.x();
+            break;
+        case rightZone:
+            newWidth = ownerCursor.x() - resizeStart.x();
+            break;
+        case topZone:
+            newY = ownerCursor.y();
+            newHeight = resizeStart.y() + resizeStart.height() - ownerCursor.y();
+            break;
+        case bottomZone:
+            newHeight = ownerCursor.y() - resizeStart.y();
+            break;
+        default:
+            return;
+    }
+    const int roomWidth = getOwner()->width();
+    const int roomHeight = getOwner()->height();
+    newX = std::max(newX, 0);
+    newY = std::max(newY, 0);
+    newWidth = std::max(newWidth, minimumSize);
+    if (newX + newWidth > roomWidth) {
+        newWidth = roomWidth - newX;
+    }
+    newHeight = std::max(newHeight, minimumSize);
+    if (newY + newHeight > roomHeight) {
+        newHeight = roomHeight - newY;
+    }
+    setGeometry(newX / resizeGrid * resizeGrid, newY / resizeGrid * resizeGrid,
+                newWidth / resizeGrid * resizeGrid, newHeight / resizeGrid * resizeGrid);
+}
+
+bool ListBox::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
+    if (resizeZone == noZone) {
+        return Element::onLeftButtonDown(modifiers);
+    }
+    resizing = true;
+    captureMouse();
+    resizeStart = geometry();
+    return true;
+}
+
+bool ListBox::onLeftButtonUp() {
+    if (endMove()) {
+        return true;
+    }
+    if (resizing) {
+        resizing = false;
+        resizeZone = noZone;
+        releaseCapture();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,250 @@
+#include "skin_ui/elements/Slider.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "app/Variables.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/drawing/Bitmap.h"
+#include "skin_ui/drawing/Engine.h"
+#include "skin_ui/elements/PlayerState.h"
+
+namespace {
+
+constexpr int edgeZone = 5;
+constexpr int lengthGrid = 5;
+
+enum LengthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2, topEdge = 3, bottomEdge = 4 };
+
+}  // namespace
+
+Slider::Slider(MainWindow* owner) : Element(owner, sliderType) {}
+
+QSize Slider::sizeForPicture(int pictureWidth, int pictureHeight) const {
+    if (vertical) {
+        return QSize(pictureWidth / 4, height());
+    }
+    return QSize(width(), pictureHeight / 5 * 2);
+}
+
+int Slider::travel() const {
+    return getLength() - getThickness();
+}
+
+int Slider::getValue() const {
+    const int room = travel();
+    if (room <= 0 || maximum == 0) {
+        return 0;
+    }
+    const int fromStart = vertical ? height() - knobPos - width() : knobPos;
+    return static_cast<int>(static_cast<double>(fromStart) / room * maximum);
+}
+
+void Slider::setValue(int value, bool notify) {
+    const int room = travel();
+    const int fromStart = (room <= 0 || maximum == 0)
+                              ? 0
+                              : static_cast<int>(static_cast<double>(value) / maximum * room);
+    knobPos = vertical ? height() - fromStart - width() : fromStart;
+    update();
+    if (notify) {
+        reportValue();
+    }
+}
+
+void Slider::setVertical(bool value) {
+    if (value == vertical) {
+        return;
+    }
+    vertical = value;
+    setGeometry(x(), y(), height(), width());
+    getOwner()->update();
+}
+
+void Slider::setLength(int length) {
+    if (vertical) {
+        resize(width(), length);
+    } else {
+        resize(length, height());
+    }
+}
+
+void Slider::setKnobFrame(int frame) {
+    if (knobFrame != frame) {
+        knobFrame = frame;
+        update();
+    }
+}
+
+void Slider::paint(QPainter& painter) {
+    const Variables& variables = Variables::instance();
+    Engine::instance().fillBackground(this, variables.backColour, painter);
+    const int thickness = getThickness();
+    knobPos = std::min(std::max(knobPos, thickness / 2), getLength() - thickness / 2);
+    const Bitmap* picture = getBitmap();
+    if (!picture) {
+        return;
+    }
+    paintTrack(painter);
+    if (filled) {
+        paintFill(painter);
+    }
+    const int unit = vertical ? picture->width() / 4 : picture->height() / 5 * 2;
+    const QRect knob(knobFrame * unit, 0, unit, unit);
+    const int knobStart = knobPos - thickness / 2;
+    if (vertical) {
+        picture->drawPart(painter, 0, knobStart, knob);
+    } else {
+        picture->drawPart(painter, knobStart, 0, knob);
+    }
+}
+
+void Slider::paintTrack(QPainter& painter) const {
+    const Bitmap* picture = getBitmap();
+    const int thickness = getThickness();
+    const int length = getLength();
+    const int half = thickness / 2;
+    const int tiles = half > 0 ? length / half - 2 : 0;
+    if (vertical) {
+        const int unit = picture->width() / 4;
+        picture->drawPart(painter, 0, 0, QRect(3 * unit, 0, unit, unit));
+        for (int i = 1; i <= tiles; ++i) {
+            picture->drawPart(painter, 0, half * i, QRect(3 * unit, unit, unit, unit / 2));
+        }
+        picture->drawPart(painter, 0, length - thickness,
+                          QRect(3 * unit, unit + unit / 2, unit, unit));
+    } else {
+        const int unit = picture->height() / 5 * 2;
+        picture->drawPart(painter, 0, 0, QRect(0, unit, unit, unit));
+        for (int i = 1; i <= tiles; ++i) {
+            picture->drawPart(painter, half * i, 0, QRect(unit, unit, unit / 2, unit));
+        }
+        picture->drawPart(painter, length - thickness, 0, QRect(unit + unit / 2, unit, unit, unit));
+    }
+}
+
+void Slider::paintFill(QPainter& painter) const {
+    const Bitmap* picture = getBitmap();
+    const int inset = 3 * (getSizeClass() + 1);
+    Engine& engine = Engine::instance();
+    engine.textColour = picture->pixel(0, picture->height() - 1);
+    QRect area;
+    if (vertical) {
+        area = QRect(QPoint(inset, knobPos), QPoint(width() - inset, height() - inset));
+    } else {
+        area = QRect(QPoint(inset, inset), QPoint(knobPos - inset, height() - inset));
+    }
+    // The far corner lies just outside the filled area.
+    area.adjust(0, 0, -1, -1);
+    if (area.isValid()) {
+        painter.fillRect(area, toQColor(engine.textColour));
+    }
+}
+
+bool Slider::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
+    if (lengthEdge != noEdge) {
+        lengthChanging = true;
+        pausedBeforeLengthChange = PlayerState::paused();
+        PlayerState::pauseAll(true);
+        captureMouse();
+        savedValue = getValue();
+        lengthStartPos = vertical ? y() : x();
+        lengthStartSize = getLength();
+        return true;
+    }
+    if (Element::onLeftButtonDown(modifiers)) {
+        return true;
+    }
+    const QPoint client = mapFromGlobal(screenCursor());
+    knobPos = vertical ? client.y() : client.x();
+    knobFrame = 2;
+    update();
+    reportValue();
+    return false;
+}
+
+bool Slider::onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client) {
+    if (Element::onMouseMove(modifiers, client)) {
+        return true;
+    }
+    if (lengthChanging && lengthEdge != noEdge) {
+        changeLength(getOwner()->mapFromGlobal(screenCursor()));
+        return true;
+    }
+    if ((modifiers & Qt::ShiftModifier) && isMoveable()) {
+        armLengthEdge(client);
+        return false;
+    }
+    lengthEdge = noEdge;
+    if (knobFrame != 2) {
+        setKnobFrame(1);
+    } else {
+        knobPos = vertical ? client.y() : client.x();
+        update();
+        reportValue();
+    }
+    return false;
+}
+
+void Slider::armLengthEdge(QPoint client) {
+    if (vertical) {
+        lengthEdge = client.y() < edgeZone              ? topEdge
+                     : client.y() > height() - edgeZone ? bottomEdge
+                                                        : noEdge;
+    } else {
+        lengthEdge = client.x() < edgeZone             ? leftEdge
+                     : client.x() > width() - edgeZone ? rightEdge
+                                                       : noEdge;
+    }
+    if (lengthEdge == noEdge) {
+        setCursor(Qt::ArrowCursor);
+    } else {
+        setCursor(vertical ? Qt::SizeVerCursor : Qt::SizeHorCursor);
+    }
+}
+
+void Slider::changeLength(QPoint ownerCursor) {
+    // The cursor is kept inside the window so the far end never leaves it.
+    const int cursor = std::max(vertical ? ownerCursor.y() : ownerCursor.x(), 0);
+    int start = lengthStartPos;
+    int length = lengthStartSize;
+    if (lengthEdge == leftEdge || lengthEdge == topEdge) {
+        start = cursor;
+        length = lengthStartPos + lengthStartSize - cursor;
+    } else {
+        length = cursor - lengthStartPos;
+    }
+    const int room = vertical ? getOwner()->height() : getOwner()->width();
+    length = std::max(length, minimumLength);
+    if (start + length > room) {
+        length = room - start;
+    }
+    start = start / lengthGrid * lengthGrid;
+    length = length / lengthGrid * lengthGrid;
+    if (vertical) {
+        setGeometry(x(), start, width(), length);
+    } else {
+        setGeometry(start, y(), length, height());
+    }
+    setValue(savedValue, true);
+}
+
+bool Slider::onLeftButtonUp() {
+    if (endMove()) {
+        return true;
+    }
+    setKnobFrame(1);
+    if (lengthChanging) {
+        PlayerState::pauseAll(pausedBeforeLengthChange);
+        lengthChanging = false;
+        lengthEdge = noEdge;
+        releaseCapture();
+        return true;
+    }
+    return false;
+}
+
+void Slider::onMouseLeave() {
+    Element::onMouseLeave();
+    setKnobFrame(0);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "skin_ui/elements/Slider.h"
+
+// A slider bound to a function: 1 the volume, 2 the play position. A progress slider is moved by
+// the sound wrapper, which also gives it the song length as its maximum.
+class SliderFunction : public Slider {
+    Q_OBJECT
+
+public:
+    static constexpr int volumeFunction = 1;
+    static constexpr int progressFunction = 2;
+
+    SliderFunction(MainWindow* owner, int function);
+    ~SliderFunction() override;
+
+    // Stores the function; volume and progress also set their picture and tooltip, and a
+    // progress slider registers with the sound wrapper (a former one unregisters first).
+    void setFunction(int newFunction);
+    int getFunction() const { return function; }
+
+private:
+    int function = 0;
+};
