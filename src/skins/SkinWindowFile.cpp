@@ -22,7 +22,7 @@ bool isKnownType(int32_t type) {
 }
 
 // The lines of one record after its type, up to and including its closing empty line.
-void readElementBody(LineReader& reader, SkinWindowFile::Element& element) {
+void readElementBody(LineReader& reader, SkinWindowFile::ElementRecord& element) {
     switch (element.type) {
         case SkinWindowFile::button:
             reader.skipLines(1);
@@ -69,7 +69,7 @@ public:
     QByteArray bytes;
 };
 
-void writeElement(LineWriter& writer, const SkinWindowFile::Element& element) {
+void writeElement(LineWriter& writer, const SkinWindowFile::ElementRecord& element) {
     writer.line(">el");
     writer.line("-id");
     writer.number(element.type);
@@ -132,7 +132,7 @@ SkinWindowFile SkinWindowFile::parse(const QByteArray& contents) {
 
     for (uint32_t i = 0; i < count; ++i) {
         const bool onlyRepeatedLines = !reader.hasFileLineLeft() && reader.repeatsLastLine();
-        Element element;
+        ElementRecord element;
         reader.skipLines(2);
         element.type = reader.readInt();
         if (!isKnownType(element.type)) {
@@ -168,7 +168,7 @@ QByteArray SkinWindowFile::serialize() const {
     writer.line("#elements");
     writer.number(static_cast<int64_t>(elements.size()));
     writer.line("");
-    for (const Element& element : elements) {
+    for (const ElementRecord& element : elements) {
         writeElement(writer, element);
     }
     return writer.bytes;

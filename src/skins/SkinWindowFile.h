@@ -22,7 +22,7 @@ public:
 
     enum ElementType : int32_t { button = 1, slider = 2, info = 3, listBox = 4 };
 
-    struct Element {
+    struct ElementRecord {
         int32_t type = button;
         // Button function (-1 to 12) or slider function (1 volume, 2 progress).
         int32_t function = 0;
@@ -38,7 +38,7 @@ public:
         uint32_t sizeClass = 0;
         bool moveable = false;
 
-        bool operator==(const Element&) const = default;
+        bool operator==(const ElementRecord&) const = default;
     };
 
     int32_t x = 0;
@@ -48,16 +48,17 @@ public:
     int32_t expandedWidth = 0;
     int32_t expandedHeight = 0;
     bool expanded = false;
-    std::vector<Element> elements;
+    std::vector<ElementRecord> elements;
 
     // Set by parse when a record named a type other than 1 to 4: the caller shows
     // invalidTypeMessage, keeps the elements read before it, and neither expands the window nor
     // pulls it onto the screen.
     bool stoppedAtInvalidType = false;
 
-    // Element records are read as many times as the count line says, but never on from
-    // records that would be made only of the file's re-read last line: those would all be the
-    // same element at the same place, as many as a damaged count asks for.
+    // Reads as many element records as the count line says, but stops before a record that
+    // would be made only of the file's re-read last line when that line names an element type:
+    // such records would all be the same element at the same place, as many as a damaged count
+    // asks for (up to 4294967295).
     static SkinWindowFile parse(const QByteArray& contents);
     QByteArray serialize() const;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-using Element = SkinWindowFile::Element;
+using ElementRecord = SkinWindowFile::ElementRecord;
 
 QByteArray defaultWindowFile() {
     QFile file(ResourceTable::pathOf(ResourceTable::defaultWindowFileId));
@@ -15,8 +15,8 @@ QByteArray defaultWindowFile() {
     return file.readAll();
 }
 
-Element button(int function, int x, int y, unsigned sizeClass, bool moveable) {
-    Element element;
+ElementRecord button(int function, int x, int y, unsigned sizeClass, bool moveable) {
+    ElementRecord element;
     element.type = SkinWindowFile::button;
     element.function = function;
     element.x = x;
@@ -35,7 +35,7 @@ QByteArray head(const char* expanded, const char* count) {
 }
 
 QByteArray buttonRecord(int function) {
-    Element element = button(function, function, 0, 0, true);
+    ElementRecord element = button(function, function, 0, 0, true);
     SkinWindowFile one;
     one.elements.push_back(element);
     const QByteArray bytes = one.serialize();
@@ -61,7 +61,7 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     EXPECT_EQ(window.elements[0], button(-1, 0, 0, 0, false));
     EXPECT_EQ(window.elements[15], button(11, 245, 10, 0, true));
 
-    const Element& volume = window.elements[10];
+    const ElementRecord& volume = window.elements[10];
     EXPECT_EQ(volume.type, SkinWindowFile::slider);
     EXPECT_EQ(volume.function, 1);
     EXPECT_EQ(volume.sliderLength, 90);
@@ -73,7 +73,7 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     EXPECT_EQ(window.elements[12].type, SkinWindowFile::info);
     EXPECT_EQ(window.elements[12].width, 285);
     EXPECT_EQ(window.elements[12].sizeClass, 1u);
-    const Element& list = window.elements[16];
+    const ElementRecord& list = window.elements[16];
     EXPECT_EQ(list.type, SkinWindowFile::listBox);
     EXPECT_EQ(list.width, 275);
     EXPECT_EQ(list.height, 155);
@@ -91,7 +91,7 @@ TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
     window.expandedHeight = 400;
     window.expanded = false;
     window.elements.push_back(button(12, 3, -4, 2, false));
-    Element slider;
+    ElementRecord slider;
     slider.type = SkinWindowFile::slider;
     slider.function = 2;
     slider.sliderLength = 120;
@@ -102,12 +102,12 @@ TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
     slider.sizeClass = 1;
     slider.moveable = true;
     window.elements.push_back(slider);
-    Element info;
+    ElementRecord info;
     info.type = SkinWindowFile::info;
     info.width = 150;
     info.x = 1;
     window.elements.push_back(info);
-    Element list;
+    ElementRecord list;
     list.type = SkinWindowFile::listBox;
     list.width = 90;
     list.height = 80;
