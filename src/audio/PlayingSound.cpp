@@ -64,6 +64,7 @@ bool PlayingSound::setPositionMs(uint32_t position) {
     SDL_AudioStreamClear(converter);
     seekFrame = frame;
     renderedFrames = 0;
+    decodedFrames = 0;
     decoderDone = false;
     return true;
 }
@@ -89,8 +90,11 @@ size_t PlayingSound::render(float* out, size_t frames) {
     size_t produced = 0;
     while (produced < frames && !isFinished) {
         const size_t available = static_cast<size_t>(SDL_AudioStreamAvailable(converter));
-        if (available >= frameBytes) {
-            const size_t wanted = std::min(available / frameBytes, frames - produced);
+        size_t wanted = std::min(available / frameBytes, frames - produced);
+        if (decoderDone) {
+            wanted = std::min<size_t>(wanted, outputEnd - (renderedFrames + produced));
+        }
+        if (wanted > 0) {
             const int got = SDL_AudioStreamGet(converter, out + produced * outputChannels,
                                                static_cast<int>(wanted * frameBytes));
             if (got <= 0) {
@@ -111,8 +115,16 @@ size_t PlayingSound::render(float* out, size_t frames) {
 void PlayingSound::decodeBlock() {
     const size_t frames = decoder->read(decodeBuffer.data(), decodeBlockFrames);
     const int bytes = static_cast<int>(frames * sizeof(float) * decoder->channels());
-    if (frames == 0 || SDL_AudioStreamPut(converter, decodeBuffer.data(), bytes) != 0) {
-        decoderDone = true;
-        SDL_AudioStreamFlush(converter);
+    if (frames > 0 && SDL_AudioStreamPut(converter, decodeBuffer.data(), bytes) == 0) {
+        decodedFrames += static_cast<int64_t>(frames);
+        return;
     }
+    // The end. The resampler holds back a little of the tail even when flushed, so feed it
+    // silence first and cut the output where the decoded frames end.
+    decoderDone = true;
+    std::fill(decodeBuffer.begin(), decodeBuffer.end(), 0.0f);
+    SDL_AudioStreamPut(converter, decodeBuffer.data(),
+                       static_cast<int>(decodeBuffer.size() * sizeof(float)));
+    SDL_AudioStreamFlush(converter);
+    outputEnd = static_cast<uint64_t>(decodedFrames * outputRate / decoder->sampleRate());
 }

@@ -52,7 +52,9 @@ private:
     std::vector<float> decodeBuffer;
     int64_t seekFrame = 0;        // decoder frame of the last jump
     uint64_t renderedFrames = 0;  // output frames rendered since then
+    int64_t decodedFrames = 0;    // decoder frames converted since then
     bool decoderDone = false;
+    uint64_t outputEnd = 0;  // once the decoder is done: the output frames the rest comes to
     bool isFinished = false;
     bool isPaused = false;
 };

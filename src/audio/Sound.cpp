@@ -109,16 +109,20 @@ bool Sound::step(Step direction) {
         return false;
     }
     CommandScope scope(commandRunning);
-    engine->stopAllSounds();
-    // Without shuffle or repeat there is nothing past the ends: the finished song stays loaded.
+    // Without shuffle or repeat there is nothing past the ends. Next on the last song ends it
+    // and keeps it loaded; previous on the first song leaves it playing (stopping it would let
+    // the poll move on to the second song).
     if (!playList.shuffle() && !playList.repeat()) {
         const uint32_t index = playList.currentIndex();
-        const bool atEnd =
-            direction == Step::Forward ? index >= playList.songCount() - 1u : index == 0;
-        if (atEnd) {
+        if (direction == Step::Forward && index >= playList.songCount() - 1u) {
+            engine->stopAllSounds();
+            return false;
+        }
+        if (direction == Step::Back && index == 0) {
             return false;
         }
     }
+    engine->stopAllSounds();
     bool startedPlaying = false;
     if (current) {
         releaseSound();

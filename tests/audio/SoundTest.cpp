@@ -1,0 +1,423 @@
+// The player's states and operations, played through the null output: the test renders the
+// sound itself and calls the poll, so a song plays to its end without waiting for it.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "audio/GeneratedSounds.h"
+#include "audio/NowPlayingDisplay.h"
+#include "audio/NullOutput.h"
+#include "audio/ProgressDisplay.h"
+#include "audio/Sound.h"
+#include "playlist/PlayList.h"
+#include "support/DebugCapture.h"
+#include "support/ScriptedPrompts.h"
+
+namespace {
+
+using Format = GeneratedSounds::Format;
+
+class RecordingInfo : public NowPlayingDisplay {
+public:
+    void setNowPlaying(const QString& text) override { texts.push_back(text); }
+    QString last() const { return texts.empty() ? QString() : texts.back(); }
+    std::vector<QString> texts;
+};
+
+class RecordingProgress : public ProgressDisplay {
+public:
+    void setLength(uint32_t ms) override { length = ms; }
+    void setPosition(uint32_t ms) override { positions.push_back(ms); }
+    uint32_t length = 0;
+    std::vector<uint32_t> positions;
+};
+
+class FailingOutput : public AudioOutput {
+public:
+    bool start(AudioRenderer&) override { return false; }
+    void stop() override {}
+    int sampleRate() const override { return 44100; }
+    int channels() const override { return 2; }
+};
+
+double rms(const std::vector<float>& samples) {
+    double sum = 0;
+    for (float sample : samples) {
+        sum += static_cast<double>(sample) * sample;
+    }
+    return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto nullOutput = std::make_unique<NullOutput>();
+        output = nullOutput.get();
+        sound = std::make_unique<Sound>(playList, std::move(nullOutput));
+        sound->addInfo(&info);
+        sound->addProgress(&progress);
+    }
+    void TearDown() override { sound.reset(); }
+
+    // Songs "Song0" .. "SongN" by "Artist0" .. of the given lengths, in rotating formats.
+    void addSongs(std::initializer_list<double> seconds) {
+        const Format formats[] = {Format::Wav, Format::Flac, Format::OggVorbis, Format::Mp3};
+        const char* extensions[] = {"wav", "flac", "ogg", "mp3"};
+        for (double length : seconds) {
+            const int n = static_cast<int>(playList.songCount());
+            const QString path = dir.filePath(QString("song%1.%2").arg(n).arg(extensions[n % 4]));
+            ASSERT_TRUE(GeneratedSounds::writeTone(path, formats[n % 4], 44100, 2, length));
+            playList.addSong({path, QString("Artist%1").arg(n), QString("Song%1").arg(n)});
+        }
+    }
+    void addUnplayable(const QString& name, const QByteArray& bytes) {
+        ASSERT_TRUE(GeneratedSounds::writeBytes(dir.filePath(name), bytes));
+        playList.addSong({dir.filePath(name), "N/A", name});
+    }
+    static QString textOf(int song) { return QString("Song%1 - Artist%1").arg(song); }
+    // Renders past the end of the song that plays, then lets the poll notice it.
+    void playToEndAndPoll() {
+        output->pullSeconds(progress.length / 1000.0 + 0.05);
+        sound->poll();
+    }
+
+    ScriptedPrompts prompts;
+    DebugCapture debug;
+    QTemporaryDir dir;
+    PlayList playList;
+    NullOutput* output = nullptr;
+    std::unique_ptr<Sound> sound;
+    RecordingInfo info;
+    RecordingProgress progress;
+};
+
+TEST_F(SoundTest, PlayPauseOnAnEmptyPlaylistStaysStopped) {
+    EXPECT_FALSE(sound->playPause());
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_FALSE(sound->next());
+    EXPECT_FALSE(sound->previous());
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_TRUE(info.texts.empty());
+}
+
+TEST_F(SoundTest, PlayPauseStartsPausesAndResumes) {
+    addSongs({1.0, 0.5});
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_TRUE(sound->isPlaying());
+    EXPECT_FALSE(sound->isPaused());
+    EXPECT_EQ(info.last(), textOf(0));
+    EXPECT_EQ(progress.length, 1000u);
+    EXPECT_EQ(progress.positions.back(), 0u);
+    EXPECT_GT(rms(output->pullSeconds(0.3)), 0.25);
+
+    EXPECT_FALSE(sound->playPause());  // now paused
+    EXPECT_TRUE(sound->isPaused());
+    EXPECT_EQ(rms(output->pullSeconds(0.3)), 0.0);
+
+    EXPECT_TRUE(sound->playPause());  // runs again
+    EXPECT_FALSE(sound->isPaused());
+    EXPECT_GT(rms(output->pullSeconds(0.2)), 0.25);
+    sound->poll();
+    EXPECT_NEAR(progress.positions.back(), 500, 3);
+}
+
+TEST_F(SoundTest, ASongPlayedToItsEndStartsTheNextOne) {
+    addSongs({0.5, 0.5, 0.5});
+    ASSERT_TRUE(sound->playPause());
+    output->pullSeconds(0.2);
+    sound->poll();
+    EXPECT_NEAR(progress.positions.back(), 200, 3);
+    EXPECT_EQ(info.last(), textOf(0));
+
+    playToEndAndPoll();
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(info.last(), textOf(1));
+    EXPECT_EQ(progress.positions.back(), 0u);
+    EXPECT_TRUE(sound->isPlaying());
+    EXPECT_GT(rms(output->pullSeconds(0.3)), 0.25);
+}
+
+TEST_F(SoundTest, TheLastSongEndsTheListAndStaysLoaded) {
+    addSongs({0.5, 0.5});
+    playList.setCurrentIndex(1);
+    ASSERT_TRUE(sound->playPause());
+    playToEndAndPoll();
+    // Ended: still "playing" with the finished song; every poll tries next in vain.
+    EXPECT_TRUE(sound->isPlaying());
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    sound->poll();
+    sound->poll();
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(info.texts, std::vector<QString>{textOf(1)});
+    EXPECT_EQ(progress.positions.back(), 500u);
+    // playPause toggles the pause on the finished song.
+    EXPECT_FALSE(sound->playPause());
+    EXPECT_TRUE(sound->isPaused());
+    EXPECT_TRUE(sound->playPause());
+    sound->stop();
+    EXPECT_FALSE(sound->isPlaying());
+}
+
+TEST_F(SoundTest, NextOnTheLastSongWithoutRepeatIsFalseAndWithRepeatStartsTheFirst) {
+    addSongs({1.0, 1.0});
+    playList.setCurrentIndex(1);
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_FALSE(sound->next());
+    EXPECT_TRUE(sound->isPlaying());
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);  // the song was ended
+
+    playList.setRepeat(true);
+    EXPECT_FALSE(sound->next());  // false: it was already playing
+    EXPECT_EQ(playList.currentIndex(), 0u);
+    EXPECT_EQ(info.last(), textOf(0));
+    EXPECT_GT(rms(output->pullSeconds(0.1)), 0.25);
+}
+
+TEST_F(SoundTest, PreviousOnTheFirstSong) {
+    addSongs({1.0, 1.0, 1.0});
+    ASSERT_TRUE(sound->playPause());
+    output->pullSeconds(0.2);
+    const size_t textsBefore = info.texts.size();
+    EXPECT_FALSE(sound->previous());
+    // Nothing changes: the song plays on, and the poll does not move to the second song.
+    EXPECT_EQ(playList.currentIndex(), 0u);
+    EXPECT_GT(rms(output->pullSeconds(0.1)), 0.25);
+    sound->poll();
+    EXPECT_EQ(info.texts.size(), textsBefore);
+    EXPECT_NEAR(progress.positions.back(), 300, 3);
+
+    playList.setRepeat(true);
+    EXPECT_FALSE(sound->previous());
+    EXPECT_EQ(playList.currentIndex(), 2u);
+    EXPECT_EQ(info.last(), textOf(2));
+}
+
+TEST_F(SoundTest, NextAndPreviousResults) {
+    addSongs({1.0, 1.0, 1.0});
+    // From Stopped: the following song, true.
+    EXPECT_TRUE(sound->next());
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(info.last(), textOf(1));
+    // From Playing: false, though the song changes.
+    EXPECT_FALSE(sound->previous());
+    EXPECT_EQ(info.last(), textOf(0));
+    // From Paused: the next song starts unpaused, true.
+    EXPECT_FALSE(sound->playPause());
+    EXPECT_TRUE(sound->next());
+    EXPECT_FALSE(sound->isPaused());
+    EXPECT_EQ(info.last(), textOf(1));
+    EXPECT_GT(rms(output->pullSeconds(0.1)), 0.25);
+}
+
+TEST_F(SoundTest, StopRewindsOnlyWhenSomethingPlays) {
+    addSongs({1.0, 1.0, 1.0});
+    playList.setCurrentIndex(2);
+    sound->stop();  // Stopped: nothing happens
+    EXPECT_EQ(playList.currentIndex(), 2u);
+
+    playList.setCurrentIndex(1);
+    ASSERT_TRUE(sound->playPause());
+    sound->stop();
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_EQ(playList.currentIndex(), 0u);
+    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(info.last(), textOf(0));
+}
+
+TEST_F(SoundTest, PauseThenStopThenPlayStartsUnpausedAndTheProgressMovesAgain) {
+    addSongs({1.0});
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_FALSE(sound->playPause());
+    sound->stop();
+    EXPECT_TRUE(sound->isPaused());  // stop leaves the flag
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_FALSE(sound->isPaused());
+    output->pullSeconds(0.25);
+    sound->poll();
+    EXPECT_NEAR(progress.positions.back(), 250, 3);
+}
+
+TEST_F(SoundTest, WhilePausedTheProgressStandsAndTheEndIsNotNoticed) {
+    addSongs({0.5, 0.5});
+    ASSERT_TRUE(sound->playPause());
+    output->pullSeconds(0.6);  // the song has finished
+    sound->pauseAll(true);     // as while a slider is dragged
+    EXPECT_TRUE(sound->isPaused());
+    const size_t updates = progress.positions.size();
+    sound->poll();
+    EXPECT_EQ(progress.positions.size(), updates);
+    EXPECT_EQ(playList.currentIndex(), 0u);
+    sound->pauseAll(false);
+    sound->poll();
+    EXPECT_EQ(playList.currentIndex(), 1u);
+}
+
+TEST_F(SoundTest, SeekMovesThePlayPositionAndTheDisplays) {
+    addSongs({1.0});
+    sound->seek(400);  // Stopped: only the displays move, to 0
+    EXPECT_EQ(progress.positions.back(), 0u);
+    EXPECT_FALSE(sound->isPlaying());
+
+    ASSERT_TRUE(sound->playPause());
+    sound->seek(600);
+    EXPECT_EQ(progress.positions.back(), 600u);
+    output->pullSeconds(0.1);
+    sound->poll();
+    EXPECT_NEAR(progress.positions.back(), 700, 3);
+    sound->restart();
+    EXPECT_EQ(progress.positions.back(), 0u);
+    sound->poll();
+    EXPECT_EQ(progress.positions.back(), 0u);
+}
+
+TEST_F(SoundTest, MuteAndVolume) {
+    addSongs({1.0});
+    sound->setVolume(40);
+    EXPECT_FLOAT_EQ(sound->masterVolume(), 0.4f);
+    EXPECT_TRUE(sound->toggleMute());
+    EXPECT_TRUE(sound->isMuted());
+    EXPECT_FLOAT_EQ(sound->masterVolume(), 0.0f);
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(rms(output->pullSeconds(0.2)), 0.0);
+    EXPECT_FALSE(sound->toggleMute());
+    EXPECT_FALSE(sound->isMuted());
+    EXPECT_FLOAT_EQ(sound->masterVolume(), 0.4f);
+    const double quiet = rms(output->pullSeconds(0.2));
+    sound->setVolume(100);
+    EXPECT_NEAR(quiet / rms(output->pullSeconds(0.2)), 0.4, 0.03);
+    EXPECT_EQ(sound->volumePercent(), 100);
+}
+
+TEST_F(SoundTest, DisplaysRegisteredWhilePlayingAreToldAtOnce) {
+    addSongs({1.0, 0.5});
+    RecordingInfo late;
+    RecordingProgress lateProgress;
+    sound->addInfo(&late);
+    sound->addProgress(&lateProgress);
+    EXPECT_TRUE(late.texts.empty());  // nothing plays yet
+    EXPECT_EQ(lateProgress.length, 0u);
+    sound->removeInfo(&late);
+    sound->removeProgress(&lateProgress);
+
+    ASSERT_TRUE(sound->playPause());
+    sound->addInfo(&late);
+    sound->addProgress(&lateProgress);
+    EXPECT_EQ(late.last(), textOf(0));
+    EXPECT_EQ(lateProgress.length, 1000u);
+
+    // Removing drops every registration of the element.
+    sound->addInfo(&late);
+    sound->removeInfo(&late);
+    sound->removeProgress(&lateProgress);
+    const size_t shown = late.texts.size();
+    EXPECT_FALSE(sound->next());  // already playing
+    EXPECT_EQ(late.texts.size(), shown);
+    EXPECT_EQ(lateProgress.length, 1000u);
+    EXPECT_EQ(info.last(), textOf(1));
+}
+
+TEST_F(SoundTest, SongsThatCannotPlayArePassedOver) {
+    addUnplayable("noise.mp3", GeneratedSounds::randomBytes(5000, 9));
+    addUnplayable("empty.flac", {});
+    addSongs({0.5});
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(playList.currentIndex(), 2u);
+    EXPECT_EQ(info.last(), textOf(2));
+    EXPECT_NE(debug.lines().find("ERROR: Failed to play ("), std::string::npos);
+    EXPECT_NE(debug.lines().find("noise.mp3)\n"), std::string::npos);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(SoundTest, APlaylistOfUnplayableFilesStopsEvenWithRepeat) {
+    addUnplayable("noise.mp3", GeneratedSounds::randomBytes(5000, 9));
+    addUnplayable("noise.ogg", GeneratedSounds::randomBytes(7000, 4));
+    addUnplayable("empty.flac", {});
+    playList.setRepeat(true);
+    EXPECT_FALSE(sound->playPause());
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_FALSE(sound->next());
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_FALSE(sound->previous());
+    EXPECT_FALSE(sound->isPlaying());
+    sound->poll();
+    EXPECT_TRUE(info.texts.empty());
+}
+
+TEST_F(SoundTest, AnUnplayableSongAtTheEndStopsThePlayer) {
+    addSongs({0.5});
+    addUnplayable("noise.mp3", GeneratedSounds::randomBytes(5000, 9));
+    ASSERT_TRUE(sound->playPause());
+    playToEndAndPoll();
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_FALSE(sound->playPause());  // the index stands beyond the list now
+}
+
+TEST_F(SoundTest, AMissingSongIsTheQuestionOfThePlaylist) {
+    addSongs({0.5});
+    playList.addSong({dir.filePath("gone.wav"), "Nobody", "Gone"});
+    addSongs({0.5});
+    ASSERT_TRUE(sound->playPause());
+    prompts.answerNext(PromptAnswer::No);
+    playToEndAndPoll();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "File does not exists.");
+    EXPECT_EQ(info.last(), textOf(2));
+    EXPECT_EQ(playList.songCount(), 3u);
+}
+
+TEST_F(SoundTest, NamesWithAnyCharactersPlay) {
+    const QString path = dir.filePath(QString::fromUtf8("Björk – 日本 ♫.mp3"));
+    ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Mp3, 44100, 2, 0.5));
+    playList.addSong({path, QString::fromUtf8("Björk"), QString::fromUtf8("日本")});
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(info.last(), QString::fromUtf8("日本 - Björk"));
+    EXPECT_GT(rms(output->pullSeconds(0.3)), 0.25);
+}
+
+TEST(SoundWithoutDevice, ReportsOnceAndGoesOnSilently) {
+    ScriptedPrompts prompts;
+    DebugCapture debug;
+    QTemporaryDir dir;
+    PlayList playList;
+    const QString path = dir.filePath("a.wav");
+    ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Wav, 44100, 1, 0.5));
+    playList.addSong({path, "A", "B"});
+    Sound sound(playList, std::make_unique<FailingOutput>());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "Failed to create soundengine.");
+    EXPECT_EQ(prompts.shown[0].caption, "ERROR");
+    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(debug.lines(), "ERROR: Failed to create soundengine.\n");
+    EXPECT_FALSE(sound.hasEngine());
+
+    EXPECT_FALSE(sound.playPause());
+    EXPECT_FALSE(sound.isPlaying());
+    EXPECT_FALSE(sound.next());
+    EXPECT_FALSE(sound.previous());
+    EXPECT_FALSE(sound.toggleMute());
+    sound.stop();
+    sound.seek(100);
+    sound.poll();
+    // The chosen volume is still what the settings keep.
+    sound.setVolume(57);
+    EXPECT_FLOAT_EQ(sound.masterVolume(), 0.57f);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST(SoundInstance, IsCreatedOnceAndReplacedForTests) {
+    ScriptedPrompts prompts;
+    Sound& first = Sound::createInstance(std::make_unique<NullOutput>());
+    EXPECT_TRUE(first.hasEngine());
+    EXPECT_EQ(&Sound::instance(), &first);
+    Sound::deleteInstance();
+    Sound& second = Sound::createInstance(std::make_unique<NullOutput>());
+    EXPECT_EQ(&Sound::instance(), &second);
+    Sound::deleteInstance();
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
