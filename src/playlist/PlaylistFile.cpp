@@ -1,6 +1,7 @@
 #include "playlist/PlaylistFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "common/StoredText.h"
 
@@ -58,8 +59,9 @@ bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths) {
 }
 
 bool PlaylistFile::read(const QString& path, QStringList& paths) {
+    // Only plain files: opening a named pipe would wait for a writer that never comes.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
     const QByteArray probe = file.readLine(headerProbeLength);

@@ -1,6 +1,7 @@
 #include "playlist/SongFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -54,8 +55,9 @@ SongInfo SongFile::withDefaults(const QString& path) {
 }
 
 SongInfo SongFile::fromTag(const QString& path) {
+    // Only plain files: opening a named pipe would wait for a writer that never comes.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < tagSize ||
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() < tagSize ||
         !file.seek(file.size() - tagSize)) {
         return withDefaults(path);
     }

@@ -1,6 +1,7 @@
 #include "playlist/OpenFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "PlaylistTestFiles.h"
 #include "playlist/PlayList.h"
@@ -112,6 +113,17 @@ TEST_F(OpenFilesTest, APlaylistNamingItselfDirectlyOrThroughAnotherIsReadOnce) {
     folder.write("second.m3u", ("#EXTM3U\n/n/c.mp3\n" + first + "\n").toUtf8());
     drop({self, first});
     EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b.mp3", "/n/c.mp3"}));
+}
+
+TEST_F(OpenFilesTest, ANamedPipeIsNeitherReadForATagNorAsAPlaylist) {
+    const QString pipe = folder.path("pipe.mp3");
+    const QString other = folder.path("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+    files.setUseTags(true);
+    EXPECT_FALSE(files.classify(other));
+    EXPECT_TRUE(files.classify(pipe));
+    EXPECT_EQ(playlist.songAt(0), (SongInfo{pipe, "N/A", "pipe"}));
 }
 
 TEST_F(OpenFilesTest, QueuedPathsAreHandledInTheOrderGiven) {
