@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Whole-program figures of the release build with the default skin, each run on a fresh HOME
+# under a private Xvfb with SDL's dummy sound output:
+#   1. exec to first painted window (ms)      2. resident memory when idle (MiB)
+#   3. CPU share of one core playing MP3/FLAC  4. time until a 10,000-file folder is added (s)
+# Prints figures beside their goals; asserts nothing. Takes about four minutes once built.
+#
+#   bench/whole_program/run.sh            all four
+#   START_RUNS=15 PLAY_SECONDS=20 bench/whole_program/run.sh
+set -euo pipefail
+
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="$top/build/bench-release"
+start_runs="${START_RUNS:-11}"
+play_seconds="${PLAY_SECONDS:-20}"
+folder_size=10000
+
+# ---- packages: the project's own list, then what only this benchmark needs --------------------
+"$top/scripts/install-deps.sh"
+bench_packages=(xvfb xdotool sox lame flac)
+missing=()
+for pkg in "${bench_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# ---- release build ------------------------------------------------------------------------------
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target veskplayer whole_program_probe
+player="$build/veskplayer"
+probe="$build/bench/whole_program/whole_program_probe"
+
+# ---- scratch space and a private X server -------------------------------------------------------
+work="$(mktemp -d /tmp/vesk-whole-program.XXXXXX)"
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd: the server picks a free display and writes its number; -br: a black root, so
+# nothing on screen has the skin's background colour before the player paints it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    grep -q . "$work/display" 2>/dev/null && break
+    sleep 0.1
+done
+display=":$(tr -d '[:space:]' <"$work/display")"
+[ "$display" != ":" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+
+# Runs the probe with the player's environment on a fresh HOME; the HOME is left in $last_home.
+run_probe() {
+    last_home="$(mktemp -d "$work/home.XXXXXX")"
+    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
+        HOME="$last_home" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+        "$probe" "$@"
+}
+figure() { # figure KEY FILE: the value of a "key value" line
+    awk -v key="$1" '$1 == key { print $2; exit }' "$2"
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+stats() { # min median max of the numbers on standard input
+    local values
+    values="$(cat)"
+    printf '%s %s %s\n' "$(sort -g <<<"$values" | head -1)" "$(median <<<"$values")" \
+        "$(sort -g <<<"$values" | tail -1)"
+}
+
+# ---- 1 and 2: start to first painted window, idle memory ----------------------------------------
+echo "== start: $start_runs runs (each: exec, first painted window, 2 s idle, VmRSS, close)"
+: >"$work/painted" && : >"$work/rss"
+for run in $(seq "$start_runs"); do
+    run_probe start "$work/start.out" "$work/start.err" -- "$player" >"$work/start.txt" || {
+        echo "run $run failed:"; cat "$work/start.txt" "$work/start.err"; exit 1; }
+    painted="$(figure painted_ms "$work/start.txt")"
+    rss="$(figure VmRSS_kib "$work/start.txt")"
+    echo "$painted" >>"$work/painted"
+    awk -v k="$rss" 'BEGIN { printf "%.2f\n", k / 1024 }' >>"$work/rss"
+    printf '  run %2d: mapped %7.1f ms, painted %7.1f ms, VmRSS %s kB (anon %s, file %s), %s threads, %s\n' \
+        "$run" "$(figure mapped_ms "$work/start.txt")" "$painted" "$rss" \
+        "$(figure RssAnon_kib "$work/start.txt")" "$(figure RssFile_kib "$work/start.txt")" \
+        "$(figure threads "$work/start.txt")" "$(figure exit "$work/start.txt")"
+done
+read -r start_min start_median start_max < <(stats <"$work/painted")
+read -r rss_min rss_median rss_max < <(stats <"$work/rss")
+
+# ---- 3: CPU share while playing -----------------------------------------------------------------
+echo "== play: 60 s MP3 and 60 s FLAC, ${play_seconds} s measured each"
+sox -q -n -r 44100 -c 2 -b 16 "$work/song.wav" synth 60 sine 440 sine 660 brownnoise \
+    remix 1,3 2,3 gain -6
+lame --quiet -b 192 "$work/song.wav" "$work/song.mp3"
+flac --silent -o "$work/song.flac" "$work/song.wav"
+declare -A cpu cpu_exact
+for kind in mp3 flac; do
+    run_probe play "$work/play.out" "$work/play.err" "$play_seconds" -- "$player" \
+        "$work/song.$kind" >"$work/play-$kind.txt" || {
+        echo "$kind run failed:"; cat "$work/play-$kind.txt" "$work/play.err"; exit 1; }
+    cpu[$kind]="$(figure cpu_percent "$work/play-$kind.txt")"
+    cpu_exact[$kind]="$(figure cpu_percent_exact "$work/play-$kind.txt")"
+    moved="$(figure progress_pixels_changed "$work/play-$kind.txt")"
+    played=yes
+    [ "$(figure play_pressed "$work/play-$kind.txt")" = "1.000" ] || played="NO (no \"play pressed\")"
+    [ "${moved%.*}" -gt 0 ] 2>/dev/null || played="NO (the progress slider did not move)"
+    printf '  %-4s: %s%% of one core (%s ticks in %s s; scheduler run time %s%%), playing: %s, %s\n' \
+        "$kind" "${cpu[$kind]}" "$(figure cpu_ticks "$work/play-$kind.txt")" \
+        "$(figure wall_s "$work/play-$kind.txt")" "${cpu_exact[$kind]}" "$played" \
+        "$(figure exit "$work/play-$kind.txt")"
+    grep '^thread ' "$work/play-$kind.txt" | sort -t' ' -k3 -g -r | sed 's/^/        /'
+    if grep -q 'ERROR' "$work/play.out"; then
+        sed 's/^/        player: /' "$work/play.out"
+    fi
+done
+
+# ---- 4: a 10,000-file folder on the command line ------------------------------------------------
+echo "== folder: $folder_size tiny WAV files given as one folder on the command line"
+mkdir "$work/folder"
+"$probe" wavs "$work/folder" "$folder_size"
+run_probe folder "$work/folder.out" "$work/folder.err" -- "$player" "$work/folder" \
+    >"$work/folder.txt" || { echo "folder run failed:"; cat "$work/folder.txt" "$work/folder.err"; exit 1; }
+folder_done="$(figure worker_done_s "$work/folder.txt")"
+saved="$last_home/Documents/VeskPlayer/playlist.vpl"
+saved_songs=0
+[ -f "$saved" ] && saved_songs="$(tail -n +2 "$saved" | tr -d '\r' | grep -cv '^\(#\|$\)' || true)"
+printf '  openfiles thread seen %s s after exec, last busy %s s after exec (%s s of CPU), %s\n' \
+    "$(figure worker_seen_s "$work/folder.txt")" "$folder_done" \
+    "$(figure worker_cpu_s "$work/folder.txt")" "$(figure exit "$work/folder.txt")"
+printf '  closing took %s s; the saved playlist holds %s songs\n' \
+    "$(figure close_s "$work/folder.txt")" "$saved_songs"
+
+# ---- the table ----------------------------------------------------------------------------------
+verdict() { awk -v v="$1" -v goal="$2" 'BEGIN { print (v != "" && v + 0 < goal + 0) ? "meets" : "MISSES" }'; }
+folder_verdict="$(verdict "$folder_done" 0.3)"
+[ "$saved_songs" -eq "$folder_size" ] || folder_verdict="INCOMPLETE: $saved_songs of $folder_size saved"
+echo
+echo "VeskPlayer whole program, default skin, release build ($(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores)"
+printf '%-44s %-28s %-10s %s\n' "figure" "measured" "goal" ""
+printf '%-44s %-28s %-10s %s\n' "start to first painted window (ms)" \
+    "$(printf '%.1f (min %.1f, max %.1f)' "$start_median" "$start_min" "$start_max")" "< 55" \
+    "$(verdict "$start_median" 55)"
+printf '%-44s %-28s %-10s %s\n' "resident memory idle (MiB)" \
+    "$(printf '%.1f (min %.1f, max %.1f)' "$rss_median" "$rss_min" "$rss_max")" "< 45" \
+    "$(verdict "$rss_median" 45)"
+printf '%-44s %-28s %-10s %s\n' "CPU share playing MP3 (% of one core)" "${cpu[mp3]}" "< 0.6" \
+    "$(verdict "${cpu[mp3]}" 0.6)"
+printf '%-44s %-28s %-10s %s\n' "CPU share playing FLAC (% of one core)" "${cpu[flac]}" "< 0.3" \
+    "$(verdict "${cpu[flac]}" 0.3)"
+printf '%-44s %-28s %-10s %s\n' "10,000-file folder in the playlist (s)" \
+    "$folder_done ($saved_songs saved)" "< 0.3" "$folder_verdict"
