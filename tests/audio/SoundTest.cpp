@@ -2,6 +2,8 @@
 // sound itself and calls the poll, so a song plays to its end without waiting for it.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -136,6 +138,20 @@ TEST_F(SoundTest, ASongPlayedToItsEndStartsTheNextOne) {
     EXPECT_EQ(progress.positions.back(), 0u);
     EXPECT_TRUE(sound->isPlaying());
     EXPECT_GT(rms(output->pullSeconds(0.3)), 0.25);
+}
+
+TEST_F(SoundTest, ThePollRunsByItselfTwiceASecond) {
+    addSongs({1.0});
+    ASSERT_TRUE(sound->playPause());
+    output->pullSeconds(0.3);
+    const size_t before = progress.positions.size();
+    QElapsedTimer waited;
+    waited.start();
+    while (progress.positions.size() == before && waited.elapsed() < 2 * Sound::pollIntervalMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    ASSERT_GT(progress.positions.size(), before);
+    EXPECT_NEAR(progress.positions.back(), 300, 3);
 }
 
 TEST_F(SoundTest, TheLastSongEndsTheListAndStaysLoaded) {
