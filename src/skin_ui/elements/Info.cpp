@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "app/Variables.h"
+#include "audio/Sound.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
-#include "skin_ui/elements/PlayerState.h"
 
 namespace {
 
@@ -28,11 +28,11 @@ Info::Info(MainWindow* owner) : Element(owner, infoType) {
     marquee.setSingleShot(true);
     connect(&marquee, &QTimer::timeout, this, [this] { marquee.start(scrollStep()); });
     marquee.start(stepMs);
-    PlayerState::addInfoDisplay(this);
+    Sound::instance().addInfo(this);
 }
 
 Info::~Info() {
-    PlayerState::removeInfoDisplay(this);
+    Sound::instance().removeInfo(this);
 }
 
 void Info::setText(const QString& newText) {

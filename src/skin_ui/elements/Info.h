@@ -3,12 +3,13 @@
 #include <QString>
 #include <QTimer>
 
+#include "audio/NowPlayingDisplay.h"
 #include "skin_ui/elements/Element.h"
 
 // The now-playing text on a strip drawn from a small picture. A text wider than the element
 // scrolls back and forth (one pixel per 100 ms, half a second's pause at each end). Shift-dragging
 // an end of the strip changes its width.
-class Info : public Element {
+class Info : public Element, public NowPlayingDisplay {
     Q_OBJECT
 
 public:
@@ -24,6 +25,8 @@ public:
     // element's thread.
     void setText(const QString& newText);
     QString getText() const { return text; }
+    // The player's now-playing text.
+    void setNowPlaying(const QString& nowPlaying) override { setText(nowPlaying); }
 
     void paint(QPainter& painter) override;
     bool onLeftButtonDown(Qt::KeyboardModifiers modifiers) override;

@@ -1,31 +1,28 @@
 #include "skin_ui/elements/PlayerState.h"
 
+#include "audio/Sound.h"
 #include "playlist/PlayList.h"
 
 namespace PlayerState {
 
-// The sound wrapper owns these two; until it reports them, a new button starts in the
-// stopped, unmuted look.
 bool playing() {
-    return false;
+    return Sound::instance().isPlaying();
 }
 bool muted() {
-    return false;
+    return Sound::instance().isMuted();
 }
-bool paused() {
-    return false;
-}
-void pauseAll(bool) {}
-void addProgressDisplay(Slider*) {}
-void removeProgressDisplay(Slider*) {}
-void addInfoDisplay(Info*) {}
-void removeInfoDisplay(Info*) {}
-
 bool shuffle() {
     return PlayList::instance().shuffle();
 }
 bool repeat() {
     return PlayList::instance().repeat();
+}
+
+bool paused() {
+    return Sound::instance().isPaused();
+}
+void pauseAll(bool pause) {
+    Sound::instance().pauseAll(pause);
 }
 
 }  // namespace PlayerState

@@ -28,7 +28,7 @@ QSize Slider::sizeForPicture(int pictureWidth, int pictureHeight) const {
 }
 
 int Slider::travel() const {
-    return getLength() - getThickness();
+    return getTrackLength() - getThickness();
 }
 
 int Slider::getValue() const {
@@ -61,7 +61,7 @@ void Slider::setVertical(bool value) {
     getOwner()->update();
 }
 
-void Slider::setLength(int length) {
+void Slider::setTrackLength(int length) {
     if (vertical) {
         resize(width(), length);
     } else {
@@ -80,7 +80,7 @@ void Slider::paint(QPainter& painter) {
     const Variables& variables = Variables::instance();
     Engine::instance().fillBackground(this, variables.backColour, painter);
     const int thickness = getThickness();
-    knobPos = std::min(std::max(knobPos, thickness / 2), getLength() - thickness / 2);
+    knobPos = std::min(std::max(knobPos, thickness / 2), getTrackLength() - thickness / 2);
     const Bitmap* picture = getBitmap();
     if (!picture) {
         return;
@@ -102,7 +102,7 @@ void Slider::paint(QPainter& painter) {
 void Slider::paintTrack(QPainter& painter) const {
     const Bitmap* picture = getBitmap();
     const int thickness = getThickness();
-    const int length = getLength();
+    const int length = getTrackLength();
     const int half = thickness / 2;
     const int tiles = half > 0 ? length / half - 2 : 0;
     if (vertical) {
@@ -149,7 +149,7 @@ bool Slider::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
         captureMouse();
         savedValue = getValue();
         lengthStartPos = vertical ? y() : x();
-        lengthStartSize = getLength();
+        lengthStartSize = getTrackLength();
         return true;
     }
     if (Element::onLeftButtonDown(modifiers)) {

@@ -39,8 +39,8 @@ public:
     bool isFilled() const { return filled; }
 
     // The long axis: width when horizontal, height when vertical.
-    void setLength(int length);
-    int getLength() const { return vertical ? height() : width(); }
+    void setTrackLength(int length);
+    int getTrackLength() const { return vertical ? height() : width(); }
     int getThickness() const { return vertical ? width() : height(); }
 
     int getKnobPos() const { return knobPos; }

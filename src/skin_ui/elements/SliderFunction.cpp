@@ -1,6 +1,9 @@
 #include "skin_ui/elements/SliderFunction.h"
 
-#include "skin_ui/elements/PlayerState.h"
+#include <algorithm>
+#include <limits>
+
+#include "audio/Sound.h"
 
 SliderFunction::SliderFunction(MainWindow* owner, int function) : Slider(owner) {
     setFunction(function);
@@ -8,13 +11,13 @@ SliderFunction::SliderFunction(MainWindow* owner, int function) : Slider(owner) 
 
 SliderFunction::~SliderFunction() {
     if (function == progressFunction) {
-        PlayerState::removeProgressDisplay(this);
+        Sound::instance().removeProgress(this);
     }
 }
 
 void SliderFunction::setFunction(int newFunction) {
     if (function == progressFunction) {
-        PlayerState::removeProgressDisplay(this);
+        Sound::instance().removeProgress(this);
     }
     function = newFunction;
     if (newFunction == volumeFunction) {
@@ -23,6 +26,22 @@ void SliderFunction::setFunction(int newFunction) {
     } else if (newFunction == progressFunction) {
         setPicture("200_progress.bmp");
         setTooltipText("progress");
-        PlayerState::addProgressDisplay(this);
+        Sound::instance().addProgress(this);
     }
+}
+
+namespace {
+
+int toValue(uint32_t milliseconds) {
+    return static_cast<int>(std::min<uint32_t>(milliseconds, std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+void SliderFunction::setLength(uint32_t lengthMs) {
+    setMaximum(toValue(lengthMs));
+}
+
+void SliderFunction::setPosition(uint32_t positionMs) {
+    setValue(toValue(positionMs), false);
 }

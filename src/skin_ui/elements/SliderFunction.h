@@ -1,10 +1,11 @@
 #pragma once
 
+#include "audio/ProgressDisplay.h"
 #include "skin_ui/elements/Slider.h"
 
 // A slider bound to a function: 1 the volume, 2 the play position. A progress slider is moved by
 // the sound wrapper, which also gives it the song length as its maximum.
-class SliderFunction : public Slider {
+class SliderFunction : public Slider, public ProgressDisplay {
     Q_OBJECT
 
 public:
@@ -18,6 +19,11 @@ public:
     // progress slider registers with the sound wrapper (a former one unregisters first).
     void setFunction(int newFunction);
     int getFunction() const { return function; }
+
+    // From the player, for a progress slider: the song length is the maximum, and the play
+    // position moves the knob without being reported back.
+    void setLength(uint32_t lengthMs) override;
+    void setPosition(uint32_t positionMs) override;
 
 private:
     int function = 0;
