@@ -2,6 +2,7 @@
 
 #include <sndfile.h>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -45,7 +46,12 @@ bool GeneratedSounds::writeTone(const QString& path, Format format, int rate, in
     }
     const std::vector<float> samples = tone(rate, channels, seconds);
     const sf_count_t frames = static_cast<sf_count_t>(samples.size()) / channels;
-    const bool written = sf_writef_float(file, samples.data(), frames) == frames;
+    // In blocks: libsndfile's Vorbis encoder crashes when handed a minute in one call.
+    bool written = true;
+    for (sf_count_t at = 0; at < frames && written; at += 4096) {
+        const sf_count_t block = std::min<sf_count_t>(4096, frames - at);
+        written = sf_writef_float(file, samples.data() + at * channels, block) == block;
+    }
     return sf_close(file) == 0 && written;
 }
 
