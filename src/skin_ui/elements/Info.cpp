@@ -3,19 +3,17 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QThread>
-#include <algorithm>
 
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
+#include "skin_ui/elements/EdgeDrag.h"
 
 namespace {
 
 constexpr int capWidth = 5;
-constexpr int textStart = 5;
-constexpr int widthGrid = 5;
 
 enum WidthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2 };
 
@@ -25,9 +23,9 @@ Info::Info(MainWindow* owner) : Element(owner, infoType) {
     setTooltipText("info");
     setPicture("300_info.bmp");
     setSize(width(), stripHeight);
-    marquee.setSingleShot(true);
-    connect(&marquee, &QTimer::timeout, this, [this] { marquee.start(scrollStep()); });
-    marquee.start(stepMs);
+    scrollTimer.setSingleShot(true);
+    connect(&scrollTimer, &QTimer::timeout, this, [this] { scrollTimer.start(scrollStep()); });
+    scrollTimer.start(Marquee::stepMs);
     Sound::instance().addInfo(this);
 }
 
@@ -41,36 +39,20 @@ void Info::setText(const QString& newText) {
             this, [this, newText] { setText(newText); }, Qt::QueuedConnection);
         return;
     }
-    scrollX = textStart;
+    marquee.reset();
     textWidth = 0;
-    scrollingLeft = true;
     text = newText;
     setTooltipText(newText);
     update();
 }
 
 int Info::scrollStep() {
-    const int available = width();
-    if (textWidth < available - capWidth) {
-        scrollX = textStart;
-        return stepMs;
+    bool moved = false;
+    const int next = marquee.step(width(), textWidth, moved);
+    if (moved) {
+        update();
     }
-    int pause = 0;
-    if (scrollingLeft) {
-        --scrollX;
-        if (scrollX < available - textWidth - capWidth) {
-            scrollingLeft = false;
-            pause = endPauseMs;
-        }
-    } else {
-        ++scrollX;
-        if (scrollX > textStart) {
-            scrollingLeft = true;
-            pause = endPauseMs;
-        }
-    }
-    update();
-    return stepMs + pause;
+    return next;
 }
 
 void Info::paint(QPainter& painter) {
@@ -88,7 +70,7 @@ void Info::paint(QPainter& painter) {
                           QRect(capWidth, 0, capWidth, stripHeight));
     }
     engine.textColour = variables.textColour;
-    engine.drawText(painter, text, scrollX, 2, textWidth + 10, stripHeight);
+    engine.drawText(painter, text, marquee.getScrollX(), 2, textWidth + 10, stripHeight);
     picture->drawPart(painter, 0, 0, QRect(0, 0, capWidth, stripHeight));
     picture->drawPart(painter, stripWidth - capWidth, 0,
                       QRect(2 * capWidth, 0, capWidth, stripHeight));
@@ -127,23 +109,12 @@ bool Info::onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client) {
 }
 
 void Info::changeWidth(QPoint ownerCursor) {
-    // The cursor is kept inside the window so the far end never leaves it.
-    const int cursorX = std::max(ownerCursor.x(), 0);
-    int newX = widthStartX;
-    int newWidth = 0;
-    if (widthEdge == leftEdge) {
-        newX = cursorX;
-        newWidth = widthStartX + widthStartWidth - cursorX;
-    } else {
-        newWidth = cursorX - widthStartX;
-    }
-    newWidth = std::max(newWidth, minimumWidth);
-    if (newX + newWidth > getOwner()->width()) {
-        newWidth = getOwner()->width() - newX;
-    }
-    newX = newX / widthGrid * widthGrid;
-    newWidth = newWidth / widthGrid * widthGrid;
-    setGeometry(newX, y(), newWidth, height());
+    const EdgeDrag::Span original{widthStartX, widthStartWidth};
+    const int room = getOwner()->width();
+    const EdgeDrag::Span span =
+        widthEdge == leftEdge ? EdgeDrag::moveStart(original, ownerCursor.x(), minimumWidth, room)
+                              : EdgeDrag::moveEnd(original, ownerCursor.x(), minimumWidth, room);
+    setGeometry(span.start, y(), span.length, height());
 }
 
 bool Info::onLeftButtonUp() {

@@ -5,6 +5,7 @@
 
 #include "audio/NowPlayingDisplay.h"
 #include "skin_ui/elements/Element.h"
+#include "skin_ui/elements/Marquee.h"
 
 // The now-playing text on a strip drawn from a small picture. A text wider than the element
 // scrolls back and forth (one pixel per 100 ms, half a second's pause at each end). Shift-dragging
@@ -15,8 +16,6 @@ class Info : public Element, public NowPlayingDisplay {
 public:
     static constexpr int stripHeight = 20;
     static constexpr int minimumWidth = 30;
-    static constexpr int stepMs = 100;
-    static constexpr int endPauseMs = 500;
 
     explicit Info(MainWindow* owner);
     ~Info() override;
@@ -36,19 +35,18 @@ public:
     // One tick of the marquee; returns the time until the next tick.
     int scrollStep();
 
-    int getScrollX() const { return scrollX; }
+    int getScrollX() const { return marquee.getScrollX(); }
     int getTextWidth() const { return textWidth; }
-    bool isScrollingLeft() const { return scrollingLeft; }
+    bool isScrollingLeft() const { return marquee.isScrollingLeft(); }
     int getWidthEdge() const { return widthEdge; }
     bool isWidthChanging() const { return widthChanging; }
 
 private:
     void changeWidth(QPoint ownerCursor);
 
-    QTimer marquee;
-    int scrollX = 5;
+    QTimer scrollTimer;
+    Marquee marquee;
     int textWidth = 0;  // 0: the next paint measures the text
-    bool scrollingLeft = true;
     int widthEdge = 0;
     bool widthChanging = false;
     int widthStartX = 0;

@@ -2,20 +2,19 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
 
 #include "app/Variables.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
+#include "skin_ui/elements/EdgeDrag.h"
 
 namespace {
 
 constexpr int tile = 5;
 constexpr int textInset = 5;
 constexpr int edgeZone = 5;
-constexpr int resizeGrid = 5;
 
 enum ResizeZone { noZone = 0, leftZone = 1, rightZone = 2, topZone = 3, bottomZone = 4 };
 
@@ -137,42 +136,29 @@ void ListBox::armResizeZone(QPoint client) {
 }
 
 void ListBox::resizeTo(QPoint ownerCursor) {
-    int newX = resizeStart.x();
-    int newY = resizeStart.y();
-    int newWidth = resizeStart.width();
-    int newHeight = resizeStart.height();
+    const EdgeDrag::Span across{resizeStart.x(), resizeStart.width()};
+    const EdgeDrag::Span down{resizeStart.y(), resizeStart.height()};
+    const int roomWidth = getOwner()->width();
+    const int roomHeight = getOwner()->height();
+    EdgeDrag::Span horizontal = across;
+    EdgeDrag::Span vertical = down;
     switch (resizeZone) {
         case leftZone:
-            newX = ownerCursor.x();
-            newWidth = resizeStart.x() + resizeStart.width() - ownerCursor.x();
+            horizontal = EdgeDrag::moveStart(across, ownerCursor.x(), minimumSize, roomWidth);
             break;
         case rightZone:
-            newWidth = ownerCursor.x() - resizeStart.x();
+            horizontal = EdgeDrag::moveEnd(across, ownerCursor.x(), minimumSize, roomWidth);
             break;
         case topZone:
-            newY = ownerCursor.y();
-            newHeight = resizeStart.y() + resizeStart.height() - ownerCursor.y();
+            vertical = EdgeDrag::moveStart(down, ownerCursor.y(), minimumSize, roomHeight);
             break;
         case bottomZone:
-            newHeight = ownerCursor.y() - resizeStart.y();
+            vertical = EdgeDrag::moveEnd(down, ownerCursor.y(), minimumSize, roomHeight);
             break;
         default:
             return;
     }
-    const int roomWidth = getOwner()->width();
-    const int roomHeight = getOwner()->height();
-    newX = std::max(newX, 0);
-    newY = std::max(newY, 0);
-    newWidth = std::max(newWidth, minimumSize);
-    if (newX + newWidth > roomWidth) {
-        newWidth = roomWidth - newX;
-    }
-    newHeight = std::max(newHeight, minimumSize);
-    if (newY + newHeight > roomHeight) {
-        newHeight = roomHeight - newY;
-    }
-    setGeometry(newX / resizeGrid * resizeGrid, newY / resizeGrid * resizeGrid,
-                newWidth / resizeGrid * resizeGrid, newHeight / resizeGrid * resizeGrid);
+    setGeometry(horizontal.start, vertical.start, horizontal.length, vertical.length);
 }
 
 bool ListBox::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {

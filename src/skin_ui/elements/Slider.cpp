@@ -7,12 +7,12 @@
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
+#include "skin_ui/elements/EdgeDrag.h"
 #include "skin_ui/elements/PlayerState.h"
 
 namespace {
 
 constexpr int edgeZone = 5;
-constexpr int lengthGrid = 5;
 
 enum LengthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2, topEdge = 3, bottomEdge = 4 };
 
@@ -204,27 +204,16 @@ void Slider::armLengthEdge(QPoint client) {
 }
 
 void Slider::changeLength(QPoint ownerCursor) {
-    // The cursor is kept inside the window so the far end never leaves it.
-    const int cursor = std::max(vertical ? ownerCursor.y() : ownerCursor.x(), 0);
-    int start = lengthStartPos;
-    int length = lengthStartSize;
-    if (lengthEdge == leftEdge || lengthEdge == topEdge) {
-        start = cursor;
-        length = lengthStartPos + lengthStartSize - cursor;
-    } else {
-        length = cursor - lengthStartPos;
-    }
+    const EdgeDrag::Span original{lengthStartPos, lengthStartSize};
+    const int cursor = vertical ? ownerCursor.y() : ownerCursor.x();
     const int room = vertical ? getOwner()->height() : getOwner()->width();
-    length = std::max(length, minimumLength);
-    if (start + length > room) {
-        length = room - start;
-    }
-    start = start / lengthGrid * lengthGrid;
-    length = length / lengthGrid * lengthGrid;
+    const EdgeDrag::Span span = (lengthEdge == leftEdge || lengthEdge == topEdge)
+                                    ? EdgeDrag::moveStart(original, cursor, minimumLength, room)
+                                    : EdgeDrag::moveEnd(original, cursor, minimumLength, room);
     if (vertical) {
-        setGeometry(x(), start, width(), length);
+        setGeometry(x(), span.start, width(), span.length);
     } else {
-        setGeometry(start, y(), length, height());
+        setGeometry(span.start, y(), span.length, height());
     }
     setValue(savedValue, true);
 }

@@ -24,6 +24,8 @@ public:
     // position moves the knob without being reported back.
     void setLength(uint32_t lengthMs) override;
     void setPosition(uint32_t positionMs) override;
+    // The element's place in its window is still set with two coordinates.
+    using Slider::setPosition;
 
 private:
     int function = 0;
