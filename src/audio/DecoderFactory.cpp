@@ -28,10 +28,13 @@ const std::array<DecoderKind, 4>& decoderKinds() {
     return kinds;
 }
 
-// The output converts 1 to 8 channels at any common rate; anything else is a damaged header.
+// The output converts 1 to 8 channels at any common rate, and a length in milliseconds must fit
+// the progress display's 32-bit range; anything else is a damaged header.
 bool isPlayable(const Decoder& decoder) {
+    constexpr int64_t longestSeconds = 2'000'000;  // about 23 days
     return decoder.channels() >= 1 && decoder.channels() <= 8 && decoder.sampleRate() >= 1000 &&
-           decoder.sampleRate() <= 768000 && decoder.lengthFrames() > 0;
+           decoder.sampleRate() <= 768000 && decoder.lengthFrames() > 0 &&
+           decoder.lengthFrames() / decoder.sampleRate() < longestSeconds;
 }
 
 std::unique_ptr<Decoder> openWith(const DecoderKind& kind, const QString& path) {

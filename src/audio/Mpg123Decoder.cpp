@@ -2,7 +2,9 @@
 
 #include <mpg123.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -58,7 +60,11 @@ std::unique_ptr<Decoder> Mpg123Decoder::open(const QString& path) {
     long encoderDelay = -1;
     double unused = 0;
     mpg123_getstate(handle.get(), MPG123_ENC_DELAY, &encoderDelay, &unused);
-    if (encoderDelay < 0 && mpg123_scan(handle.get()) != MPG123_OK) {
+    // A damaged info frame can claim hours in a few bytes (no stream is below 8 kbit/s, about a
+    // kilobyte a second); then the frames are counted as well.
+    const off_t claimed = mpg123_length(handle.get());
+    const bool plausible = claimed > 0 && claimed / rate <= QFileInfo(path).size() / 1000 + 1;
+    if ((encoderDelay < 0 || !plausible) && mpg123_scan(handle.get()) != MPG123_OK) {
         return nullptr;
     }
     const off_t length = mpg123_length(handle.get());
@@ -97,5 +103,6 @@ size_t Mpg123Decoder::read(float* out, size_t frameCount) {
 }
 
 bool Mpg123Decoder::seek(int64_t frame) {
-    return mpg123_seek(handle, static_cast<off_t>(frame), SEEK_SET) >= 0;
+    const int64_t target = std::clamp<int64_t>(frame, 0, frames);
+    return mpg123_seek(handle, static_cast<off_t>(target), SEEK_SET) >= 0;
 }

@@ -11,7 +11,8 @@ std::unique_ptr<Decoder> SndFileDecoder::open(const QString& path) {
         return nullptr;
     }
     // libsndfile can read MPEG too, but the MP3 decoder measures and seeks it more exactly.
-    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
+    // A length of SF_COUNT_MAX means unknown: nothing could be measured or shown.
+    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG || info.frames == SF_COUNT_MAX) {
         sf_close(file);
         return nullptr;
     }

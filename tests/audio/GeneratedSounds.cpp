@@ -74,7 +74,7 @@ QByteArray GeneratedSounds::protrackerModule() {
     module += "M.K.";
 
     QByteArray pattern(64 * 4 * 4, '\0');
-    auto cell = [&pattern](int row, int channel) { return (row * 4 + channel) * 4; };
+    auto cell = [](int row, int channel) { return (row * 4 + channel) * 4; };
     // Row 0, channel 0: sample 1 at period 428 (C), effect F03: speed 3.
     const int start = cell(0, 0);
     pattern[start] = 0x01;
