@@ -1,0 +1,77 @@
+#include "SkinTestSupport.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/ElementMenu.h"
+#include "skin_ui/elements/Info.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+namespace {
+
+using ElementMenuTest = SkinTest;
+
+QStringList titlesOf(const std::vector<ElementMenu::Item>& items) {
+    QStringList titles;
+    for (const auto& item : items) {
+        titles << item.title;
+    }
+    return titles;
+}
+
+const ElementMenu::Item* find(const std::vector<ElementMenu::Item>& items, int id) {
+    for (const auto& item : items) {
+        if (item.id == id) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(ElementMenuTest, AButtonMenuOffersFunctionsWithRepeatOneGreyed) {
+    ButtonFunction button(window.get(), 4);
+    const auto items = ElementMenu(&button).items();
+    const QStringList titles = titlesOf(items);
+    EXPECT_EQ(titles.first(), "Element");
+    EXPECT_TRUE(titles.contains("  play"));
+    EXPECT_TRUE(find(items, 1)->checked) << "its own type";
+    EXPECT_TRUE(find(items, 1004)->checked);
+    EXPECT_FALSE(find(items, 1009)->enabled) << "repeat1";
+    EXPECT_TRUE(find(items, 201)->checked) << "size class 1";
+    EXPECT_EQ(titles.last(), "Delete");
+    EXPECT_EQ(find(items, ElementMenu::verticalId), nullptr);
+}
+
+TEST_F(ElementMenuTest, InfoShowsOnlyTypeLockAndDelete) {
+    Info info(window.get());
+    info.setMoveable(false);
+    const auto items = ElementMenu(&info).items();
+    EXPECT_EQ(titlesOf(items), (QStringList{"Element", "  Button", "  Slider", "  Info",
+                                            "  Listbox", "", "Locked", "", "Delete"}));
+    EXPECT_TRUE(find(items, ElementMenu::lockedId)->checked);
+}
+
+TEST_F(ElementMenuTest, CommandsChangeTheSliderInPlace) {
+    SliderFunction slider(window.get(), 1);
+    slider.setSize(90, 10);
+    ElementMenu::runCommand(&slider, ElementMenu::verticalId);
+    EXPECT_EQ(slider.size(), QSize(10, 90));
+    ElementMenu::runCommand(&slider, ElementMenu::filledId);
+    EXPECT_FALSE(slider.isFilled());
+    ElementMenu::runCommand(&slider, 1502);
+    EXPECT_EQ(slider.getFunction(), 2);
+    ElementMenu::runCommand(&slider, 200);
+    EXPECT_EQ(slider.getSizeClass(), 0);
+    ElementMenu::runCommand(&slider, ElementMenu::lockedId);
+    EXPECT_FALSE(slider.isMoveable());
+    ElementMenu::runCommand(&slider, Element::sliderType);
+    EXPECT_EQ(slider.getType(), Element::sliderType) << "the same type changes nothing";
+    ElementMenu::runCommand(&slider, 1004);
+    EXPECT_EQ(slider.getFunction(), 2) << "a button function means nothing to a slider";
+}
+
+TEST_F(ElementMenuTest, AButtonCommandSetsItsFunction) {
+    ButtonFunction button(window.get(), 4);
+    ElementMenu::runCommand(&button, 999);
+    EXPECT_EQ(button.getFunction(), -1);
+    EXPECT_EQ(button.getTooltipText(), "close");
+}
+
+}  // namespace

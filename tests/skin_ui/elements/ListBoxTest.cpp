@@ -1,0 +1,114 @@
+#include "SkinTestSupport.h"
+#include "skin_ui/elements/ListBox.h"
+
+namespace {
+
+class ListBoxTest : public SkinTest {
+protected:
+    void SetUp() override {
+        SkinTest::SetUp();
+        list = std::make_unique<ListBox>(window.get());
+        list->setSize(200, 100);
+        list->setPosition(50, 50);
+        list->show();
+    }
+    void TearDown() override {
+        list.reset();
+        while (PlayList::instance().songCount() > 0) {
+            PlayList::instance().removeSong(0);
+        }
+        SkinTest::TearDown();
+    }
+
+    // Shift-drags from a client point of the list to a client point of the window.
+    void shiftDrag(QPoint from, QPoint to) {
+        const QPoint start = Mouse::at(list.get(), from.x(), from.y());
+        Mouse::move(list.get(), start, Qt::NoButton, Qt::ShiftModifier);
+        Mouse::press(list.get(), start, Qt::ShiftModifier);
+        const QPoint end = Mouse::at(window.get(), to.x(), to.y());
+        Mouse::move(list.get(), end, Qt::LeftButton, Qt::ShiftModifier);
+        Mouse::release(list.get(), end, Qt::ShiftModifier);
+    }
+
+    std::unique_ptr<ListBox> list;
+};
+
+TEST_F(ListBoxTest, TheLeftEdgeFollowsOnTheGridAndTheRightEdgeStays) {
+    shiftDrag(QPoint(0, 50), QPoint(50 + 23, 100));
+    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100));
+    EXPECT_FALSE(list->isResizing());
+    EXPECT_EQ(list->getResizeZone(), 0);
+}
+
+TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
+    shiftDrag(QPoint(198, 50), QPoint(60, 100));
+    EXPECT_EQ(list->width(), 40);
+    shiftDrag(QPoint(38, 50), QPoint(420, 100));
+    EXPECT_EQ(list->width(), 250) << "up to the window's right edge";
+    shiftDrag(QPoint(100, 98), QPoint(100, 900));
+    EXPECT_EQ(list->height(), 150) << "down to the window's bottom";
+    shiftDrag(QPoint(100, 2), QPoint(100, -60));
+    EXPECT_EQ(list->geometry().top(), 0);
+    EXPECT_EQ(list->height(), 200 - 0) << "the top stops at the window, the bottom stays";
+    shiftDrag(QPoint(100, 2), QPoint(100, 190));
+    EXPECT_EQ(list->height(), 40);
+    EXPECT_EQ(list->geometry().top() % 5, 0);
+}
+
+TEST_F(ListBoxTest, WithoutShiftOrWhenLockedTheEdgesDoNothing) {
+    const QRect before = list->geometry();
+    const QPoint edge = Mouse::at(list.get(), 2, 50);
+    Mouse::move(list.get(), edge);
+    EXPECT_EQ(list->getResizeZone(), 0);
+    Mouse::press(list.get(), edge);
+    Mouse::move(list.get(), edge + QPoint(30, 0), Qt::LeftButton);
+    Mouse::release(list.get(), edge + QPoint(30, 0));
+    EXPECT_EQ(list->geometry(), before);
+
+    list->setMoveable(false);
+    Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(list->getResizeZone(), 0);
+}
+
+TEST_F(ListBoxTest, ZonesAreTestedLeftRightTopBottom) {
+    auto zoneAt = [&](int x, int y) {
+        Mouse::move(list.get(), Mouse::at(list.get(), x, y), Qt::NoButton, Qt::ShiftModifier);
+        return list->getResizeZone();
+    };
+    EXPECT_EQ(zoneAt(2, 2), 1) << "a corner counts as the left edge";
+    EXPECT_EQ(zoneAt(197, 98), 2);
+    EXPECT_EQ(zoneAt(100, 3), 3);
+    EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
+    EXPECT_EQ(zoneAt(100, 96), 4);
+}
+
+TEST_F(ListBoxTest, RowsAreMeasuredOnceSongsExist) {
+    list->grab();
+    EXPECT_EQ(list->getRowHeight(), 0) << "nothing to measure in an empty playlist";
+    PlayList::instance().addSong({"/music/a.mp3", "Artist", "Title"});
+    list->grab();
+    EXPECT_GT(list->getRowHeight(), 0);
+}
+
+TEST_F(ListBoxTest, OnlyTheRowsThatFitAreDrawn) {
+    std::vector<SongInfo> songs;
+    for (int i = 0; i < 50; ++i) {
+        songs.push_back({"/music/" + QString::number(i), "Artist", "Song " + QString::number(i)});
+    }
+    PlayList::instance().addSongs(songs);
+    Variables::instance().useOpacity = false;
+    const QImage shown = list->grab().toImage();
+    const QColor background = toQColor(Variables::instance().backColour);
+    const QColor text = toQColor(Variables::instance().textColour);
+    int textPixels = 0;
+    for (int y = 5; y < 95; ++y) {
+        for (int x = 5; x < 195; ++x) {
+            textPixels += shown.pixelColor(x, y) != background ? 1 : 0;
+        }
+    }
+    EXPECT_GT(textPixels, 0);
+    EXPECT_NE(shown.pixelColor(0, 50), text) << "the frame is drawn over the text";
+    Variables::instance().useOpacity = true;
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+#include <QImage>
+
+#include "SkinTestSupport.h"
+#include "skin_ui/drawing/Bitmap.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+namespace {
+
+class SliderTest : public SkinTest {
+protected:
+    // A horizontal volume slider, 90 x 10 at (20, 100) and size class 0.
+    std::unique_ptr<SliderFunction> make(int function = SliderFunction::volumeFunction) {
+        auto slider = std::make_unique<SliderFunction>(window.get(), function);
+        slider->setReceiver(&receiver);
+        slider->setSizeClass(0);
+        slider->setSize(90, 10);
+        slider->setPosition(20, 100);
+        slider->show();
+        return slider;
+    }
+
+    void click(Slider* slider, int x, int y) {
+        Mouse::press(slider, Mouse::at(slider, x, y));
+        Mouse::release(slider, Mouse::at(slider, x, y));
+    }
+};
+
+TEST_F(SliderTest, AClickReportsTheValueUnderTheCursor) {
+    auto slider = make();
+    click(slider.get(), 40, 5);
+    ASSERT_EQ(receiver.count(), 1u);
+    EXPECT_EQ(slider->getValue(), 50) << "40 / 80 x 100";
+    click(slider.get(), 88, 5);
+    EXPECT_EQ(slider->getValue(), 110) << "the far end of the track goes past the maximum";
+    EXPECT_EQ(slider->getKnobFrame(), 1);
+}
+
+TEST_F(SliderTest, VerticalValuesGrowUpwardAndGoNegativeAtTheBottom) {
+    auto slider = make();
+    slider->setVertical(true);
+    ASSERT_EQ(slider->size(), QSize(10, 90));
+    click(slider.get(), 5, 0);
+    EXPECT_EQ(slider->getValue(), 100);
+    click(slider.get(), 5, 40);
+    EXPECT_EQ(slider->getValue(), 50);
+    click(slider.get(), 5, 88);
+    EXPECT_LT(slider->getValue(), 0);
+    slider->setValue(25);
+    EXPECT_EQ(slider->getKnobPos(), 90 - 20 - 10);
+}
+
+TEST_F(SliderTest, ASliderWithoutTravelOrMaximumReportsZero) {
+    auto slider = make();
+    slider->setSize(10, 10);
+    click(slider.get(), 7, 5);
+    EXPECT_EQ(slider->getValue(), 0);
+    slider->setValue(60);
+    EXPECT_EQ(slider->getValue(), 0);
+
+    slider->setSize(90, 10);
+    slider->setMaximum(0);
+    slider->setValue(500);
+    EXPECT_EQ(slider->getKnobPos(), 0);
+    click(slider.get(), 60, 5);
+    EXPECT_EQ(slider->getValue(), 0);
+    slider->setVertical(true);
+    slider->setValue(7);
+    EXPECT_EQ(slider->getKnobPos(), 80) << "the start of a vertical track is its bottom";
+}
+
+TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
+    auto slider = make();
+    slider->setValue(50);
+    EXPECT_EQ(slider->getKnobPos(), 40);
+    EXPECT_EQ(receiver.count(), 0u) << "a program change is not reported";
+    slider->setValue(50, true);
+    EXPECT_EQ(receiver.count(), 1u);
+    slider->setValue(0);
+    EXPECT_EQ(slider->getKnobPos(), 0);
+    slider->grab();
+    EXPECT_EQ(slider->getKnobPos(), 5) << "half the thickness";
+    slider->setValue(100);
+    slider->grab();
+    EXPECT_EQ(slider->getKnobPos(), 80) << "length - half the thickness";
+}
+
+TEST_F(SliderTest, ToggleVerticalSwapsTheSizeAtTheSameCorner) {
+    auto slider = make();
+    slider->setVertical(true);
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 90));
+    slider->setVertical(true);
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 90)) << "no change, no swap";
+    slider->setVertical(false);
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 90, 10));
+}
+
+TEST_F(SliderTest, KnobDragReportsEveryMove) {
+    auto slider = make();
+    Mouse::press(slider.get(), Mouse::at(slider.get(), 20, 5));
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 60, 5), Qt::LeftButton);
+    EXPECT_EQ(receiver.count(), 2u);
+    EXPECT_EQ(slider->getValue(), 75);
+    Mouse::release(slider.get(), Mouse::at(slider.get(), 60, 5));
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 30, 5));
+    EXPECT_EQ(receiver.count(), 2u) << "hovering after the release moves nothing";
+}
+
+class SliderLengthTest : public SliderTest {
+protected:
+    // Shift-drags the end under `from` (client position) to `to` (client position of the window).
+    void dragEnd(Slider* slider, QPoint from, QPoint to) {
+        const QPoint start = Mouse::at(slider, from.x(), from.y());
+        Mouse::move(slider, start, Qt::NoButton, Qt::ShiftModifier);
+        Mouse::press(slider, start, Qt::ShiftModifier);
+        ASSERT_TRUE(slider->isLengthChanging());
+        Mouse::move(slider, Mouse::at(window.get(), to.x(), to.y()), Qt::LeftButton,
+                    Qt::ShiftModifier);
+        Mouse::release(slider, Mouse::at(window.get(), to.x(), to.y()), Qt::ShiftModifier);
+        EXPECT_FALSE(slider->isLengthChanging());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+};
+
+TEST_F(SliderLengthTest, ShiftNearAnEndArmsItOnlyOnAMoveableSlider) {
+    auto slider = make();
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 2, 5), Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(slider->getLengthEdge(), 1);
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5), Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(slider->getLengthEdge(), 2);
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 45, 5), Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(slider->getLengthEdge(), 0);
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5));
+    EXPECT_EQ(slider->getLengthEdge(), 0) << "Shift released";
+    slider->setMoveable(false);
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5), Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(slider->getLengthEdge(), 0);
+}
+
+TEST_F(SliderLengthTest, TheLengthSnapsAndStaysWithinItsLimits) {
+    auto slider = make();
+    dragEnd(slider.get(), QPoint(88, 5), QPoint(20 + 123, 105));
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 120, 10)) << "123 snaps to 120";
+    dragEnd(slider.get(), QPoint(118, 5), QPoint(25, 105));
+    EXPECT_EQ(slider->width(), 30) << "never shorter than 30";
+    dragEnd(slider.get(), QPoint(28, 5), QPoint(350, 105));
+    EXPECT_EQ(slider->width(), 280) << "the room left in the 300-pixel window";
+    dragEnd(slider.get(), QPoint(1, 5), QPoint(-40, 105));
+    EXPECT_EQ(slider->geometry(), QRect(0, 100, 300, 10)) << "the left end stops at the window";
+    dragEnd(slider.get(), QPoint(1, 5), QPoint(47, 105));
+    EXPECT_EQ(slider->geometry(), QRect(45, 100, 255, 10)) << "the right end stays";
+}
+
+TEST_F(SliderLengthTest, TheKnobKeepsItsValueAndPlaybackIsPausedMeanwhile) {
+    auto slider = make();
+    slider->setValue(40);
+    const QPoint start = Mouse::at(slider.get(), 88, 5);
+    Mouse::move(slider.get(), start, Qt::NoButton, Qt::ShiftModifier);
+    Mouse::press(slider.get(), start, Qt::ShiftModifier);
+    EXPECT_TRUE(Sound::instance().isPaused());
+    Mouse::move(slider.get(), Mouse::at(window.get(), 20 + 170, 105), Qt::LeftButton,
+                Qt::ShiftModifier);
+    EXPECT_EQ(slider->width(), 170);
+    EXPECT_EQ(slider->getValue(), 40);
+    EXPECT_EQ(receiver.count(), 1u) << "the kept value is reported";
+    Mouse::release(slider.get(), Mouse::at(window.get(), 20 + 170, 105), Qt::ShiftModifier);
+    EXPECT_FALSE(Sound::instance().isPaused()) << "the pause from before is restored";
+}
+
+TEST_F(SliderLengthTest, VerticalSlidersChangeTheirHeight) {
+    auto slider = make();
+    slider->setVertical(true);
+    dragEnd(slider.get(), QPoint(5, 88), QPoint(25, 100 + 62));
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 60));
+    dragEnd(slider.get(), QPoint(5, 58), QPoint(25, 500));
+    EXPECT_EQ(slider->height(), 100) << "down to the window's bottom";
+}
+
+TEST_F(SliderTest, ProgressSlidersFollowThePlayerUntilTheyBecomeVolume) {
+    auto slider = make(SliderFunction::progressFunction);
+    EXPECT_EQ(slider->getBitmap()->getName(), "200_progress.bmp");
+    EXPECT_EQ(slider->getTooltipText(), "progress");
+    slider->setLength(8000);
+    Sound::instance().updateProgress(4000);
+    EXPECT_EQ(slider->getMaximum(), 8000);
+    EXPECT_EQ(slider->getKnobPos(), 40);
+    EXPECT_EQ(receiver.count(), 0u) << "play positions are not reported back";
+
+    slider->setFunction(SliderFunction::volumeFunction);
+    EXPECT_EQ(slider->getBitmap()->getName(), "201_volume.bmp");
+    EXPECT_EQ(slider->getTooltipText(), "Volume");
+    Sound::instance().updateProgress(8000);
+    EXPECT_EQ(slider->getKnobPos(), 40);
+}
+
+TEST_F(SliderTest, PaintFillsTheTrackUpToTheKnobInThePicturesColour) {
+    auto slider = make();
+    slider->setSize(200, 10);
+    slider->setValue(50);
+    const Bitmap* picture = slider->getBitmap();
+    const QColor fill = toQColor(picture->pixel(0, picture->height() - 1));
+    QImage shown = slider->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(20, 5), fill) << "between the track start and the knob";
+    EXPECT_NE(shown.pixelColor(150, 5), fill) << "beyond the knob";
+    EXPECT_NE(shown.pixelColor(20, 1), fill) << "inset 3 pixels at size class 0";
+
+    slider->setFilled(false);
+    shown = slider->grab().toImage();
+    EXPECT_NE(shown.pixelColor(20, 5), fill);
+}
+
+}  // namespace
