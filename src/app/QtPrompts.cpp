@@ -1,5 +1,6 @@
 #include "app/QtPrompts.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -36,4 +37,18 @@ PromptAnswer QtPrompts::message(const QString& text, const QString& caption, Pro
         case QMessageBox::Cancel: return PromptAnswer::Cancel;
         default: return PromptAnswer::Ok;
     }
+}
+
+QStringList QtPrompts::openFiles(const QString& filter) {
+    return QFileDialog::getOpenFileNames(nullptr, QString(), QString(), filter);
+}
+
+QString QtPrompts::saveFile(const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(nullptr, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }

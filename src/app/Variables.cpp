@@ -4,15 +4,30 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/Dispatcher.h"
+#include "app/SettingsStore.h"
+#include "app/WindowFiles.h"
+#include "audio/Sound.h"
 #include "common/DataFolder.h"
+#include "common/Prompts.h"
 #include "common/StoredPath.h"
+#include "playlist/OpenFiles.h"
+#include "playlist/PlayList.h"
+#include "playlist/StartFiles.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Engine.h"
-#include "skin_ui/elements/Element.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/Info.h"
+#include "skin_ui/elements/ListBox.h"
+#include "skin_ui/elements/SliderFunction.h"
 
 namespace {
+
 Variables* singleton = nullptr;
 constexpr int quitExitCode = 18;
+constexpr int playPauseFunction = 1;
+constexpr int volumeFunction = 1;
+
 }  // namespace
 
 Variables& Variables::instance() {
@@ -27,12 +42,20 @@ void Variables::destroyInstance() {
     singleton = nullptr;
 }
 
-Variables::Variables() : dataFolder(DataFolder::defaultPath()) {}
+Variables::Variables()
+    : dataFolder(DataFolder::defaultPath()),
+      commandDispatcher(std::make_unique<Dispatcher>(*this)),
+      settings(std::make_unique<SettingsStore>(*this, *commandDispatcher)),
+      windowFiles(std::make_unique<WindowFiles>(*this)) {}
 
 Variables::~Variables() {
     while (!windows.empty()) {
-        destroyWindowAt(0);
+        destroyWindowAt(0, Deletion::now);
     }
+    Sound::deleteInstance();
+    // The worker finishes its queue into the playlist, so it ends before the playlist does.
+    OpenFiles::deleteInstance();
+    PlayList::deleteInstance();
     // Nothing is written here: everything the next start reads was saved before the quit.
 }
 
@@ -41,21 +64,47 @@ void Variables::init(const QStringList& commandLineFiles) {
     if (!QFileInfo::exists(dataFolder)) {
         // Parents are created too: a fresh account often has no documents folder yet.
         DataFolder::ensureExists(dataFolder);
-        const QString skinRoot = skinPath.section('\\', 0, 0);
-        QDir(dataFolder).mkpath(skinRoot);
+        QDir(dataFolder).mkpath(skinPath.section('\\', 0, 0));
     }
+    loadColours();
+    loadOptions();
     loadWindows();
-    pendingPaths += commandLineFiles;
+    loadPlayerState();
+    readCommandLine(commandLineFiles);
 }
 
-void Variables::saveAll() { saveWindows(); }
+void Variables::readCommandLine(const QStringList& files) {
+    OpenFiles& worker = OpenFiles::instance();
+    worker.setUseTags(useTags);
+    StartFiles::queue(files, openLastPlaylist, dataFolder, PlayList::instance(), worker);
+}
+
+void Variables::saveAll() {
+    saveWindows();
+    saveColours();
+    savePlayerState();
+    saveOptions();
+    if (openLastPlaylist && !PlayList::instance().save(dataFolder + "/playlist.vpl")) {
+        Prompts::current().error("Failed to save the current playlist.", "VeskPlayer Error");
+    }
+}
 
 void Variables::saveAllAndQuit() {
     saveAll();
     QCoreApplication::exit(quitExitCode);
 }
 
-void Variables::callback(Callable*) {}
+void Variables::callback(Callable* caller) {
+    auto* element = dynamic_cast<Element*>(caller);
+    if (!element) {
+        return;
+    }
+    if (element->getType() == Element::buttonType) {
+        commandDispatcher->dispatchButton(static_cast<ButtonFunction&>(*element));
+    } else if (element->getType() == Element::sliderType) {
+        commandDispatcher->dispatchSlider(static_cast<SliderFunction&>(*element));
+    }
+}
 
 void Variables::showOptions() {}
 
@@ -75,17 +124,29 @@ void Variables::addWindow() {
 void Variables::removeWindow(MainWindow* window) {
     const int index = indexOf(window);
     if (index >= 0) {
-        destroyWindowAt(static_cast<size_t>(index));
+        destroyWindowAt(static_cast<size_t>(index), Deletion::later);
     }
 }
 
-void Variables::addElement(MainWindow*, int, int) {}
+void Variables::addElement(MainWindow* window, int x, int y) {
+    const int index = indexOf(window);
+    if (index < 0) {
+        return;
+    }
+    auto* button = new ButtonFunction(window, playPauseFunction);
+    button->setReceiver(this);
+    button->setPosition(x, y);
+    button->show();
+    elementLists[static_cast<size_t>(index)].push_back(button);
+}
 
 void Variables::removeElement(Element* element) {
     for (auto& list : elementLists) {
         for (auto it = list.begin(); it != list.end();) {
             if (*it == element) {
-                delete *it;
+                // The element's own menu asked for this: delete it once that event is done.
+                (*it)->hide();
+                (*it)->deleteLater();
                 it = list.erase(it);
             } else {
                 ++it;
@@ -94,16 +155,107 @@ void Variables::removeElement(Element* element) {
     }
 }
 
-void Variables::changeElementType(Element*, int) {}
+void Variables::changeElementType(Element* element, int newType) {
+    for (size_t i = 0; i < elementLists.size(); ++i) {
+        for (Element*& slot : elementLists[i]) {
+            if (slot != element) {
+                continue;
+            }
+            MainWindow* window = windows[i];
+            Element* replacement = nullptr;
+            switch (newType) {
+                case Element::buttonType: {
+                    auto* button = new ButtonFunction(window, playPauseFunction);
+                    button->setReceiver(this);
+                    replacement = button;
+                    break;
+                }
+                case Element::sliderType: {
+                    auto* slider = new SliderFunction(window, volumeFunction);
+                    slider->setReceiver(this);
+                    slider->setSizeClass(0);
+                    slider->setSize(80, 10);
+                    replacement = slider;
+                    break;
+                }
+                case Element::infoType:
+                    replacement = new Info(window);
+                    replacement->setSize(80, 20);
+                    break;
+                case Element::listBoxType:
+                    replacement = new ListBox(window);
+                    replacement->setSize(80, 80);
+                    break;
+                default: return;
+            }
+            replacement->setPosition(element->getX(), element->getY());
+            replacement->setMoveable(element->isMoveable());
+            // The old element may be the one whose menu asked for the change.
+            element->deleteLater();
+            slot = replacement;
+            replacement->show();
+            replacement->update();
+        }
+    }
+}
 
 void Variables::reloadWindows() {
+    // The live player state goes to "sfo.1" first, so rereading it below keeps what is playing,
+    // the volume and the mute state as they are.
+    savePlayerState();
     while (!windows.empty()) {
-        destroyWindowAt(0);
+        destroyWindowAt(0, Deletion::later);
     }
+    loadColours();
+    loadPlayerState();
+    loadPlayerState();
     loadWindows();
 }
 
-void Variables::addDroppedPath(const QString& path) { pendingPaths.append(path); }
+void Variables::setButtonBitmaps(const QString& pictureName, int function) {
+    for (size_t i = 0; i < windows.size(); ++i) {
+        setButtonBitmapsIn(i, pictureName, function);
+    }
+}
+
+void Variables::setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function) {
+    for (Element* element : elementLists[windowIndex]) {
+        if (element->getType() != Element::buttonType) {
+            continue;
+        }
+        auto* button = static_cast<ButtonFunction*>(element);
+        if (button->getFunction() == function) {
+            button->setPicture(pictureName);
+            button->update();
+        }
+    }
+}
+
+void Variables::setVolumeSliders(int value) {
+    for (const auto& list : elementLists) {
+        for (Element* element : list) {
+            if (element->getType() != Element::sliderType) {
+                continue;
+            }
+            auto* slider = static_cast<SliderFunction*>(element);
+            if (slider->getFunction() == volumeFunction) {
+                slider->setValue(value);
+            }
+        }
+    }
+}
+
+void Variables::addDroppedPath(const QString& path) { OpenFiles::instance().addPath(path); }
+
+void Variables::loadColours() { settings->loadColours(); }
+void Variables::loadOptions() { settings->loadOptions(); }
+void Variables::loadPlayerState() { settings->loadPlayerState(); }
+void Variables::saveColours() { settings->saveColours(); }
+void Variables::savePlayerState() { settings->savePlayerState(); }
+void Variables::saveOptions() { settings->saveOptions(); }
+void Variables::loadWindows() { windowFiles->loadWindows(); }
+void Variables::loadWindowFile(int index) { windowFiles->loadWindowFile(index); }
+void Variables::saveWindows() { windowFiles->saveWindows(); }
 
 int Variables::indexOf(const MainWindow* window) const {
     for (size_t i = 0; i < windows.size(); ++i) {
@@ -129,26 +281,22 @@ QString Variables::skinFolder() const {
     return QDir(dataFolder).filePath(StoredPath::toNative(skinPath));
 }
 
-void Variables::loadWindows() {
-    loadWindowFile(0);
-}
-
-void Variables::loadWindowFile(int index) {
-    if (index >= static_cast<int>(windows.size())) {
-        auto* window = new MainWindow();
-        window->create();
-        windows.push_back(window);
-    }
-    elementLists.emplace_back();
-}
-
-void Variables::saveWindows() {}
-
-void Variables::destroyWindowAt(size_t index) {
-    for (Element* element : elementLists[index]) {
-        delete element;
-    }
-    delete windows[index];
+void Variables::destroyWindowAt(size_t index, Deletion deletion) {
+    std::vector<Element*> elements = std::move(elementLists[index]);
+    MainWindow* window = windows[index];
     elementLists.erase(elementLists.begin() + static_cast<std::ptrdiff_t>(index));
     windows.erase(windows.begin() + static_cast<std::ptrdiff_t>(index));
+    if (deletion == Deletion::now) {
+        for (Element* element : elements) {
+            delete element;
+        }
+        delete window;
+        return;
+    }
+    // A menu of the window or of one of its elements may be what asked: let that event finish.
+    window->hide();
+    for (Element* element : elements) {
+        element->deleteLater();
+    }
+    window->deleteLater();
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "common/Colour.h"
@@ -10,6 +11,9 @@
 class MainWindow;
 class Element;
 class Options;
+class Dispatcher;
+class SettingsStore;
+class WindowFiles;
 
 // The application singleton: paths and settings, the owner of every skin window and element,
 // start-up and shut-down, and the receiver of every button and slider action.
@@ -40,8 +44,27 @@ public:
     void changeElementType(Element* element, int newType);
     void reloadWindows();
 
-    // Paths handed over by dropping files on a skin window, in order, for the adding worker.
+    // In every window, every button with the function gets the picture.
+    void setButtonBitmaps(const QString& pictureName, int function);
+    // The same in window i only.
+    void setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function);
+    // Every volume slider of every window shows the value, without reporting back.
+    void setVolumeSliders(int value);
+
+    // A path dropped on a skin window, handed to the adding worker.
     void addDroppedPath(const QString& path);
+
+    void loadColours();
+    void loadOptions();
+    void loadPlayerState();
+    void saveColours();
+    void savePlayerState();
+    void saveOptions();
+    void loadWindows();
+    void loadWindowFile(int index);
+    void saveWindows();
+
+    Dispatcher& dispatcher() { return *commandDispatcher; }
 
     // Index of the window in `windows`, or -1.
     int indexOf(const MainWindow* window) const;
@@ -67,11 +90,13 @@ public:
 private:
     Variables();
 
-    void loadWindows();
-    void loadWindowFile(int index);
-    void saveWindows();
-    // Deletes the elements of window i, then the window, and removes both entries.
-    void destroyWindowAt(size_t index);
+    void readCommandLine(const QStringList& files);
+    // Removes window i and its element list and deletes them, at once or after the event being
+    // handled (which may come from one of them).
+    enum class Deletion { now, later };
+    void destroyWindowAt(size_t index, Deletion deletion);
 
-    QStringList pendingPaths;
+    std::unique_ptr<Dispatcher> commandDispatcher;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<WindowFiles> windowFiles;
 };

@@ -17,6 +17,8 @@ public:
         }
         return PromptAnswer::Ok;
     }
+    QStringList openFiles(const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&) override { return {}; }
 };
 
 Prompts* installed = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every message box, question and file dialog of the program goes through this seam, so the
 // production build shows Qt dialogs and the tests answer from a script.
@@ -15,6 +16,11 @@ public:
     // A message box owned by no window.
     virtual PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
                                  PromptButtons buttons) = 0;
+
+    // File dialogs: the chosen names, empty when cancelled. filter is a Qt name filter
+    // ("Playlists (*.vpl)"); the save dialog appends defaultSuffix to a name without one.
+    virtual QStringList openFiles(const QString& filter) = 0;
+    virtual QString saveFile(const QString& filter, const QString& defaultSuffix) = 0;
 
     // Shorthand for the error boxes: "OK" only, error icon.
     void error(const QString& text, const QString& caption);

@@ -2,7 +2,8 @@
 
 #include <QProcessEnvironment>
 
-PlayerProcess::PlayerProcess(const QString& display) : display(display) {}
+PlayerProcess::PlayerProcess(const QString& display, const QString& existingHome)
+    : homePath(existingHome.isEmpty() ? homeDir.path() : existingHome), display(display) {}
 
 PlayerProcess::~PlayerProcess() {
     if (process.state() != QProcess::NotRunning) {
@@ -13,7 +14,7 @@ PlayerProcess::~PlayerProcess() {
 
 void PlayerProcess::start(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", homeDir.path());
+    environment.insert("HOME", homePath);
     environment.insert("DISPLAY", display);
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("SDL_AUDIODRIVER", "dummy");
@@ -33,6 +34,10 @@ bool PlayerProcess::waitForExit(int timeoutMs) {
 }
 
 QString PlayerProcess::output() {
+    // Without an event loop here, QProcess reads the pipe only while asked to wait for it.
+    if (process.state() == QProcess::Running) {
+        process.waitForReadyRead(10);
+    }
     collected += process.readAllStandardOutput();
     return QString::fromLatin1(collected);
 }

@@ -8,7 +8,8 @@
 // The real veskplayer binary, started on a given X display with a fresh HOME.
 class PlayerProcess {
 public:
-    explicit PlayerProcess(const QString& display);
+    // A fresh HOME, or the given one (to start again on the data of an earlier run).
+    explicit PlayerProcess(const QString& display, const QString& existingHome = {});
     ~PlayerProcess();
 
     void start(const QStringList& arguments = {});
@@ -19,11 +20,12 @@ public:
     // Everything the program wrote on standard output so far.
     QString output();
 
-    QString home() const { return homeDir.path(); }
-    QString dataFolder() const { return homeDir.path() + "/Documents/VeskPlayer"; }
+    QString home() const { return homePath; }
+    QString dataFolder() const { return homePath + "/Documents/VeskPlayer"; }
 
 private:
     QTemporaryDir homeDir;
+    QString homePath;
     QProcess process;
     QString display;
     QByteArray collected;

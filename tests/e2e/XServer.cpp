@@ -88,6 +88,21 @@ QRect XServer::geometryOf(Window window) {
     return {x, y, attributes.width, attributes.height};
 }
 
+bool XServer::xdotool(const QStringList& arguments) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", name);
+    tool.setProcessEnvironment(environment);
+    tool.start("xdotool", arguments);
+    return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+bool XServer::click(int x, int y, const QString& button) {
+    return xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)}) &&
+           xdotool({"click", button});
+}
+
 void XServer::sendDeleteWindow(Window window) {
     XEvent event{};
     event.xclient.type = ClientMessage;

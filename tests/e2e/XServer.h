@@ -22,6 +22,11 @@ public:
     bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs);
     bool isMapped(Window window);
     QRect geometryOf(Window window);
+    // Real input through the XTEST extension (xdotool): move there, press and release.
+    bool click(int x, int y, const QString& button = "1");
+    // Runs xdotool with the arguments on this display; true when it succeeded.
+    bool xdotool(const QStringList& arguments);
+
     // What a window manager sends when the user closes a window (Alt+F4).
     void sendDeleteWindow(Window window);
 

@@ -19,3 +19,23 @@ PromptAnswer ScriptedPrompts::message(const QString& text, const QString& captio
     }
     return PromptAnswer::Ok;
 }
+
+QStringList ScriptedPrompts::openFiles(const QString& filter) {
+    dialogFilters << filter;
+    if (openAnswers.empty()) {
+        return {};
+    }
+    QStringList names = openAnswers.front();
+    openAnswers.pop_front();
+    return names;
+}
+
+QString ScriptedPrompts::saveFile(const QString& filter, const QString&) {
+    dialogFilters << filter;
+    if (saveAnswers.empty()) {
+        return {};
+    }
+    QString name = saveAnswers.front();
+    saveAnswers.pop_front();
+    return name;
+}

@@ -22,7 +22,15 @@ public:
     PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
                          PromptButtons buttons) override;
 
+    QStringList openFiles(const QString& filter) override;
+    QString saveFile(const QString& filter, const QString& defaultSuffix) override;
+
     void answerNext(PromptAnswer answer) { answers.push_back(answer); }
+
+    // What the next file dialogs return (nothing queued: cancelled).
+    std::deque<QStringList> openAnswers;
+    std::deque<QString> saveAnswers;
+    QStringList dialogFilters;
 
     std::vector<Shown> shown;
     std::deque<PromptAnswer> answers;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class Dispatcher;
+class Variables;
+
+// Reads and writes the three settings files of the data folder for the application state:
+// "sfo.0" colours, "sfo.1" player state, "sfo.2" options.
+class SettingsStore {
+public:
+    SettingsStore(Variables& variables, Dispatcher& dispatcher)
+        : variables(variables), dispatcher(dispatcher) {}
+
+    void loadColours();
+    void loadOptions();
+    // Restores mute, repeat and shuffle by replaying their commands, so the buttons on screen
+    // change with them.
+    void loadPlayerState();
+
+    // Each reports its own failure with a message box naming the file.
+    bool saveColours();
+    bool savePlayerState();
+    bool saveOptions();
+
+private:
+    QString pathOf(const char* fileName) const;
+    bool save(const char* fileName, const QByteArray& contents);
+
+    Variables& variables;
+    Dispatcher& dispatcher;
+};

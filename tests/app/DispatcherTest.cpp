@@ -1,0 +1,151 @@
+#include <QFile>
+
+#include "AppFixture.h"
+#include "app/Variables.h"
+#include "audio/Sound.h"
+#include "playlist/OpenFiles.h"
+#include "playlist/PlayList.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/SliderFunction.h"
+#include "support/WavFile.h"
+
+namespace {
+
+enum { closeButton = -1, playButton = 1, nextButton = 4, muteButton = 5, expandButton = 6,
+       shuffleButton = 7, repeatButton = 8, saveButton = 12, volumeSlider = 1 };
+
+}  // namespace
+
+class Dispatch : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        app().loadWindows();
+    }
+
+    void addSongs(int count) {
+        for (int i = 0; i < count; ++i) {
+            const QString path = dataPath(QString("song%1.wav").arg(i));
+            ASSERT_TRUE(writeToneWav(path, 1.0));
+            PlayList::instance().addSong({path, "artist", QString("title %1").arg(i)});
+        }
+    }
+
+    ButtonFunction* first(int function) { return allButtons(function).front(); }
+};
+
+TEST_F(Dispatch, PlayWithAnEmptyPlaylistKeepsThePlayPicture) {
+    click(first(playButton));
+    EXPECT_EQ(pictures(playButton), QStringList({"102_play.bmp"}));
+    EXPECT_FALSE(Sound::instance().isPlaying());
+    EXPECT_NE(debug.lines().find("play pressed\n"), std::string::npos);
+}
+
+TEST_F(Dispatch, PlayPausesAndResumesWithMatchingPictures) {
+    addSongs(1);
+    click(first(playButton));
+    EXPECT_EQ(pictures(playButton), QStringList({"103_pause.bmp"}));
+    click(first(playButton));
+    EXPECT_EQ(pictures(playButton), QStringList({"102_play.bmp"}));
+    EXPECT_TRUE(Sound::instance().isPaused());
+    click(first(playButton));
+    EXPECT_EQ(pictures(playButton), QStringList({"103_pause.bmp"}));
+    EXPECT_FALSE(Sound::instance().isPaused());
+}
+
+TEST_F(Dispatch, NextAtTheLastSongChangesNothing) {
+    addSongs(2);
+    PlayList::instance().setCurrentIndex(1);
+    click(first(playButton));
+    const QStringList before = pictures(playButton);
+    click(first(nextButton));
+    EXPECT_EQ(pictures(playButton), before);
+    EXPECT_NE(debug.lines().find("next pressed\n"), std::string::npos);
+}
+
+TEST_F(Dispatch, MuteSwitchesTheMuteButtonsOfEveryWindow) {
+    app().addWindow();
+    ASSERT_EQ(allButtons(muteButton).size(), 2u);
+    click(buttons(1, muteButton).front());
+    EXPECT_EQ(pictures(muteButton), QStringList({"108_mute_1.bmp", "108_mute_1.bmp"}));
+    EXPECT_TRUE(Sound::instance().isMuted());
+    click(buttons(0, muteButton).front());
+    EXPECT_EQ(pictures(muteButton), QStringList({"107_mute_0.bmp", "107_mute_0.bmp"}));
+}
+
+TEST_F(Dispatch, ExpandChangesOnlyItsOwnWindow) {
+    app().addWindow();
+    MainWindow* second = app().windows[1];
+    ASSERT_TRUE(second->isExpanded());
+    click(buttons(1, expandButton).front());
+    EXPECT_FALSE(second->isExpanded());
+    EXPECT_TRUE(app().windows[0]->isExpanded());
+    EXPECT_EQ(pictures(expandButton), QStringList({"110_expand_1.bmp", "109_expand_0.bmp"}));
+}
+
+TEST_F(Dispatch, ShuffleAndRepeatToggleWithTheirPictures) {
+    click(first(shuffleButton));
+    click(first(repeatButton));
+    EXPECT_TRUE(PlayList::instance().shuffle());
+    EXPECT_TRUE(PlayList::instance().repeat());
+    EXPECT_EQ(pictures(shuffleButton), QStringList({"112_shuffle_1.bmp"}));
+    EXPECT_EQ(pictures(repeatButton), QStringList({"114_repeat_1.bmp"}));
+    click(first(repeatButton));
+    EXPECT_FALSE(PlayList::instance().repeat());
+    EXPECT_EQ(pictures(repeatButton), QStringList({"113_repeat_0.bmp"}));
+}
+
+TEST_F(Dispatch, MovingAVolumeSliderUnmutesAndMovesTheOthers) {
+    app().addWindow();
+    click(first(muteButton));
+    ASSERT_TRUE(Sound::instance().isMuted());
+    SliderFunction* moved = sliders(volumeSlider).front();
+    moved->setValue(30);
+    app().callback(moved);
+    EXPECT_FALSE(Sound::instance().isMuted());
+    EXPECT_EQ(pictures(muteButton), QStringList({"107_mute_0.bmp", "107_mute_0.bmp"}));
+    for (SliderFunction* slider : sliders(volumeSlider)) {
+        EXPECT_EQ(slider->getValue(), 30);
+    }
+    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.3f);
+}
+
+TEST_F(Dispatch, RepeatOneAndUnknownFunctionsDoNothing) {
+    ButtonFunction* button = first(playButton);
+    for (int function : {9, 42}) {
+        button->setFunction(function);
+        const std::string before = debug.lines();
+        click(button);
+        EXPECT_EQ(debug.lines(), before) << function;
+    }
+    EXPECT_FALSE(Sound::instance().isPlaying());
+}
+
+TEST_F(Dispatch, CancellingTheSaveDialogWritesNothing) {
+    addSongs(1);
+    click(first(saveButton));
+    EXPECT_TRUE(prompts.shown.empty());
+    ASSERT_EQ(prompts.dialogFilters.size(), 1);
+
+    prompts.saveAnswers.push_back(dataPath("mine.vpl"));
+    click(first(saveButton));
+    EXPECT_TRUE(QFile::exists(dataPath("mine.vpl")));
+
+    prompts.saveAnswers.push_back(dataPath("no/such/folder/mine.vpl"));
+    click(first(saveButton));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "Failed to save the playlist.\n");
+}
+
+TEST_F(Dispatch, OpenHandsTheChosenFilesToTheWorkerInOrder) {
+    const QString a = dataPath("a.wav"), b = dataPath("b.wav");
+    ASSERT_TRUE(writeToneWav(a, 0.1));
+    ASSERT_TRUE(writeToneWav(b, 0.1));
+    prompts.openAnswers.push_back({a, b});
+    click(allButtons(11).front());
+    OpenFiles::instance().waitUntilIdle();
+    ASSERT_EQ(PlayList::instance().songCount(), 2u);
+    EXPECT_EQ(PlayList::instance().songAt(0).path, a);
+    EXPECT_EQ(PlayList::instance().songAt(1).path, b);
+}

@@ -1,0 +1,88 @@
+#include "AppFixture.h"
+#include "app/Variables.h"
+#include "audio/Sound.h"
+#include "playlist/PlayList.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+class Settings : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        app().loadWindows();
+    }
+};
+
+TEST_F(Settings, AFreshDataFolderGivesTheDefaults) {
+    app().loadColours();
+    app().loadOptions();
+    app().loadPlayerState();
+    EXPECT_EQ(app().backColour, makeColour(62, 73, 67));
+    EXPECT_EQ(app().textColour, makeColour(255, 255, 255));
+    EXPECT_TRUE(app().onFront && app().openLastPlaylist && app().useTags && app().useOpacity);
+    EXPECT_EQ(app().skinPath, "skins\\default");
+    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.5f);
+    for (SliderFunction* slider : sliders(1)) {
+        EXPECT_EQ(slider->getValue(), 50);
+    }
+    EXPECT_FALSE(Sound::instance().isMuted());
+    EXPECT_FALSE(PlayList::instance().shuffle() || PlayList::instance().repeat());
+}
+
+TEST_F(Settings, SavedWhileMutedRestoresMutedWithVolumeZero) {
+    Sound::instance().setVolume(57);
+    Sound::instance().toggleMute();
+    app().savePlayerState();
+    EXPECT_EQ(readData("sfo.1"),
+              QByteArray("#VP-V1.0.0\r\n\r\n-cursong\r\n0\r\n-volume\r\n0\r\n-mute\r\n1\r\n"
+                         "-rep\r\n0\r\n-shuf\r\n0"));
+
+    restartApp();
+    app().loadWindows();
+    app().loadPlayerState();
+    EXPECT_TRUE(Sound::instance().isMuted());
+    EXPECT_EQ(pictures(5), QStringList({"108_mute_1.bmp"}));
+    EXPECT_NE(debug.lines().find("mute pressed\n"), std::string::npos);
+}
+
+TEST_F(Settings, PlayerStateRoundTripsThroughTheButtons) {
+    Sound::instance().setVolume(57);
+    PlayList::instance().setRepeat(true);
+    PlayList::instance().setShuffle(true);
+    app().savePlayerState();
+
+    restartApp();
+    app().loadWindows();
+    app().loadPlayerState();
+    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.57f);
+    EXPECT_TRUE(PlayList::instance().repeat());
+    EXPECT_TRUE(PlayList::instance().shuffle());
+    EXPECT_EQ(pictures(8), QStringList({"114_repeat_1.bmp"}));
+    EXPECT_EQ(pictures(7), QStringList({"112_shuffle_1.bmp"}));
+}
+
+TEST_F(Settings, ColoursAndOptionsRoundTrip) {
+    app().backColour = makeColour(1, 2, 3);
+    app().textColour = makeColour(250, 0, 9);
+    app().useOpacity = false;
+    app().skinPath = "skins\\night";
+    app().useTags = false;
+    app().saveColours();
+    app().saveOptions();
+    restartApp();
+    app().loadColours();
+    app().loadOptions();
+    EXPECT_EQ(app().backColour, makeColour(1, 2, 3));
+    EXPECT_EQ(app().textColour, makeColour(250, 0, 9));
+    EXPECT_FALSE(app().useOpacity);
+    EXPECT_EQ(app().skinPath, "skins\\night");
+    EXPECT_FALSE(app().useTags);
+}
+
+TEST_F(Settings, AnUnwritableFileIsNamedInTheMessage) {
+    app().dataFolder = data.path() + "/gone";
+    app().saveColours();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "ERROR - Failed to save (sfo.0)");
+    EXPECT_EQ(prompts.shown[0].text, data.path() + "/gone/sfo.0");
+}

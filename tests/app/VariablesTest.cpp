@@ -1,0 +1,129 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include "AppFixture.h"
+#include "ResourceTable.h"
+#include "app/Variables.h"
+#include "playlist/OpenFiles.h"
+#include "playlist/PlayList.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/drawing/PictureLookup.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "support/WavFile.h"
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class Startup : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        // A fresh account: no documents folder, let alone the data folder.
+        app().dataFolder = folder();
+    }
+    QString folder() const { return data.path() + "/Documents/VeskPlayer"; }
+};
+
+TEST_F(Startup, FirstStartCreatesTheFoldersAndWritesThePicturesItNeeds) {
+    app().init({});
+    EXPECT_TRUE(QFileInfo(folder()).isDir());
+    EXPECT_TRUE(QFileInfo(folder() + "/skins").isDir());
+    ASSERT_EQ(app().windows.size(), 1u);
+    EXPECT_TRUE(app().windows[0]->isVisible());
+    EXPECT_FALSE(QFile::exists(folder() + "/windows"));
+
+    int pictures = 0;
+    QDirIterator it(folder() + "/skins/default", {"*.bmp"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const int sizeClass = QFileInfo(path).dir().dirName().toInt();
+        const int id = PictureLookup::resourceIdOf(QFileInfo(path).fileName(), sizeClass);
+        EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(id))) << path.toStdString();
+        ++pictures;
+    }
+    EXPECT_GE(pictures, 17);
+    EXPECT_TRUE(QFile::exists(folder() + "/skins/default/1/102_play.bmp"));
+    EXPECT_TRUE(QFile::exists(folder() + "/skins/default/0/100_close.bmp"));
+}
+
+TEST_F(Startup, SaveAllWritesEveryFileAndThePlaylistOnlyWhenAsked) {
+    app().init({});
+    app().saveAll();
+    for (const char* name : {"windows", "sfw.0", "sfo.0", "sfo.1", "sfo.2", "playlist.vpl"}) {
+        EXPECT_TRUE(QFile::exists(folder() + "/" + name)) << name;
+    }
+    QFile::remove(folder() + "/playlist.vpl");
+    app().openLastPlaylist = false;
+    app().saveAll();
+    EXPECT_FALSE(QFile::exists(folder() + "/playlist.vpl"));
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(Startup, FilesOnTheCommandLineStartAPlaylistOfTheirOwn) {
+    QDir().mkpath(folder());
+    const QString a = data.path() + "/a.wav", b = data.path() + "/b.wav";
+    ASSERT_TRUE(writeToneWav(a, 0.1));
+    ASSERT_TRUE(writeToneWav(b, 0.1));
+    app().init({a, b});
+    OpenFiles::instance().waitUntilIdle();
+    ASSERT_EQ(PlayList::instance().songCount(), 2u);
+    EXPECT_EQ(PlayList::instance().songAt(0).path, a);
+    EXPECT_EQ(PlayList::instance().songAt(1).path, b);
+}
+
+TEST_F(Startup, ABareStartReopensTheLastPlaylist) {
+    QDir().mkpath(folder());
+    const QString a = data.path() + "/a.wav";
+    ASSERT_TRUE(writeToneWav(a, 0.1));
+    app().init({a});
+    OpenFiles::instance().waitUntilIdle();
+    app().saveAll();
+
+    restartApp();
+    app().dataFolder = folder();
+    app().init({});
+    OpenFiles::instance().waitUntilIdle();
+    ASSERT_EQ(PlayList::instance().songCount(), 1u);
+    EXPECT_EQ(PlayList::instance().songAt(0).path, a);
+}
+
+TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
+    QDir().mkpath(folder());
+    app().init({});
+    app().addWindow();
+    app().addWindow();
+    MainWindow* second = app().windows[1];
+    MainWindow* third = app().windows[2];
+    app().elementLists[2].front()->setPosition(100, 35);
+    app().removeWindow(app().windows[0]);
+    ASSERT_EQ(app().windows.size(), 2u);
+    ASSERT_EQ(app().elementLists.size(), 2u);
+    EXPECT_EQ(app().windows[0], second);
+    EXPECT_EQ(app().windows[1], third);
+    EXPECT_EQ(app().elementLists[1].front()->pos(), QPoint(100, 35));
+    app().saveAll();
+    EXPECT_EQ(readFile(folder() + "/windows"), QByteArray("2\r\n"));
+    EXPECT_TRUE(readFile(folder() + "/sfw.1").contains("-pos\r\n100\r\n35\r\n"));
+}
+
+TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
+    app().init({});
+    Element* old = app().elementLists[0][2];
+    const QPoint place = old->pos();
+    app().changeElementType(old, Element::listBoxType);
+    Element* replacement = app().elementLists[0][2];
+    EXPECT_NE(replacement, old);
+    EXPECT_EQ(replacement->getType(), Element::listBoxType);
+    EXPECT_EQ(replacement->pos(), place);
+    EXPECT_EQ(replacement->size(), QSize(80, 80));
+    EXPECT_EQ(replacement->isMoveable(), old->isMoveable());
+}
