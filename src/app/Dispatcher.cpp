@@ -47,7 +47,9 @@ void Dispatcher::dispatchButton(ButtonFunction& button) {
             DebugLog::write("options pressed\n");
             variables.showOptions();
             break;
-        case playPauseId: togglePlayPause(); break;
+        case playPauseId:
+            togglePlayPause();
+            break;
         case stopId:
             DebugLog::write("stop pressed\n");
             sound.stop();
@@ -65,10 +67,18 @@ void Dispatcher::dispatchButton(ButtonFunction& button) {
                 variables.setButtonBitmaps("103_pause.bmp", playPauseId);
             }
             break;
-        case muteId: toggleMute(); break;
-        case expandId: expandWindowOf(button); break;
-        case shuffleId: toggleShuffle(); break;
-        case repeatId: toggleRepeat(); break;
+        case muteId:
+            toggleMute();
+            break;
+        case expandId:
+            expandWindowOf(button);
+            break;
+        case shuffleId:
+            toggleShuffle();
+            break;
+        case repeatId:
+            toggleRepeat();
+            break;
         case returnId:
             DebugLog::write("return pressed\n");
             sound.restart();
@@ -81,7 +91,8 @@ void Dispatcher::dispatchButton(ButtonFunction& button) {
             DebugLog::write("save file\n");
             savePlaylist();
             break;
-        default: break;  // "repeat1" and unknown functions do nothing
+        default:
+            break;  // "repeat1" and unknown functions do nothing
     }
 }
 
@@ -154,7 +165,10 @@ void Dispatcher::dispatchSlider(SliderFunction& slider) {
             variables.setVolumeSliders(value);
             break;
         }
-        case progressId: sound.seek(static_cast<uint32_t>(slider.getValue())); break;
-        default: break;
+        case progressId:
+            sound.seek(static_cast<uint32_t>(slider.getValue()));
+            break;
+        default:
+            break;
     }
 }

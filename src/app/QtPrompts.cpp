@@ -7,21 +7,28 @@ namespace {
 
 QMessageBox::Icon toQtIcon(PromptIcon icon) {
     switch (icon) {
-        case PromptIcon::Error: return QMessageBox::Critical;
-        case PromptIcon::Warning: return QMessageBox::Warning;
-        case PromptIcon::Information: return QMessageBox::Information;
-        case PromptIcon::Question: return QMessageBox::Question;
-        case PromptIcon::None: break;
+        case PromptIcon::Error:
+            return QMessageBox::Critical;
+        case PromptIcon::Warning:
+            return QMessageBox::Warning;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons toQtButtons(PromptButtons buttons) {
     switch (buttons) {
-        case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case PromptButtons::Ok: break;
+        case PromptButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -32,10 +39,14 @@ PromptAnswer QtPrompts::message(const QString& text, const QString& caption, Pro
                                 PromptButtons buttons) {
     QMessageBox box(toQtIcon(icon), caption, text, toQtButtons(buttons));
     switch (box.exec()) {
-        case QMessageBox::Yes: return PromptAnswer::Yes;
-        case QMessageBox::No: return PromptAnswer::No;
-        case QMessageBox::Cancel: return PromptAnswer::Cancel;
-        default: return PromptAnswer::Ok;
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        default:
+            return PromptAnswer::Ok;
     }
 }
 

@@ -186,7 +186,8 @@ void Variables::changeElementType(Element* element, int newType) {
                     replacement = new ListBox(window);
                     replacement->setSize(80, 80);
                     break;
-                default: return;
+                default:
+                    return;
             }
             replacement->setPosition(element->getX(), element->getY());
             replacement->setMoveable(element->isMoveable());
@@ -245,17 +246,37 @@ void Variables::setVolumeSliders(int value) {
     }
 }
 
-void Variables::addDroppedPath(const QString& path) { OpenFiles::instance().addPath(path); }
+void Variables::addDroppedPath(const QString& path) {
+    OpenFiles::instance().addPath(path);
+}
 
-void Variables::loadColours() { settings->loadColours(); }
-void Variables::loadOptions() { settings->loadOptions(); }
-void Variables::loadPlayerState() { settings->loadPlayerState(); }
-void Variables::saveColours() { settings->saveColours(); }
-void Variables::savePlayerState() { settings->savePlayerState(); }
-void Variables::saveOptions() { settings->saveOptions(); }
-void Variables::loadWindows() { windowFiles->loadWindows(); }
-void Variables::loadWindowFile(int index) { windowFiles->loadWindowFile(index); }
-void Variables::saveWindows() { windowFiles->saveWindows(); }
+void Variables::loadColours() {
+    settings->loadColours();
+}
+void Variables::loadOptions() {
+    settings->loadOptions();
+}
+void Variables::loadPlayerState() {
+    settings->loadPlayerState();
+}
+void Variables::saveColours() {
+    settings->saveColours();
+}
+void Variables::savePlayerState() {
+    settings->savePlayerState();
+}
+void Variables::saveOptions() {
+    settings->saveOptions();
+}
+void Variables::loadWindows() {
+    windowFiles->loadWindows();
+}
+void Variables::loadWindowFile(int index) {
+    windowFiles->loadWindowFile(index);
+}
+void Variables::saveWindows() {
+    windowFiles->saveWindows();
+}
 
 int Variables::indexOf(const MainWindow* window) const {
     for (size_t i = 0; i < windows.size(); ++i) {

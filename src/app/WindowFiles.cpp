@@ -55,7 +55,8 @@ Element* createElement(MainWindow* window, const SkinWindowFile::ElementRecord& 
             list->setSize(record.width, record.height);
             return list;
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -74,12 +75,15 @@ SkinWindowFile::ElementRecord recordOf(const Element& element) {
             record.filled = slider.isFilled();
             break;
         }
-        case SkinWindowFile::info: record.width = element.getWidth(); break;
+        case SkinWindowFile::info:
+            record.width = element.getWidth();
+            break;
         case SkinWindowFile::listBox:
             record.width = element.getWidth();
             record.height = element.getHeight();
             break;
-        default: break;
+        default:
+            break;
     }
     record.x = element.getX();
     record.y = element.getY();
@@ -152,8 +156,8 @@ void WindowFiles::loadWindowFile(int index) {
 
 void WindowFiles::saveWindows() {
     const QString countPath = pathOf(WindowCountFile::fileName);
-    if (!StoredText::writeFile(countPath,
-                               WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
+    if (!StoredText::writeFile(
+            countPath, WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
         Prompts::current().error(countPath, "ERROR - Failed to save (windows)");
     }
     for (size_t i = 0; i < variables.windows.size(); ++i) {

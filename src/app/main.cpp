@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     preferX11OnWayland();
     // Pixel art scales by whole factors only, so a skin never shows gaps or blur.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QtPrompts prompts;

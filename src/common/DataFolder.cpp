@@ -11,4 +11,6 @@ QString DataFolder::defaultPath() {
     return QDir(documents).filePath("VeskPlayer");
 }
 
-bool DataFolder::ensureExists(const QString& path) { return QDir().mkpath(path); }
+bool DataFolder::ensureExists(const QString& path) {
+    return QDir().mkpath(path);
+}

@@ -11,9 +11,12 @@ public:
         DebugLog::write("prompt without a user: " + caption.toStdString() + ": " +
                         text.toStdString() + "\n");
         switch (buttons) {
-            case PromptButtons::Ok: return PromptAnswer::Ok;
-            case PromptButtons::YesNo: return PromptAnswer::No;
-            case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+            case PromptButtons::Ok:
+                return PromptAnswer::Ok;
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+            case PromptButtons::YesNoCancel:
+                return PromptAnswer::Cancel;
         }
         return PromptAnswer::Ok;
     }
@@ -34,4 +37,6 @@ Prompts& Prompts::current() {
     return installed ? *installed : silent;
 }
 
-void Prompts::install(Prompts* prompts) { installed = prompts; }
+void Prompts::install(Prompts* prompts) {
+    installed = prompts;
+}

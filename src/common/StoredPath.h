@@ -6,7 +6,11 @@
 // In memory they are native; these convert at the file boundary.
 namespace StoredPath {
 
-inline QString toNative(QString stored) { return stored.replace('\\', '/'); }
-inline QString toStored(QString native) { return native.replace('/', '\\'); }
+inline QString toNative(QString stored) {
+    return stored.replace('\\', '/');
+}
+inline QString toStored(QString native) {
+    return native.replace('/', '\\');
+}
 
 }  // namespace StoredPath

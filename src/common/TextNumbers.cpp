@@ -56,4 +56,6 @@ uint32_t TextNumbers::toUnsigned(const QString& text) {
     return static_cast<uint32_t>(value);
 }
 
-bool TextNumbers::toBool(const QString& text) { return toInt(text) == 1; }
+bool TextNumbers::toBool(const QString& text) {
+    return toInt(text) == 1;
+}

@@ -25,7 +25,9 @@ QSize screenSize() {
     return screen ? screen->geometry().size() : QSize(800, 600);
 }
 
-bool altHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+bool altHeld() {
+    return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier;
+}
 
 }  // namespace
 
@@ -67,7 +69,9 @@ bool MainWindow::toggleExpanded() {
     return true;
 }
 
-void MainWindow::setPositionKeepingSize(int left, int top) { move(left, top); }
+void MainWindow::setPositionKeepingSize(int left, int top) {
+    move(left, top);
+}
 
 void MainWindow::setCollapsedSize(int newWidth, int newHeight) {
     collapsedWidth = newWidth;
@@ -125,8 +129,8 @@ void MainWindow::leftButtonUp() {
 void MainWindow::mouseMovedTo(QPoint client) {
     const QPoint cursor = QCursor::pos();
     if (dragging) {
-        const QPoint target = WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(),
-                                                       screenSize());
+        const QPoint target =
+            WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(), screenSize());
         move(target);
         return;
     }
@@ -149,9 +153,9 @@ void MainWindow::mouseMovedTo(QPoint client) {
 
 void MainWindow::setZoneCursor(int zone) {
     static const Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-        Qt::SizeBDiagCursor, Qt::SizeHorCursor, Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-        Qt::SizeBDiagCursor};
+        Qt::ArrowCursor,     Qt::SizeHorCursor,   Qt::SizeFDiagCursor,
+        Qt::SizeVerCursor,   Qt::SizeBDiagCursor, Qt::SizeHorCursor,
+        Qt::SizeFDiagCursor, Qt::SizeVerCursor,   Qt::SizeBDiagCursor};
     if (zone == 0) {
         unsetCursor();
     } else {
@@ -177,10 +181,18 @@ void MainWindow::skinMenuCommand(int id) {
             variables.addElement(this, client.x(), client.y());
             break;
         }
-        case SkinMenu::addWindowId: variables.addWindow(); break;
-        case SkinMenu::deleteWindowId: variables.removeWindow(this); break;
-        case SkinMenu::optionsId: variables.showOptions(); break;
-        default: SkinMenu::runLibraryCommand(this, id); break;
+        case SkinMenu::addWindowId:
+            variables.addWindow();
+            break;
+        case SkinMenu::deleteWindowId:
+            variables.removeWindow(this);
+            break;
+        case SkinMenu::optionsId:
+            variables.showOptions();
+            break;
+        default:
+            SkinMenu::runLibraryCommand(this, id);
+            break;
     }
 }
 
@@ -203,7 +215,9 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* event) { mouseMovedTo(event->position().toPoint()); }
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    mouseMovedTo(event->position().toPoint());
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The system close (Alt+F4, the window manager) ends the whole program with saving;

@@ -22,7 +22,9 @@ public:
 
     // Geometry used by the skin window loader.
     void setPositionKeepingSize(int left, int top);
-    void setPositionKeepingSize(QPoint topLeft) { setPositionKeepingSize(topLeft.x(), topLeft.y()); }
+    void setPositionKeepingSize(QPoint topLeft) {
+        setPositionKeepingSize(topLeft.x(), topLeft.y());
+    }
     void setCollapsedSize(int newWidth, int newHeight);
     void setExpandedSize(int newWidth, int newHeight);
 

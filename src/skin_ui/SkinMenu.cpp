@@ -21,13 +21,17 @@ QString currentSkinName() {
 SkinMenu::SkinMenu(MainWindow* window) : window(window) {}
 
 std::vector<SkinMenu::Item> SkinMenu::items() const {
-    std::vector<Item> list = {
-        {"Add element", addElementId, false}, {"Add window", addWindowId, false},
-        {"Delete window", deleteWindowId, false}, {"", 0, false},
-        {"Import skin", importSkinId, false}, {"Export skin", exportSkinId, false},
-        {"", 0, false}, {"New skin", newSkinId, false},
-        {"Save skin", saveSkinId, false}, {"", 0, false},
-        {"Select skin", 0, false}};
+    std::vector<Item> list = {{"Add element", addElementId, false},
+                              {"Add window", addWindowId, false},
+                              {"Delete window", deleteWindowId, false},
+                              {"", 0, false},
+                              {"Import skin", importSkinId, false},
+                              {"Export skin", exportSkinId, false},
+                              {"", 0, false},
+                              {"New skin", newSkinId, false},
+                              {"Save skin", saveSkinId, false},
+                              {"", 0, false},
+                              {"Select skin", 0, false}};
     const QStringList listing = skinListing ? skinListing() : QStringList();
     const QString current = currentSkinName();
     for (int i = 0; i < listing.size(); ++i) {

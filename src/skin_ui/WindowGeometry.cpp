@@ -7,25 +7,34 @@ int resizeZoneAt(QPoint client, QSize windowSize) {
     const bool right = client.x() > windowSize.width() - edgeNear;
     const bool top = client.y() < edgeNear;
     const bool bottom = client.y() > windowSize.height() - edgeNear;
-    if (top && left) return 2;
+    if (top && left)
+        return 2;
     if (right) {
-        if (top) return 4;
-        if (bottom) return 6;
+        if (top)
+            return 4;
+        if (bottom)
+            return 6;
     }
-    if (left) return bottom ? 8 : 1;
-    if (top) return 3;
-    if (right) return 5;
-    if (bottom) return 7;
+    if (left)
+        return bottom ? 8 : 1;
+    if (top)
+        return 3;
+    if (right)
+        return 5;
+    if (bottom)
+        return 7;
     return 0;
 }
 
 QPoint snapDrag(QPoint topLeft, QSize windowSize, QSize screen) {
     int left = topLeft.x();
     int top = topLeft.y();
-    if (left < snapMargin) left = 0;
+    if (left < snapMargin)
+        left = 0;
     if (left > screen.width() - snapMargin - windowSize.width())
         left = screen.width() - windowSize.width();
-    if (top < snapMargin) top = 0;
+    if (top < snapMargin)
+        top = 0;
     if (top > screen.height() - snapMargin - windowSize.height())
         top = screen.height() - windowSize.height();
     return {left, top};
@@ -37,19 +46,29 @@ QRect resize(const QRect& start, int zone, QPoint delta, QSize screen) {
     int top = start.top();
     int right = start.left() + start.width();
     int bottom = start.top() + start.height();
-    if (zone == 1 || zone == 2 || zone == 8) left += delta.x();
-    if (zone == 4 || zone == 5 || zone == 6) right += delta.x();
-    if (zone == 2 || zone == 3 || zone == 4) top += delta.y();
-    if (zone == 6 || zone == 7 || zone == 8) bottom += delta.y();
+    if (zone == 1 || zone == 2 || zone == 8)
+        left += delta.x();
+    if (zone == 4 || zone == 5 || zone == 6)
+        right += delta.x();
+    if (zone == 2 || zone == 3 || zone == 4)
+        top += delta.y();
+    if (zone == 6 || zone == 7 || zone == 8)
+        bottom += delta.y();
 
     int width = right - left;
     int height = bottom - top;
-    if (height < minimumHeight) height = minimumHeight;
-    if (width < minimumWidth) width = minimumWidth;
-    if (left < snapMargin) left = 0;
-    if (left + width > screen.width() - snapMargin) width = screen.width() - left;
-    if (top < snapMargin) top = 0;
-    if (top + height > screen.height() - snapMargin) height = screen.height() - top;
+    if (height < minimumHeight)
+        height = minimumHeight;
+    if (width < minimumWidth)
+        width = minimumWidth;
+    if (left < snapMargin)
+        left = 0;
+    if (left + width > screen.width() - snapMargin)
+        width = screen.width() - left;
+    if (top < snapMargin)
+        top = 0;
+    if (top + height > screen.height() - snapMargin)
+        height = screen.height() - top;
     width = width / 5 * 5;
     height = height / 5 * 5;
     return {left, top, width, height};
@@ -58,8 +77,10 @@ QRect resize(const QRect& start, int zone, QPoint delta, QSize screen) {
 QPoint pullOntoScreen(QPoint topLeft, QSize windowSize, QSize screen) {
     int left = topLeft.x();
     int top = topLeft.y();
-    if (left + windowSize.width() > screen.width()) left = screen.width() - windowSize.width();
-    if (top + windowSize.height() > screen.height()) top = screen.height() - windowSize.height();
+    if (left + windowSize.width() > screen.width())
+        left = screen.width() - windowSize.width();
+    if (top + windowSize.height() > screen.height())
+        top = screen.height() - windowSize.height();
     return {left, top};
 }
 

@@ -10,7 +10,9 @@
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
 
-void AppFixture::SetUp() { restartApp(); }
+void AppFixture::SetUp() {
+    restartApp();
+}
 
 void AppFixture::restartApp() {
     Variables::destroyInstance();
@@ -18,9 +20,13 @@ void AppFixture::restartApp() {
     Sound::createInstance(std::make_unique<NullOutput>());
 }
 
-void AppFixture::TearDown() { Variables::destroyInstance(); }
+void AppFixture::TearDown() {
+    Variables::destroyInstance();
+}
 
-Variables& AppFixture::app() { return Variables::instance(); }
+Variables& AppFixture::app() {
+    return Variables::instance();
+}
 
 QByteArray AppFixture::readData(const QString& name) const {
     QFile file(dataPath(name));

@@ -12,8 +12,17 @@
 
 namespace {
 
-enum { closeButton = -1, playButton = 1, nextButton = 4, muteButton = 5, expandButton = 6,
-       shuffleButton = 7, repeatButton = 8, saveButton = 12, volumeSlider = 1 };
+enum {
+    closeButton = -1,
+    playButton = 1,
+    nextButton = 4,
+    muteButton = 5,
+    expandButton = 6,
+    shuffleButton = 7,
+    repeatButton = 8,
+    saveButton = 12,
+    volumeSlider = 1
+};
 
 }  // namespace
 

@@ -60,8 +60,9 @@ TEST(PlaySession, ButtonsPlayAndTheStateComesBackAfterARestart) {
     EXPECT_EQ(player.exitCode(), 0);
 
     const QString output = player.output();
-    EXPECT_TRUE(output.contains("play pressed\nmute pressed\nshuffle pressed\nrepeat pressed\n"
-                                "close pressed\n"))
+    EXPECT_TRUE(
+        output.contains("play pressed\nmute pressed\nshuffle pressed\nrepeat pressed\n"
+                        "close pressed\n"))
         << output.toStdString();
     const QByteArray state = readFile(player.dataFolder() + "/sfo.1");
     EXPECT_TRUE(state.contains("-mute\r\n1\r\n-rep\r\n1\r\n-shuf\r\n1")) << state.toStdString();
@@ -80,7 +81,8 @@ TEST(PlaySession, ButtonsPlayAndTheStateComesBackAfterARestart) {
     x.sendDeleteWindow(x.windowsTitled("Vesk Player").front());
     ASSERT_TRUE(again.waitForExit(20000));
     const QByteArray restored = readFile(again.dataFolder() + "/sfo.1");
-    EXPECT_TRUE(restored.contains("-mute\r\n1\r\n-rep\r\n1\r\n-shuf\r\n1")) << restored.toStdString();
+    EXPECT_TRUE(restored.contains("-mute\r\n1\r\n-rep\r\n1\r\n-shuf\r\n1"))
+        << restored.toStdString();
     const QByteArray reopened = readFile(again.dataFolder() + "/playlist.vpl");
     EXPECT_TRUE(reopened.contains(first.toUtf8()) && reopened.contains(second.toUtf8()));
 }

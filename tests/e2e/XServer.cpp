@@ -1,10 +1,10 @@
 #include "XServer.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <QElapsedTimer>
 #include <QRect>
 #include <QThread>
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 
 XServer::XServer() {
     // -displayfd lets the server pick a free display number and tell us which.
@@ -57,8 +57,7 @@ std::vector<Window> XServer::windowsTitled(const QString& title) {
 
 bool XServer::isMapped(Window window) {
     XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) &&
-           attributes.map_state == IsViewable;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
 bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <X11/Xlib.h>
 #include <QProcess>
 #include <QString>
-#include <X11/Xlib.h>
 #include <vector>
 
 // A private Xvfb server for one test, and the X11 requests the tests send to the player the way

@@ -1,11 +1,15 @@
 #include "support/ScriptedPrompts.h"
 
-ScriptedPrompts::ScriptedPrompts() { Prompts::install(this); }
+ScriptedPrompts::ScriptedPrompts() {
+    Prompts::install(this);
+}
 
-ScriptedPrompts::~ScriptedPrompts() { Prompts::install(nullptr); }
+ScriptedPrompts::~ScriptedPrompts() {
+    Prompts::install(nullptr);
+}
 
-PromptAnswer ScriptedPrompts::message(const QString& text, const QString& caption,
-                                      PromptIcon icon, PromptButtons buttons) {
+PromptAnswer ScriptedPrompts::message(const QString& text, const QString& caption, PromptIcon icon,
+                                      PromptButtons buttons) {
     shown.push_back({text, caption, icon, buttons});
     if (!answers.empty()) {
         PromptAnswer answer = answers.front();
@@ -13,9 +17,12 @@ PromptAnswer ScriptedPrompts::message(const QString& text, const QString& captio
         return answer;
     }
     switch (buttons) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+        case PromptButtons::Ok:
+            return PromptAnswer::Ok;
+        case PromptButtons::YesNo:
+            return PromptAnswer::No;
+        case PromptButtons::YesNoCancel:
+            return PromptAnswer::Cancel;
     }
     return PromptAnswer::Ok;
 }

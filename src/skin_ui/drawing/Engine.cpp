@@ -67,7 +67,9 @@ bool Engine::fileExists(const QString& path) {
     return info.exists() && !info.isDir();
 }
 
-void Engine::deleteFolder(const QString& path) { QDir(path).removeRecursively(); }
+void Engine::deleteFolder(const QString& path) {
+    QDir(path).removeRecursively();
+}
 
 bool Engine::extractResource(const QString& path, int resourceId) {
     QByteArray contents;

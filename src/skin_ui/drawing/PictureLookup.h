@@ -16,7 +16,6 @@ int resourceIdOf(const QString& pictureName, int sizeClass);
 // The picture file for the element, restored from the program when missing.
 QString ensurePicture(const QString& skinFolder, int sizeClass, const QString& pictureName);
 
-std::unique_ptr<Bitmap> load(const QString& skinFolder, int sizeClass,
-                             const QString& pictureName);
+std::unique_ptr<Bitmap> load(const QString& skinFolder, int sizeClass, const QString& pictureName);
 
 }  // namespace PictureLookup

@@ -17,18 +17,21 @@ QByteArray readFile(const QString& path) {
 }
 
 const char* const pictureNames[] = {
-    "100_close.bmp",    "101_options.bmp",  "102_play.bmp",     "103_pause.bmp",
-    "104_stop.bmp",     "105_prev.bmp",     "106_next.bmp",     "107_mute_0.bmp",
-    "108_mute_1.bmp",   "109_expand_0.bmp", "110_expand_1.bmp", "111_shuffle_0.bmp",
+    "100_close.bmp",     "101_options.bmp",  "102_play.bmp",     "103_pause.bmp",
+    "104_stop.bmp",      "105_prev.bmp",     "106_next.bmp",     "107_mute_0.bmp",
+    "108_mute_1.bmp",    "109_expand_0.bmp", "110_expand_1.bmp", "111_shuffle_0.bmp",
     "112_shuffle_1.bmp", "113_repeat_0.bmp", "114_repeat_1.bmp", "115_return.bmp",
-    "116_openfile.bmp", "117_savefile.bmp", "200_progress.bmp", "201_volume.bmp",
-    "300_info.bmp",     "400_listbox.bmp"};
+    "116_openfile.bmp",  "117_savefile.bmp", "200_progress.bmp", "201_volume.bmp",
+    "300_info.bmp",      "400_listbox.bmp"};
 
 QSize expectedSize(const QString& name, int sizeClass) {
     const int unit = 10 * (sizeClass + 1);
-    if (name.startsWith("1")) return {3 * unit, unit};
-    if (name.startsWith("2")) return {4 * unit, unit * 5 / 2};
-    if (name.startsWith("3")) return {15, 20};
+    if (name.startsWith("1"))
+        return {3 * unit, unit};
+    if (name.startsWith("2"))
+        return {4 * unit, unit * 5 / 2};
+    if (name.startsWith("3"))
+        return {15, 20};
     return {40, 25};
 }
 

@@ -18,16 +18,13 @@ QStringList titles(const std::vector<SkinMenu::Item>& items) {
 TEST(SkinMenu, ListsItsItemsInOrder) {
     SkinMenu::skinListing = {};
     SkinMenu menu(nullptr);
-    EXPECT_EQ(titles(menu.items()),
-              QStringList({"Add element", "Add window", "Delete window", "", "Import skin",
-                           "Export skin", "", "New skin", "Save skin", "", "Select skin", "",
-                           "Options"}));
+    EXPECT_EQ(titles(menu.items()), QStringList({"Add element", "Add window", "Delete window", "",
+                                                 "Import skin", "Export skin", "", "New skin",
+                                                 "Save skin", "", "Select skin", "", "Options"}));
 }
 
 TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {
-    SkinMenu::skinListing = [] {
-        return QStringList({".", "..", "default", "night", "paper"});
-    };
+    SkinMenu::skinListing = [] { return QStringList({".", "..", "default", "night", "paper"}); };
     Variables::instance().skinPath = "skins\\night";
     SkinMenu menu(nullptr);
     std::vector<SkinMenu::Item> skins;
