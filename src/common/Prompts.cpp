@@ -10,15 +10,7 @@ public:
                          PromptButtons buttons) override {
         DebugLog::write("prompt without a user: " + caption.toStdString() + ": " +
                         text.toStdString() + "\n");
-        switch (buttons) {
-            case PromptButtons::Ok:
-                return PromptAnswer::Ok;
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            case PromptButtons::YesNoCancel:
-                return PromptAnswer::Cancel;
-        }
-        return PromptAnswer::Ok;
+        return dismissedAnswer(buttons);
     }
     QStringList openFiles(const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&) override { return {}; }
@@ -27,6 +19,15 @@ public:
 Prompts* installed = nullptr;
 
 }  // namespace
+
+PromptAnswer Prompts::dismissedAnswer(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::Ok: return PromptAnswer::Ok;
+        case PromptButtons::YesNo: return PromptAnswer::No;
+        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
+    }
+    return PromptAnswer::Ok;
+}
 
 void Prompts::error(const QString& text, const QString& caption) {
     message(text, caption, PromptIcon::Error, PromptButtons::Ok);

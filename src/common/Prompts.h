@@ -22,6 +22,9 @@ public:
     virtual QStringList openFiles(const QString& filter) = 0;
     virtual QString saveFile(const QString& filter, const QString& defaultSuffix) = 0;
 
+    // The answer of a box closed without choosing: Ok, No, or Cancel when the box has one.
+    static PromptAnswer dismissedAnswer(PromptButtons buttons);
+
     // Shorthand for the error boxes: "OK" only, error icon.
     void error(const QString& text, const QString& caption);
 

@@ -16,15 +16,7 @@ PromptAnswer ScriptedPrompts::message(const QString& text, const QString& captio
         answers.pop_front();
         return answer;
     }
-    switch (buttons) {
-        case PromptButtons::Ok:
-            return PromptAnswer::Ok;
-        case PromptButtons::YesNo:
-            return PromptAnswer::No;
-        case PromptButtons::YesNoCancel:
-            return PromptAnswer::Cancel;
-    }
-    return PromptAnswer::Ok;
+    return dismissedAnswer(buttons);
 }
 
 QStringList ScriptedPrompts::openFiles(const QString& filter) {
