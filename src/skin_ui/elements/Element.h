@@ -52,7 +52,7 @@ public:
     int getX() const { return x(); }
     int getY() const { return y(); }
     // Sets the size without moving (used by the loader for sliders, info and list boxes).
-    void setSize(int newWidth, int newHeight);
+    virtual void setSize(int newWidth, int newHeight);
     int getWidth() const { return width(); }
     int getHeight() const { return height(); }
 

@@ -61,6 +61,19 @@ void Slider::setVertical(bool value) {
     getOwner()->update();
 }
 
+void Slider::setSize(int newWidth, int newHeight) {
+    const Bitmap* picture = getBitmap();
+    if (picture && picture->isLoaded()) {
+        const QSize fromPicture = sizeForPicture(picture->width(), picture->height());
+        if (vertical) {
+            newWidth = fromPicture.width();
+        } else {
+            newHeight = fromPicture.height();
+        }
+    }
+    Element::setSize(newWidth, newHeight);
+}
+
 void Slider::setTrackLength(int length) {
     if (vertical) {
         resize(width(), length);

@@ -38,6 +38,10 @@ public:
     void setFilled(bool value) { filled = value; }
     bool isFilled() const { return filled; }
 
+    // Only the length is taken: the thickness always follows the picture of the size class (the
+    // given one serves while no picture is loaded).
+    void setSize(int newWidth, int newHeight) override;
+
     // The long axis: width when horizontal, height when vertical.
     void setTrackLength(int length);
     int getTrackLength() const { return vertical ? height() : width(); }

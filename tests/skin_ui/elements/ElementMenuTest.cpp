@@ -52,7 +52,7 @@ TEST_F(ElementMenuTest, CommandsChangeTheSliderInPlace) {
     SliderFunction slider(window.get(), 1);
     slider.setSize(90, 10);
     ElementMenu::runCommand(&slider, ElementMenu::verticalId);
-    EXPECT_EQ(slider.size(), QSize(10, 90));
+    EXPECT_EQ(slider.size(), QSize(20, 90)) << "medium: 20 thick";
     ElementMenu::runCommand(&slider, ElementMenu::filledId);
     EXPECT_FALSE(slider.isFilled());
     ElementMenu::runCommand(&slider, 1502);

@@ -209,3 +209,18 @@ TEST_F(SliderTest, PaintFillsTheTrackUpToTheKnobInThePicturesColour) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SliderTest, TheThicknessFollowsThePictureWhateverSizeIsAsked) {
+    // As the skin window loader builds a medium slider: length and 10, then the size class.
+    SliderFunction slider(window.get(), SliderFunction::volumeFunction);
+    slider.setSize(140, 10);
+    slider.setSizeClass(1);
+    EXPECT_EQ(slider.size(), QSize(140, 20));
+    slider.setVertical(true);
+    slider.setSize(7, 90);
+    EXPECT_EQ(slider.size(), QSize(20, 90));
+}
+
+}  // namespace
