@@ -1,0 +1,82 @@
+// A skin window with two buttons and a slider on a real X display, for the real-input tests of
+// the mouse routing. Prints "ready" once shown, "fired <function>" for every button click,
+// "value <n>" for every slider report and "states <a> <b> <knob>" whenever a look changes.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "app/Variables.h"
+#include "audio/NullOutput.h"
+#include "audio/Sound.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+namespace {
+
+class PrintingReceiver : public CallerPtr {
+public:
+    void callback(Callable* caller) override {
+        if (auto* button = dynamic_cast<ButtonFunction*>(caller)) {
+            std::printf("fired %d\n", button->getFunction());
+        } else if (auto* slider = dynamic_cast<SliderFunction*>(caller)) {
+            std::printf("value %d\n", slider->getValue());
+        }
+        std::fflush(stdout);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir dataFolder;
+    QApplication app(argc, argv);
+    Variables::instance().dataFolder = dataFolder.path();
+    Sound::createInstance(std::make_unique<NullOutput>());
+    PrintingReceiver receiver;
+    {
+        MainWindow window;
+        window.setCollapsedSize(300, 200);
+        window.move(100, 100);
+        window.show();
+        ButtonFunction prev(&window, 3);
+        ButtonFunction next(&window, 4);
+        SliderFunction volume(&window, SliderFunction::volumeFunction);
+        prev.setPosition(20, 20);
+        next.setPosition(100, 20);
+        volume.setSizeClass(0);
+        volume.setSize(90, 10);
+        volume.setPosition(20, 100);
+        for (Element* element : {static_cast<Element*>(&prev), static_cast<Element*>(&next),
+                                 static_cast<Element*>(&volume)}) {
+            element->show();
+        }
+        prev.setReceiver(&receiver);
+        next.setReceiver(&receiver);
+        volume.setReceiver(&receiver);
+
+        QString lastStates;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            const QString states = QString("states %1 %2 %3")
+                                       .arg(prev.getState())
+                                       .arg(next.getState())
+                                       .arg(volume.getKnobFrame());
+            if (states != lastStates) {
+                lastStates = states;
+                std::printf("%s\n", qPrintable(states));
+                std::fflush(stdout);
+            }
+        });
+        watch.start(10);
+        QTimer::singleShot(300, [] {
+            std::printf("ready\n");
+            std::fflush(stdout);
+        });
+        app.exec();
+    }
+    Sound::deleteInstance();
+    return 0;
+}
