@@ -47,10 +47,8 @@ void ListBox::paintRows(QPainter& painter) {
         if (playlist.songCount() == 0) {
             return;
         }
-        rowHeight = QFontMetrics(painter.font()).boundingRect(playlist.songAt(0).title).height();
-        if (rowHeight <= 0) {
-            rowHeight = QFontMetrics(painter.font()).height();
-        }
+        // The height of a line of text in the painter's font, whatever the title holds.
+        rowHeight = QFontMetrics(painter.font()).height();
     }
     // Only the rows that start inside the element are fetched and drawn, so the paint costs
     // the same for ten songs and for a hundred thousand.
