@@ -59,14 +59,10 @@ bool waitForPaint(ScreenWatch& screen, PlayerLaunch& player, PaintedWindow& pain
     while (monotonicSeconds() < deadline && player.isRunning()) {
         if (painted.window == 0) {
             painted.window = screen.mappedWindowTitled(windowTitle);
-            if (painted.window != 0) {
-                painted.mappedAt = monotonicSeconds();
-                if (!screen.screenRectOf(painted.window, painted.rect)) {
-                    painted.window = 0;
-                }
-            }
+            painted.mappedAt = monotonicSeconds();
         }
-        if (painted.window != 0) {
+        // The window may be mapped before it is moved and sized, so its place is asked anew.
+        if (painted.window != 0 && screen.screenRectOf(painted.window, painted.rect)) {
             const std::vector<uint32_t> pixels = screen.grab(painted.rect);
             if (std::find(pixels.begin(), pixels.end(), backgroundColour) != pixels.end()) {
                 painted.paintedAt = monotonicSeconds();
@@ -129,10 +125,17 @@ int measureStart(ScreenWatch& screen, const std::vector<std::string>& command,
     if (!launch(screen, player, command, out, err, painted)) {
         return 1;
     }
+    const ProcessStats stats(player.pid());
+    // How much of the wait was the player's own work, rather than waiting for the disk, the X
+    // server or a core: its threads' run time when the paint was seen.
+    double cpuSeconds = 0;
+    for (const ThreadSample& thread : stats.threads()) {
+        cpuSeconds += std::max(thread.runSeconds, 0.0);
+    }
     printFigure("mapped_ms", (painted.mappedAt - player.startedAt()) * 1000);
     printFigure("painted_ms", (painted.paintedAt - player.startedAt()) * 1000);
+    printFigure("cpu_by_paint_ms", cpuSeconds * 1000);
     sleepSeconds(2.0);
-    const ProcessStats stats(player.pid());
     for (const char* key : {"VmRSS", "RssAnon", "RssFile", "RssShmem", "VmHWM"}) {
         printFigure(key + std::string("_kib"), static_cast<double>(stats.statusKib(key)));
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 
 #include <cstdint>
 #include <string>
@@ -32,7 +34,15 @@ public:
     void sendDeleteWindow(Window window);
 
 private:
+    XImage* sharedImageOf(int width, int height);
+    void releaseSharedImage();
+
     Display* display = nullptr;
     // How the server packs red, green and blue into a pixel.
     unsigned long redMask = 0, greenMask = 0, blueMask = 0;
+    // Polling every millisecond through the socket would cost the X server and the probe most
+    // of a core; with MIT-SHM the server copies the pixels into memory shared with the probe.
+    bool shmAvailable = false;
+    XShmSegmentInfo segment{};
+    XImage* sharedImage = nullptr;
 };

@@ -55,12 +55,18 @@ done
 display=":$(tr -d '[:space:]' <"$work/display")"
 [ "$display" != ":" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
-# Runs the probe with the player's environment on a fresh HOME; the HOME is left in $last_home.
+# Runs the probe with the player's environment on the given HOME.
+run_probe_in() {
+    local home="$1"
+    shift
+    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
+        HOME="$home" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+        "$probe" "$@"
+}
+# The same on a fresh HOME, which is left in $last_home.
 run_probe() {
     last_home="$(mktemp -d "$work/home.XXXXXX")"
-    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
-        HOME="$last_home" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-        "$probe" "$@"
+    run_probe_in "$last_home" "$@"
 }
 figure() { # figure KEY FILE: the value of a "key value" line
     awk -v key="$1" '$1 == key { print $2; exit }' "$2"
@@ -83,12 +89,23 @@ for run in $(seq "$start_runs"); do
     rss="$(figure VmRSS_kib "$work/start.txt")"
     echo "$painted" >>"$work/painted"
     awk -v k="$rss" 'BEGIN { printf "%.2f\n", k / 1024 }' >>"$work/rss"
-    printf '  run %2d: mapped %7.1f ms, painted %7.1f ms, VmRSS %s kB (anon %s, file %s), %s threads, %s\n' \
-        "$run" "$(figure mapped_ms "$work/start.txt")" "$painted" "$rss" \
+    printf '  run %2d: mapped %6.1f ms, painted %6.1f ms (%5.1f ms of CPU), VmRSS %.0f kB (anon %.0f, file %.0f), %.0f threads, %s\n' \
+        "$run" "$(figure mapped_ms "$work/start.txt")" "$painted" \
+        "$(figure cpu_by_paint_ms "$work/start.txt")" "$rss" \
         "$(figure RssAnon_kib "$work/start.txt")" "$(figure RssFile_kib "$work/start.txt")" \
         "$(figure threads "$work/start.txt")" "$(figure exit "$work/start.txt")"
 done
 read -r start_min start_median start_max < <(stats <"$work/painted")
+# Not a goal, but it tells first-start work (writing the data folder) from the rest.
+used_home="$last_home"
+: >"$work/painted-again"
+for _ in 1 2 3; do
+    run_probe_in "$used_home" start "$work/start.out" "$work/start.err" -- "$player" >"$work/start.txt" &&
+        figure painted_ms "$work/start.txt" >>"$work/painted-again"
+done
+read -r again_min again_median again_max < <(stats <"$work/painted-again")
+printf '  for comparison, 3 starts on the HOME of the last run (data folder already there): median %.1f ms (min %.1f, max %.1f)\n' \
+    "$again_median" "$again_min" "$again_max"
 read -r rss_min rss_median rss_max < <(stats <"$work/rss")
 
 # ---- 3: CPU share while playing -----------------------------------------------------------------
@@ -108,7 +125,7 @@ for kind in mp3 flac; do
     played=yes
     [ "$(figure play_pressed "$work/play-$kind.txt")" = "1.000" ] || played="NO (no \"play pressed\")"
     [ "${moved%.*}" -gt 0 ] 2>/dev/null || played="NO (the progress slider did not move)"
-    printf '  %-4s: %s%% of one core (%s ticks in %s s; scheduler run time %s%%), playing: %s, %s\n' \
+    printf '  %-4s: %s%% of one core (%.0f ticks in %.1f s; scheduler run time %s%%), playing: %s, %s\n' \
         "$kind" "${cpu[$kind]}" "$(figure cpu_ticks "$work/play-$kind.txt")" \
         "$(figure wall_s "$work/play-$kind.txt")" "${cpu_exact[$kind]}" "$played" \
         "$(figure exit "$work/play-$kind.txt")"
@@ -128,8 +145,9 @@ folder_done="$(figure worker_done_s "$work/folder.txt")"
 saved="$last_home/Documents/VeskPlayer/playlist.vpl"
 saved_songs=0
 [ -f "$saved" ] && saved_songs="$(tail -n +2 "$saved" | tr -d '\r' | grep -cv '^\(#\|$\)' || true)"
-printf '  openfiles thread seen %s s after exec, last busy %s s after exec (%s s of CPU), %s\n' \
+printf '  openfiles thread seen %s s after exec, last busy %s s after exec (busy span %s s, %s s of CPU), %s\n' \
     "$(figure worker_seen_s "$work/folder.txt")" "$folder_done" \
+    "$(figure worker_busy_span_s "$work/folder.txt")" \
     "$(figure worker_cpu_s "$work/folder.txt")" "$(figure exit "$work/folder.txt")"
 printf '  closing took %s s; the saved playlist holds %s songs\n' \
     "$(figure close_s "$work/folder.txt")" "$saved_songs"
