@@ -48,7 +48,7 @@ void Slider::setValue(int value, bool notify) {
     knobPos = vertical ? height() - fromStart - width() : fromStart;
     update();
     if (notify) {
-        reportValue();
+        report();
     }
 }
 
@@ -73,13 +73,6 @@ void Slider::setSize(int newWidth, int newHeight) {
     }
     Element::setSize(newWidth, newHeight);
 }
-
-void Slider::setTrackLength(int length) {
-    if (vertical) {
-        resize(width(), length);
-    } else {
-        resize(length, height());
-    }
 }
 
 void Slider::setKnobFrame(int frame) {
@@ -172,7 +165,7 @@ bool Slider::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
     knobPos = vertical ? client.y() : client.x();
     knobFrame = 2;
     update();
-    reportValue();
+    report();
     return false;
 }
 
@@ -194,7 +187,7 @@ bool Slider::onMouseMove(Qt::KeyboardModifiers modifiers, QPoint client) {
     } else {
         knobPos = vertical ? client.y() : client.x();
         update();
-        reportValue();
+        report();
     }
     return false;
 }

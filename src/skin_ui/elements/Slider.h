@@ -43,7 +43,6 @@ public:
     void setSize(int newWidth, int newHeight) override;
 
     // The long axis: width when horizontal, height when vertical.
-    void setTrackLength(int length);
     int getTrackLength() const { return vertical ? height() : width(); }
     int getThickness() const { return vertical ? width() : height(); }
 
@@ -63,7 +62,6 @@ private:
     void changeLength(QPoint ownerCursor);
     void armLengthEdge(QPoint client);
     void setKnobFrame(int frame);
-    void reportValue() { report(); }
 
     bool vertical = false;
     bool filled = true;
