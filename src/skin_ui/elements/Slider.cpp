@@ -73,7 +73,6 @@ void Slider::setSize(int newWidth, int newHeight) {
     }
     Element::setSize(newWidth, newHeight);
 }
-}
 
 void Slider::setKnobFrame(int frame) {
     if (knobFrame != frame) {
