@@ -145,9 +145,11 @@ int measureStart(ScreenWatch& screen, const std::vector<std::string>& command,
 }
 
 bool clickPlay(const PaintedWindow& painted) {
-    // The default skin's play button covers x 15..35, y 0..20 of its window.
+    // The default skin's play button covers x 15..35, y 0..20 of its window. The pointer then
+    // leaves the window, as a user's would, so no hover picture or tooltip stays up.
     const std::string command = "xdotool mousemove --sync " + std::to_string(painted.rect.x + 25) +
-                                " " + std::to_string(painted.rect.y + 10) + " click 1";
+                                " " + std::to_string(painted.rect.y + 10) +
+                                " click 1 mousemove --sync 700 600";
     return std::system(command.c_str()) == 0;
 }
 
