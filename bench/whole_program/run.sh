@@ -17,7 +17,7 @@ folder_size=10000
 
 # ---- packages: the project's own list, then what only this benchmark needs --------------------
 "$top/scripts/install-deps.sh"
-bench_packages=(xvfb xdotool sox lame flac)
+bench_packages=(xvfb xdotool sox lame flac libx11-dev libxext-dev)
 missing=()
 for pkg in "${bench_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
