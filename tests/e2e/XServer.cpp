@@ -1,10 +1,10 @@
+#include <QElapsedTimer>
+#include <QThread>
+
 #include "XServer.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
-#include <QElapsedTimer>
-#include <QRect>
-#include <QThread>
 
 XServer::XServer() {
     // -displayfd lets the server pick a free display number and tell us which.

@@ -1,9 +1,12 @@
 #pragma once
 
-#include <X11/Xlib.h>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <vector>
+
+// Xlib's macros (Bool, Status, ...) break Qt headers included after it, so it comes last.
+#include <X11/Xlib.h>
 
 // A private Xvfb server for one test, and the X11 requests the tests send to the player the way
 // a window manager or a user would.
