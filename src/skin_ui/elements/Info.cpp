@@ -24,7 +24,13 @@ Info::Info(MainWindow* owner) : Element(owner, infoType) {
     setPicture("300_info.bmp");
     setSize(width(), stripHeight);
     scrollTimer.setSingleShot(true);
-    connect(&scrollTimer, &QTimer::timeout, this, [this] { scrollTimer.start(scrollStep()); });
+    connect(&scrollTimer, &QTimer::timeout, this, [this] {
+        const int next = scrollStep();
+        // A text that fits does not move: the timer rests until a paint finds it too wide.
+        if (!textFits()) {
+            scrollTimer.start(next);
+        }
+    });
     scrollTimer.start(Marquee::stepMs);
     Sound::instance().addInfo(this);
 }
@@ -46,6 +52,10 @@ void Info::setText(const QString& newText) {
     update();
 }
 
+bool Info::textFits() const {
+    return textWidth != 0 && textWidth < width() - Marquee::capWidth;
+}
+
 int Info::scrollStep() {
     bool moved = false;
     const int next = marquee.step(width(), textWidth, moved);
@@ -61,6 +71,9 @@ void Info::paint(QPainter& painter) {
     engine.fillBackground(this, variables.backColour, painter);
     if (textWidth == 0) {
         textWidth = QFontMetrics(painter.font()).horizontalAdvance(text);
+    }
+    if (!textFits() && !scrollTimer.isActive()) {
+        scrollTimer.start(Marquee::stepMs);
     }
     const Bitmap* picture = getBitmap();
     const int stripWidth = width();

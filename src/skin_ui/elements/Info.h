@@ -34,6 +34,9 @@ public:
 
     // One tick of the marquee; returns the time until the next tick.
     int scrollStep();
+    // The text is measured and narrower than the strip, so it stands still.
+    bool textFits() const;
+    bool isScrolling() const { return scrollTimer.isActive(); }
 
     int getScrollX() const { return marquee.getScrollX(); }
     int getTextWidth() const { return textWidth; }

@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <QTest>
 #include <thread>
 
 #include "SkinTestSupport.h"
@@ -92,6 +93,16 @@ TEST_F(InfoTest, ANewTextStartsAtTheLeftAndIsMeasuredAgain) {
     EXPECT_TRUE(info->isScrollingLeft());
     EXPECT_EQ(info->getTextWidth(), 0);
     EXPECT_EQ(info->getTooltipText(), "Short");
+}
+
+TEST_F(InfoTest, TheScrollTimerRestsWhileTheTextFits) {
+    auto info = make(285);
+    info->grab();
+    QTest::qWait(Marquee::stepMs * 2);
+    EXPECT_FALSE(info->isScrolling()) << "an idle player wakes nobody ten times a second";
+    info->setText(QString(80, 'W'));
+    info->grab();
+    EXPECT_TRUE(info->isScrolling());
 }
 
 TEST_F(InfoTest, TextFromAnotherThreadArrivesOnTheWindowThread) {
