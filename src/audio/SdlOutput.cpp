@@ -10,6 +10,8 @@ SdlOutput::~SdlOutput() {
 
 bool SdlOutput::start(AudioRenderer& newRenderer) {
     stop();
+    // SDL would otherwise take SIGINT and SIGTERM for itself and the player could not be ended.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
