@@ -6,7 +6,11 @@
 #include "common/Prompts.h"
 
 Bitmap::Bitmap(const QString& path) : name(nameOf(path)) {
-    image.load(path);
+    // The format is named so Qt does not load every image plugin to guess it; a picture that
+    // is not a BMP is still tried by its contents.
+    if (!image.load(path, "BMP")) {
+        image.load(path);
+    }
     loaded = !image.isNull();
     if (!loaded) {
         image = QImage();
