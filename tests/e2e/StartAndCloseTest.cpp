@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
@@ -23,12 +25,39 @@ TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     player.start();
 
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
+    // The window shows as soon as it exists; its elements follow in the same start-up.
+    const Window window = x.windowsTitled("Vesk Player").front();
+    QElapsedTimer timer;
+    timer.start();
+    while (x.geometryOf(window).size() != QSize(285, 210) && timer.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    ASSERT_EQ(x.geometryOf(window), QRect(0, 0, 285, 210)) << "the default window, expanded";
     const QString data = player.dataFolder();
     EXPECT_TRUE(QFileInfo(data).isDir());
     EXPECT_TRUE(QFileInfo(data + "/skins").isDir());
 
-    x.sendDeleteWindow(x.windowsTitled("Vesk Player").front());
+    // The pictures the default window needed are the built-in ones, byte for byte.
+    for (const char* picture : {"0/100_close.bmp", "1/102_play.bmp", "0/201_volume.bmp",
+                                "1/300_info.bmp", "1/400_listbox.bmp"}) {
+        EXPECT_EQ(readAll(data + "/skins/default/" + picture),
+                  readAll(QString(VESK_SOURCE_DIR "/resources/default/") + picture))
+            << picture;
+    }
+    EXPECT_FALSE(QFileInfo::exists(data + "/windows")) << "nothing is saved before the close";
+
+    x.sendDeleteWindow(window);
     ASSERT_TRUE(player.waitForExit(20000)) << "the player did not quit on the system close";
     EXPECT_FALSE(player.crashed());
     EXPECT_EQ(player.exitCode(), 0);
+    for (const char* saved : {"windows", "sfw.0", "sfo.0", "sfo.1", "sfo.2", "playlist.vpl"}) {
+        EXPECT_TRUE(QFileInfo(data + "/" + saved).isFile()) << saved;
+    }
+    EXPECT_EQ(readAll(data + "/windows"), QByteArray("1\r\n"));
+    EXPECT_EQ(readAll(data + "/sfw.0"),
+              readAll(QString(VESK_SOURCE_DIR "/resources/default_window.sfw")))
+        << "the untouched default window saves back byte for byte";
+    EXPECT_TRUE(player.output().contains("started openfiles thread\n"));
+    EXPECT_TRUE(player.output().endsWith("ended openfiles thread\n"))
+        << player.output().toStdString();
 }
