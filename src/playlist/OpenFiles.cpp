@@ -150,8 +150,13 @@ bool OpenFiles::readPlaylist(const QString& path, Route& route) {
         return false;
     }
     route.playlists.insert(canonical);
+    // A relative entry names a file beside the playlist, as playlists carried between machines
+    // (and every M3U writer) mean it.
+    const QDir playlistFolder = QFileInfo(path).absoluteDir();
     for (const QString& entry : paths) {
-        classify(entry, route);
+        classify(
+            QDir::isRelativePath(entry) ? QDir::cleanPath(playlistFolder.filePath(entry)) : entry,
+            route);
     }
     route.playlists.remove(canonical);
     DebugLog::write("playlist loaded \n");

@@ -1,5 +1,7 @@
 #include "playlist/StartFiles.h"
 
+#include <QFileInfo>
+
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 
@@ -15,8 +17,10 @@ void StartFiles::queue(const QStringList& names, bool openLastPlaylist, const QS
     }
     playlist.setCurrentIndex(0);
     for (const QString& name : names) {
+        // Made absolute here, against the folder the program was started in, so the songs
+        // still play when the saved playlist is reopened from anywhere else.
         if (!name.isEmpty()) {
-            files.addPath(name);
+            files.addPath(QFileInfo(name).absoluteFilePath());
         }
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "PlaylistTestFiles.h"
 #include "playlist/CommandLineTokenizer.h"
 #include "playlist/OpenFiles.h"
@@ -83,6 +85,13 @@ TEST_F(StartFilesTest, GivenNamesAreQueuedInOrderInsteadOfTheLastPlaylist) {
     files.waitUntilIdle();
     EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b b.ogg"}));
     EXPECT_EQ(playlist.currentIndex(), 0u);
+}
+
+TEST_F(StartFilesTest, ARelativeNameIsTakenFromTheStartFolder) {
+    const QString started = QDir::currentPath();
+    StartFiles::queue({"b b.ogg"}, true, folder.path("data"), playlist, files);
+    files.waitUntilIdle();
+    EXPECT_EQ(pathsOf(playlist), (QStringList{started + "/b b.ogg"}));
 }
 
 TEST_F(StartFilesTest, AMissingLastPlaylistIsIgnored) {

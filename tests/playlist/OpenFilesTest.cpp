@@ -104,6 +104,17 @@ TEST_F(OpenFilesTest, APlaylistAddsItsSongsFoldersAndNestedPlaylists) {
     EXPECT_NE(debug.lines().find("playlist loaded \n"), std::string::npos);
 }
 
+TEST_F(OpenFilesTest, RelativeEntriesNameFilesBesideThePlaylist) {
+    folder.mkdir("party/songs");
+    folder.write("party/songs/a.mp3");
+    const QString m3u = folder.write("party/mix.m3u", "#EXTM3U\nsongs/a.mp3\n../b.ogg\n");
+    const QString vpl = folder.write("party/mix.vpl", "#vpl-List\r\nsongs/a.mp3");
+    drop({m3u, vpl});
+    EXPECT_EQ(pathsOf(playlist),
+              (QStringList{folder.path("party/songs/a.mp3"), folder.path("b.ogg"),
+                           folder.path("party/songs/a.mp3")}));
+}
+
 TEST_F(OpenFilesTest, APlaylistNamingItselfDirectlyOrThroughAnotherIsReadOnce) {
     const QString self = folder.path("self.vpl");
     folder.write("self.vpl", ("#vpl-List\r\n/n/a.mp3\r\n" + self).toUtf8());
