@@ -32,7 +32,8 @@ PlayingSound::PlayingSound(std::unique_ptr<Decoder> newDecoder, SDL_AudioStream*
       outputRate(outputRate),
       outputChannels(outputChannels),
       length(framesToMs(decoder->lengthFrames(), decoder->sampleRate())),
-      decodeBuffer(decodeBlockFrames * static_cast<size_t>(decoder->channels())) {}
+      decodeBuffer(decodeBlockFrames * static_cast<size_t>(decoder->channels())),
+      passThrough(decoder->sampleRate() == outputRate && decoder->channels() == outputChannels) {}
 
 PlayingSound::~PlayingSound() {
     SDL_FreeAudioStream(converter);
@@ -86,6 +87,9 @@ void PlayingSound::stop() {
 
 size_t PlayingSound::render(float* out, size_t frames) {
     std::lock_guard guard(mutex);
+    if (passThrough) {
+        return renderDirect(out, frames);
+    }
     const size_t frameBytes = sizeof(float) * static_cast<size_t>(outputChannels);
     size_t produced = 0;
     while (produced < frames && !isFinished) {
@@ -108,6 +112,21 @@ size_t PlayingSound::render(float* out, size_t frames) {
             decodeBlock();
         }
     }
+    renderedFrames += produced;
+    return produced;
+}
+
+size_t PlayingSound::renderDirect(float* out, size_t frames) {
+    size_t produced = 0;
+    while (produced < frames && !isFinished) {
+        const size_t got =
+            decoder->read(out + produced * static_cast<size_t>(outputChannels), frames - produced);
+        if (got == 0) {
+            isFinished = true;
+        }
+        produced += got;
+    }
+    decodedFrames += static_cast<int64_t>(produced);
     renderedFrames += produced;
     return produced;
 }

@@ -42,6 +42,9 @@ private:
                  int outputChannels);
     // Feeds the converter one block of decoded frames, or flushes it at the end.
     void decodeBlock();
+    // Decodes straight into the output when the song already has the output's rate and
+    // channels; the converter would only copy.
+    size_t renderDirect(float* out, size_t frames);
 
     mutable std::mutex mutex;
     const std::unique_ptr<Decoder> decoder;
@@ -54,6 +57,7 @@ private:
     uint64_t renderedFrames = 0;  // output frames rendered since then
     int64_t decodedFrames = 0;    // decoder frames converted since then
     bool decoderDone = false;
+    const bool passThrough;
     uint64_t outputEnd = 0;  // once the decoder is done: the output frames the rest comes to
     bool isFinished = false;
     bool isPaused = false;

@@ -21,7 +21,8 @@ bool SdlOutput::start(AudioRenderer& newRenderer) {
     wanted.freq = sampleRate();
     wanted.format = AUDIO_F32SYS;
     wanted.channels = static_cast<Uint8>(channels());
-    wanted.samples = 2048;
+    // About 93 ms a callback: few wake-ups while playing, still quick to answer a pause.
+    wanted.samples = 4096;
     wanted.callback = &SdlOutput::fill;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};

@@ -97,6 +97,21 @@ TEST_F(SoundEngineTest, JumpsToAPositionAndPlaysOnFromThere) {
     EXPECT_TRUE(again->finished());
 }
 
+TEST_F(SoundEngineTest, AFileInTheOutputFormatPlaysStraightThroughWithItsPositions) {
+    const QString same = dir.filePath("same-format.wav");
+    ASSERT_TRUE(GeneratedSounds::writeTone(same, Format::Wav, 48000, 2, 1.0));
+    auto sound = engine->play(same);
+    ASSERT_NE(sound, nullptr);
+    EXPECT_GT(rms(output->pullSeconds(0.25)), 0.3);
+    EXPECT_EQ(sound->positionMs(), 250u);
+    ASSERT_TRUE(sound->setPositionMs(900));
+    const std::vector<float> tail = output->pullSeconds(0.2);
+    EXPECT_TRUE(sound->finished());
+    EXPECT_EQ(sound->positionMs(), 1000u);
+    EXPECT_GT(rms(tail, 0, 2 * 48000 / 10), 0.3) << "the last tenth of a second sounds";
+    EXPECT_EQ(rms(tail, 2 * 48000 / 10), 0.0) << "and nothing after the end";
+}
+
 TEST_F(SoundEngineTest, PausedSoundsStayWherePausedAndSilent) {
     auto sound = engine->play(wav);
     output->pullSeconds(0.3);
