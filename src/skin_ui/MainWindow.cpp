@@ -90,18 +90,18 @@ void MainWindow::applySize(int newWidth, int newHeight) {
     resize(newWidth, newHeight);
 }
 
-void MainWindow::leftButtonDown(Qt::KeyboardModifiers modifiers) {
+void MainWindow::leftButtonDown(Qt::KeyboardModifiers modifiers, QPoint screenCursor) {
     if (modifiers & Qt::ControlModifier) {
         dragging = true;
         setCursor(Qt::SizeAllCursor);
         grabMouse();
         startRect = frameGeometry();
-        grabPoint = mapFromGlobal(QCursor::pos());
+        grabPoint = mapFromGlobal(screenCursor);
     } else if (resizeZone != 0) {
         resizing = true;
         grabMouse();
         startRect = frameGeometry();
-        grabPoint = QCursor::pos();
+        grabPoint = screenCursor;
     }
 }
 
@@ -126,8 +126,8 @@ void MainWindow::leftButtonUp() {
     }
 }
 
-void MainWindow::mouseMovedTo(QPoint client) {
-    const QPoint cursor = QCursor::pos();
+void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor) {
+    const QPoint cursor = screenCursor;
     if (dragging) {
         const QPoint target =
             WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(), screenSize());
@@ -203,7 +203,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        leftButtonDown(event->modifiers());
+        leftButtonDown(event->modifiers(), event->globalPosition().toPoint());
     }
 }
 
@@ -216,7 +216,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    mouseMovedTo(event->position().toPoint());
+    mouseMovedTo(event->position().toPoint(), event->globalPosition().toPoint());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -28,10 +28,12 @@ public:
     void setCollapsedSize(int newWidth, int newHeight);
     void setExpandedSize(int newWidth, int newHeight);
 
-    // Gestures, also forwarded by elements with the modifiers of their own mouse events.
-    void leftButtonDown(Qt::KeyboardModifiers modifiers);
+    // Gestures, also forwarded by elements with the modifiers and the screen position of the
+    // cursor of their own mouse events (the event's position, not the cursor's position when
+    // the event is handled, which may already be elsewhere).
+    void leftButtonDown(Qt::KeyboardModifiers modifiers, QPoint screenCursor);
     void leftButtonUp();
-    void mouseMovedTo(QPoint client);
+    void mouseMovedTo(QPoint client, QPoint screenCursor);
     void openSkinMenu();
 
     int currentWidth() const { return width_; }

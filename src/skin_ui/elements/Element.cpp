@@ -124,7 +124,7 @@ bool Element::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if ((modifiers & Qt::ControlModifier) || altHeld(modifiers)) {
-        owner->leftButtonDown(modifiers);
+        owner->leftButtonDown(modifiers, screenCursor());
         return true;
     }
     return false;
