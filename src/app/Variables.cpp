@@ -173,6 +173,7 @@ void Variables::changeElementType(Element* element, int newType) {
                 case Element::sliderType: {
                     auto* slider = new SliderFunction(window, volumeFunction);
                     slider->setReceiver(this);
+                    slider->setValue(Sound::instance().volumePercent());
                     slider->setSizeClass(0);
                     slider->setSize(80, 10);
                     replacement = slider;
@@ -204,12 +205,15 @@ void Variables::reloadWindows() {
     // The live player state goes to "sfo.1" first, so rereading it below keeps what is playing,
     // the volume and the mute state as they are.
     savePlayerState();
+    const int32_t volume = Sound::instance().volumePercent();
     while (!windows.empty()) {
         destroyWindowAt(0, Deletion::later);
     }
     loadColours();
     loadPlayerState();
     loadPlayerState();
+    // A muted player's state file holds volume 0; the level it unmutes to stays the user's.
+    Sound::instance().setVolume(volume);
     loadWindows();
 }
 

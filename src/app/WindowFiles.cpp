@@ -1,11 +1,10 @@
 #include "app/WindowFiles.h"
 
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "ResourceTable.h"
 #include "app/Variables.h"
+#include "audio/Sound.h"
 #include "common/Prompts.h"
 #include "common/StoredText.h"
 #include "skin_ui/MainWindow.h"
@@ -21,13 +20,9 @@
 namespace {
 
 constexpr int expandFunction = 6;
+constexpr int volumeFunction = 1;
 constexpr int infoHeight = 20;
 constexpr int sliderThickness = 10;
-
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(800, 600);
-}
 
 Element* createElement(MainWindow* window, const SkinWindowFile::ElementRecord& record,
                        Variables& variables) {
@@ -136,6 +131,12 @@ void WindowFiles::loadWindowFile(int index) {
         element->setPosition(record.x, record.y);
         element->setSizeClass(static_cast<int>(record.sizeClass));
         element->setMoveable(record.moveable);
+        // A new volume slider shows the volume the player has (a window added or rebuilt
+        // while playing; at start-up the settings set it again). Its knob is placed once the
+        // slider has its final size.
+        if (record.type == SkinWindowFile::slider && record.function == volumeFunction) {
+            static_cast<SliderFunction*>(element)->setValue(Sound::instance().volumePercent());
+        }
         element->show();
         element->update();
         elements.push_back(element);
@@ -150,8 +151,8 @@ void WindowFiles::loadWindowFile(int index) {
                                      expanded ? "110_expand_1.bmp" : "109_expand_0.bmp",
                                      expandFunction);
     }
-    window->setPositionKeepingSize(
-        WindowGeometry::pullOntoScreen(window->pos(), window->size(), screenSize()));
+    window->setPositionKeepingSize(WindowGeometry::pullOntoScreen(
+        window->pos(), window->size(), WindowGeometry::primaryScreenSize()));
 }
 
 void WindowFiles::saveWindows() {

@@ -205,7 +205,9 @@ bool Sound::toggleMute() {
 
 void Sound::setVolume(int32_t percent) {
     volume = percent;
-    if (engine) {
+    // While muted the level is only remembered, so a muted player never plays aloud;
+    // unmuting brings it back.
+    if (engine && !muted) {
         engine->setMasterVolume(static_cast<float>(percent / 100.0));
     }
 }

@@ -4,12 +4,10 @@
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QUrl>
 
 #include "app/Variables.h"
@@ -17,19 +15,6 @@
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/WindowGeometry.h"
 #include "skin_ui/drawing/Engine.h"
-
-namespace {
-
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(800, 600);
-}
-
-bool altHeld() {
-    return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier;
-}
-
-}  // namespace
 
 MainWindow::MainWindow() {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
@@ -48,7 +33,7 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::create() {
-    const QSize screen = screenSize();
+    const QSize screen = WindowGeometry::primaryScreenSize();
     move((screen.width() - width_) / 2, (screen.height() - height_) / 2);
     show();
     update();
@@ -126,23 +111,23 @@ void MainWindow::leftButtonUp() {
     }
 }
 
-void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor) {
+void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor, Qt::KeyboardModifiers modifiers) {
     const QPoint cursor = screenCursor;
     if (dragging) {
-        const QPoint target =
-            WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(), screenSize());
+        const QPoint target = WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(),
+                                                       WindowGeometry::primaryScreenSize());
         move(target);
         return;
     }
     if (resizing) {
-        const QRect next =
-            WindowGeometry::resize(startRect, resizeZone, cursor - grabPoint, screenSize());
+        const QRect next = WindowGeometry::resize(startRect, resizeZone, cursor - grabPoint,
+                                                  WindowGeometry::primaryScreenSize());
         width_ = next.width();
         height_ = next.height();
         setGeometry(next);
         return;
     }
-    if (altHeld()) {
+    if (modifiers & Qt::AltModifier) {
         resizeZone = WindowGeometry::resizeZoneAt(client, QSize(width_, height_));
         setZoneCursor(resizeZone);
     } else if (resizeZone != 0) {
@@ -216,7 +201,8 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    mouseMovedTo(event->position().toPoint(), event->globalPosition().toPoint());
+    mouseMovedTo(event->position().toPoint(), event->globalPosition().toPoint(),
+                 event->modifiers());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

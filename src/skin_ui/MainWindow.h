@@ -29,11 +29,11 @@ public:
     void setExpandedSize(int newWidth, int newHeight);
 
     // Gestures, also forwarded by elements with the modifiers and the screen position of the
-    // cursor of their own mouse events (the event's position, not the cursor's position when
-    // the event is handled, which may already be elsewhere).
+    // cursor of their own mouse events: the state when the event happened, not when it is
+    // handled (by then the cursor may be elsewhere and Alt released).
     void leftButtonDown(Qt::KeyboardModifiers modifiers, QPoint screenCursor);
     void leftButtonUp();
-    void mouseMovedTo(QPoint client, QPoint screenCursor);
+    void mouseMovedTo(QPoint client, QPoint screenCursor, Qt::KeyboardModifiers modifiers);
     void openSkinMenu();
 
     int currentWidth() const { return width_; }

@@ -1,6 +1,14 @@
 #include "skin_ui/WindowGeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace WindowGeometry {
+
+QSize primaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
+}
 
 int resizeZoneAt(QPoint client, QSize windowSize) {
     const bool left = client.x() < edgeNear;

@@ -12,6 +12,9 @@ constexpr int edgeNear = 5;
 constexpr int minimumWidth = 30;
 constexpr int minimumHeight = 20;
 
+// The size of the primary screen, where skin windows live.
+QSize primaryScreenSize();
+
 // Edge zones armed by Alt: 0 none, 1 left, 2 top-left, 3 top, 4 top-right, 5 right,
 // 6 bottom-right, 7 bottom, 8 bottom-left.
 int resizeZoneAt(QPoint client, QSize windowSize);

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -5,12 +6,15 @@
 
 #include "AppFixture.h"
 #include "ResourceTable.h"
+#include "app/Dispatcher.h"
 #include "app/Variables.h"
+#include "audio/Sound.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/SliderFunction.h"
 #include "support/WavFile.h"
 
 namespace {
@@ -113,6 +117,30 @@ TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
     app().saveAll();
     EXPECT_EQ(readFile(folder() + "/windows"), QByteArray("2\r\n"));
     EXPECT_TRUE(readFile(folder() + "/sfw.1").contains("-pos\r\n100\r\n35\r\n"));
+}
+
+TEST_F(Startup, ReloadingTheWindowsKeepsWhatIsPlayingEvenWithAnOlderStateFile) {
+    app().init({});
+    app().saveAll();  // "sfo.1" now holds volume 50, not muted
+    Sound& sound = Sound::instance();
+    sound.setVolume(70);
+    app().setVolumeSliders(70);
+    app().dispatcher().toggleMute();
+    MainWindow* old = app().windows[0];
+
+    app().reloadWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(app().windows.size(), 1u);
+    EXPECT_NE(app().windows[0], old);
+    EXPECT_EQ(app().elementLists[0].size(), 17u);
+    EXPECT_TRUE(sound.isMuted()) << "muted before, muted after";
+    EXPECT_FLOAT_EQ(sound.masterVolume(), 0.0f) << "and silent";
+    EXPECT_EQ(pictures(5), QStringList({"108_mute_1.bmp"}));
+    for (SliderFunction* slider : sliders(1)) {
+        EXPECT_EQ(slider->getValue(), 70) << "the new volume sliders show the volume";
+    }
+    sound.toggleMute();
+    EXPECT_FLOAT_EQ(sound.masterVolume(), 0.7f) << "unmuting brings the user's level back";
 }
 
 TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
