@@ -298,6 +298,10 @@ TEST_F(SoundTest, MuteAndVolume) {
     EXPECT_FLOAT_EQ(sound->masterVolume(), 0.0f);
     ASSERT_TRUE(sound->playPause());
     EXPECT_EQ(rms(output->pullSeconds(0.2)), 0.0);
+    // A volume set while muted is kept for the unmute; the player stays silent.
+    sound->setVolume(30);
+    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);
+    sound->setVolume(40);
     EXPECT_FALSE(sound->toggleMute());
     EXPECT_FALSE(sound->isMuted());
     EXPECT_FLOAT_EQ(sound->masterVolume(), 0.4f);
