@@ -1,7 +1,9 @@
 #include "common/StoredText.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cstdio>
 
 namespace {
 
@@ -75,4 +77,21 @@ bool StoredText::writeFile(const QString& path, const QByteArray& contents) {
         return false;
     }
     return file.commit();
+}
+
+bool StoredText::writeRestorableFile(const QString& path, const QByteArray& contents) {
+    const QString partial = path + ".part";
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const bool written = file.write(contents) == contents.size() && file.flush();
+    file.close();
+    // rename() replaces the target in one step, so nobody ever sees half a file.
+    if (!written || std::rename(QFile::encodeName(partial).constData(),
+                                QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
 }

@@ -18,7 +18,12 @@ QString decode(const QByteArray& bytes);
 // The last line counts even without a line end; lastLineEnded tells whether it had one.
 QStringList splitLines(const QByteArray& contents, bool* lastLineEnded = nullptr);
 
-// Writes the file whole or not at all (temporary file, then rename). False on any failure.
+// Writes the file whole or not at all (temporary file, then rename), and waits until it is on
+// the disk. False on any failure.
 bool writeFile(const QString& path, const QByteArray& contents);
+
+// The same without waiting for the disk: for copies the program can make again (the built-in
+// pictures it restores), where start-up time matters more than surviving a power cut.
+bool writeRestorableFile(const QString& path, const QByteArray& contents);
 
 }  // namespace StoredText

@@ -35,3 +35,15 @@ TEST(StoredText, WritesWholeFilesOnly) {
     EXPECT_EQ(file.readAll(), QByteArray("one\r\n"));
     EXPECT_FALSE(StoredText::writeFile(dir.filePath("missing/folder/file"), "x"));
 }
+
+TEST(StoredText, RestorableFilesReplaceWholeAndLeaveNoPartialFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.bmp");
+    ASSERT_TRUE(StoredText::writeRestorableFile(path, "old contents"));
+    ASSERT_TRUE(StoredText::writeRestorableFile(path, "new"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("new"));
+    EXPECT_FALSE(QFile::exists(path + ".part"));
+    EXPECT_FALSE(StoredText::writeRestorableFile(dir.filePath("missing/picture.bmp"), "x"));
+}

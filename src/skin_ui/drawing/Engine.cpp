@@ -80,7 +80,7 @@ bool Engine::extractResource(const QString& path, int resourceId) {
             contents = file.readAll();
         }
     }
-    return StoredText::writeFile(path, contents);
+    return StoredText::writeRestorableFile(path, contents);
 }
 
 bool Engine::copyFile(const QString& source, const QString& destination) {

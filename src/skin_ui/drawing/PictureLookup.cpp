@@ -22,9 +22,9 @@ int PictureLookup::resourceIdOf(const QString& pictureName, int sizeClass) {
 QString PictureLookup::ensurePicture(const QString& skinFolder, int sizeClass,
                                      const QString& pictureName) {
     const QString classFolder = skinFolder + "/" + QString::number(sizeClass);
-    QDir().mkpath(classFolder);
     const QString path = classFolder + "/" + pictureName;
     if (!Engine::fileExists(path)) {
+        QDir().mkpath(classFolder);
         Engine::extractResource(path, resourceIdOf(pictureName, sizeClass));
     }
     return path;
