@@ -1,5 +1,5 @@
-// The ".vpl" playlist reader meets any bytes: no crash, no hang, and the paths it gives are never
-// empty and never comment lines.
+// The playlist reader (".vpl" and extended M3U files) meets any bytes: no crash, no hang, and
+// the paths it gives are never empty and never comment lines.
 #include <QByteArray>
 #include <QStringList>
 #include <cstdint>
