@@ -6,51 +6,9 @@
 #include <QProcess>
 #include <QThread>
 
+#include "XServer.h"
+
 namespace {
-
-// A private Xvfb with no window manager, and real input sent to it through XTEST (xdotool).
-class PrivateXServer {
-public:
-    PrivateXServer() {
-        // -displayfd lets the server pick a free display number and tell it on standard output.
-        server.start("Xvfb",
-                     {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        if (!server.waitForStarted(5000)) {
-            return;
-        }
-        QElapsedTimer timer;
-        timer.start();
-        QByteArray number;
-        while (!number.contains('\n') && timer.elapsed() < 10000) {
-            server.waitForReadyRead(200);
-            number += server.readAllStandardOutput();
-        }
-        if (number.contains('\n')) {
-            name = ":" + QString::fromLatin1(number.trimmed());
-        }
-    }
-    ~PrivateXServer() {
-        server.terminate();
-        server.waitForFinished(5000);
-    }
-
-    bool isRunning() const { return !name.isEmpty(); }
-    QString displayName() const { return name; }
-
-    bool xdotool(const QStringList& arguments) {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", name);
-        tool.setProcessEnvironment(environment);
-        tool.start("xdotool", arguments);
-        return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit &&
-               tool.exitCode() == 0;
-    }
-
-private:
-    QProcess server;
-    QString name;
-};
 
 class RealInputRouting : public ::testing::Test {
 protected:
@@ -90,7 +48,7 @@ protected:
 
     bool run(const QStringList& arguments) { return server.xdotool(arguments); }
 
-    PrivateXServer server;
+    XServer server;
     QProcess probe;
     QString output;
 };
