@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "app/Variables.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/elements/ListBox.h"
+#include "support/RecordingSkinHost.h"
 
 namespace {
 
@@ -28,9 +28,11 @@ void fillPlaylist(uint32_t count) {
     playlist.addSongs(songs);
 }
 
+RecordingSkinHost host;
+
 void ListBoxPaint(benchmark::State& state) {
     fillPlaylist(static_cast<uint32_t>(state.range(0)));
-    MainWindow window;
+    MainWindow window(host, host.context);
     window.setCollapsedSize(285, 210);
     ListBox list(&window);
     list.setSize(275, 155);
@@ -50,7 +52,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dataFolder;
     QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
+    host.setDataFolder(dataFolder.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

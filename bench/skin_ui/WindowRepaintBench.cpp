@@ -2,8 +2,11 @@
 // playing in the now-playing text and 1,000 songs in the list.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QPixmap>
+#include <QTemporaryDir>
 
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
@@ -22,14 +25,26 @@ void DefaultWindowRepaint(benchmark::State& state) {
     }
     PlayList::instance().addSongs(songs);
     variables.loadWindows();
-    MainWindow* window = variables.windows.front();
+    MainWindow* window = variables.skinWindows().window(0);
     for (auto _ : state) {
         // grab() paints the window and every element into a pixmap, as a full repaint does.
         QPixmap frame = window->grab();
         benchmark::DoNotOptimize(frame.cacheKey());
     }
-    state.counters["elements"] = static_cast<double>(variables.elementLists.front().size());
+    state.counters["elements"] = static_cast<double>(variables.skinWindows().elementsOf(0).size());
 }
 BENCHMARK(DefaultWindowRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dataFolder;
+    QApplication app(argc, argv);
+    Variables::instance().dataFolder = dataFolder.path();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Variables::destroyInstance();
+    return 0;
+}

@@ -1,5 +1,6 @@
 #include "app/Dispatcher.h"
 
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
@@ -12,127 +13,129 @@
 
 namespace {
 
-enum ButtonId {
-    closeId = -1,
-    optionsId = 0,
-    playPauseId = 1,
-    stopId = 2,
-    prevId = 3,
-    nextId = 4,
-    muteId = 5,
-    expandId = 6,
-    shuffleId = 7,
-    repeatId = 8,
-    returnId = 10,
-    openId = 11,
-    saveId = 12,
-};
-
-enum SliderId { volumeId = 1, progressId = 2 };
-
 const QString soundAndPlaylistFilter =
     "Sound files and playlists (*.mp3 *.wav *.ogg *.flac *.mod *.it *.s3m *.s3d *.xm *.vpl "
     "*.m3u *.m3u8);;All files (*)";
 
+void echoLine(Dispatcher::Echo echo, const char* line) {
+    if (echo == Dispatcher::Echo::debugLine) {
+        DebugLog::write(line);
+    }
+}
+
 }  // namespace
 
 void Dispatcher::dispatchButton(ButtonFunction& button) {
+    const int function = button.getFunction();
+    if (function < firstButtonCommand || function > lastButtonCommand) {
+        return;
+    }
+    run(static_cast<ButtonCommand>(function), button.getOwner(), Echo::debugLine);
+}
+
+void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
     Sound& sound = Sound::instance();
-    switch (button.getFunction()) {
-        case closeId:
-            DebugLog::write("close pressed\n");
+    switch (command) {
+        case ButtonCommand::close:
+            echoLine(echo, "close pressed\n");
             variables.saveAllAndQuit();
             break;
-        case optionsId:
-            DebugLog::write("options pressed\n");
+        case ButtonCommand::options:
+            echoLine(echo, "options pressed\n");
             variables.showOptions();
             break;
-        case playPauseId:
-            togglePlayPause();
+        case ButtonCommand::playPause:
+            togglePlayPause(echo);
             break;
-        case stopId:
-            DebugLog::write("stop pressed\n");
+        case ButtonCommand::stop:
+            echoLine(echo, "stop pressed\n");
             sound.stop();
-            variables.setButtonBitmaps("102_play.bmp", playPauseId);
+            showPlayState(false);
             break;
-        case prevId:
-            DebugLog::write("prev pressed\n");
+        case ButtonCommand::previous:
+            echoLine(echo, "prev pressed\n");
             if (sound.previous()) {
-                variables.setButtonBitmaps("103_pause.bmp", playPauseId);
+                showPlayState(true);
             }
             break;
-        case nextId:
-            DebugLog::write("next pressed\n");
+        case ButtonCommand::next:
+            echoLine(echo, "next pressed\n");
             if (sound.next()) {
-                variables.setButtonBitmaps("103_pause.bmp", playPauseId);
+                showPlayState(true);
             }
             break;
-        case muteId:
-            toggleMute();
+        case ButtonCommand::mute:
+            toggleMute(echo);
             break;
-        case expandId:
-            expandWindowOf(button);
+        case ButtonCommand::expand:
+            expandWindow(origin);
             break;
-        case shuffleId:
-            toggleShuffle();
+        case ButtonCommand::shuffle:
+            toggleShuffle(echo);
             break;
-        case repeatId:
-            toggleRepeat();
+        case ButtonCommand::repeat:
+            toggleRepeat(echo);
             break;
-        case returnId:
-            DebugLog::write("return pressed\n");
+        case ButtonCommand::returnToStart:
+            echoLine(echo, "return pressed\n");
             sound.restart();
             break;
-        case openId:
-            DebugLog::write("open file\n");
+        case ButtonCommand::open:
+            echoLine(echo, "open file\n");
             openFiles();
             break;
-        case saveId:
-            DebugLog::write("save file\n");
+        case ButtonCommand::save:
+            echoLine(echo, "save file\n");
             savePlaylist();
             break;
-        default:
-            break;  // "repeat1" and unknown functions do nothing
+        case ButtonCommand::repeatOne:
+            break;  // shown but without a command
     }
 }
 
-void Dispatcher::togglePlayPause() {
-    DebugLog::write("play pressed\n");
-    const bool running = Sound::instance().playPause();
-    variables.setButtonBitmaps(running ? "103_pause.bmp" : "102_play.bmp", playPauseId);
+void Dispatcher::showPlayState(bool running) {
+    const int id = idOf(ButtonCommand::playPause);
+    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, running), id);
 }
 
-void Dispatcher::toggleMute() {
-    DebugLog::write("mute pressed\n");
+void Dispatcher::togglePlayPause(Echo echo) {
+    echoLine(echo, "play pressed\n");
+    showPlayState(Sound::instance().playPause());
+}
+
+void Dispatcher::toggleMute(Echo echo) {
+    echoLine(echo, "mute pressed\n");
     const bool muted = Sound::instance().toggleMute();
-    variables.setButtonBitmaps(muted ? "108_mute_1.bmp" : "107_mute_0.bmp", muteId);
+    const int id = idOf(ButtonCommand::mute);
+    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, muted), id);
 }
 
-void Dispatcher::toggleShuffle() {
-    DebugLog::write("shuffle pressed\n");
+void Dispatcher::toggleShuffle(Echo echo) {
+    echoLine(echo, "shuffle pressed\n");
     PlayList& playlist = PlayList::instance();
     playlist.setShuffle(!playlist.shuffle());
-    variables.setButtonBitmaps(playlist.shuffle() ? "112_shuffle_1.bmp" : "111_shuffle_0.bmp",
-                               shuffleId);
+    const int id = idOf(ButtonCommand::shuffle);
+    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, playlist.shuffle()), id);
 }
 
-void Dispatcher::toggleRepeat() {
-    DebugLog::write("repeat pressed\n");
+void Dispatcher::toggleRepeat(Echo echo) {
+    echoLine(echo, "repeat pressed\n");
     PlayList& playlist = PlayList::instance();
     playlist.setRepeat(!playlist.repeat());
-    variables.setButtonBitmaps(playlist.repeat() ? "114_repeat_1.bmp" : "113_repeat_0.bmp",
-                               repeatId);
+    const int id = idOf(ButtonCommand::repeat);
+    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, playlist.repeat()), id);
 }
 
-void Dispatcher::expandWindowOf(ButtonFunction& button) {
-    for (size_t i = 0; i < variables.windows.size(); ++i) {
-        if (variables.windows[i] != button.getOwner()) {
-            continue;
-        }
-        const bool expanded = variables.windows[i]->toggleExpanded();
-        variables.setButtonBitmapsIn(i, expanded ? "110_expand_1.bmp" : "109_expand_0.bmp",
-                                     expandId);
+void Dispatcher::expandWindow(MainWindow* window) {
+    SkinWindows& layout = variables.skinWindows();
+    const int index = layout.indexOf(window);
+    if (index < 0) {
+        return;
     }
+    const bool expanded = window->toggleExpanded();
+    const int id = idOf(ButtonCommand::expand);
+    layout.setButtonBitmapsIn(static_cast<size_t>(index), ButtonFunction::pictureOf(id, expanded),
+                              id);
 }
 
 void Dispatcher::openFiles() {
@@ -155,17 +158,18 @@ void Dispatcher::savePlaylist() {
 void Dispatcher::dispatchSlider(SliderFunction& slider) {
     Sound& sound = Sound::instance();
     switch (slider.getFunction()) {
-        case volumeId: {
+        case SliderFunction::volumeFunction: {
             if (sound.isMuted()) {
                 sound.toggleMute();
-                variables.setButtonBitmaps("107_mute_0.bmp", muteId);
+                const int id = idOf(ButtonCommand::mute);
+                variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, false), id);
             }
             const int value = slider.getValue();
             sound.setVolume(value);
-            variables.setVolumeSliders(value);
+            variables.skinWindows().setVolumeSliders(value);
             break;
         }
-        case progressId:
+        case SliderFunction::progressFunction:
             sound.seek(static_cast<uint32_t>(slider.getValue()));
             break;
         default:

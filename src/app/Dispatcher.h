@@ -1,29 +1,37 @@
 #pragma once
 
+#include "common/ButtonCommand.h"
+
 class ButtonFunction;
+class MainWindow;
 class SliderFunction;
 class Variables;
 
-// Turns a button click or a slider value into a player command, then gives the state buttons
-// of every window the picture of the new state and moves the volume sliders.
+// The one door for player commands. A button click, the start-up restore, the tray menu and the
+// desktop's media controls all run a command here; afterwards the state buttons of every window
+// show the new state and the volume sliders move.
 class Dispatcher {
 public:
+    // Buttons write their debug line ("play pressed", ...); the tray and media keys do not.
+    enum class Echo { debugLine, quiet };
+
     explicit Dispatcher(Variables& variables) : variables(variables) {}
+
+    // The window is the one the command came from (expand acts on it); null elsewhere.
+    void run(ButtonCommand command, MainWindow* origin, Echo echo);
 
     void dispatchButton(ButtonFunction& button);
     void dispatchSlider(SliderFunction& slider);
 
-    // The commands of the buttons with a state, also replayed by the start-up restore and the
-    // tray menu.
-    void togglePlayPause();
-    void toggleMute();
-    void toggleShuffle();
-    void toggleRepeat();
-
 private:
-    void expandWindowOf(ButtonFunction& button);
+    void togglePlayPause(Echo echo);
+    void toggleMute(Echo echo);
+    void toggleShuffle(Echo echo);
+    void toggleRepeat(Echo echo);
+    void expandWindow(MainWindow* window);
     void openFiles();
     void savePlaylist();
+    void showPlayState(bool running);
 
     Variables& variables;
 };

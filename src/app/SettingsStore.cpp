@@ -4,10 +4,13 @@
 #include <optional>
 
 #include "app/Dispatcher.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
+#include "common/DebugLog.h"
 #include "common/Prompts.h"
 #include "common/SettingsFiles.h"
+#include "common/StoredPath.h"
 #include "common/StoredText.h"
 #include "playlist/PlayList.h"
 
@@ -41,23 +44,13 @@ bool SettingsStore::save(const char* fileName, const QByteArray& contents) {
 
 void SettingsStore::loadColours() {
     const auto contents = readFile(pathOf(SettingsFiles::coloursFileName));
-    if (!contents) {
-        return;
+    if (contents) {
+        variables.colours = SettingsFiles::parseColours(*contents);
     }
-    const SettingsFiles::Colours colours = SettingsFiles::parseColours(*contents);
-    variables.backColour = colours.backColour;
-    variables.textColour = colours.textColour;
-    variables.opacityColour = colours.opacityColour;
-    variables.useOpacity = colours.useOpacity;
 }
 
 bool SettingsStore::saveColours() {
-    SettingsFiles::Colours colours;
-    colours.backColour = variables.backColour;
-    colours.textColour = variables.textColour;
-    colours.opacityColour = variables.opacityColour;
-    colours.useOpacity = variables.useOpacity;
-    return save(SettingsFiles::coloursFileName, SettingsFiles::serializeColours(colours));
+    return save(SettingsFiles::coloursFileName, SettingsFiles::serializeColours(variables.colours));
 }
 
 void SettingsStore::loadOptions() {
@@ -65,20 +58,16 @@ void SettingsStore::loadOptions() {
     if (!contents) {
         return;
     }
-    const SettingsFiles::Options options = SettingsFiles::parseOptions(*contents);
-    variables.onFront = options.onFront;
-    variables.openLastPlaylist = options.openLastPlaylist;
-    variables.skinPath = options.skinPath;
-    variables.useTags = options.useTags;
+    variables.options = SettingsFiles::parseOptions(*contents);
+    if (!StoredPath::isInsideSkinsFolder(variables.options.skinPath)) {
+        // A skin path that leaves the skins folder would have pictures written anywhere.
+        DebugLog::write("skin path outside the skins folder: using the default skin\n");
+        variables.options.skinPath = SettingsFiles::Options().skinPath;
+    }
 }
 
 bool SettingsStore::saveOptions() {
-    SettingsFiles::Options options;
-    options.onFront = variables.onFront;
-    options.openLastPlaylist = variables.openLastPlaylist;
-    options.skinPath = variables.skinPath;
-    options.useTags = variables.useTags;
-    return save(SettingsFiles::optionsFileName, SettingsFiles::serializeOptions(options));
+    return save(SettingsFiles::optionsFileName, SettingsFiles::serializeOptions(variables.options));
 }
 
 void SettingsStore::loadPlayerState() {
@@ -86,21 +75,21 @@ void SettingsStore::loadPlayerState() {
     const auto contents = readFile(pathOf(SettingsFiles::playerStateFileName));
     if (!contents) {
         sound.setVolume(defaultVolume);
-        variables.setVolumeSliders(defaultVolume);
+        variables.skinWindows().setVolumeSliders(defaultVolume);
         return;
     }
     const SettingsFiles::PlayerState state = SettingsFiles::parsePlayerState(*contents);
     PlayList::instance().setCurrentIndex(state.currentSong);
     sound.setVolume(state.volume);
-    variables.setVolumeSliders(state.volume);
+    variables.skinWindows().setVolumeSliders(state.volume);
     if (state.muted) {
-        dispatcher.toggleMute();
+        dispatcher.run(ButtonCommand::mute, nullptr, Dispatcher::Echo::debugLine);
     }
     if (state.repeat) {
-        dispatcher.toggleRepeat();
+        dispatcher.run(ButtonCommand::repeat, nullptr, Dispatcher::Echo::debugLine);
     }
     if (state.shuffle) {
-        dispatcher.toggleShuffle();
+        dispatcher.run(ButtonCommand::shuffle, nullptr, Dispatcher::Echo::debugLine);
     }
 }
 

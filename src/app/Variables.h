@@ -3,20 +3,20 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <vector>
 
-#include "common/Colour.h"
+#include "common/SettingsFiles.h"
+#include "common/SkinContext.h"
 #include "skin_ui/controls/CallerPtr.h"
 
 class MainWindow;
-class Element;
-class Options;
 class Dispatcher;
 class SettingsStore;
+class SkinWindows;
 class WindowFiles;
 
-// The application singleton: paths and settings, the owner of every skin window and element,
-// start-up and shut-down, and the receiver of every button and slider action.
+// The application singleton and composition root: paths and settings, the start-up and
+// shut-down order, the owner of the skin layout (SkinWindows) and the receiver of every button
+// and slider action, which it hands to the command door (Dispatcher).
 class Variables : public CallerPtr {
 public:
     static Variables& instance();
@@ -36,23 +36,17 @@ public:
     void callback(Callable* caller) override;
 
     void showOptions();
-    void repaintAll();
+    // "Add window": a new window at the next index, from its window file.
     void addWindow();
-    void removeWindow(MainWindow* window);
-    void addElement(MainWindow* window, int x, int y);
-    void removeElement(Element* element);
-    void changeElementType(Element* element, int newType);
+    // Rebuilds every window from the live files, keeping what plays and the volume.
     void reloadWindows();
+    // The skin library's items of the skin menu (import, export, new, save, select).
+    void skinLibraryCommand(MainWindow* window, int id);
+    QStringList skinListing() const;
+    QString currentSkinName() const;
 
-    // In every window, every button with the function gets the picture.
-    void setButtonBitmaps(const QString& pictureName, int function);
-    // The same in window i only.
-    void setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function);
-    // Every volume slider of every window shows the value, without reporting back.
-    void setVolumeSliders(int value);
-
-    // A path dropped on a skin window, handed to the adding worker.
-    void addDroppedPath(const QString& path);
+    // Paths dropped on a skin window, handed to the adding worker in order.
+    void addDroppedPaths(const QStringList& paths);
 
     void loadColours();
     void loadOptions();
@@ -61,42 +55,32 @@ public:
     void savePlayerState();
     void saveOptions();
     void loadWindows();
-    void loadWindowFile(int index);
     void saveWindows();
+    // Pushes the colours and options to everything that shows or uses them: the skin context
+    // (windows, elements, pictures) and the file worker's tag switch.
+    void applySettings();
+    // The skin context's part of that, for windows built before the worker runs.
+    void applySkinSettings();
 
     Dispatcher& dispatcher() { return *commandDispatcher; }
-
-    // Index of the window in `windows`, or -1.
-    int indexOf(const MainWindow* window) const;
-    // The window whose element list holds the element, or null.
-    MainWindow* ownerOf(const Element* element) const;
+    SkinWindows& skinWindows() { return *layout; }
+    const SkinContext& skinContext() const { return context; }
 
     // The folder of the current skin, as a native absolute path.
     QString skinFolder() const;
 
     QString dataFolder;
-    QString skinPath = "skins\\default";
-    bool onFront = true;
-    bool openLastPlaylist = true;
-    bool useTags = true;
-    bool useOpacity = true;
-    ColourRef textColour = makeColour(255, 255, 255);
-    ColourRef backColour = makeColour(62, 73, 67);
-    ColourRef opacityColour = makeColour(62, 73, 67);
-    std::vector<MainWindow*> windows;
-    std::vector<std::vector<Element*>> elementLists;
-    Options* optionsWindow = nullptr;
+    SettingsFiles::Colours colours;
+    SettingsFiles::Options options;
 
 private:
     Variables();
 
     void readCommandLine(const QStringList& files);
-    // Removes window i and its element list and deletes them, at once or after the event being
-    // handled (which may come from one of them).
-    enum class Deletion { now, later };
-    void destroyWindowAt(size_t index, Deletion deletion);
 
+    SkinContext context;
     std::unique_ptr<Dispatcher> commandDispatcher;
     std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<WindowFiles> windowFiles;
 };

@@ -3,88 +3,24 @@
 #include <QFile>
 
 #include "ResourceTable.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
-#include "audio/Sound.h"
+#include "common/DebugLog.h"
 #include "common/Prompts.h"
 #include "common/StoredText.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/WindowGeometry.h"
 #include "skin_ui/drawing/Engine.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/Info.h"
-#include "skin_ui/elements/ListBox.h"
-#include "skin_ui/elements/SliderFunction.h"
-#include "skins/SkinWindowFile.h"
 #include "skins/WindowCountFile.h"
 
 namespace {
 
-constexpr int expandFunction = 6;
-constexpr int volumeFunction = 1;
-constexpr int infoHeight = 20;
-constexpr int sliderThickness = 10;
+constexpr int newWindowSide = 30;
 
-Element* createElement(MainWindow* window, const SkinWindowFile::ElementRecord& record,
-                       Variables& variables) {
-    switch (record.type) {
-        case SkinWindowFile::button: {
-            auto* button = new ButtonFunction(window, record.function);
-            button->setReceiver(&variables);
-            return button;
-        }
-        case SkinWindowFile::slider: {
-            auto* slider = new SliderFunction(window, record.function);
-            slider->setReceiver(&variables);
-            slider->setSize(record.sliderLength, sliderThickness);
-            slider->setVertical(record.vertical);
-            slider->setFilled(record.filled);
-            return slider;
-        }
-        case SkinWindowFile::info: {
-            auto* info = new Info(window);
-            info->setSize(record.width, infoHeight);
-            return info;
-        }
-        case SkinWindowFile::listBox: {
-            auto* list = new ListBox(window);
-            list->setSize(record.width, record.height);
-            return list;
-        }
-        default:
-            return nullptr;
-    }
-}
-
-SkinWindowFile::ElementRecord recordOf(const Element& element) {
-    SkinWindowFile::ElementRecord record;
-    record.type = element.getType();
-    switch (element.getType()) {
-        case SkinWindowFile::button:
-            record.function = static_cast<const ButtonFunction&>(element).getFunction();
-            break;
-        case SkinWindowFile::slider: {
-            const auto& slider = static_cast<const SliderFunction&>(element);
-            record.function = slider.getFunction();
-            record.vertical = slider.isVertical();
-            record.sliderLength = record.vertical ? slider.getHeight() : slider.getWidth();
-            record.filled = slider.isFilled();
-            break;
-        }
-        case SkinWindowFile::info:
-            record.width = element.getWidth();
-            break;
-        case SkinWindowFile::listBox:
-            record.width = element.getWidth();
-            record.height = element.getHeight();
-            break;
-        default:
-            break;
-    }
-    record.x = element.getX();
-    record.y = element.getY();
-    record.sizeClass = static_cast<uint32_t>(element.getSizeClass());
-    record.moveable = element.isMoveable();
-    return record;
+SkinWindowFile builtInWindow() {
+    QFile file(ResourceTable::pathOf(ResourceTable::defaultWindowFileId));
+    return file.open(QIODevice::ReadOnly) ? SkinWindowFile::parse(file.readAll())
+                                          : SkinWindowFile();
 }
 
 }  // namespace
@@ -100,16 +36,31 @@ void WindowFiles::loadWindows() {
         count = WindowCountFile::parse(countFile.readAll());
     }
     for (int i = 0; i < count; ++i) {
-        auto* window = new MainWindow();
-        window->create();
-        variables.windows.push_back(window);
         loadWindowFile(i);
     }
+    if (anyWindowShowable()) {
+        return;
+    }
+    // Without a window nothing can close the player, and the run's changes would be lost. The
+    // built-in window takes index 0; the files stay as they are until the next save.
+    DebugLog::write(count == 0 ? "no skin window in the window files: showing the default window\n"
+                               : "no skin window with an area: showing the default window\n");
+    if (layout.count() > 0) {
+        layout.removeWindowAt(0, SkinWindows::Deletion::now);
+    }
+    layout.insertWindow(0, builtInWindow());
 }
 
-void WindowFiles::loadWindowFile(int index) {
-    MainWindow* window = variables.windows[static_cast<size_t>(index)];
-    variables.elementLists.emplace_back();
+bool WindowFiles::anyWindowShowable() const {
+    for (const MainWindow* window : layout.windowList()) {
+        if (window->currentWidth() > 0 && window->currentHeight() > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<SkinWindowFile> WindowFiles::readWindowFile(int index) {
     const QString path = pathOf(SkinWindowFile::fileName(index));
     if (!Engine::fileExists(path)) {
         Engine::extractResource(path, ResourceTable::defaultWindowFileId);
@@ -118,69 +69,44 @@ void WindowFiles::loadWindowFile(int index) {
     if (!file.open(QIODevice::ReadOnly)) {
         Prompts::current().error("An error has occured while trying to initialze a window.",
                                  "ERROR");
-        return;
+        return std::nullopt;
     }
-    const SkinWindowFile skin = SkinWindowFile::parse(file.readAll());
-    window->setPositionKeepingSize(skin.x, skin.y);
-    window->setCollapsedSize(skin.collapsedWidth, skin.collapsedHeight);
-    window->setExpandedSize(skin.expandedWidth, skin.expandedHeight);
+    return SkinWindowFile::parse(file.readAll());
+}
 
-    auto& elements = variables.elementLists.back();
-    for (const SkinWindowFile::ElementRecord& record : skin.elements) {
-        Element* element = createElement(window, record, variables);
-        element->setPosition(record.x, record.y);
-        element->setSizeClass(static_cast<int>(record.sizeClass));
-        element->setMoveable(record.moveable);
-        // A new volume slider shows the volume the player has (a window added or rebuilt
-        // while playing; at start-up the settings set it again). Its knob is placed once the
-        // slider has its final size.
-        if (record.type == SkinWindowFile::slider && record.function == volumeFunction) {
-            static_cast<SliderFunction*>(element)->setValue(Sound::instance().volumePercent());
-        }
-        element->show();
-        element->update();
-        elements.push_back(element);
-    }
-    if (skin.stoppedAtInvalidType) {
-        Prompts::current().error(SkinWindowFile::invalidTypeMessage, "ERROR");
+void WindowFiles::loadWindowFile(int index) {
+    const std::optional<SkinWindowFile> record = readWindowFile(index);
+    if (!record) {
+        // The window still takes its index: empty, centred, at the size a new window has.
+        const QSize screen = WindowGeometry::primaryScreenSize();
+        SkinWindowFile empty;
+        empty.collapsedWidth = empty.collapsedHeight = newWindowSide;
+        empty.expandedWidth = empty.expandedHeight = 2 * newWindowSide;
+        empty.x = (screen.width() - newWindowSide) / 2;
+        empty.y = (screen.height() - newWindowSide) / 2;
+        layout.insertWindow(static_cast<size_t>(index), empty);
         return;
     }
-    if (skin.expanded) {
-        const bool expanded = window->toggleExpanded();
-        variables.setButtonBitmapsIn(static_cast<size_t>(index),
-                                     expanded ? "110_expand_1.bmp" : "109_expand_0.bmp",
-                                     expandFunction);
+    layout.insertWindow(static_cast<size_t>(index), *record);
+    if (record->stoppedAtInvalidType) {
+        Prompts::current().error(SkinWindowFile::invalidTypeMessage, "ERROR");
     }
-    window->setPositionKeepingSize(WindowGeometry::pullOntoScreen(
-        window->pos(), window->size(), WindowGeometry::primaryScreenSize()));
 }
 
 void WindowFiles::saveWindows() {
     const QString countPath = pathOf(WindowCountFile::fileName);
-    if (!StoredText::writeFile(
-            countPath, WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
+    if (!StoredText::writeFile(countPath,
+                               WindowCountFile::serialize(static_cast<int>(layout.count())))) {
         Prompts::current().error(countPath, "ERROR - Failed to save (windows)");
     }
-    for (size_t i = 0; i < variables.windows.size(); ++i) {
+    for (size_t i = 0; i < layout.count(); ++i) {
         saveWindowFile(i);
     }
 }
 
 bool WindowFiles::saveWindowFile(size_t index) {
-    const MainWindow* window = variables.windows[index];
-    SkinWindowFile skin;
-    skin.x = window->x();
-    skin.y = window->y();
-    skin.collapsedWidth = window->getCollapsedWidth();
-    skin.collapsedHeight = window->getCollapsedHeight();
-    skin.expandedWidth = window->getExpandedWidth();
-    skin.expandedHeight = window->getExpandedHeight();
-    skin.expanded = window->isExpanded();
-    for (const Element* element : variables.elementLists[index]) {
-        skin.elements.push_back(recordOf(*element));
-    }
     const QString path = pathOf(SkinWindowFile::fileName(static_cast<int>(index)));
-    if (StoredText::writeFile(path, skin.serialize())) {
+    if (StoredText::writeFile(path, layout.recordOf(index).serialize())) {
         return true;
     }
     Prompts::current().error(path, "ERROR - Failed to save (sfw)");

@@ -1,27 +1,36 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
+#include "skins/SkinWindowFile.h"
+
+class SkinWindows;
 class Variables;
-class Element;
-class MainWindow;
 
-// Loads the skin windows and their elements from the data folder's window files ("windows"
-// and "sfw." + index) and saves them back.
+// Reads the data folder's window files ("windows" and "sfw." + index) into the skin layout and
+// writes the layout back.
 class WindowFiles {
 public:
-    explicit WindowFiles(Variables& variables) : variables(variables) {}
+    WindowFiles(Variables& variables, SkinWindows& layout) : variables(variables), layout(layout) {}
 
-    // Creates the windows the count file names (one when it is missing) and loads each.
+    // Builds the windows the count file names (one when it is missing). When none of them can
+    // be shown (no window, or only windows without an area), the built-in default window is
+    // shown instead and the reason written on standard output.
     void loadWindows();
-    // Loads window file i into window i, which exists; appends its element list. A missing file
-    // is first written from the built-in default.
+    // Reads window file i (written first from the built-in default when missing) and puts its
+    // window at index i, which is the next free index.
     void loadWindowFile(int index);
     void saveWindows();
 
 private:
     QString pathOf(const QString& fileName) const;
+    // The record of window file i, or nothing (with the error box) when it cannot be read.
+    std::optional<SkinWindowFile> readWindowFile(int index);
     bool saveWindowFile(size_t index);
+    // True when some window has an area to show.
+    bool anyWindowShowable() const;
 
     Variables& variables;
+    SkinWindows& layout;
 };

@@ -10,15 +10,17 @@
 #include <QPainter>
 #include <QUrl>
 
-#include "app/Variables.h"
 #include "common/DebugLog.h"
+#include "common/SkinContext.h"
 #include "skin_ui/SkinMenu.h"
+#include "skin_ui/SkinWindowHost.h"
 #include "skin_ui/WindowGeometry.h"
 #include "skin_ui/drawing/Engine.h"
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(SkinWindowHost& host, const SkinContext& context)
+    : host_(host), context_(context) {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-    if (Variables::instance().onFront) {
+    if (context.onFront) {
         flags |= Qt::WindowStaysOnTopHint;
     }
     setWindowFlags(flags);
@@ -28,15 +30,35 @@ MainWindow::MainWindow() {
     setMouseTracking(true);
     setAcceptDrops(true);
     resize(width_, height_);
+    connect(&context, &SkinContext::changed, this, [this] {
+        applyOnFront();
+        update();
+    });
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::create() {
-    const QSize screen = WindowGeometry::primaryScreenSize();
-    move((screen.width() - width_) / 2, (screen.height() - height_) / 2);
+    centre();
     show();
     update();
+}
+
+void MainWindow::centre() {
+    const QSize screen = WindowGeometry::primaryScreenSize();
+    move((screen.width() - width_) / 2, (screen.height() - height_) / 2);
+}
+
+void MainWindow::applyOnFront() {
+    const bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (onTop == context_.onFront) {
+        return;
+    }
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, context_.onFront);
+    if (wasVisible) {
+        show();
+    }
 }
 
 bool MainWindow::toggleExpanded() {
@@ -159,31 +181,12 @@ void MainWindow::openSkinMenu() {
 }
 
 void MainWindow::skinMenuCommand(int id) {
-    Variables& variables = Variables::instance();
-    switch (id) {
-        case SkinMenu::addElementId: {
-            const QPoint client = mapFromGlobal(menuPoint);
-            variables.addElement(this, client.x(), client.y());
-            break;
-        }
-        case SkinMenu::addWindowId:
-            variables.addWindow();
-            break;
-        case SkinMenu::deleteWindowId:
-            variables.removeWindow(this);
-            break;
-        case SkinMenu::optionsId:
-            variables.showOptions();
-            break;
-        default:
-            SkinMenu::runLibraryCommand(this, id);
-            break;
-    }
+    host_.skinMenuCommand(this, id, mapFromGlobal(menuPoint));
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Engine::instance().fillBackground(this, Variables::instance().backColour, painter);
+    Engine::instance().fillBackground(this, context_.colours.backColour, painter);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -209,7 +212,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The system close (Alt+F4, the window manager) ends the whole program with saving;
     // the window itself stays until the application state deletes it.
     event->ignore();
-    Variables::instance().saveAllAndQuit();
+    host_.closeRequested();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -220,10 +223,12 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
     DebugLog::write("droped files\n");
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            Variables::instance().addDroppedPath(url.toLocalFile());
+            paths << url.toLocalFile();
         }
     }
+    host_.pathsDropped(paths);
     event->acceptProposedAction();
 }

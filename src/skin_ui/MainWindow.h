@@ -4,18 +4,28 @@
 #include <QRect>
 #include <QWidget>
 
+class SkinContext;
+class SkinWindowHost;
+
 // One borderless top-level skin window. It paints only its background; it moves with Ctrl and
 // the left button, resizes with Alt at its edges, toggles between a collapsed and an expanded
-// size, shows the skin menu on Ctrl + right click and takes dropped files.
+// size, shows the skin menu on Ctrl + right click and takes dropped files. It draws with the
+// values of its context and reports closes, drops and menu commands to its host.
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow();
+    MainWindow(SkinWindowHost& host, const SkinContext& context);
     ~MainWindow() override;
 
     // Shows the window centred on the primary screen at its current size, without taking focus.
     void create();
+    // Places the window centred on the primary screen at its current size without showing it,
+    // so that a loader can give it its final place, size and elements before it is first mapped.
+    void centre();
+
+    SkinWindowHost& host() const { return host_; }
+    const SkinContext& context() const { return context_; }
 
     // Switches between the collapsed and the expanded size; returns the new expanded state.
     bool toggleExpanded();
@@ -49,6 +59,8 @@ public:
 
     // Runs a skin menu command by its item id (1 "Add element", 2 "Add window", ...).
     void skinMenuCommand(int id);
+    // The screen position of the cursor when the skin menu was last opened.
+    QPoint getMenuPoint() const { return menuPoint; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +74,12 @@ protected:
 private:
     void applySize(int newWidth, int newHeight);
     void setZoneCursor(int zone);
+    // Stays on top of other windows as the context says; a visible window is shown again, since
+    // changing the flag unmaps it.
+    void applyOnFront();
+
+    SkinWindowHost& host_;
+    const SkinContext& context_;
 
     bool dragging = false;
     QRect startRect;

@@ -2,21 +2,8 @@
 
 #include <QMenu>
 
-#include "app/Variables.h"
-
-std::function<QStringList()> SkinMenu::skinListing;
-std::function<void(MainWindow*, int)> SkinMenu::libraryHandler;
-
-namespace {
-
-// The current skin's name: the part of the skin path behind its first separator.
-QString currentSkinName() {
-    const QString& path = Variables::instance().skinPath;
-    const qsizetype separator = path.indexOf('\\');
-    return separator < 0 ? path : path.mid(separator + 1);
-}
-
-}  // namespace
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinWindowHost.h"
 
 SkinMenu::SkinMenu(MainWindow* window) : window(window) {}
 
@@ -32,8 +19,9 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
                               {"Save skin", saveSkinId, false},
                               {"", 0, false},
                               {"Select skin", 0, false}};
-    const QStringList listing = skinListing ? skinListing() : QStringList();
-    const QString current = currentSkinName();
+    // "." and ".." are in the listing when the library lists them; they are not skins.
+    const QStringList listing = window->host().skinListing();
+    const QString current = window->host().currentSkinName();
     for (int i = 0; i < listing.size(); ++i) {
         if (listing[i] != "." && listing[i] != "..") {
             list.push_back({listing[i], firstSkinId + i, listing[i] == current});
@@ -62,10 +50,4 @@ int SkinMenu::run(QPoint screenPoint) {
     }
     QAction* chosen = menu.exec(screenPoint);
     return chosen ? chosen->data().toInt() : 0;
-}
-
-void SkinMenu::runLibraryCommand(MainWindow* window, int id) {
-    if (libraryHandler) {
-        libraryHandler(window, id);
-    }
 }

@@ -2,13 +2,12 @@
 
 #include <QPoint>
 #include <QStringList>
-#include <functional>
+#include <vector>
 
 class MainWindow;
 
-// The skin menu of a skin window (Ctrl + right click), with its items in their fixed order.
-// The skin library commands reach the library through hooks it installs, so the skin windows do
-// not depend on it.
+// The skin menu of a skin window (Ctrl + right click), with its items in their fixed order. The
+// skin listing and the current skin come from the window's host, which also runs the commands.
 class SkinMenu {
 public:
     static constexpr int addElementId = 1;
@@ -20,11 +19,6 @@ public:
     static constexpr int newSkinId = 13;
     static constexpr int optionsId = 15;
     static constexpr int firstSkinId = 50;
-
-    // The skins folder listing ("." and ".." included when the library lists them) and the
-    // handler of the library commands (import, export, new, save, select id >= 50).
-    static std::function<QStringList()> skinListing;
-    static std::function<void(MainWindow*, int)> libraryHandler;
 
     explicit SkinMenu(MainWindow* window);
 
@@ -39,8 +33,6 @@ public:
         bool checked;
     };
     std::vector<Item> items() const;
-
-    static void runLibraryCommand(MainWindow* window, int id);
 
 private:
     MainWindow* window;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
@@ -41,7 +42,7 @@ void AppFixture::writeData(const QString& name, const QByteArray& contents) cons
 
 std::vector<ButtonFunction*> AppFixture::buttons(size_t window, int function) {
     std::vector<ButtonFunction*> found;
-    for (Element* element : app().elementLists.at(window)) {
+    for (Element* element : app().skinWindows().elementsOf(window)) {
         auto* button = dynamic_cast<ButtonFunction*>(element);
         if (button && button->getFunction() == function) {
             found.push_back(button);
@@ -52,7 +53,7 @@ std::vector<ButtonFunction*> AppFixture::buttons(size_t window, int function) {
 
 std::vector<ButtonFunction*> AppFixture::allButtons(int function) {
     std::vector<ButtonFunction*> found;
-    for (size_t i = 0; i < app().elementLists.size(); ++i) {
+    for (size_t i = 0; i < app().skinWindows().count(); ++i) {
         for (ButtonFunction* button : buttons(i, function)) {
             found.push_back(button);
         }
@@ -62,8 +63,8 @@ std::vector<ButtonFunction*> AppFixture::allButtons(int function) {
 
 std::vector<SliderFunction*> AppFixture::sliders(int function) {
     std::vector<SliderFunction*> found;
-    for (const auto& list : app().elementLists) {
-        for (Element* element : list) {
+    for (size_t i = 0; i < app().skinWindows().count(); ++i) {
+        for (Element* element : app().skinWindows().elementsOf(i)) {
             auto* slider = dynamic_cast<SliderFunction*>(element);
             if (slider && slider->getFunction() == function) {
                 found.push_back(slider);

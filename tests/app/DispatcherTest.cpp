@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "AppFixture.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "playlist/OpenFiles.h"
@@ -85,11 +86,11 @@ TEST_F(Dispatch, MuteSwitchesTheMuteButtonsOfEveryWindow) {
 
 TEST_F(Dispatch, ExpandChangesOnlyItsOwnWindow) {
     app().addWindow();
-    MainWindow* second = app().windows[1];
+    MainWindow* second = app().skinWindows().windowList()[1];
     ASSERT_TRUE(second->isExpanded());
     click(buttons(1, expandButton).front());
     EXPECT_FALSE(second->isExpanded());
-    EXPECT_TRUE(app().windows[0]->isExpanded());
+    EXPECT_TRUE(app().skinWindows().windowList()[0]->isExpanded());
     EXPECT_EQ(pictures(expandButton), QStringList({"110_expand_1.bmp", "109_expand_0.bmp"}));
 }
 

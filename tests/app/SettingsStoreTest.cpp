@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
+#include "common/Colour.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
@@ -17,10 +18,11 @@ TEST_F(Settings, AFreshDataFolderGivesTheDefaults) {
     app().loadColours();
     app().loadOptions();
     app().loadPlayerState();
-    EXPECT_EQ(app().backColour, makeColour(62, 73, 67));
-    EXPECT_EQ(app().textColour, makeColour(255, 255, 255));
-    EXPECT_TRUE(app().onFront && app().openLastPlaylist && app().useTags && app().useOpacity);
-    EXPECT_EQ(app().skinPath, "skins\\default");
+    EXPECT_EQ(app().colours.backColour, makeColour(62, 73, 67));
+    EXPECT_EQ(app().colours.textColour, makeColour(255, 255, 255));
+    EXPECT_TRUE(app().options.onFront && app().options.openLastPlaylist && app().options.useTags &&
+                app().colours.useOpacity);
+    EXPECT_EQ(app().options.skinPath, "skins\\default");
     EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.5f);
     for (SliderFunction* slider : sliders(1)) {
         EXPECT_EQ(slider->getValue(), 50);
@@ -62,21 +64,21 @@ TEST_F(Settings, PlayerStateRoundTripsThroughTheButtons) {
 }
 
 TEST_F(Settings, ColoursAndOptionsRoundTrip) {
-    app().backColour = makeColour(1, 2, 3);
-    app().textColour = makeColour(250, 0, 9);
-    app().useOpacity = false;
-    app().skinPath = "skins\\night";
-    app().useTags = false;
+    app().colours.backColour = makeColour(1, 2, 3);
+    app().colours.textColour = makeColour(250, 0, 9);
+    app().colours.useOpacity = false;
+    app().options.skinPath = "skins\\night";
+    app().options.useTags = false;
     app().saveColours();
     app().saveOptions();
     restartApp();
     app().loadColours();
     app().loadOptions();
-    EXPECT_EQ(app().backColour, makeColour(1, 2, 3));
-    EXPECT_EQ(app().textColour, makeColour(250, 0, 9));
-    EXPECT_FALSE(app().useOpacity);
-    EXPECT_EQ(app().skinPath, "skins\\night");
-    EXPECT_FALSE(app().useTags);
+    EXPECT_EQ(app().colours.backColour, makeColour(1, 2, 3));
+    EXPECT_EQ(app().colours.textColour, makeColour(250, 0, 9));
+    EXPECT_FALSE(app().colours.useOpacity);
+    EXPECT_EQ(app().options.skinPath, "skins\\night");
+    EXPECT_FALSE(app().options.useTags);
 }
 
 TEST_F(Settings, AnUnwritableFileIsNamedInTheMessage) {

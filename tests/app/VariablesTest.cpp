@@ -7,6 +7,7 @@
 #include "AppFixture.h"
 #include "ResourceTable.h"
 #include "app/Dispatcher.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "playlist/OpenFiles.h"
@@ -40,8 +41,8 @@ TEST_F(Startup, FirstStartCreatesTheFoldersAndWritesThePicturesItNeeds) {
     app().init({});
     EXPECT_TRUE(QFileInfo(folder()).isDir());
     EXPECT_TRUE(QFileInfo(folder() + "/skins").isDir());
-    ASSERT_EQ(app().windows.size(), 1u);
-    EXPECT_TRUE(app().windows[0]->isVisible());
+    ASSERT_EQ(app().skinWindows().windowList().size(), 1u);
+    EXPECT_TRUE(app().skinWindows().windowList()[0]->isVisible());
     EXPECT_FALSE(QFile::exists(folder() + "/windows"));
 
     int pictures = 0;
@@ -66,7 +67,7 @@ TEST_F(Startup, SaveAllWritesEveryFileAndThePlaylistOnlyWhenAsked) {
         EXPECT_TRUE(QFile::exists(folder() + "/" + name)) << name;
     }
     QFile::remove(folder() + "/playlist.vpl");
-    app().openLastPlaylist = false;
+    app().options.openLastPlaylist = false;
     app().saveAll();
     EXPECT_FALSE(QFile::exists(folder() + "/playlist.vpl"));
     EXPECT_TRUE(prompts.shown.empty());
@@ -105,15 +106,15 @@ TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
     app().init({});
     app().addWindow();
     app().addWindow();
-    MainWindow* second = app().windows[1];
-    MainWindow* third = app().windows[2];
-    app().elementLists[2].front()->setPosition(100, 35);
-    app().removeWindow(app().windows[0]);
-    ASSERT_EQ(app().windows.size(), 2u);
-    ASSERT_EQ(app().elementLists.size(), 2u);
-    EXPECT_EQ(app().windows[0], second);
-    EXPECT_EQ(app().windows[1], third);
-    EXPECT_EQ(app().elementLists[1].front()->pos(), QPoint(100, 35));
+    MainWindow* second = app().skinWindows().windowList()[1];
+    MainWindow* third = app().skinWindows().windowList()[2];
+    app().skinWindows().elementsOf(2).front()->setPosition(100, 35);
+    app().skinWindows().removeWindow(app().skinWindows().windowList()[0]);
+    ASSERT_EQ(app().skinWindows().windowList().size(), 2u);
+    ASSERT_EQ(app().skinWindows().count(), 2u);
+    EXPECT_EQ(app().skinWindows().windowList()[0], second);
+    EXPECT_EQ(app().skinWindows().windowList()[1], third);
+    EXPECT_EQ(app().skinWindows().elementsOf(1).front()->pos(), QPoint(100, 35));
     app().saveAll();
     EXPECT_EQ(readFile(folder() + "/windows"), QByteArray("2\r\n"));
     EXPECT_TRUE(readFile(folder() + "/sfw.1").contains("-pos\r\n100\r\n35\r\n"));
@@ -124,15 +125,15 @@ TEST_F(Startup, ReloadingTheWindowsKeepsWhatIsPlayingEvenWithAnOlderStateFile) {
     app().saveAll();  // "sfo.1" now holds volume 50, not muted
     Sound& sound = Sound::instance();
     sound.setVolume(70);
-    app().setVolumeSliders(70);
-    app().dispatcher().toggleMute();
-    MainWindow* old = app().windows[0];
+    app().skinWindows().setVolumeSliders(70);
+    app().dispatcher().run(ButtonCommand::mute, nullptr, Dispatcher::Echo::debugLine);
+    MainWindow* old = app().skinWindows().windowList()[0];
 
     app().reloadWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_EQ(app().windows.size(), 1u);
-    EXPECT_NE(app().windows[0], old);
-    EXPECT_EQ(app().elementLists[0].size(), 17u);
+    ASSERT_EQ(app().skinWindows().windowList().size(), 1u);
+    EXPECT_NE(app().skinWindows().windowList()[0], old);
+    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 17u);
     EXPECT_TRUE(sound.isMuted()) << "muted before, muted after";
     EXPECT_FLOAT_EQ(sound.masterVolume(), 0.0f) << "and silent";
     EXPECT_EQ(pictures(5), QStringList({"108_mute_1.bmp"}));
@@ -145,10 +146,10 @@ TEST_F(Startup, ReloadingTheWindowsKeepsWhatIsPlayingEvenWithAnOlderStateFile) {
 
 TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
     app().init({});
-    Element* old = app().elementLists[0][2];
+    Element* old = app().skinWindows().elementsOf(0)[2];
     const QPoint place = old->pos();
-    app().changeElementType(old, Element::listBoxType);
-    Element* replacement = app().elementLists[0][2];
+    app().skinWindows().changeElementType(old, Element::listBoxType);
+    Element* replacement = app().skinWindows().elementsOf(0)[2];
     EXPECT_NE(replacement, old);
     EXPECT_EQ(replacement->getType(), Element::listBoxType);
     EXPECT_EQ(replacement->pos(), place);

@@ -2,10 +2,13 @@
 
 #include "AppFixture.h"
 #include "ResourceTable.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/WindowGeometry.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "skins/SkinWindowFile.h"
 
 namespace {
 
@@ -30,12 +33,12 @@ using SkinWindowFiles = AppFixture;
 
 TEST_F(SkinWindowFiles, AMissingWindowFileIsWrittenFromTheDefaultAndLoaded) {
     app().loadWindows();
-    ASSERT_EQ(app().windows.size(), 1u);
-    ASSERT_EQ(app().elementLists.size(), 1u);
+    ASSERT_EQ(app().skinWindows().windowList().size(), 1u);
+    ASSERT_EQ(app().skinWindows().count(), 1u);
     EXPECT_EQ(readData("sfw.0"), builtInDefaultWindowFile());
-    EXPECT_EQ(app().elementLists[0].size(), 17u);
+    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 17u);
 
-    MainWindow* window = app().windows[0];
+    MainWindow* window = app().skinWindows().windowList()[0];
     EXPECT_TRUE(window->isExpanded());
     EXPECT_EQ(window->size(), QSize(285, 210));
     EXPECT_EQ(pictures(6), QStringList({"110_expand_1.bmp"}));
@@ -51,10 +54,10 @@ TEST_F(SkinWindowFiles, TheDefaultWindowSavesBackByteForByte) {
 
 TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
     app().loadWindows();
-    MainWindow* window = app().windows[0];
+    MainWindow* window = app().skinWindows().windowList()[0];
     window->toggleExpanded();  // collapsed now
     window->setPositionKeepingSize(40, 60);
-    auto* info = app().elementLists[0][12];
+    auto* info = app().skinWindows().elementsOf(0)[12];
     info->setSize(150, 33);
     SliderFunction* volume = sliders(1).front();
     volume->setVertical(true);
@@ -68,12 +71,13 @@ TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
 
     restartApp();
     app().loadWindows();
-    ASSERT_EQ(app().elementLists[0].size(), 17u);
-    window = app().windows[0];
+    ASSERT_EQ(app().skinWindows().elementsOf(0).size(), 17u);
+    window = app().skinWindows().windowList()[0];
     EXPECT_FALSE(window->isExpanded());
     EXPECT_EQ(window->pos(), QPoint(40, 60));
     EXPECT_EQ(window->size(), QSize(285, 45));
-    EXPECT_EQ(app().elementLists[0][12]->size(), QSize(150, 20)) << "an info strip is 20 high";
+    EXPECT_EQ(app().skinWindows().elementsOf(0)[12]->size(), QSize(150, 20))
+        << "an info strip is 20 high";
     volume = sliders(1).front();
     EXPECT_TRUE(volume->isVertical());
     EXPECT_FALSE(volume->isFilled());
@@ -91,33 +95,59 @@ TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
 TEST_F(SkinWindowFiles, ACountOfThreeWithOneFileBuildsTheOthersFromTheDefault) {
     writeData("windows", "3\r\n");
     app().loadWindows();
-    ASSERT_EQ(app().windows.size(), 3u);
-    ASSERT_EQ(app().elementLists.size(), 3u);
+    ASSERT_EQ(app().skinWindows().windowList().size(), 3u);
+    ASSERT_EQ(app().skinWindows().count(), 3u);
     EXPECT_EQ(readData("sfw.2"), builtInDefaultWindowFile());
-    for (const auto& list : app().elementLists) {
-        EXPECT_EQ(list.size(), 17u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(app().skinWindows().elementsOf(i).size(), 17u);
     }
 }
 
-TEST_F(SkinWindowFiles, ADamagedCountNeverCreatesWindowsWithoutEnd) {
-    writeData("windows", "-5\r\n");
+TEST_F(SkinWindowFiles, WhenNoWindowCanBeShownTheBuiltInWindowIs) {
+    // Without a window (and without a tray) nothing could close the player.
+    for (const char* count : {"0\r\n", "-3\r\n", "three\r\n", ""}) {
+        writeData("windows", count);
+        app().loadWindows();
+        ASSERT_EQ(app().skinWindows().count(), 1u) << count;
+        EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 17u) << count;
+        EXPECT_NE(debug.lines().find("showing the default window"), std::string::npos);
+        app().skinWindows().removeAll(SkinWindows::Deletion::now);
+    }
+    SkinWindowFile empty = SkinWindowFile::parse(builtInDefaultWindowFile());
+    empty.collapsedWidth = empty.collapsedHeight = empty.expandedWidth = empty.expandedHeight = 0;
+    writeData("windows", "2\r\n");
+    writeData("sfw.0", empty.serialize());
+    writeData("sfw.1", empty.serialize());
     app().loadWindows();
-    EXPECT_EQ(app().windows.size(), 0u);
+    ASSERT_EQ(app().skinWindows().count(), 2u);
+    EXPECT_EQ(app().skinWindows().window(0)->size(), QSize(285, 210));
+}
+
+TEST_F(SkinWindowFiles, NoWindowIsLargerThanTheScreen) {
+    SkinWindowFile huge = SkinWindowFile::parse(builtInDefaultWindowFile());
+    huge.collapsedWidth = huge.collapsedHeight = huge.expandedWidth = huge.expandedHeight = 100000;
+    writeData("sfw.0", huge.serialize());
+    app().loadWindows();
+    EXPECT_EQ(app().skinWindows().window(0)->size(), WindowGeometry::primaryScreenSize());
+    EXPECT_EQ(app().skinWindows().window(0)->pos(), QPoint(0, 0));
+}
+
+TEST_F(SkinWindowFiles, ADamagedCountNeverCreatesWindowsWithoutEnd) {
     writeData("windows", "4294967295");
     app().loadWindows();
-    EXPECT_LE(app().windows.size(), 64u);
-    EXPECT_EQ(app().windows.size(), app().elementLists.size());
+    EXPECT_LE(app().skinWindows().windowList().size(), 64u);
+    EXPECT_EQ(app().skinWindows().windowList().size(), app().skinWindows().count());
 }
 
 TEST_F(SkinWindowFiles, AFileCutShortStopsWithInvalidIdAndStaysCollapsed) {
     writeData("sfw.0", defaultCutAfter(5));
     app().loadWindows();
-    ASSERT_EQ(app().elementLists.size(), 1u);
-    EXPECT_EQ(app().elementLists[0].size(), 5u);
+    ASSERT_EQ(app().skinWindows().count(), 1u);
+    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 5u);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Invallid ID.");
     EXPECT_EQ(prompts.shown[0].caption, "ERROR");
-    EXPECT_FALSE(app().windows[0]->isExpanded());
+    EXPECT_FALSE(app().skinWindows().windowList()[0]->isExpanded());
 }
 
 TEST_F(SkinWindowFiles, AnExpandedFlagOfTwoLoadsCollapsed) {
@@ -125,8 +155,8 @@ TEST_F(SkinWindowFiles, AnExpandedFlagOfTwoLoadsCollapsed) {
     bytes.replace("-expanded\r\n1\r\n", "-expanded\r\n2\r\n");
     writeData("sfw.0", bytes);
     app().loadWindows();
-    EXPECT_FALSE(app().windows[0]->isExpanded());
-    EXPECT_EQ(app().windows[0]->size(), QSize(285, 45));
+    EXPECT_FALSE(app().skinWindows().windowList()[0]->isExpanded());
+    EXPECT_EQ(app().skinWindows().windowList()[0]->size(), QSize(285, 45));
 }
 
 TEST_F(SkinWindowFiles, AnUnknownElementTypeStopsTheFile) {
@@ -139,7 +169,7 @@ TEST_F(SkinWindowFiles, AnUnknownElementTypeStopsTheFile) {
     bytes[third + head.size()] = '5';
     writeData("sfw.0", bytes);
     app().loadWindows();
-    EXPECT_EQ(app().elementLists[0].size(), 2u);
+    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 2u);
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_EQ(prompts.shown.back().text, "Invallid ID.");
 }
@@ -149,7 +179,7 @@ TEST_F(SkinWindowFiles, AWindowHangingOverTheRightEdgeIsPulledBack) {
     bytes.replace("-pos\r\n0\r\n0\r\n-dimC", "-pos\r\n700\r\n-30\r\n-dimC");
     writeData("sfw.0", bytes);
     app().loadWindows();
-    EXPECT_EQ(app().windows[0]->pos(), QPoint(800 - 285, -30));
+    EXPECT_EQ(app().skinWindows().windowList()[0]->pos(), QPoint(800 - 285, -30));
 }
 
 TEST_F(SkinWindowFiles, AnUnwritableSaveNamesTheFileAndGoesOn) {

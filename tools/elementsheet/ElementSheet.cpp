@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
@@ -19,8 +18,12 @@
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/ListBox.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/RecordingSkinHost.h"
 
 namespace {
+
+// The sheet draws standalone windows: no application around them.
+RecordingSkinHost host;
 
 constexpr int scale = 2;
 constexpr int margin = 80;  // room for the labels on the left
@@ -172,7 +175,7 @@ private:
         element->setPosition(margin + column * pitch, top + look * pitch);
     }
 
-    MainWindow window;
+    MainWindow window{host, host.context};
     std::vector<std::unique_ptr<Element>> elements;
     std::vector<Label> labels;
 };
@@ -189,7 +192,7 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir dataFolder;
     QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
+    host.setDataFolder(dataFolder.path());
     Sound::createInstance(std::make_unique<NullOutput>());
 
     QImage sheet;

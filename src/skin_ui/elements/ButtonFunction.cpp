@@ -21,7 +21,7 @@ const FunctionEntry functionTable[] = {
     {"next", "106_next.bmp", nullptr, nullptr},
     {"mute", "107_mute_0.bmp", "108_mute_1.bmp", PlayerState::muted},
     // Always starts collapsed: the expanded picture is set only after the window expands.
-    {"expand", "109_expand_0.bmp", nullptr, nullptr},
+    {"expand", "109_expand_0.bmp", "110_expand_1.bmp", nullptr},
     {"shuffle", "111_shuffle_0.bmp", "112_shuffle_1.bmp", PlayerState::shuffle},
     {"repeat", "113_repeat_0.bmp", "114_repeat_1.bmp", PlayerState::repeat},
     {"repeat1", "repeat1_0.bmp", nullptr, nullptr},
@@ -50,10 +50,15 @@ QString ButtonFunction::pictureOf(int id) {
         return QString();
     }
     const FunctionEntry& entry = entryOf(id);
-    if (entry.isOn && entry.isOn()) {
-        return entry.pictureWhenOn;
+    return pictureOf(id, entry.isOn && entry.isOn());
+}
+
+QString ButtonFunction::pictureOf(int id, bool on) {
+    if (!isKnownFunction(id)) {
+        return QString();
     }
-    return entry.picture;
+    const FunctionEntry& entry = entryOf(id);
+    return on && entry.pictureWhenOn ? entry.pictureWhenOn : entry.picture;
 }
 
 void ButtonFunction::setFunction(int newFunction) {

@@ -24,6 +24,8 @@ public:
     static QString nameOf(int id);
     // The picture for the function in the player's current state.
     static QString pictureOf(int id);
+    // The picture for the function in the given state; one-state functions have one picture.
+    static QString pictureOf(int id, bool on);
 
 private:
     int function;

@@ -7,12 +7,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/Variables.h"
+#include "common/SkinContext.h"
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinWindowHost.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/PictureLookup.h"
+#include "skin_ui/elements/ElementFactory.h"
 #include "skin_ui/elements/ElementMenu.h"
 
 namespace {
@@ -32,6 +34,12 @@ Element::Element(MainWindow* owner, int type)
     setGeometry(0, 0, 0, 0);
     hide();
     InputRouter::instance();
+    // A new skin folder or opacity key reaches the picture at once.
+    connect(&owner->context(), &SkinContext::changed, this, [this] {
+        if (bitmap) {
+            setPicture(bitmap->getName());
+        }
+    });
 }
 
 Element::~Element() {
@@ -53,10 +61,10 @@ QSize Element::sizeForPicture(int, int) const {
 }
 
 void Element::setPicture(const QString& pictureName) {
-    const Variables& variables = Variables::instance();
-    bitmap = PictureLookup::load(variables.skinFolder(), sizeClass, pictureName);
-    if (variables.useOpacity) {
-        bitmap->setTransparentColour(variables.opacityColour);
+    const SkinContext& context = owner->context();
+    bitmap = PictureLookup::load(context.skinFolder, sizeClass, pictureName);
+    if (context.colours.useOpacity) {
+        bitmap->setTransparentColour(context.colours.opacityColour);
     }
     const QSize newSize = sizeForPicture(bitmap->width(), bitmap->height());
     if (newSize != size()) {
@@ -107,6 +115,12 @@ bool Element::endMove() {
     }
     moving = false;
     releaseCapture();
+    if (pos() != moveStartPos) {
+        ElementFactory::Record before = ElementFactory::recordOf(*this);
+        before.x = moveStartPos.x();
+        before.y = moveStartPos.y();
+        owner->host().editFinished(this, before);
+    }
     return true;
 }
 
@@ -161,7 +175,7 @@ void Element::onRightButtonUp(Qt::KeyboardModifiers modifiers) {
 }
 
 void Element::openElementMenu() {
-    raise();
+    // The element keeps its place in the stacking the window file describes: no raise here.
     menuPoint = QCursor::pos();
     const int id = ElementMenu(this).run(menuPoint);
     if (id != 0) {

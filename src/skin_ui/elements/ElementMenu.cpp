@@ -2,8 +2,10 @@
 
 #include <QMenu>
 
-#include "app/Variables.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinWindowHost.h"
 #include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/ElementFactory.h"
 #include "skin_ui/elements/SliderFunction.h"
 
 namespace {
@@ -94,21 +96,21 @@ int ElementMenu::run(QPoint screenPoint) {
 }
 
 void ElementMenu::runCommand(Element* element, int id) {
-    Variables& variables = Variables::instance();
+    SkinWindowHost& host = element->getOwner()->host();
+    const bool typeChange = id >= Element::buttonType && id <= Element::listBoxType;
+    if ((typeChange && id != element->getType()) || id == deleteId) {
+        host.elementCommand(element, id);
+        return;
+    }
+    const ElementFactory::Record before = ElementFactory::recordOf(*element);
     auto* button = qobject_cast<ButtonFunction*>(element);
     auto* slider = qobject_cast<SliderFunction*>(element);
-    if (id >= Element::buttonType && id <= Element::listBoxType) {
-        if (id != element->getType()) {
-            variables.changeElementType(element, id);
-        }
-    } else if (id == verticalId && slider) {
+    if (id == verticalId && slider) {
         slider->setVertical(!slider->isVertical());
     } else if (id == filledId && slider) {
         slider->setFilled(!slider->isFilled());
     } else if (id == lockedId) {
         element->setMoveable(!element->isMoveable());
-    } else if (id == deleteId) {
-        variables.removeElement(element);
     } else if (id >= firstSizeId && id <= firstSizeId + 2) {
         element->setSizeClass(id - firstSizeId);
     } else if (button && id >= buttonFunctionBase + ButtonFunction::firstFunction &&
@@ -116,5 +118,8 @@ void ElementMenu::runCommand(Element* element, int id) {
         button->setFunction(id - buttonFunctionBase);
     } else if (slider && (id == sliderFunctionBase + 1 || id == sliderFunctionBase + 2)) {
         slider->setFunction(id - sliderFunctionBase);
+    }
+    if (ElementFactory::recordOf(*element) != before) {
+        host.editFinished(element, before);
     }
 }

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QThread>
 
-#include "app/Variables.h"
 #include "audio/Sound.h"
+#include "common/SkinContext.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
@@ -66,9 +66,8 @@ int Info::scrollStep() {
 }
 
 void Info::paint(QPainter& painter) {
-    const Variables& variables = Variables::instance();
     Engine& engine = Engine::instance();
-    engine.fillBackground(this, variables.backColour, painter);
+    engine.fillBackground(this, getOwner()->context().colours.backColour, painter);
     if (textWidth == 0) {
         textWidth = QFontMetrics(painter.font()).horizontalAdvance(text);
     }
@@ -82,7 +81,7 @@ void Info::paint(QPainter& painter) {
         picture->drawPart(painter, capWidth + capWidth * i, 0,
                           QRect(capWidth, 0, capWidth, stripHeight));
     }
-    engine.textColour = variables.textColour;
+    engine.textColour = getOwner()->context().colours.textColour;
     engine.drawText(painter, text, marquee.getScrollX(), 2, textWidth + 10, stripHeight);
     picture->drawPart(painter, 0, 0, QRect(0, 0, capWidth, stripHeight));
     picture->drawPart(painter, stripWidth - capWidth, 0,

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "app/Variables.h"
+#include "common/SkinContext.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
@@ -35,8 +35,7 @@ void ListBox::playlistChanged() {
 }
 
 void ListBox::paint(QPainter& painter) {
-    const Variables& variables = Variables::instance();
-    Engine::instance().fillBackground(this, variables.backColour, painter);
+    Engine::instance().fillBackground(this, getOwner()->context().colours.backColour, painter);
     paintRows(painter);
     paintFrame(painter);
 }
@@ -57,7 +56,7 @@ void ListBox::paintRows(QPainter& painter) {
         return;
     }
     Engine& engine = Engine::instance();
-    engine.textColour = Variables::instance().textColour;
+    engine.textColour = getOwner()->context().colours.textColour;
     const std::vector<SongInfo> rows = playlist.songs(firstRow, static_cast<uint32_t>(visibleRows));
     for (size_t i = 0; i < rows.size(); ++i) {
         const int top = textInset + static_cast<int>(i) * rowHeight;

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/Variables.h"
+#include "common/SkinContext.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
@@ -82,8 +82,7 @@ void Slider::setKnobFrame(int frame) {
 }
 
 void Slider::paint(QPainter& painter) {
-    const Variables& variables = Variables::instance();
-    Engine::instance().fillBackground(this, variables.backColour, painter);
+    Engine::instance().fillBackground(this, getOwner()->context().colours.backColour, painter);
     const int thickness = getThickness();
     knobPos = std::min(std::max(knobPos, thickness / 2), getTrackLength() - thickness / 2);
     const Bitmap* picture = getBitmap();

@@ -103,9 +103,9 @@ TEST_F(ButtonTest, AnUnknownFunctionIsStoredButKeepsThePicture) {
 }
 
 TEST_F(ButtonTest, PaintShowsTheFrameOfTheLook) {
-    Variables::instance().useOpacity = false;
+    context().colours.useOpacity = false;
     auto button = make(2);
-    const QImage picture(Variables::instance().skinFolder() + "/1/104_stop.bmp");
+    const QImage picture(skinFolder() + "/1/104_stop.bmp");
     ASSERT_EQ(picture.size(), QSize(60, 20));
     for (int state = 0; state < 3; ++state) {
         if (state == Button::pressedState) {
@@ -119,7 +119,6 @@ TEST_F(ButtonTest, PaintShowsTheFrameOfTheLook) {
         EXPECT_EQ(shown.pixel(3, 17), picture.pixel(20 * state + 3, 17)) << state;
     }
     Mouse::release(button.get(), Mouse::at(button.get(), 1, 1));
-    Variables::instance().useOpacity = true;
 }
 
 }  // namespace

@@ -141,22 +141,19 @@ TEST_F(ElementTest, SizeClassPicksThePictureFolderAndOnlyReloadsOnChange) {
     EXPECT_NE(prev.getBitmap(), first);
     EXPECT_EQ(prev.size(), QSize(30, 30));
     EXPECT_EQ(prev.pos(), QPoint(40, 40));
-    EXPECT_TRUE(QFileInfo::exists(Variables::instance().skinFolder() + "/2/105_prev.bmp"));
+    EXPECT_TRUE(QFileInfo::exists(skinFolder() + "/2/105_prev.bmp"));
     EXPECT_EQ(prev.getBitmap()->getName(), "105_prev.bmp");
 }
 
 TEST_F(ElementTest, OpacityColourBecomesThePicturesTransparentColour) {
-    Variables& variables = Variables::instance();
-    variables.useOpacity = true;
-    variables.opacityColour = makeColour(1, 2, 3);
+    context().colours.useOpacity = true;
+    context().colours.opacityColour = makeColour(1, 2, 3);
     ButtonFunction withOpacity(window.get(), 2);
     EXPECT_EQ(withOpacity.getBitmap()->getTransparentColour(), makeColour(1, 2, 3));
 
-    variables.useOpacity = false;
+    context().colours.useOpacity = false;
     ButtonFunction opaque(window.get(), 2);
     EXPECT_EQ(opaque.getBitmap()->getTransparentColour(), noTransparentColour);
-    variables.useOpacity = true;
-    variables.opacityColour = makeColour(62, 73, 67);
 }
 
 TEST_F(ElementTest, AMissingPictureLeavesAWorkingZeroSizedElement) {

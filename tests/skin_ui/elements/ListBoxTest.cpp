@@ -1,4 +1,5 @@
 #include "SkinTestSupport.h"
+#include "common/Colour.h"
 #include "skin_ui/elements/ListBox.h"
 
 namespace {
@@ -96,10 +97,10 @@ TEST_F(ListBoxTest, OnlyTheRowsThatFitAreDrawn) {
         songs.push_back({"/music/" + QString::number(i), "Artist", "Song " + QString::number(i)});
     }
     PlayList::instance().addSongs(songs);
-    Variables::instance().useOpacity = false;
+    context().colours.useOpacity = false;
     const QImage shown = list->grab().toImage();
-    const QColor background = toQColor(Variables::instance().backColour);
-    const QColor text = toQColor(Variables::instance().textColour);
+    const QColor background = toQColor(context().colours.backColour);
+    const QColor text = toQColor(context().colours.textColour);
     int textPixels = 0;
     for (int y = 5; y < 95; ++y) {
         for (int x = 5; x < 195; ++x) {
@@ -108,7 +109,6 @@ TEST_F(ListBoxTest, OnlyTheRowsThatFitAreDrawn) {
     }
     EXPECT_GT(textPixels, 0);
     EXPECT_NE(shown.pixelColor(0, 50), text) << "the frame is drawn over the text";
-    Variables::instance().useOpacity = true;
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/controls/Callable.h"
 #include "skin_ui/controls/CallerPtr.h"
+#include "support/RecordingSkinHost.h"
 #include "support/ScriptedPrompts.h"
 
 // Records every report it receives.
@@ -68,8 +68,8 @@ protected:
             Sound::createInstance(std::make_unique<NullOutput>());
             soundReady = true;
         }
-        Variables::instance().dataFolder = dataFolder.path();
-        window = std::make_unique<MainWindow>();
+        host.setDataFolder(dataFolder.path());
+        window = std::make_unique<MainWindow>(host, host.context);
         window->setCollapsedSize(300, 200);
         window->move(100, 100);
         window->show();
@@ -82,8 +82,14 @@ protected:
     // Lets the queued work run (posted deletions, queued calls).
     static void settle() { QApplication::processEvents(); }
 
+    // The skin's values, as the application would give them; a test that changes one puts it
+    // back with the fixture.
+    SkinContext& context() { return host.context; }
+    QString skinFolder() const { return host.context.skinFolder; }
+
     ScriptedPrompts prompts;
     QTemporaryDir dataFolder;
+    RecordingSkinHost host;
     std::unique_ptr<MainWindow> window;
     RecordingReceiver receiver;
 

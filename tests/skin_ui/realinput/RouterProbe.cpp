@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/RecordingSkinHost.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ public:
 int main(int argc, char** argv) {
     QTemporaryDir dataFolder;
     QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
+    RecordingSkinHost host(dataFolder.path());
     Sound::createInstance(std::make_unique<NullOutput>());
     PrintingReceiver receiver;
     {
-        MainWindow window;
+        MainWindow window(host, host.context);
         window.setCollapsedSize(300, 200);
         window.move(100, 100);
         window.show();

@@ -5,9 +5,11 @@
 #include <QScreen>
 
 #include "skin_ui/MainWindow.h"
+#include "support/RecordingSkinHost.h"
 
 TEST(MainWindow, StartsSmallAndCentred) {
-    MainWindow window;
+    RecordingSkinHost host;
+    MainWindow window(host, host.context);
     window.create();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(window.currentWidth(), 30);
@@ -18,7 +20,8 @@ TEST(MainWindow, StartsSmallAndCentred) {
 }
 
 TEST(MainWindow, ToggleSwitchesSizesAndRemembersTheCurrentOne) {
-    MainWindow window;
+    RecordingSkinHost host;
+    MainWindow window(host, host.context);
     window.create();
     window.setCollapsedSize(285, 45);
     window.setExpandedSize(285, 210);
@@ -35,10 +38,12 @@ TEST(MainWindow, ToggleSwitchesSizesAndRemembersTheCurrentOne) {
 
 TEST(MainWindow, DeclinesTheSystemCloseItselfSoTheApplicationDecides) {
     // The close is turned into saveAll + quit; the window must not vanish on its own.
-    MainWindow window;
+    RecordingSkinHost host;
+    MainWindow window(host, host.context);
     window.create();
     QCloseEvent close;
     QCoreApplication::sendEvent(&window, &close);
     EXPECT_FALSE(close.isAccepted());
     EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(host.closes, 1) << "the host decides";
 }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/Variables.h"
+#include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinMenu.h"
+#include "support/RecordingSkinHost.h"
 
 namespace {
 
@@ -16,17 +17,20 @@ QStringList titles(const std::vector<SkinMenu::Item>& items) {
 }  // namespace
 
 TEST(SkinMenu, ListsItsItemsInOrder) {
-    SkinMenu::skinListing = {};
-    SkinMenu menu(nullptr);
+    RecordingSkinHost host;
+    MainWindow window(host, host.context);
+    SkinMenu menu(&window);
     EXPECT_EQ(titles(menu.items()), QStringList({"Add element", "Add window", "Delete window", "",
                                                  "Import skin", "Export skin", "", "New skin",
                                                  "Save skin", "", "Select skin", "", "Options"}));
 }
 
 TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {
-    SkinMenu::skinListing = [] { return QStringList({".", "..", "default", "night", "paper"}); };
-    Variables::instance().skinPath = "skins\\night";
-    SkinMenu menu(nullptr);
+    RecordingSkinHost host;
+    host.listing = QStringList({".", "..", "default", "night", "paper"});
+    host.currentSkin = "night";
+    MainWindow window(host, host.context);
+    SkinMenu menu(&window);
     std::vector<SkinMenu::Item> skins;
     for (const auto& item : menu.items()) {
         if (item.id >= SkinMenu::firstSkinId) {
@@ -38,6 +42,4 @@ TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {
     EXPECT_EQ(skins[0].id, 52) << "\".\" and \"..\" use up their ids";
     EXPECT_FALSE(skins[0].checked);
     EXPECT_TRUE(skins[1].checked);
-    SkinMenu::skinListing = {};
-    Variables::instance().skinPath = "skins\\default";
 }

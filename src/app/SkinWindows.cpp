@@ -1,0 +1,272 @@
+#include "app/SkinWindows.h"
+
+#include <algorithm>
+
+#include "app/Variables.h"
+#include "common/ButtonCommand.h"
+#include "common/SkinContext.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinMenu.h"
+#include "skin_ui/WindowGeometry.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/ElementFactory.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+namespace {
+
+// No window is larger than the screen it is pulled onto: a damaged file must not put the close
+// button out of reach or make the window cost hundreds of megabytes.
+QSize fitOnScreen(int width, int height) {
+    const QSize screen = WindowGeometry::primaryScreenSize();
+    return QSize(std::min(width, screen.width()), std::min(height, screen.height()));
+}
+
+}  // namespace
+
+SkinWindows::SkinWindows(Variables& app, const SkinContext& context, CallerPtr& receiver)
+    : app(app), context(context), receiver(receiver) {}
+
+SkinWindows::~SkinWindows() {
+    removeAll(Deletion::now);
+}
+
+int SkinWindows::indexOf(const MainWindow* window) const {
+    const auto found = std::find(windows.begin(), windows.end(), window);
+    return found == windows.end() ? -1 : static_cast<int>(found - windows.begin());
+}
+
+MainWindow* SkinWindows::ownerOf(const Element* element) const {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    return find(element, windowIndex, position) ? windows[windowIndex] : nullptr;
+}
+
+bool SkinWindows::find(const Element* element, size_t& windowIndex, size_t& position) const {
+    for (size_t i = 0; i < elementLists.size(); ++i) {
+        const auto& list = elementLists[i];
+        const auto found = std::find(list.begin(), list.end(), element);
+        if (found != list.end()) {
+            windowIndex = i;
+            position = static_cast<size_t>(found - list.begin());
+            return true;
+        }
+    }
+    return false;
+}
+
+void SkinWindows::insertWindow(size_t index, const SkinWindowFile& record) {
+    index = std::min(index, windows.size());
+    auto* window = new MainWindow(*this, context);
+    window->centre();
+    windows.insert(windows.begin() + static_cast<std::ptrdiff_t>(index), window);
+    elementLists.insert(elementLists.begin() + static_cast<std::ptrdiff_t>(index),
+                        std::vector<Element*>());
+
+    const QSize collapsed = fitOnScreen(record.collapsedWidth, record.collapsedHeight);
+    const QSize expanded = fitOnScreen(record.expandedWidth, record.expandedHeight);
+    window->setPositionKeepingSize(record.x, record.y);
+    window->setCollapsedSize(collapsed.width(), collapsed.height());
+    window->setExpandedSize(expanded.width(), expanded.height());
+    auto& elements = elementLists[index];
+    for (const SkinWindowFile::ElementRecord& elementRecord : record.elements) {
+        elements.push_back(ElementFactory::create(window, elementRecord, &receiver));
+    }
+    // A file cut short by an unknown element type keeps the elements before it and the window
+    // as it was placed, unexpanded.
+    if (!record.stoppedAtInvalidType) {
+        if (record.expanded) {
+            const bool nowExpanded = window->toggleExpanded();
+            setButtonBitmapsIn(index,
+                               ButtonFunction::pictureOf(idOf(ButtonCommand::expand), nowExpanded),
+                               idOf(ButtonCommand::expand));
+        }
+        window->setPositionKeepingSize(WindowGeometry::pullOntoScreen(
+            window->pos(), window->size(), WindowGeometry::primaryScreenSize()));
+    }
+    // Mapped once, at its final place and size, with its elements already in it.
+    window->show();
+    window->update();
+}
+
+SkinWindowFile SkinWindows::recordOf(size_t index) const {
+    const MainWindow* window = windows.at(index);
+    SkinWindowFile record;
+    record.x = window->x();
+    record.y = window->y();
+    record.collapsedWidth = window->getCollapsedWidth();
+    record.collapsedHeight = window->getCollapsedHeight();
+    record.expandedWidth = window->getExpandedWidth();
+    record.expandedHeight = window->getExpandedHeight();
+    record.expanded = window->isExpanded();
+    for (const Element* element : elementLists[index]) {
+        record.elements.push_back(ElementFactory::recordOf(*element));
+    }
+    return record;
+}
+
+void SkinWindows::removeWindowAt(size_t index, Deletion deletion) {
+    std::vector<Element*> elements = std::move(elementLists.at(index));
+    MainWindow* window = windows[index];
+    elementLists.erase(elementLists.begin() + static_cast<std::ptrdiff_t>(index));
+    windows.erase(windows.begin() + static_cast<std::ptrdiff_t>(index));
+    if (deletion == Deletion::now) {
+        for (Element* element : elements) {
+            delete element;
+        }
+        delete window;
+        return;
+    }
+    // A menu of the window or of one of its elements may be what asked: let that event finish.
+    window->hide();
+    for (Element* element : elements) {
+        element->deleteLater();
+    }
+    window->deleteLater();
+}
+
+void SkinWindows::removeAll(Deletion deletion) {
+    while (!windows.empty()) {
+        removeWindowAt(0, deletion);
+    }
+}
+
+void SkinWindows::removeWindow(MainWindow* window) {
+    const int index = indexOf(window);
+    if (index >= 0) {
+        removeWindowAt(static_cast<size_t>(index), Deletion::later);
+    }
+}
+
+void SkinWindows::addElement(MainWindow* window, int x, int y) {
+    const int index = indexOf(window);
+    if (index >= 0) {
+        const size_t at = static_cast<size_t>(index);
+        insertElement(at, elementLists[at].size(),
+                      ElementFactory::newRecord(Element::buttonType, x, y, true));
+    }
+}
+
+Element* SkinWindows::insertElement(size_t windowIndex, size_t position,
+                                    const SkinWindowFile::ElementRecord& record) {
+    auto& list = elementLists.at(windowIndex);
+    Element* element = ElementFactory::create(windows[windowIndex], record, &receiver);
+    if (!element) {
+        return nullptr;
+    }
+    position = std::min(position, list.size());
+    // The stacking follows the list: the new element goes below the one that follows it.
+    if (position < list.size()) {
+        element->stackUnder(list[position]);
+    }
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), element);
+    return element;
+}
+
+void SkinWindows::removeElement(Element* element) {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    if (!find(element, windowIndex, position)) {
+        return;
+    }
+    auto& list = elementLists[windowIndex];
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+    // The element's own menu asked for this: delete it once that event is done.
+    element->hide();
+    element->deleteLater();
+}
+
+void SkinWindows::changeElementType(Element* element, int newType) {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    if (newType < Element::buttonType || newType > Element::listBoxType ||
+        !find(element, windowIndex, position)) {
+        return;
+    }
+    const SkinWindowFile::ElementRecord record =
+        ElementFactory::newRecord(newType, element->getX(), element->getY(), element->isMoveable());
+    Element* replacement = ElementFactory::create(windows[windowIndex], record, &receiver);
+    replacement->stackUnder(element);
+    elementLists[windowIndex][position] = replacement;
+    // The old element may be the one whose menu asked for the change.
+    element->hide();
+    element->deleteLater();
+}
+
+void SkinWindows::setButtonBitmaps(const QString& pictureName, int function) {
+    for (size_t i = 0; i < windows.size(); ++i) {
+        setButtonBitmapsIn(i, pictureName, function);
+    }
+}
+
+void SkinWindows::setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function) {
+    for (Element* element : elementLists.at(windowIndex)) {
+        auto* button = qobject_cast<ButtonFunction*>(element);
+        if (button && button->getFunction() == function) {
+            button->setPicture(pictureName);
+            button->update();
+        }
+    }
+}
+
+void SkinWindows::setVolumeSliders(int value) {
+    for (const auto& list : elementLists) {
+        for (Element* element : list) {
+            auto* slider = qobject_cast<SliderFunction*>(element);
+            if (slider && slider->getFunction() == SliderFunction::volumeFunction) {
+                slider->setValue(value);
+            }
+        }
+    }
+}
+
+void SkinWindows::repaintAll() {
+    for (MainWindow* window : windows) {
+        window->update();
+    }
+}
+
+void SkinWindows::closeRequested() {
+    app.saveAllAndQuit();
+}
+
+void SkinWindows::pathsDropped(const QStringList& paths) {
+    app.addDroppedPaths(paths);
+}
+
+void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) {
+    switch (id) {
+        case SkinMenu::addElementId:
+            addElement(window, clientPoint.x(), clientPoint.y());
+            break;
+        case SkinMenu::addWindowId:
+            app.addWindow();
+            break;
+        case SkinMenu::deleteWindowId:
+            removeWindow(window);
+            break;
+        case SkinMenu::optionsId:
+            app.showOptions();
+            break;
+        default:
+            app.skinLibraryCommand(window, id);
+            break;
+    }
+}
+
+void SkinWindows::elementCommand(Element* element, int id) {
+    if (id >= Element::buttonType && id <= Element::listBoxType) {
+        changeElementType(element, id);
+    } else {
+        removeElement(element);
+    }
+}
+
+void SkinWindows::editFinished(Element*, const SkinWindowFile::ElementRecord&) {}
+
+QStringList SkinWindows::skinListing() const {
+    return app.skinListing();
+}
+
+QString SkinWindows::currentSkinName() const {
+    return app.currentSkinName();
+}

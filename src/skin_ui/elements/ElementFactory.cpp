@@ -1,0 +1,135 @@
+#include "skin_ui/elements/ElementFactory.h"
+
+#include "audio/Sound.h"
+#include "common/ButtonCommand.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/Info.h"
+#include "skin_ui/elements/ListBox.h"
+#include "skin_ui/elements/SliderFunction.h"
+
+namespace ElementFactory {
+
+namespace {
+
+constexpr int infoHeight = 20;
+constexpr int sliderThickness = 10;
+// A new element keeps the size class every element starts with; a new slider takes the
+// smallest, whose track fits the 80-pixel length it starts with.
+constexpr uint32_t newElementSizeClass = 1;
+constexpr uint32_t newSliderSizeClass = 0;
+constexpr int newLength = 80;
+constexpr int newInfoWidth = 80;
+
+Element* build(MainWindow* window, const Record& record, CallerPtr* receiver) {
+    switch (record.type) {
+        case SkinWindowFile::button: {
+            auto* button = new ButtonFunction(window, record.function);
+            button->setReceiver(receiver);
+            return button;
+        }
+        case SkinWindowFile::slider: {
+            auto* slider = new SliderFunction(window, record.function);
+            slider->setReceiver(receiver);
+            slider->setSize(record.sliderLength, sliderThickness);
+            slider->setVertical(record.vertical);
+            slider->setFilled(record.filled);
+            return slider;
+        }
+        case SkinWindowFile::info: {
+            auto* info = new Info(window);
+            info->setSize(record.width, infoHeight);
+            return info;
+        }
+        case SkinWindowFile::listBox: {
+            auto* list = new ListBox(window);
+            list->setSize(record.width, record.height);
+            return list;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+Record newRecord(int type, int x, int y, bool moveable) {
+    Record record;
+    record.type = type;
+    record.x = x;
+    record.y = y;
+    record.moveable = moveable;
+    record.sizeClass = newElementSizeClass;
+    switch (type) {
+        case SkinWindowFile::button:
+            record.function = idOf(ButtonCommand::playPause);
+            break;
+        case SkinWindowFile::slider:
+            record.function = SliderFunction::volumeFunction;
+            record.sliderLength = newLength;
+            record.sizeClass = newSliderSizeClass;
+            break;
+        case SkinWindowFile::info:
+            record.width = newInfoWidth;
+            break;
+        case SkinWindowFile::listBox:
+            record.width = newLength;
+            record.height = newLength;
+            break;
+        default:
+            break;
+    }
+    return record;
+}
+
+Element* create(MainWindow* window, const Record& record, CallerPtr* receiver) {
+    Element* element = build(window, record, receiver);
+    if (!element) {
+        return nullptr;
+    }
+    element->setPosition(record.x, record.y);
+    element->setSizeClass(static_cast<int>(record.sizeClass));
+    element->setMoveable(record.moveable);
+    // The knob is placed from the value and the track length, so the volume is given once the
+    // slider has its final size and picture.
+    if (record.type == SkinWindowFile::slider &&
+        record.function == SliderFunction::volumeFunction) {
+        static_cast<SliderFunction*>(element)->setValue(Sound::instance().volumePercent());
+    }
+    element->show();
+    element->update();
+    return element;
+}
+
+Record recordOf(const Element& element) {
+    Record record;
+    record.type = element.getType();
+    switch (element.getType()) {
+        case SkinWindowFile::button:
+            record.function = static_cast<const ButtonFunction&>(element).getFunction();
+            break;
+        case SkinWindowFile::slider: {
+            const auto& slider = static_cast<const SliderFunction&>(element);
+            record.function = slider.getFunction();
+            record.vertical = slider.isVertical();
+            record.sliderLength = record.vertical ? slider.getHeight() : slider.getWidth();
+            record.filled = slider.isFilled();
+            break;
+        }
+        case SkinWindowFile::info:
+            record.width = element.getWidth();
+            break;
+        case SkinWindowFile::listBox:
+            record.width = element.getWidth();
+            record.height = element.getHeight();
+            break;
+        default:
+            break;
+    }
+    record.x = element.getX();
+    record.y = element.getY();
+    record.sizeClass = static_cast<uint32_t>(element.getSizeClass());
+    record.moveable = element.isMoveable();
+    return record;
+}
+
+}  // namespace ElementFactory
