@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "AppFixture.h"
+#include "app/Dispatcher.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
@@ -62,6 +63,27 @@ TEST_F(Dispatch, PlayPausesAndResumesWithMatchingPictures) {
     click(first(playButton));
     EXPECT_EQ(pictures(playButton), QStringList({"103_pause.bmp"}));
     EXPECT_FALSE(Sound::instance().isPaused());
+}
+
+TEST_F(Dispatch, AQuietRunDoesWhatTheButtonDoesWithoutTheDebugLine) {
+    // The tray and the media keys run the buttons' commands without their debug lines.
+    addSongs(2);
+    Dispatcher& door = app().dispatcher();
+    door.run(ButtonCommand::playPause, nullptr, Dispatcher::Echo::quiet);
+    EXPECT_TRUE(Sound::instance().isPlaying());
+    EXPECT_EQ(pictures(playButton), QStringList({"103_pause.bmp"}));
+    door.run(ButtonCommand::next, nullptr, Dispatcher::Echo::quiet);
+    door.run(ButtonCommand::mute, nullptr, Dispatcher::Echo::quiet);
+    EXPECT_EQ(pictures(muteButton), QStringList({"108_mute_1.bmp"}));
+    door.run(ButtonCommand::shuffle, nullptr, Dispatcher::Echo::quiet);
+    EXPECT_TRUE(PlayList::instance().shuffle());
+    door.run(ButtonCommand::stop, nullptr, Dispatcher::Echo::quiet);
+    EXPECT_FALSE(Sound::instance().isPlaying());
+    EXPECT_EQ(pictures(playButton), QStringList({"102_play.bmp"}));
+    EXPECT_EQ(debug.lines(), "") << "no command wrote its line";
+
+    click(first(playButton));
+    EXPECT_EQ(debug.lines(), "play pressed\n");
 }
 
 TEST_F(Dispatch, NextAtTheLastSongChangesNothing) {

@@ -13,6 +13,7 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
+#include "skins/SkinWindowFile.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
@@ -120,6 +121,30 @@ TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
     EXPECT_TRUE(readFile(folder() + "/sfw.1").contains("-pos\r\n100\r\n35\r\n"));
 }
 
+TEST_F(Startup, AWindowPutBackAtItsIndexSavesTheSameFiles) {
+    app().init({});
+    app().addWindow();
+    app().addWindow();
+    SkinWindows& layout = app().skinWindows();
+    layout.window(1)->move(40, 50);
+    layout.elementsOf(1)[3]->setPosition(100, 35);
+    layout.elementsOf(2).front()->setPosition(5, 5);
+    app().saveWindows();
+    const QStringList names = {"windows", "sfw.0", "sfw.1", "sfw.2"};
+    QList<QByteArray> before;
+    for (const QString& name : names) {
+        before << readFile(folder() + "/" + name);
+    }
+
+    const SkinWindowFile record = layout.recordOf(1);
+    layout.removeWindowAt(1, SkinWindows::Deletion::now);
+    layout.insertWindow(1, record);
+    app().saveWindows();
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(readFile(folder() + "/" + names[i]), before[i]) << names[i].toStdString();
+    }
+}
+
 TEST_F(Startup, ReloadingTheWindowsKeepsWhatIsPlayingEvenWithAnOlderStateFile) {
     app().init({});
     app().saveAll();  // "sfo.1" now holds volume 50, not muted
@@ -155,4 +180,10 @@ TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
     EXPECT_EQ(replacement->pos(), place);
     EXPECT_EQ(replacement->size(), QSize(80, 80));
     EXPECT_EQ(replacement->isMoveable(), old->isMoveable());
+
+    Sound::instance().setVolume(70);
+    app().skinWindows().changeElementType(replacement, Element::sliderType);
+    auto* slider = dynamic_cast<SliderFunction*>(app().skinWindows().elementsOf(0)[2]);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_NEAR(slider->getValue(), 70, 2) << "a new volume slider shows the volume";
 }
