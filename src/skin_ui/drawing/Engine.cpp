@@ -42,6 +42,15 @@ void Engine::drawFrame(QPainter& painter, int penWidth, const QRect& rect) const
     painter.restore();
 }
 
+Engine::FontScope::FontScope(Engine& engine, const QString& faceName)
+    : engine(engine), previous(engine.font) {
+    engine.setFont(faceName);
+}
+
+Engine::FontScope::~FontScope() {
+    engine.font = previous;
+}
+
 void Engine::setFont(const QString& faceName) {
     if (faceName.isEmpty()) {
         font.reset();

@@ -24,7 +24,18 @@ public:
     // The rectangle's outline in the text colour: top, right, bottom, left.
     void drawFrame(QPainter& painter, int penWidth, const QRect& rect) const;
     // Bold underlined 32-pixel headings in the face (at most 31 characters); empty removes it.
-    void setFont(const QString& faceName);
+    // The font is shared by everything the engine draws, so it is set only through FontScope.
+    class FontScope {
+    public:
+        FontScope(Engine& engine, const QString& faceName);
+        ~FontScope();
+        FontScope(const FontScope&) = delete;
+        FontScope& operator=(const FontScope&) = delete;
+
+    private:
+        Engine& engine;
+        std::optional<QFont> previous;
+    };
     bool invalidate(QWidget* window) const;
 
     static bool fileExists(const QString& path);
@@ -37,5 +48,6 @@ public:
 
 private:
     Engine() = default;
+    void setFont(const QString& faceName);
     std::optional<QFont> font;
 };
