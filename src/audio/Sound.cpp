@@ -76,13 +76,16 @@ bool Sound::playPause() {
         SongInfo song;
         if (playList.fetch(playList.currentIndex(), song) && startSong(song, Step::Forward)) {
             paused = false;  // a pause left over from before a stop
+            announceState();
             return true;
         }
         playing = false;
+        announceState();
         return false;
     }
     paused = !paused;
     engine->setAllSoundsPaused(paused);
+    announceState();
     return !paused;
 }
 
@@ -94,6 +97,8 @@ void Sound::stop() {
     engine->stopAllSounds();
     playList.setCurrentIndex(0);
     releaseSound();
+    announceNoSong();
+    announceState();
 }
 
 bool Sound::next() {
@@ -116,6 +121,7 @@ bool Sound::step(Step direction) {
         const uint32_t index = playList.currentIndex();
         if (direction == Step::Forward && index >= playList.songCount() - 1u) {
             engine->stopAllSounds();
+            announceState();
             return false;
         }
         if (direction == Step::Back && index == 0) {
@@ -137,9 +143,12 @@ bool Sound::step(Step direction) {
             paused = false;
             startedPlaying = true;
         }
+        announceState();
         return startedPlaying;
     }
     playing = false;
+    announceNoSong();
+    announceState();
     return false;
 }
 
@@ -160,6 +169,7 @@ bool Sound::startSong(SongInfo song, Step direction) {
         }
     }
     currentSong = song;
+    emit playList.events().songChanged(song);
     const QString text = song.title + " - " + song.artist;
     for (NowPlayingDisplay* info : infos) {
         info->setNowPlaying(text);
@@ -184,6 +194,7 @@ void Sound::seek(uint32_t positionMs) {
     if (current) {
         current->setPositionMs(positionMs);
         updateProgress(positionMs);
+        emit playList.events().positionJumped(positionMs);
     } else {
         updateProgress(0);
     }
@@ -196,19 +207,25 @@ bool Sound::toggleMute() {
     if (muted) {
         engine->setMasterVolume(static_cast<float>(volume / 100.0));
         muted = false;
+        emit playList.events().muteChanged(false);
         return false;
     }
     engine->setMasterVolume(0.0f);
     muted = true;
+    emit playList.events().muteChanged(true);
     return true;
 }
 
 void Sound::setVolume(int32_t percent) {
+    const bool changed = volume != percent;
     volume = percent;
     // While muted the level is only remembered, so a muted player never plays aloud;
     // unmuting brings it back.
     if (engine && !muted) {
         engine->setMasterVolume(static_cast<float>(percent / 100.0));
+    }
+    if (changed) {
+        emit playList.events().volumeChanged(percent);
     }
 }
 
@@ -218,6 +235,7 @@ void Sound::pauseAll(bool pause) {
     }
     paused = pause;
     engine->setAllSoundsPaused(pause);
+    announceState();
 }
 
 float Sound::masterVolume() const {
@@ -269,5 +287,30 @@ void Sound::poll() {
     updateProgress(current->positionMs());
     if (current->finished()) {
         next();
+    }
+}
+
+PlayState Sound::state() const {
+    if (!playing) {
+        return PlayState::Stopped;
+    }
+    if (paused) {
+        return PlayState::Paused;
+    }
+    return current && current->finished() ? PlayState::Ended : PlayState::Playing;
+}
+
+void Sound::announceState() {
+    const PlayState now = state();
+    if (now != announced) {
+        announced = now;
+        emit playList.events().stateChanged(now);
+    }
+}
+
+void Sound::announceNoSong() {
+    if (currentSong != SongInfo{}) {
+        currentSong = SongInfo{};
+        emit playList.events().songChanged(currentSong);
     }
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "playlist/PlayerEvents.h"
 #include "playlist/SongInfo.h"
 
 class AudioOutput;
@@ -21,7 +22,8 @@ class SoundEngine;
 // every 500 ms moves the progress displays and starts the next song when one ends).
 //
 // States: Stopped (not playing, no sound), Playing, Paused (playing and paused), Ended (playing,
-// the last song finished with neither shuffle nor repeat on).
+// the last song finished with neither shuffle nor repeat on). Every change of state, song,
+// volume and mute and every jump is announced through the playlist's events.
 class Sound {
 public:
     static constexpr int pollIntervalMs = 500;
@@ -63,6 +65,7 @@ public:
     void removeProgress(ProgressDisplay* display);
     void updateProgress(uint32_t positionMs);
 
+    PlayState state() const;
     bool isPlaying() const { return playing; }
     bool isPaused() const { return paused; }
     bool isMuted() const { return muted; }
@@ -83,6 +86,9 @@ private:
     // travel; then tells the displays.
     bool startSong(SongInfo song, Step direction);
     void releaseSound();
+    // Sends stateChanged when the state differs from the one last sent.
+    void announceState();
+    void announceNoSong();
 
     PlayList& playList;
     std::unique_ptr<SoundEngine> engine;
@@ -92,6 +98,7 @@ private:
     bool paused = false;
     bool muted = false;
     int32_t volume = 100;  // the engine starts at full volume
+    PlayState announced = PlayState::Stopped;
     // Set while an operation that can ask the missing-file question runs, so that the poll
     // firing inside the question's event loop does not advance under it.
     bool commandRunning = false;

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "playlist/PlayerEvents.h"
 #include "playlist/PlaylistView.h"
 #include "playlist/SongInfo.h"
 
@@ -81,6 +82,10 @@ public:
     // The random source of the shuffle picks: rand() unless a test sets another.
     void setRandomSource(std::function<uint32_t()> source);
 
+    // The player's announcements (state, song, volume, modes, jumps); the playlist sends the
+    // modes itself. Lives on the thread that made the playlist.
+    PlayerEvents& events() { return *playerEvents; }
+
 private:
     enum class Step { Forward, Back };
 
@@ -104,4 +109,5 @@ private:
     bool notificationPending = false;
     // Lives on the application's thread; carries the queued view notifications.
     std::unique_ptr<QObject> notifier;
+    const std::unique_ptr<PlayerEvents> playerEvents;
 };

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "audio/GeneratedSounds.h"
 #include "audio/NowPlayingDisplay.h"
@@ -33,6 +35,34 @@ public:
     void setPosition(uint32_t ms) override { positions.push_back(ms); }
     uint32_t length = 0;
     std::vector<uint32_t> positions;
+};
+
+// Every player announcement, as one line each, in order.
+class EventLog {
+public:
+    explicit EventLog(PlayerEvents& events) {
+        static const char* stateNames[] = {"Stopped", "Playing", "Paused", "Ended"};
+        QObject::connect(&events, &PlayerEvents::stateChanged, [this](PlayState state) {
+            lines.push_back(QString("state ") + stateNames[static_cast<int>(state)]);
+        });
+        QObject::connect(&events, &PlayerEvents::songChanged,
+                         [this](const SongInfo& song) { lines.push_back("song " + song.title); });
+        QObject::connect(&events, &PlayerEvents::volumeChanged, [this](int percent) {
+            lines.push_back(QString("volume %1").arg(percent));
+        });
+        QObject::connect(&events, &PlayerEvents::muteChanged,
+                         [this](bool muted) { lines.push_back(QString("mute %1").arg(muted)); });
+        QObject::connect(&events, &PlayerEvents::modesChanged, [this](bool shuffle, bool repeat) {
+            lines.push_back(QString("modes %1 %2").arg(shuffle).arg(repeat));
+        });
+        QObject::connect(&events, &PlayerEvents::positionJumped,
+                         [this](uint32_t ms) { lines.push_back(QString("jump %1").arg(ms)); });
+    }
+    // The lines since the last call.
+    QStringList take() { return std::exchange(lines, {}); }
+
+private:
+    QStringList lines;
 };
 
 class FailingOutput : public AudioOutput {
@@ -386,6 +416,51 @@ TEST_F(SoundTest, AMissingSongIsTheQuestionOfThePlaylist) {
     EXPECT_EQ(prompts.shown[0].caption, "File does not exists.");
     EXPECT_EQ(info.last(), textOf(2));
     EXPECT_EQ(playList.songCount(), 3u);
+}
+
+TEST_F(SoundTest, ASongEndingOnItsOwnIsAnnounced) {
+    addSongs({0.5, 0.5});
+    EventLog events(playList.events());
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(events.take(), QStringList({"song Song0", "state Playing"}));
+    playToEndAndPoll();
+    EXPECT_EQ(events.take(), QStringList({"song Song1"}));
+    playToEndAndPoll();
+    EXPECT_EQ(events.take(), QStringList({"state Ended"}));
+    sound->poll();  // Ended stays Ended: nothing more
+    EXPECT_TRUE(events.take().isEmpty());
+}
+
+TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
+    addSongs({1.0, 1.0});
+    EventLog events(playList.events());
+    const struct {
+        std::function<void()> command;
+        QStringList expected;
+    } steps[] = {
+        {[&] { sound->playPause(); }, {"song Song0", "state Playing"}},
+        {[&] { sound->playPause(); }, {"state Paused"}},
+        {[&] { sound->pauseAll(false); }, {"state Playing"}},
+        {[&] { sound->seek(300); }, {"jump 300"}},
+        {[&] { sound->restart(); }, {"jump 0"}},
+        {[&] { sound->setVolume(40); }, {"volume 40"}},
+        {[&] { sound->setVolume(40); }, {}},
+        {[&] { sound->toggleMute(); }, {"mute 1"}},
+        {[&] { sound->toggleMute(); }, {"mute 0"}},
+        {[&] { playList.setShuffle(true); }, {"modes 1 0"}},
+        {[&] { playList.setShuffle(true); }, {}},
+        {[&] { playList.setRepeat(true); }, {"modes 1 1"}},
+        {[&] { playList.setShuffle(false); }, {"modes 0 1"}},
+        {[&] { sound->next(); }, {"song Song1"}},
+        {[&] { playList.setRepeat(false); }, {"modes 0 0"}},
+        {[&] { sound->next(); }, {"state Ended"}},
+        {[&] { sound->stop(); }, {"song ", "state Stopped"}},
+        {[&] { sound->stop(); }, {}},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].command();
+        EXPECT_EQ(events.take(), steps[i].expected) << "step " << i;
+    }
 }
 
 TEST_F(SoundTest, NamesWithAnyCharactersPlay) {
