@@ -12,6 +12,10 @@ public:
     virtual bool start(AudioRenderer& renderer) = 0;
     // After it returns, the renderer is not called again.
     virtual void stop() = 0;
+    // While idle (nothing plays) the output pulls nothing and may let its device go, so that a
+    // sound server spends nothing on a silent player; leaving idle pulls on from where it
+    // stopped. Returns at once: the device is released and taken again in the background.
+    virtual void setIdle(bool idle) = 0;
 
     virtual int sampleRate() const = 0;
     virtual int channels() const = 0;

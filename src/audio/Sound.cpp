@@ -31,11 +31,7 @@ private:
 }  // namespace
 
 Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output)
-    : playList(playList), engine(SoundEngine::create(std::move(output))) {
-    if (!engine) {
-        DebugLog::write("ERROR: Failed to create soundengine.\n");
-        Prompts::current().error("Failed to create soundengine.", "ERROR");
-    }
+    : playList(playList), engine(SoundEngine::createStopped(std::move(output))) {
     pollTimer = std::make_unique<QTimer>();
     QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { poll(); });
     pollTimer->start(pollIntervalMs);
@@ -152,7 +148,20 @@ bool Sound::step(Step direction) {
     return false;
 }
 
+bool Sound::startOutput() {
+    if (engine && !engine->startOutput()) {
+        DebugLog::write("ERROR: Failed to create soundengine.\n");
+        Prompts::current().error("Failed to create soundengine.", "ERROR");
+        engine.reset();
+    }
+    return engine != nullptr;
+}
+
 bool Sound::startSong(SongInfo song, Step direction) {
+    // The device is opened on the first play, never while the windows are first shown.
+    if (!startOutput()) {
+        return false;
+    }
     // Passing over songs that cannot play stops after as many tries as the list has songs, so
     // a list of nothing but such files (with repeat on) ends instead of going round forever.
     uint32_t triesLeft = std::max(playList.songCount(), 1u);
@@ -304,6 +313,9 @@ void Sound::announceState() {
     const PlayState now = state();
     if (now != announced) {
         announced = now;
+        if (engine) {
+            engine->setOutputIdle(now != PlayState::Playing);
+        }
         emit playList.events().stateChanged(now);
     }
 }

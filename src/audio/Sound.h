@@ -28,8 +28,9 @@ class Sound {
 public:
     static constexpr int pollIntervalMs = 500;
 
-    // Plays through the output; without a working output the player goes on silently and the
-    // operations that need sound answer false. Starts the poll timer.
+    // Plays through the output, which is started on the first play; without a working output
+    // the player says so once and goes on silently, and the operations that need sound answer
+    // false. Starts the poll timer.
     Sound(PlayList& playList, std::unique_ptr<AudioOutput> output);
     virtual ~Sound();
     Sound(const Sound&) = delete;
@@ -72,6 +73,7 @@ public:
     int32_t volumePercent() const { return volume; }
     // 0.0 to 1.0, and 0.0 while muted.
     float masterVolume() const;
+    // False once the output failed to start.
     bool hasEngine() const { return engine != nullptr; }
 
     // One tick of the poller: moves the progress displays and, when the song has finished,
@@ -82,6 +84,8 @@ private:
     enum class Step { Forward, Back };
 
     bool step(Step direction);
+    // Starts the output unless it runs; on failure reports it and drops the engine.
+    bool startOutput();
     // Plays the song, or when no decoder can play it, the songs that follow in the direction of
     // travel; then tells the displays.
     bool startSong(SongInfo song, Step direction);

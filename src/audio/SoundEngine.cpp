@@ -6,17 +6,36 @@
 #include "audio/DecoderFactory.h"
 
 std::unique_ptr<SoundEngine> SoundEngine::create(std::unique_ptr<AudioOutput> output) {
-    std::unique_ptr<SoundEngine> engine(new SoundEngine(std::move(output)));
-    if (!engine->output->start(*engine)) {
+    std::unique_ptr<SoundEngine> engine = createStopped(std::move(output));
+    if (!engine->startOutput()) {
         return nullptr;
     }
     return engine;
 }
 
+std::unique_ptr<SoundEngine> SoundEngine::createStopped(std::unique_ptr<AudioOutput> output) {
+    return std::unique_ptr<SoundEngine>(new SoundEngine(std::move(output)));
+}
+
+bool SoundEngine::startOutput() {
+    if (!outputStarted) {
+        outputStarted = output->start(*this);
+    }
+    return outputStarted;
+}
+
+void SoundEngine::setOutputIdle(bool idle) {
+    if (outputStarted) {
+        output->setIdle(idle);
+    }
+}
+
 SoundEngine::SoundEngine(std::unique_ptr<AudioOutput> output) : output(std::move(output)) {}
 
 SoundEngine::~SoundEngine() {
-    output->stop();
+    if (outputStarted) {
+        output->stop();
+    }
 }
 
 std::shared_ptr<PlayingSound> SoundEngine::play(const QString& path) {

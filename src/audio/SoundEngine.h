@@ -17,6 +17,13 @@ class SoundEngine : private AudioRenderer {
 public:
     // Null when the output cannot start (no sound device).
     static std::unique_ptr<SoundEngine> create(std::unique_ptr<AudioOutput> output);
+    // An engine whose output is started only by startOutput: the player opens the device on
+    // its first play, not while the windows are being shown.
+    static std::unique_ptr<SoundEngine> createStopped(std::unique_ptr<AudioOutput> output);
+    // Starts the output unless it runs; false when it cannot start (no sound device).
+    bool startOutput();
+    // While idle the output pulls nothing and lets its device go (see AudioOutput).
+    void setOutputIdle(bool idle);
     ~SoundEngine() override;
     SoundEngine(const SoundEngine&) = delete;
     SoundEngine& operator=(const SoundEngine&) = delete;
@@ -35,6 +42,7 @@ private:
     void render(float* out, size_t frames) override;
 
     const std::unique_ptr<AudioOutput> output;
+    bool outputStarted = false;  // the window thread's
     mutable std::mutex mutex;
     std::vector<std::shared_ptr<PlayingSound>> sounds;
     float volume = 1.0f;

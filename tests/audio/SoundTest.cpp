@@ -69,6 +69,7 @@ class FailingOutput : public AudioOutput {
 public:
     bool start(AudioRenderer&) override { return false; }
     void stop() override {}
+    void setIdle(bool) override {}
     int sampleRate() const override { return 44100; }
     int channels() const override { return 2; }
 };
@@ -463,6 +464,59 @@ TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
     }
 }
 
+// A null output that keeps what the player asked of it.
+class WatchedOutput : public NullOutput {
+public:
+    bool start(AudioRenderer& renderer) override {
+        ++starts;
+        return NullOutput::start(renderer);
+    }
+    void setIdle(bool idle) override {
+        idleCalls.push_back(idle);
+        NullOutput::setIdle(idle);
+    }
+    int starts = 0;
+    std::vector<bool> idleCalls;
+};
+
+TEST(SoundOutput, OpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    PlayList playList;
+    for (const char* name : {"a.wav", "b.wav"}) {
+        ASSERT_TRUE(GeneratedSounds::writeTone(dir.filePath(name), Format::Wav, 44100, 2, 0.5));
+        playList.addSong({dir.filePath(name), "A", name});
+    }
+    auto watched = std::make_unique<WatchedOutput>();
+    WatchedOutput& output = *watched;
+    Sound sound(playList, std::move(watched));
+    sound.setVolume(50);
+    EXPECT_EQ(output.starts, 0);
+
+    ASSERT_TRUE(sound.playPause());
+    EXPECT_EQ(output.starts, 1);
+    // Paused half-way and resumed: the sound goes on from the very next frame.
+    const std::vector<float> before = output.pull(10000);
+    sound.playPause();
+    EXPECT_EQ(output.pull(5000), std::vector<float>(10000, 0.0f));
+    sound.playPause();
+    std::vector<float> heard = before;
+    const std::vector<float> after = output.pull(10000);
+    heard.insert(heard.end(), after.begin(), after.end());
+    const std::vector<float> tone = GeneratedSounds::tone(44100, 2, 0.5);
+    ASSERT_EQ(heard.size(), 40000u);
+    for (size_t i = 0; i < heard.size(); ++i) {
+        ASSERT_NEAR(heard[i], tone[i] * 0.5f, 1e-4) << "sample " << i;
+    }
+    output.pullSeconds(1.0);
+    sound.poll();  // the second song
+    output.pullSeconds(1.0);
+    sound.poll();  // Ended
+    sound.stop();
+    EXPECT_EQ(output.idleCalls, std::vector<bool>({false, true, false, true, true}));
+    EXPECT_EQ(output.starts, 1);
+}
+
 TEST_F(SoundTest, NamesWithAnyCharactersPlay) {
     const QString path = dir.filePath(QString::fromUtf8("Björk – 日本 ♫.mp3"));
     ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Mp3, 44100, 2, 0.5));
@@ -481,6 +535,9 @@ TEST(SoundWithoutDevice, ReportsOnceAndGoesOnSilently) {
     ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Wav, 44100, 1, 0.5));
     playList.addSong({path, "A", "B"});
     Sound sound(playList, std::make_unique<FailingOutput>());
+    // The device is opened on the first play, not before.
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_FALSE(sound.playPause());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Failed to create soundengine.");
     EXPECT_EQ(prompts.shown[0].caption, "ERROR");
