@@ -8,8 +8,10 @@ class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
 
-    // Begins pulling from the renderer. False when no device can be opened.
+    // Begins pulling from the renderer. False when no device can be opened; an output that
+    // opens its device in the background answers true and tells a failure by failed().
     virtual bool start(AudioRenderer& renderer) = 0;
+    virtual bool failed() const { return false; }
     // After it returns, the renderer is not called again.
     virtual void stop() = 0;
     // While idle (nothing plays) the output pulls nothing and may let its device go, so that a

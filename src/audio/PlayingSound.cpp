@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <algorithm>
 
+#include "audio/DecoderFactory.h"
+
 namespace {
 
 constexpr size_t decodeBlockFrames = 4096;
@@ -12,6 +14,12 @@ uint32_t framesToMs(int64_t frames, int rate) {
 }
 
 }  // namespace
+
+std::shared_ptr<PlayingSound> PlayingSound::open(const QString& path, int outputRate,
+                                                 int outputChannels) {
+    std::unique_ptr<Decoder> decoder = DecoderFactory::open(path);
+    return decoder ? create(std::move(decoder), outputRate, outputChannels) : nullptr;
+}
 
 std::shared_ptr<PlayingSound> PlayingSound::create(std::unique_ptr<Decoder> decoder, int outputRate,
                                                    int outputChannels) {

@@ -7,6 +7,7 @@
 
 #include "audio/Decoder.h"
 
+class QString;
 struct _SDL_AudioStream;
 
 // One sound the engine plays: a decoder and the converter that turns its frames into the
@@ -14,6 +15,10 @@ struct _SDL_AudioStream;
 // player asks for its position or moves it; every member is guarded by the sound's own lock.
 class PlayingSound {
 public:
+    // The file through the decoder that reads it; null when none can or the format cannot be
+    // converted. Reads (and may scan) the file: any thread, never the window thread.
+    static std::shared_ptr<PlayingSound> open(const QString& path, int outputRate,
+                                              int outputChannels);
     // Null when the decoder's format cannot be converted to the output's.
     static std::shared_ptr<PlayingSound> create(std::unique_ptr<Decoder> decoder, int outputRate,
                                                 int outputChannels);

@@ -18,23 +18,17 @@ SdlOutput::~SdlOutput() {
 
 bool SdlOutput::start(AudioRenderer& newRenderer) {
     stop();
-    // SDL would otherwise take SIGINT and SIGTERM for itself and the player could not be ended.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return false;
-    }
-    subsystemStarted = true;
     renderer = &newRenderer;
-    if (!openDevice()) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        subsystemStarted = false;
-        renderer = nullptr;
-        return false;
-    }
     idle = false;
     stopping = false;
+    firstOpenFailed = false;
     keeper = std::thread([this] { keepDevice(); });
     return true;
+}
+
+bool SdlOutput::failed() const {
+    std::lock_guard guard(mutex);
+    return firstOpenFailed;
 }
 
 void SdlOutput::stop() {
@@ -66,7 +60,15 @@ void SdlOutput::setIdle(bool newIdle) {
 }
 
 void SdlOutput::keepDevice() {
+    // SDL would otherwise take SIGINT and SIGTERM for itself and the player could not be ended.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    subsystemStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    const bool opened = subsystemStarted && openDevice();
     std::unique_lock lock(mutex);
+    if (!opened) {
+        firstOpenFailed = true;
+        return;
+    }
     bool openFailed = false;  // a server that went away is tried again at the next resume
     while (!stopping) {
         if (!idle && device == 0 && !openFailed) {

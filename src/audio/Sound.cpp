@@ -30,8 +30,11 @@ private:
 
 }  // namespace
 
-Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output)
-    : playList(playList), engine(SoundEngine::createStopped(std::move(output))) {
+Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output, SongOpener::Mode opening)
+    : playList(playList),
+      engine(SoundEngine::createStopped(std::move(output))),
+      opener(
+          std::make_unique<SongOpener>(opening, engine->outputRate(), engine->outputChannels())) {
     pollTimer = std::make_unique<QTimer>();
     QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { poll(); });
     pollTimer->start(pollIntervalMs);
@@ -39,6 +42,7 @@ Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output)
 
 Sound::~Sound() {
     pollTimer.reset();
+    opener.reset();
     releaseSound();
     engine.reset();
 }
@@ -68,12 +72,14 @@ bool Sound::playPause() {
     CommandScope scope(commandRunning);
     if (!playing) {
         playing = true;
+        cancelLoading();
         releaseSound();
         SongInfo song;
-        if (playList.fetch(playList.currentIndex(), song) && startSong(song, Step::Forward)) {
+        if (playList.fetch(playList.currentIndex(), song) && startOutput()) {
             paused = false;  // a pause left over from before a stop
+            beginSong(song, Step::Forward);
             announceState();
-            return true;
+            return playing;
         }
         playing = false;
         announceState();
@@ -91,6 +97,7 @@ void Sound::stop() {
     }
     playing = false;
     engine->stopAllSounds();
+    cancelLoading();
     playList.setCurrentIndex(0);
     releaseSound();
     announceNoSong();
@@ -126,7 +133,8 @@ bool Sound::step(Step direction) {
     }
     engine->stopAllSounds();
     bool startedPlaying = false;
-    if (current) {
+    if (current || loading()) {
+        cancelLoading();
         releaseSound();
     } else {
         playing = true;
@@ -134,13 +142,14 @@ bool Sound::step(Step direction) {
     }
     SongInfo song;
     const bool fetched = direction == Step::Forward ? playList.next(song) : playList.previous(song);
-    if (fetched && startSong(song, direction)) {
+    if (fetched && startOutput()) {
         if (paused) {
             paused = false;
             startedPlaying = true;
         }
+        beginSong(song, direction);
         announceState();
-        return startedPlaying;
+        return startedPlaying && playing;
     }
     playing = false;
     announceNoSong();
@@ -150,33 +159,57 @@ bool Sound::step(Step direction) {
 
 bool Sound::startOutput() {
     if (engine && !engine->startOutput()) {
-        DebugLog::write("ERROR: Failed to create soundengine.\n");
-        Prompts::current().error("Failed to create soundengine.", "ERROR");
-        engine.reset();
+        dropEngine();
     }
     return engine != nullptr;
 }
 
-bool Sound::startSong(SongInfo song, Step direction) {
-    // The device is opened on the first play, never while the windows are first shown.
-    if (!startOutput()) {
-        return false;
-    }
+void Sound::dropEngine() {
+    DebugLog::write("ERROR: Failed to create soundengine.\n");
+    Prompts::current().error("Failed to create soundengine.", "ERROR");
+    engine.reset();
+    cancelLoading();
+    current.reset();
+    playing = false;
+    announceNoSong();
+    announceState();
+}
+
+void Sound::beginSong(const SongInfo& song, Step direction) {
     // Passing over songs that cannot play stops after as many tries as the list has songs, so
     // a list of nothing but such files (with repeat on) ends instead of going round forever.
-    uint32_t triesLeft = std::max(playList.songCount(), 1u);
-    while (!(current = engine->play(song.path))) {
+    loadTriesLeft = std::max(playList.songCount(), 1u);
+    loadDirection = direction;
+    openSong(song);
+}
+
+void Sound::openSong(const SongInfo& song) {
+    loadTicket = opener->open(song.path, [this, song](std::shared_ptr<PlayingSound> sound) {
+        songOpened(song, std::move(sound));
+    });
+}
+
+void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound) {
+    if (!sound) {
         DebugLog::write("ERROR: Failed to play (" + QFile::encodeName(song.path).toStdString() +
                         ")\n");
-        if (--triesLeft == 0) {
-            return false;
+        // The following song's fetch may ask the missing-file question.
+        CommandScope scope(commandRunning);
+        SongInfo following;
+        if (--loadTriesLeft > 0 &&
+            (loadDirection == Step::Forward ? playList.next(following)
+                                            : playList.previous(following))) {
+            openSong(following);
+            return;
         }
-        const bool fetched =
-            direction == Step::Forward ? playList.next(song) : playList.previous(song);
-        if (!fetched) {
-            return false;
-        }
+        playing = false;
+        announceNoSong();
+        announceState();
+        return;
     }
+    current = std::move(sound);
+    // A pause pressed while the song was being opened holds.
+    engine->start(current, paused);
     currentSong = song;
     emit playList.events().songChanged(song);
     const QString text = song.title + " - " + song.artist;
@@ -188,7 +221,11 @@ bool Sound::startSong(SongInfo song, Step direction) {
         progress->setLength(length);
     }
     updateProgress(0);
-    return true;
+    announceState();
+}
+
+void Sound::cancelLoading() {
+    opener->cancel(loadTicket);
 }
 
 void Sound::releaseSound() {
@@ -290,6 +327,10 @@ void Sound::updateProgress(uint32_t positionMs) {
 }
 
 void Sound::poll() {
+    if (engine && engine->outputFailed()) {
+        // The device opens in the background; without one the player goes on silently.
+        dropEngine();
+    }
     if (commandRunning || !playing || !current || paused) {
         return;
     }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "audio/SongOpener.h"
 #include "playlist/PlayerEvents.h"
 #include "playlist/SongInfo.h"
 
@@ -21,6 +22,13 @@ class SoundEngine;
 // displays up to date. Every operation runs on the window thread, the poll included (a timer
 // every 500 ms moves the progress displays and starts the next song when one ends).
 //
+// Songs are opened by a SongOpener: the window thread fetches the song (the missing-file
+// question stays there) and the opener finds its decoder elsewhere, so a command returns
+// before the song sounds. Until then the player counts as playing without a sound; a song no
+// decoder can play is passed over when its result comes, in the direction of travel, and when
+// none can play the player stops then. Commands therefore answer as if the fetched song will
+// play (inline opening, used by tests, answers exactly).
+//
 // States: Stopped (not playing, no sound), Playing, Paused (playing and paused), Ended (playing,
 // the last song finished with neither shuffle nor repeat on). Every change of state, song,
 // volume and mute and every jump is announced through the playlist's events.
@@ -31,7 +39,8 @@ public:
     // Plays through the output, which is started on the first play; without a working output
     // the player says so once and goes on silently, and the operations that need sound answer
     // false. Starts the poll timer.
-    Sound(PlayList& playList, std::unique_ptr<AudioOutput> output);
+    Sound(PlayList& playList, std::unique_ptr<AudioOutput> output,
+          SongOpener::Mode opening = SongOpener::Mode::Background);
     virtual ~Sound();
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
@@ -86,9 +95,15 @@ private:
     bool step(Step direction);
     // Starts the output unless it runs; on failure reports it and drops the engine.
     bool startOutput();
-    // Plays the song, or when no decoder can play it, the songs that follow in the direction of
-    // travel; then tells the displays.
-    bool startSong(SongInfo song, Step direction);
+    // Says once that there is no sound device and goes on without sound, stopped.
+    void dropEngine();
+    // Opens the fetched song; when no decoder can play it, the songs that follow in the
+    // direction of travel, up to the length of the list.
+    void beginSong(const SongInfo& song, Step direction);
+    void openSong(const SongInfo& song);
+    void songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound);
+    bool loading() const { return opener->isWaiting(loadTicket); }
+    void cancelLoading();
     void releaseSound();
     // Sends stateChanged when the state differs from the one last sent.
     void announceState();
@@ -96,6 +111,10 @@ private:
 
     PlayList& playList;
     std::unique_ptr<SoundEngine> engine;
+    std::unique_ptr<SongOpener> opener;
+    SongOpener::Ticket loadTicket = 0;
+    Step loadDirection = Step::Forward;
+    uint32_t loadTriesLeft = 0;
     std::shared_ptr<PlayingSound> current;
     SongInfo currentSong;
     bool playing = false;

@@ -3,8 +3,6 @@
 #include <QString>
 #include <algorithm>
 
-#include "audio/DecoderFactory.h"
-
 std::unique_ptr<SoundEngine> SoundEngine::create(std::unique_ptr<AudioOutput> output) {
     std::unique_ptr<SoundEngine> engine = createStopped(std::move(output));
     if (!engine->startOutput()) {
@@ -41,17 +39,18 @@ SoundEngine::~SoundEngine() {
 std::shared_ptr<PlayingSound> SoundEngine::play(const QString& path) {
     // Opening can scan a whole MP3 for its length: done before the lock, so the output's thread
     // goes on rendering meanwhile.
-    std::unique_ptr<Decoder> decoder = DecoderFactory::open(path);
-    if (!decoder) {
-        return nullptr;
-    }
     std::shared_ptr<PlayingSound> sound =
-        PlayingSound::create(std::move(decoder), output->sampleRate(), output->channels());
+        PlayingSound::open(path, output->sampleRate(), output->channels());
     if (sound) {
-        std::lock_guard guard(mutex);
-        sounds.push_back(sound);
+        start(sound);
     }
     return sound;
+}
+
+void SoundEngine::start(std::shared_ptr<PlayingSound> sound, bool paused) {
+    sound->setPaused(paused);
+    std::lock_guard guard(mutex);
+    sounds.push_back(std::move(sound));
 }
 
 void SoundEngine::stopAllSounds() {

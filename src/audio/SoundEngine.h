@@ -22,6 +22,8 @@ public:
     static std::unique_ptr<SoundEngine> createStopped(std::unique_ptr<AudioOutput> output);
     // Starts the output unless it runs; false when it cannot start (no sound device).
     bool startOutput();
+    // True once an output that opens its device in the background found none.
+    bool outputFailed() const { return output->failed(); }
     // While idle the output pulls nothing and lets its device go (see AudioOutput).
     void setOutputIdle(bool idle);
     ~SoundEngine() override;
@@ -30,6 +32,10 @@ public:
 
     // Starts the file at once, unpaused. Null when no decoder can play it.
     std::shared_ptr<PlayingSound> play(const QString& path);
+    // Mixes in a sound opened for the output's format (PlayingSound::open).
+    void start(std::shared_ptr<PlayingSound> sound, bool paused = false);
+    int outputRate() const { return output->sampleRate(); }
+    int outputChannels() const { return output->channels(); }
     // Every sound ends (and counts as finished).
     void stopAllSounds();
     void setAllSoundsPaused(bool paused);

@@ -87,7 +87,8 @@ protected:
     void SetUp() override {
         auto nullOutput = std::make_unique<NullOutput>();
         output = nullOutput.get();
-        sound = std::make_unique<Sound>(playList, std::move(nullOutput));
+        // Opened inline: each command's answer is exact and the test needs no event loop.
+        sound = std::make_unique<Sound>(playList, std::move(nullOutput), SongOpener::Mode::Inline);
         sound->addInfo(&info);
         sound->addProgress(&progress);
     }
@@ -489,7 +490,7 @@ TEST(SoundOutput, OpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
     }
     auto watched = std::make_unique<WatchedOutput>();
     WatchedOutput& output = *watched;
-    Sound sound(playList, std::move(watched));
+    Sound sound(playList, std::move(watched), SongOpener::Mode::Inline);
     sound.setVolume(50);
     EXPECT_EQ(output.starts, 0);
 
