@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "audio/FindEle.h"
 #include "audio/NowPlayingDisplay.h"
@@ -38,12 +39,17 @@ Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output, SongOpener
     pollTimer = std::make_unique<QTimer>();
     QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { poll(); });
     pollTimer->start(pollIntervalMs);
+    // Another mode can change the song to follow.
+    QObject::connect(
+        &playList.events(), &PlayerEvents::modesChanged, pollTimer.get(),
+        [this] { prepareFollowing(); }, Qt::QueuedConnection);
 }
 
 Sound::~Sound() {
     pollTimer.reset();
-    opener.reset();
+    cancelLoading();
     releaseSound();
+    opener.reset();
     engine.reset();
 }
 
@@ -117,6 +123,9 @@ bool Sound::step(Step direction) {
         return false;
     }
     CommandScope scope(commandRunning);
+    if (followerTookOver()) {
+        advanceToFollowing();
+    }
     // Without shuffle or repeat there is nothing past the ends. Next on the last song ends it
     // and keeps it loaded; previous on the first song leaves it playing (stopping it would let
     // the poll move on to the second song).
@@ -124,6 +133,7 @@ bool Sound::step(Step direction) {
         const uint32_t index = playList.currentIndex();
         if (direction == Step::Forward && index >= playList.songCount() - 1u) {
             engine->stopAllSounds();
+            dropFollowing();
             announceState();
             return false;
         }
@@ -131,7 +141,11 @@ bool Sound::step(Step direction) {
             return false;
         }
     }
+    // A song opened ahead is used when it is the one to go to.
+    std::shared_ptr<PlayingSound> preloaded = std::exchange(following, nullptr);
+    const SongInfo preloadedSong = followingSong;
     engine->stopAllSounds();
+    dropFollowing();
     bool startedPlaying = false;
     if (current || loading()) {
         cancelLoading();
@@ -147,7 +161,11 @@ bool Sound::step(Step direction) {
             paused = false;
             startedPlaying = true;
         }
-        beginSong(song, direction);
+        if (direction == Step::Forward && preloaded && song == preloadedSong) {
+            songOpened(song, std::move(preloaded));
+        } else {
+            beginSong(song, direction);
+        }
         announceState();
         return startedPlaying && playing;
     }
@@ -167,8 +185,9 @@ bool Sound::startOutput() {
 void Sound::dropEngine() {
     DebugLog::write("ERROR: Failed to create soundengine.\n");
     Prompts::current().error("Failed to create soundengine.", "ERROR");
-    engine.reset();
     cancelLoading();
+    dropFollowing();
+    engine.reset();
     current.reset();
     playing = false;
     announceNoSong();
@@ -195,11 +214,10 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
                         ")\n");
         // The following song's fetch may ask the missing-file question.
         CommandScope scope(commandRunning);
-        SongInfo following;
-        if (--loadTriesLeft > 0 &&
-            (loadDirection == Step::Forward ? playList.next(following)
-                                            : playList.previous(following))) {
-            openSong(following);
+        SongInfo nextSong;
+        if (--loadTriesLeft > 0 && (loadDirection == Step::Forward ? playList.next(nextSong)
+                                                                   : playList.previous(nextSong))) {
+            openSong(nextSong);
             return;
         }
         playing = false;
@@ -210,6 +228,10 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
     current = std::move(sound);
     // A pause pressed while the song was being opened holds.
     engine->start(current, paused);
+    showSong(song);
+}
+
+void Sound::showSong(const SongInfo& song) {
     currentSong = song;
     emit playList.events().songChanged(song);
     const QString text = song.title + " - " + song.artist;
@@ -222,13 +244,82 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
     }
     updateProgress(0);
     announceState();
+    dropFollowing();
+    prepareFollowing();
 }
 
 void Sound::cancelLoading() {
     opener->cancel(loadTicket);
 }
 
+void Sound::prepareFollowing() {
+    if (!engine || !playing || !current || current->finished()) {
+        return;
+    }
+    SongInfo song;
+    if (!playList.following(song)) {
+        dropFollowing();
+        return;
+    }
+    if (song == followAskedFor) {
+        return;  // queued, being opened, or unplayable
+    }
+    dropFollowing();
+    followAskedFor = song;
+    followTicket = opener->open(song.path, [this, song](std::shared_ptr<PlayingSound> sound) {
+        followingOpened(song, std::move(sound));
+    });
+}
+
+void Sound::followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound) {
+    // A song that cannot play is passed over when the current one ends, as without gapless.
+    if (sound && current && engine) {
+        following = std::move(sound);
+        followingSong = song;
+        engine->playAfter(current, following);
+    }
+}
+
+void Sound::dropFollowing() {
+    opener->cancel(followTicket);
+    followAskedFor = SongInfo{};
+    if (following) {
+        following.reset();
+        if (engine) {
+            engine->playAfter(current, nullptr);
+        }
+    }
+}
+
+bool Sound::followerTookOver() const {
+    return following && current && engine && current->finished() && !engine->isQueued(following);
+}
+
+void Sound::advanceToFollowing() {
+    CommandScope scope(commandRunning);
+    std::shared_ptr<PlayingSound> sound = std::exchange(following, nullptr);
+    const SongInfo expected = followingSong;
+    SongInfo song;
+    const bool fetched = playList.next(song);
+    if (fetched && song == expected) {
+        current = std::move(sound);
+        showSong(song);
+        return;
+    }
+    // The list changed since the song was opened ahead: play what it names now.
+    engine->stopAllSounds();
+    current.reset();
+    if (fetched) {
+        beginSong(song, Step::Forward);
+    } else {
+        playing = false;
+        announceNoSong();
+    }
+    announceState();
+}
+
 void Sound::releaseSound() {
+    dropFollowing();
     current.reset();
 }
 
@@ -334,9 +425,17 @@ void Sound::poll() {
     if (commandRunning || !playing || !current || paused) {
         return;
     }
+    if (followerTookOver()) {
+        // This tick shows the new song from its start, as any song change does; the next
+        // one shows where it has got to.
+        advanceToFollowing();
+        return;
+    }
     updateProgress(current->positionMs());
     if (current->finished()) {
         next();
+    } else {
+        prepareFollowing();
     }
 }
 
@@ -347,7 +446,8 @@ PlayState Sound::state() const {
     if (paused) {
         return PlayState::Paused;
     }
-    return current && current->finished() ? PlayState::Ended : PlayState::Playing;
+    return current && current->finished() && !followerTookOver() ? PlayState::Ended
+                                                                 : PlayState::Playing;
 }
 
 void Sound::announceState() {

@@ -29,6 +29,13 @@ class SoundEngine;
 // none can play the player stops then. Commands therefore answer as if the fetched song will
 // play (inline opening, used by tests, answers exactly).
 //
+// Gapless: while a song plays, the song the playlist would go to next is opened ahead and queued
+// in the engine, which starts it in the same block as the current song's last frame. The poll
+// then moves the playlist on and shows the new song. Whatever the playlist says at the joint
+// wins: when it no longer names the song opened ahead (the list or the modes changed), that
+// song is stopped and the playlist's song played as before; the end of the list and the
+// missing-file question come as without gapless playing.
+//
 // States: Stopped (not playing, no sound), Playing, Paused (playing and paused), Ended (playing,
 // the last song finished with neither shuffle nor repeat on). Every change of state, song,
 // volume and mute and every jump is announced through the playlist's events.
@@ -104,6 +111,14 @@ private:
     void songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound);
     bool loading() const { return opener->isWaiting(loadTicket); }
     void cancelLoading();
+    // Shows a song that now sounds (displays, events) and opens the one to follow it.
+    void showSong(const SongInfo& song);
+    void prepareFollowing();
+    void followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound);
+    void dropFollowing();
+    // The song opened ahead has taken over from the current one, which ended.
+    bool followerTookOver() const;
+    void advanceToFollowing();
     void releaseSound();
     // Sends stateChanged when the state differs from the one last sent.
     void announceState();
@@ -117,6 +132,12 @@ private:
     uint32_t loadTriesLeft = 0;
     std::shared_ptr<PlayingSound> current;
     SongInfo currentSong;
+    // The song opened ahead to follow the current one, and the song last asked for (queued,
+    // being opened, or found unplayable: not asked for again while the same song follows).
+    std::shared_ptr<PlayingSound> following;
+    SongInfo followingSong;
+    SongOpener::Ticket followTicket = 0;
+    SongInfo followAskedFor;
     bool playing = false;
     bool paused = false;
     bool muted = false;

@@ -53,8 +53,25 @@ void SoundEngine::start(std::shared_ptr<PlayingSound> sound, bool paused) {
     sounds.push_back(std::move(sound));
 }
 
+void SoundEngine::playAfter(const std::shared_ptr<PlayingSound>& current,
+                            std::shared_ptr<PlayingSound> next) {
+    if (next) {
+        next->setPaused(false);
+    }
+    std::lock_guard guard(mutex);
+    queuedAfter = next ? current : nullptr;
+    queued = std::move(next);
+}
+
+bool SoundEngine::isQueued(const std::shared_ptr<PlayingSound>& sound) const {
+    std::lock_guard guard(mutex);
+    return sound && queued == sound;
+}
+
 void SoundEngine::stopAllSounds() {
     std::lock_guard guard(mutex);
+    queued.reset();
+    queuedAfter.reset();
     for (const auto& sound : sounds) {
         sound->stop();
     }
@@ -79,20 +96,35 @@ float SoundEngine::masterVolume() const {
 }
 
 void SoundEngine::render(float* out, size_t frames) {
-    const size_t samples = frames * static_cast<size_t>(output->channels());
-    std::fill(out, out + samples, 0.0f);
+    const size_t channels = static_cast<size_t>(output->channels());
+    std::fill(out, out + frames * channels, 0.0f);
     std::lock_guard guard(mutex);
-    if (soundBuffer.size() < samples) {
-        soundBuffer.resize(samples);
+    if (soundBuffer.size() < frames * channels) {
+        soundBuffer.resize(frames * channels);
     }
-    for (const auto& sound : sounds) {
+    const size_t playing = sounds.size();
+    for (size_t i = 0; i < playing; ++i) {
+        const std::shared_ptr<PlayingSound> sound = sounds[i];
         if (sound->paused()) {
             continue;
         }
-        const size_t rendered = sound->render(soundBuffer.data(), frames);
-        for (size_t i = 0; i < rendered * static_cast<size_t>(output->channels()); ++i) {
-            out[i] += soundBuffer[i] * volume;
+        const size_t rendered = mixIn(*sound, out, frames);
+        if (rendered < frames && queued && sound == queuedAfter && sound->finished()) {
+            // The joint: the queued sound goes on in the same block, from the next frame.
+            mixIn(*queued, out + rendered * channels, frames - rendered);
+            sounds.push_back(std::move(queued));
+            queued.reset();
+            queuedAfter.reset();
         }
     }
     std::erase_if(sounds, [](const auto& sound) { return sound->finished(); });
+}
+
+size_t SoundEngine::mixIn(PlayingSound& sound, float* out, size_t frames) {
+    const size_t rendered = sound.render(soundBuffer.data(), frames);
+    const size_t samples = rendered * static_cast<size_t>(output->channels());
+    for (size_t i = 0; i < samples; ++i) {
+        out[i] += soundBuffer[i] * volume;
+    }
+    return rendered;
 }

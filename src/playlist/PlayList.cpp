@@ -147,6 +147,29 @@ bool PlayList::previous(SongInfo& out) {
     return step(Step::Back, out);
 }
 
+bool PlayList::following(SongInfo& out) {
+    std::lock_guard guard(mutex);
+    const uint32_t count = static_cast<uint32_t>(songList.size());
+    if (count == 0) {
+        return false;
+    }
+    uint32_t index = current + 1;
+    if (shuffleOn) {
+        while (shufflePos + 1 >= history.size()) {
+            history.push_back(drawLocked());
+        }
+        index = history[shufflePos + 1];
+    }
+    if (index >= count && repeatOn) {
+        index = 0;
+    }
+    if (index >= count) {
+        return false;
+    }
+    out = songList[index];
+    return true;
+}
+
 bool PlayList::step(Step direction, SongInfo& out) {
     uint32_t index = 0;
     {

@@ -50,6 +50,11 @@ public:
     // False on an empty list or when the index falls off the list.
     bool next(SongInfo& out);
     bool previous(SongInfo& out);
+    // The song next would go to, without moving and without asking about a missing file (the
+    // player opens it ahead, to follow the current song without a gap). In shuffle the pick is
+    // drawn now and kept in the history, so next goes to the same song. False when next would
+    // fall off the list.
+    bool following(SongInfo& out);
 
     bool shuffle() const;
     // Either way: the history restarts with the current index as its only entry.
