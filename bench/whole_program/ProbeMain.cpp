@@ -3,6 +3,9 @@
 //   whole_program_probe start  OUT ERR -- PLAYER [ARGS...]   first painted window, idle memory
 //   whole_program_probe play   OUT ERR SECONDS -- PLAYER FILE  CPU share while playing
 //   whole_program_probe folder OUT ERR -- PLAYER FOLDER      time until the file worker is done
+//   whole_program_probe server OUT ERR SECONDS SERVERPID -- PLAYER FILE
+//                                CPU share of the player and of the sound server (pid, or 0 for
+//                                none) before the first play, while playing and while paused
 //   whole_program_probe wavs   FOLDER COUNT                  writes COUNT tiny WAV files
 //
 // The player inherits the probe's environment (HOME, DISPLAY, SDL_AUDIODRIVER are set by the
@@ -223,6 +226,71 @@ int measurePlay(ScreenWatch& screen, double seconds, const std::vector<std::stri
     return 0;
 }
 
+// CPU seconds of a whole process: the scheduler's exact run time summed over its threads.
+double exactSeconds(const ProcessStats& stats) {
+    double seconds = 0;
+    for (const ThreadSample& thread : stats.threads()) {
+        seconds += thread.runSeconds >= 0 ? thread.runSeconds
+                                          : thread.cpuTicks / ProcessStats::ticksPerSecond();
+    }
+    return seconds;
+}
+
+// Prints the CPU share of the player and the server over the given seconds, as
+// PHASE_player_percent, PHASE_server_percent and PHASE_server_percent_exact.
+void measurePhase(const std::string& phase, double seconds, pid_t playerPid, pid_t serverPid) {
+    const ProcessStats player(playerPid);
+    const ProcessStats server(serverPid);
+    const int64_t playerBefore = player.cpuTicks();
+    const int64_t serverBefore = serverPid > 0 ? server.cpuTicks() : 0;
+    const double serverExactBefore = serverPid > 0 ? exactSeconds(server) : 0;
+    const double from = monotonicSeconds();
+    sleepSeconds(seconds);
+    const double wall = monotonicSeconds() - from;
+    const double tick = ProcessStats::ticksPerSecond();
+    printFigure(phase + "_player_percent", (player.cpuTicks() - playerBefore) / tick / wall * 100);
+    if (serverPid > 0) {
+        printFigure(phase + "_server_percent",
+                    (server.cpuTicks() - serverBefore) / tick / wall * 100);
+        printFigure(phase + "_server_percent_exact",
+                    (exactSeconds(server) - serverExactBefore) / wall * 100);
+    }
+}
+
+size_t countOf(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+int measureServer(ScreenWatch& screen, double seconds, pid_t serverPid,
+                  const std::vector<std::string>& command, const std::string& out,
+                  const std::string& err) {
+    PlayerLaunch player;
+    PaintedWindow painted;
+    if (!launch(screen, player, command, out, err, painted)) {
+        return 1;
+    }
+    sleepSeconds(1.0);  // the file worker adds the song in the background
+    measurePhase("unplayed", seconds, player.pid(), serverPid);
+    const bool played = clickPlay(painted) && waitForOutput(out, "play pressed\n", 5);
+    printFigure("play_pressed", played ? 1 : 0);
+    sleepSeconds(1.0);
+    measurePhase("playing", seconds, player.pid(), serverPid);
+    const bool pausedNow = clickPlay(painted);
+    const double deadline = monotonicSeconds() + 5;
+    while (countOf(readWhole(out), "play pressed\n") < 2 && monotonicSeconds() < deadline) {
+        sleepSeconds(0.01);
+    }
+    printFigure("pause_pressed", pausedNow && countOf(readWhole(out), "play pressed\n") >= 2);
+    sleepSeconds(2.0);  // past the output's grace before it lets the device go
+    measurePhase("paused", seconds, player.pid(), serverPid);
+    closePlayer(screen, player, painted.window, 20);
+    return 0;
+}
+
 // The worker is busy while it runs or waits on the disk, or while the scheduler keeps adding
 // run time to it; one running sample alone may be a wake-up to look at an empty queue.
 bool workerBusy(const ThreadSample& previous, const ThreadSample& now) {
@@ -287,6 +355,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: whole_program_probe start|folder OUT ERR -- PLAYER [ARGS...]\n"
                  "       whole_program_probe play OUT ERR SECONDS -- PLAYER FILE\n"
+                 "       whole_program_probe server OUT ERR SECONDS SERVERPID -- PLAYER FILE\n"
                  "       whole_program_probe wavs FOLDER COUNT\n");
     return 2;
 }
@@ -316,6 +385,11 @@ int main(int argc, char** argv) {
     }
     if (mode == "play" && separator - arguments.begin() == 4) {
         return measurePlay(screen, std::atof(arguments[3].c_str()), command, out, err);
+    }
+    if (mode == "server" && separator - arguments.begin() == 5) {
+        return measureServer(screen, std::atof(arguments[3].c_str()),
+                             static_cast<pid_t>(std::atoi(arguments[4].c_str())), command, out,
+                             err);
     }
     if (mode == "folder" && separator - arguments.begin() == 3) {
         return measureFolder(screen, command, out, err);

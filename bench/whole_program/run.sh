@@ -3,16 +3,22 @@
 # under a private Xvfb with SDL's dummy sound output:
 #   1. exec to first painted window (ms)      2. resident memory when idle (MiB)
 #   3. CPU share of one core playing MP3/FLAC  4. time until a 10,000-file folder is added (s)
-# Prints figures beside their goals; asserts nothing. Takes about a minute and a half once built.
+#   5. the CPU share of a real sound server (PulseAudio with a null sink, started here inside a
+#      private runtime folder) and of the player, before the first play, while playing an MP3 and
+#      while paused, with SDL's pulseaudio driver beside its dummy driver
+# Prints figures beside their goals; asserts nothing. Takes about four minutes once built.
 #
-#   bench/whole_program/run.sh            all four
-#   START_RUNS=15 PLAY_SECONDS=20 bench/whole_program/run.sh
+#   bench/whole_program/run.sh            all five
+#   bench/whole_program/run.sh server     only the sound server figures
+#   START_RUNS=15 PLAY_SECONDS=20 SERVER_SECONDS=20 bench/whole_program/run.sh
 set -euo pipefail
 
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$top/build/bench-release"
 start_runs="${START_RUNS:-11}"
 play_seconds="${PLAY_SECONDS:-20}"
+server_seconds="${SERVER_SECONDS:-20}"
+sections="${1:-all}"
 folder_size=10000
 
 # ---- packages: the project's own list, then what only this benchmark needs --------------------
@@ -38,7 +44,9 @@ probe="$build/bench/whole_program/whole_program_probe"
 # ---- scratch space and a private X server -------------------------------------------------------
 work="$(mktemp -d /tmp/vesk-whole-program.XXXXXX)"
 xvfb_pid=""
+pulse_pid=""
 cleanup() {
+    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -55,12 +63,14 @@ done
 display=":$(tr -d '[:space:]' <"$work/display")"
 [ "$display" != ":" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
+# The player's sound output: SDL's dummy driver unless a section says otherwise.
+audio_env=(SDL_AUDIODRIVER=dummy)
 # Runs the probe with the player's environment on the given HOME.
 run_probe_in() {
     local home="$1"
     shift
     env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
-        HOME="$home" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+        -u PULSE_SERVER HOME="$home" DISPLAY="$display" QT_QPA_PLATFORM=xcb "${audio_env[@]}" \
         "$probe" "$@"
 }
 # The same on a fresh HOME, which is left in $last_home.
@@ -79,6 +89,15 @@ stats() { # min median max of the numbers on standard input
         "$(sort -g <<<"$values" | tail -1)"
 }
 
+make_song() { # the 60 s test song as WAV, MP3 and FLAC, made once
+    [ -f "$work/song.mp3" ] && return
+    sox -q -n -r 44100 -c 2 -b 16 "$work/song.wav" synth 60 sine 440 sine 660 brownnoise \
+        remix 1,3 2,3 gain -6
+    lame --quiet -b 192 "$work/song.wav" "$work/song.mp3"
+    flac --silent -o "$work/song.flac" "$work/song.wav"
+}
+
+if [ "$sections" = all ]; then
 # ---- 1 and 2: start to first painted window, idle memory ----------------------------------------
 echo "== start: $start_runs runs (each: exec, first painted window, 2 s idle, VmRSS, close)"
 : >"$work/painted" && : >"$work/rss" && : >"$work/cpu-by-paint"
@@ -112,10 +131,7 @@ read -r rss_min rss_median rss_max < <(stats <"$work/rss")
 
 # ---- 3: CPU share while playing -----------------------------------------------------------------
 echo "== play: 60 s MP3 and 60 s FLAC, ${play_seconds} s measured each"
-sox -q -n -r 44100 -c 2 -b 16 "$work/song.wav" synth 60 sine 440 sine 660 brownnoise \
-    remix 1,3 2,3 gain -6
-lame --quiet -b 192 "$work/song.wav" "$work/song.mp3"
-flac --silent -o "$work/song.flac" "$work/song.wav"
+make_song
 declare -A cpu cpu_exact
 for kind in mp3 flac; do
     run_probe play "$work/play.out" "$work/play.err" "$play_seconds" -- "$player" \
@@ -175,3 +191,62 @@ printf '%-44s %-28s %-10s %s\n' "CPU share playing FLAC (% of one core)" \
     "${cpu[flac]} (exact ${cpu_exact[flac]})" "< 0.3" "$(verdict "${cpu[flac]}" 0.3)"
 printf '%-44s %-28s %-10s %s\n' "10,000-file folder in the playlist (s)" \
     "$folder_done ($saved_songs saved)" "< 0.3" "$folder_verdict"
+fi
+
+# ---- 5: a real sound server ---------------------------------------------------------------------
+echo "== sound server: PulseAudio with a null sink; ${server_seconds} s before the first play, playing the MP3, paused"
+make_song
+runtime="$work/runtime"
+mkdir -m 700 "$runtime" "$work/pulse-home"
+# -n: no default script, only the null sink and the socket; it runs until its pid is killed.
+env -u PULSE_SERVER XDG_RUNTIME_DIR="$runtime" HOME="$work/pulse-home" \
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    -L module-null-sink -L "module-native-protocol-unix auth-anonymous=1" \
+    --log-target=file:"$work/pulse.log" &
+pulse_pid=$!
+for _ in $(seq 100); do
+    [ -S "$runtime/pulse/native" ] && break
+    sleep 0.1
+done
+[ -S "$runtime/pulse/native" ] || { echo "PulseAudio did not start"; cat "$work/pulse.log"; exit 1; }
+declare -A server
+for driver in dummy pulseaudio; do
+    if [ "$driver" = pulseaudio ]; then
+        audio_env=(SDL_AUDIODRIVER=pulseaudio PULSE_SERVER="unix:$runtime/pulse/native")
+        server_pid="$pulse_pid"
+    else
+        audio_env=(SDL_AUDIODRIVER=dummy)
+        server_pid=0
+    fi
+    run_probe server "$work/server.out" "$work/server.err" "$server_seconds" "$server_pid" -- \
+        "$player" "$work/song.mp3" >"$work/server-$driver.txt" || {
+        echo "$driver run failed:"; cat "$work/server-$driver.txt" "$work/server.err"; exit 1; }
+    pressed=yes
+    [ "$(figure play_pressed "$work/server-$driver.txt")" = "1.000" ] &&
+        [ "$(figure pause_pressed "$work/server-$driver.txt")" = "1.000" ] || pressed="NO"
+    for phase in unplayed playing paused; do
+        server[$driver,$phase]="$(figure "${phase}_server_percent" "$work/server-$driver.txt")"
+        server[$driver,$phase,exact]="$(figure "${phase}_server_percent_exact" "$work/server-$driver.txt")"
+        server[$driver,$phase,player]="$(figure "${phase}_player_percent" "$work/server-$driver.txt")"
+    done
+    echo "  $driver: play and pause pressed: $pressed, $(figure exit "$work/server-$driver.txt")"
+    if grep -q 'ERROR' "$work/server.out"; then
+        sed 's/^/        player: /' "$work/server.out"
+    fi
+done
+echo
+echo "CPU share of one core over ${server_seconds} s ($(date -u '+%Y-%m-%d %H:%M UTC'), load average $(cut -d' ' -f1-3 /proc/loadavg))"
+printf '%-30s %-26s %-26s %-26s\n' "" "before the first play" "playing the MP3" "paused"
+for driver in dummy pulseaudio; do
+    printf '%-30s' "player, SDL $driver driver"
+    for phase in unplayed playing paused; do
+        printf ' %-26s' "${server[$driver,$phase,player]}"
+    done
+    echo
+done
+printf '%-30s' "PulseAudio server"
+for phase in unplayed playing paused; do
+    printf ' %-26s' "${server[pulseaudio,$phase]} (exact ${server[pulseaudio,$phase,exact]})"
+done
+echo
+echo "goal: the server at 0.0 while the player is idle (before the first play and paused)"

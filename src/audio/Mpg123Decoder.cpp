@@ -1,11 +1,14 @@
 #include "audio/Mpg123Decoder.h"
 
 #include <mpg123.h>
-#include <QFile>
-#include <QFileInfo>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QString>
 #include <algorithm>
 #include <mutex>
+#include <utility>
+
+#include "playlist/RegularFile.h"
 
 namespace {
 
@@ -13,6 +16,18 @@ struct HandleDeleter {
     void operator()(mpg123_handle* handle) const { mpg123_delete(handle); }
 };
 using HandlePtr = std::unique_ptr<mpg123_handle, HandleDeleter>;
+
+// Closes the descriptor unless it was handed on.
+struct FileDescriptor {
+    explicit FileDescriptor(int value) : value(value) {}
+    ~FileDescriptor() {
+        if (value >= 0) {
+            close(value);
+        }
+    }
+    int release() { return std::exchange(value, -1); }
+    int value;
+};
 
 HandlePtr newHandle() {
     static std::once_flag initialised;
@@ -41,8 +56,11 @@ HandlePtr newHandle() {
 }  // namespace
 
 std::unique_ptr<Decoder> Mpg123Decoder::open(const QString& path) {
+    // mpg123 reads a descriptor it was given but leaves closing it to us.
+    FileDescriptor descriptor(RegularFile::open(path));
     HandlePtr handle = newHandle();
-    if (!handle || mpg123_open(handle.get(), QFile::encodeName(path).constData()) != MPG123_OK) {
+    if (descriptor.value < 0 || !handle ||
+        mpg123_open_fd(handle.get(), descriptor.value) != MPG123_OK) {
         return nullptr;
     }
     long rate = 0;
@@ -63,7 +81,9 @@ std::unique_ptr<Decoder> Mpg123Decoder::open(const QString& path) {
     // A damaged info frame can claim hours in a few bytes (no stream is below 8 kbit/s, about a
     // kilobyte a second); then the frames are counted as well.
     const off_t claimed = mpg123_length(handle.get());
-    const bool plausible = claimed > 0 && claimed / rate <= QFileInfo(path).size() / 1000 + 1;
+    struct stat status {};
+    const off_t size = fstat(descriptor.value, &status) == 0 ? status.st_size : 0;
+    const bool plausible = claimed > 0 && claimed / rate <= size / 1000 + 1;
     if ((encoderDelay < 0 || !plausible) && mpg123_scan(handle.get()) != MPG123_OK) {
         return nullptr;
     }
@@ -71,16 +91,22 @@ std::unique_ptr<Decoder> Mpg123Decoder::open(const QString& path) {
     if (length <= 0) {
         return nullptr;
     }
-    return std::unique_ptr<Decoder>(
-        new Mpg123Decoder(handle.release(), static_cast<int>(rate), channels, length));
+    return std::unique_ptr<Decoder>(new Mpg123Decoder(handle.release(), descriptor.release(),
+                                                      static_cast<int>(rate), channels, length));
 }
 
-Mpg123Decoder::Mpg123Decoder(mpg123_handle* handle, int rate, int channelCount, int64_t frames)
-    : handle(handle), rate(rate), channelCount(channelCount), frames(frames) {}
+Mpg123Decoder::Mpg123Decoder(mpg123_handle* handle, int descriptor, int rate, int channelCount,
+                             int64_t frames)
+    : handle(handle),
+      descriptor(descriptor),
+      rate(rate),
+      channelCount(channelCount),
+      frames(frames) {}
 
 Mpg123Decoder::~Mpg123Decoder() {
     mpg123_close(handle);
     mpg123_delete(handle);
+    close(descriptor);
 }
 
 size_t Mpg123Decoder::read(float* out, size_t frameCount) {

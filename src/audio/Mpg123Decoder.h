@@ -23,9 +23,11 @@ public:
     bool seek(int64_t frame) override;
 
 private:
-    Mpg123Decoder(mpg123_handle_struct* handle, int rate, int channelCount, int64_t frames);
+    Mpg123Decoder(mpg123_handle_struct* handle, int descriptor, int rate, int channelCount,
+                  int64_t frames);
 
     mpg123_handle_struct* handle;
+    int descriptor;
     int rate;
     int channelCount;
     int64_t frames;

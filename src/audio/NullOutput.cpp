@@ -17,10 +17,15 @@ void NullOutput::stop() {
     renderer = nullptr;
 }
 
+void NullOutput::setIdle(bool newIdle) {
+    std::lock_guard guard(mutex);
+    idle = newIdle;
+}
+
 std::vector<float> NullOutput::pull(size_t frames) {
     std::vector<float> samples(frames * static_cast<size_t>(channelCount), 0.0f);
     std::lock_guard guard(mutex);
-    if (renderer != nullptr && frames > 0) {
+    if (renderer != nullptr && !idle && frames > 0) {
         renderer->render(samples.data(), frames);
     }
     return samples;

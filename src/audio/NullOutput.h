@@ -14,10 +14,11 @@ public:
 
     bool start(AudioRenderer& renderer) override;
     void stop() override;
+    void setIdle(bool idle) override;
     int sampleRate() const override { return rate; }
     int channels() const override { return channelCount; }
 
-    // Renders `frames` frames and returns them interleaved (silence while not started).
+    // Renders `frames` frames and returns them interleaved (silence while not started or idle).
     // Any thread may pull.
     std::vector<float> pull(size_t frames);
     // Renders the given number of seconds in blocks of a sound card's size.
@@ -28,4 +29,5 @@ private:
     const int channelCount;
     std::mutex mutex;
     AudioRenderer* renderer = nullptr;
+    bool idle = false;
 };

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <algorithm>
 
+#include "audio/DecoderFactory.h"
+
 namespace {
 
 constexpr size_t decodeBlockFrames = 4096;
@@ -12,6 +14,17 @@ uint32_t framesToMs(int64_t frames, int rate) {
 }
 
 }  // namespace
+
+std::shared_ptr<PlayingSound> PlayingSound::open(const QString& path, int outputRate,
+                                                 int outputChannels) {
+    std::unique_ptr<Decoder> decoder = DecoderFactory::open(path);
+    std::shared_ptr<PlayingSound> sound =
+        decoder ? create(std::move(decoder), outputRate, outputChannels) : nullptr;
+    if (sound) {
+        sound->prime();
+    }
+    return sound;
+}
 
 std::shared_ptr<PlayingSound> PlayingSound::create(std::unique_ptr<Decoder> decoder, int outputRate,
                                                    int outputChannels) {
@@ -83,6 +96,13 @@ void PlayingSound::setPaused(bool newPaused) {
 void PlayingSound::stop() {
     std::lock_guard guard(mutex);
     isFinished = true;
+}
+
+void PlayingSound::prime() {
+    std::lock_guard guard(mutex);
+    if (!passThrough && decodedFrames == 0 && !decoderDone) {
+        decodeBlock();
+    }
 }
 
 size_t PlayingSound::render(float* out, size_t frames) {

@@ -7,13 +7,22 @@
 
 #include "audio/Decoder.h"
 
+class QString;
 struct _SDL_AudioStream;
 
 // One sound the engine plays: a decoder and the converter that turns its frames into the
 // output's rate and channel count. The engine renders it on the output's thread while the
 // player asks for its position or moves it; every member is guarded by the sound's own lock.
+//
+// Threads: decoding and the disk reads it needs run in the output's callback (render), under
+// the engine lock and then this sound's lock, always in that order; opening (which may read a
+// whole file) runs on the opening thread before the sound is shared.
 class PlayingSound {
 public:
+    // The file through the decoder that reads it; null when none can or the format cannot be
+    // converted. Reads (and may scan) the file: any thread, never the window thread.
+    static std::shared_ptr<PlayingSound> open(const QString& path, int outputRate,
+                                              int outputChannels);
     // Null when the decoder's format cannot be converted to the output's.
     static std::shared_ptr<PlayingSound> create(std::unique_ptr<Decoder> decoder, int outputRate,
                                                 int outputChannels);
@@ -33,6 +42,9 @@ public:
     void setPaused(bool paused);
     void stop();
 
+    // Decodes the first block ahead, so that the output's thread only copies it out when the
+    // sound takes over from another one.
+    void prime();
     // Converts up to `frames` output frames into out and returns how many; fewer only at the
     // end, after which the sound counts as finished.
     size_t render(float* out, size_t frames);

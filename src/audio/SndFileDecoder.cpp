@@ -1,12 +1,18 @@
 #include "audio/SndFileDecoder.h"
 
 #include <sndfile.h>
-#include <QFile>
 #include <QString>
 
+#include "playlist/RegularFile.h"
+
 std::unique_ptr<Decoder> SndFileDecoder::open(const QString& path) {
+    const int descriptor = RegularFile::open(path);
+    if (descriptor < 0) {
+        return nullptr;
+    }
     SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    // Opened with close_desc set: sf_close closes the descriptor, on a failed open as well.
+    SNDFILE* file = sf_open_fd(descriptor, SFM_READ, &info, SF_TRUE);
     if (file == nullptr) {
         return nullptr;
     }

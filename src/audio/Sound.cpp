@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "audio/FindEle.h"
 #include "audio/NowPlayingDisplay.h"
@@ -30,20 +31,25 @@ private:
 
 }  // namespace
 
-Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output)
-    : playList(playList), engine(SoundEngine::create(std::move(output))) {
-    if (!engine) {
-        DebugLog::write("ERROR: Failed to create soundengine.\n");
-        Prompts::current().error("Failed to create soundengine.", "ERROR");
-    }
+Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output, SongOpener::Mode opening)
+    : playList(playList),
+      engine(SoundEngine::createStopped(std::move(output))),
+      opener(
+          std::make_unique<SongOpener>(opening, engine->outputRate(), engine->outputChannels())) {
     pollTimer = std::make_unique<QTimer>();
     QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { poll(); });
     pollTimer->start(pollIntervalMs);
+    // Another mode can change the song to follow.
+    QObject::connect(
+        &playList.events(), &PlayerEvents::modesChanged, pollTimer.get(),
+        [this] { prepareFollowing(); }, Qt::QueuedConnection);
 }
 
 Sound::~Sound() {
     pollTimer.reset();
+    cancelLoading();
     releaseSound();
+    opener.reset();
     engine.reset();
 }
 
@@ -72,17 +78,22 @@ bool Sound::playPause() {
     CommandScope scope(commandRunning);
     if (!playing) {
         playing = true;
+        cancelLoading();
         releaseSound();
         SongInfo song;
-        if (playList.fetch(playList.currentIndex(), song) && startSong(song, Step::Forward)) {
+        if (playList.fetch(playList.currentIndex(), song) && startOutput()) {
             paused = false;  // a pause left over from before a stop
-            return true;
+            beginSong(song, Step::Forward);
+            announceState();
+            return playing;
         }
         playing = false;
+        announceState();
         return false;
     }
     paused = !paused;
     engine->setAllSoundsPaused(paused);
+    announceState();
     return !paused;
 }
 
@@ -92,8 +103,11 @@ void Sound::stop() {
     }
     playing = false;
     engine->stopAllSounds();
+    cancelLoading();
     playList.setCurrentIndex(0);
     releaseSound();
+    announceNoSong();
+    announceState();
 }
 
 bool Sound::next() {
@@ -109,6 +123,9 @@ bool Sound::step(Step direction) {
         return false;
     }
     CommandScope scope(commandRunning);
+    if (followerTookOver()) {
+        advanceToFollowing();
+    }
     // Without shuffle or repeat there is nothing past the ends. Next on the last song ends it
     // and keeps it loaded; previous on the first song leaves it playing (stopping it would let
     // the poll move on to the second song).
@@ -116,15 +133,22 @@ bool Sound::step(Step direction) {
         const uint32_t index = playList.currentIndex();
         if (direction == Step::Forward && index >= playList.songCount() - 1u) {
             engine->stopAllSounds();
+            dropFollowing();
+            announceState();
             return false;
         }
         if (direction == Step::Back && index == 0) {
             return false;
         }
     }
+    // A song opened ahead is used when it is the one to go to.
+    std::shared_ptr<PlayingSound> preloaded = std::exchange(following, nullptr);
+    const SongInfo preloadedSong = followingSong;
     engine->stopAllSounds();
+    dropFollowing();
     bool startedPlaying = false;
-    if (current) {
+    if (current || loading()) {
+        cancelLoading();
         releaseSound();
     } else {
         playing = true;
@@ -132,34 +156,84 @@ bool Sound::step(Step direction) {
     }
     SongInfo song;
     const bool fetched = direction == Step::Forward ? playList.next(song) : playList.previous(song);
-    if (fetched && startSong(song, direction)) {
+    if (fetched && startOutput()) {
         if (paused) {
             paused = false;
             startedPlaying = true;
         }
-        return startedPlaying;
+        if (direction == Step::Forward && preloaded && song == preloadedSong) {
+            songOpened(song, std::move(preloaded));
+        } else {
+            beginSong(song, direction);
+        }
+        announceState();
+        return startedPlaying && playing;
     }
     playing = false;
+    announceNoSong();
+    announceState();
     return false;
 }
 
-bool Sound::startSong(SongInfo song, Step direction) {
+bool Sound::startOutput() {
+    if (engine && !engine->startOutput()) {
+        dropEngine();
+    }
+    return engine != nullptr;
+}
+
+void Sound::dropEngine() {
+    DebugLog::write("ERROR: Failed to create soundengine.\n");
+    Prompts::current().error("Failed to create soundengine.", "ERROR");
+    cancelLoading();
+    dropFollowing();
+    engine.reset();
+    current.reset();
+    playing = false;
+    announceNoSong();
+    announceState();
+}
+
+void Sound::beginSong(const SongInfo& song, Step direction) {
     // Passing over songs that cannot play stops after as many tries as the list has songs, so
     // a list of nothing but such files (with repeat on) ends instead of going round forever.
-    uint32_t triesLeft = std::max(playList.songCount(), 1u);
-    while (!(current = engine->play(song.path))) {
+    loadTriesLeft = std::max(playList.songCount(), 1u);
+    loadDirection = direction;
+    openSong(song);
+}
+
+void Sound::openSong(const SongInfo& song) {
+    loadTicket = opener->open(song.path, [this, song](std::shared_ptr<PlayingSound> sound) {
+        songOpened(song, std::move(sound));
+    });
+}
+
+void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound) {
+    if (!sound) {
         DebugLog::write("ERROR: Failed to play (" + QFile::encodeName(song.path).toStdString() +
                         ")\n");
-        if (--triesLeft == 0) {
-            return false;
+        // The following song's fetch may ask the missing-file question.
+        CommandScope scope(commandRunning);
+        SongInfo nextSong;
+        if (--loadTriesLeft > 0 && (loadDirection == Step::Forward ? playList.next(nextSong)
+                                                                   : playList.previous(nextSong))) {
+            openSong(nextSong);
+            return;
         }
-        const bool fetched =
-            direction == Step::Forward ? playList.next(song) : playList.previous(song);
-        if (!fetched) {
-            return false;
-        }
+        playing = false;
+        announceNoSong();
+        announceState();
+        return;
     }
+    current = std::move(sound);
+    // A pause pressed while the song was being opened holds.
+    engine->start(current, paused);
+    showSong(song);
+}
+
+void Sound::showSong(const SongInfo& song) {
     currentSong = song;
+    emit playList.events().songChanged(song);
     const QString text = song.title + " - " + song.artist;
     for (NowPlayingDisplay* info : infos) {
         info->setNowPlaying(text);
@@ -169,10 +243,83 @@ bool Sound::startSong(SongInfo song, Step direction) {
         progress->setLength(length);
     }
     updateProgress(0);
-    return true;
+    announceState();
+    dropFollowing();
+    prepareFollowing();
+}
+
+void Sound::cancelLoading() {
+    opener->cancel(loadTicket);
+}
+
+void Sound::prepareFollowing() {
+    if (!engine || !playing || !current || current->finished()) {
+        return;
+    }
+    SongInfo song;
+    if (!playList.following(song)) {
+        dropFollowing();
+        return;
+    }
+    if (song == followAskedFor) {
+        return;  // queued, being opened, or unplayable
+    }
+    dropFollowing();
+    followAskedFor = song;
+    followTicket = opener->open(song.path, [this, song](std::shared_ptr<PlayingSound> sound) {
+        followingOpened(song, std::move(sound));
+    });
+}
+
+void Sound::followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound) {
+    // A song that cannot play is passed over when the current one ends, as without gapless.
+    if (sound && current && engine) {
+        following = std::move(sound);
+        followingSong = song;
+        engine->playAfter(current, following);
+    }
+}
+
+void Sound::dropFollowing() {
+    opener->cancel(followTicket);
+    followAskedFor = SongInfo{};
+    if (following) {
+        following.reset();
+        if (engine) {
+            engine->playAfter(current, nullptr);
+        }
+    }
+}
+
+bool Sound::followerTookOver() const {
+    return following && current && engine && current->finished() && !engine->isQueued(following);
+}
+
+void Sound::advanceToFollowing() {
+    CommandScope scope(commandRunning);
+    std::shared_ptr<PlayingSound> sound = std::exchange(following, nullptr);
+    const SongInfo expected = followingSong;
+    SongInfo song;
+    const bool fetched = playList.next(song);
+    if (fetched && song == expected) {
+        current = std::move(sound);
+        showSong(song);
+        return;
+    }
+    // The list changed since the song was opened ahead: play what it names now.
+    engine->stopAllSounds();
+    current.reset();
+    if (fetched) {
+        beginSong(song, Step::Forward);
+    } else {
+        playing = false;
+        announceNoSong();
+    }
+    announceState();
 }
 
 void Sound::releaseSound() {
+    dropFollowing();
     current.reset();
 }
 
@@ -184,6 +331,7 @@ void Sound::seek(uint32_t positionMs) {
     if (current) {
         current->setPositionMs(positionMs);
         updateProgress(positionMs);
+        emit playList.events().positionJumped(positionMs);
     } else {
         updateProgress(0);
     }
@@ -196,19 +344,25 @@ bool Sound::toggleMute() {
     if (muted) {
         engine->setMasterVolume(static_cast<float>(volume / 100.0));
         muted = false;
+        emit playList.events().muteChanged(false);
         return false;
     }
     engine->setMasterVolume(0.0f);
     muted = true;
+    emit playList.events().muteChanged(true);
     return true;
 }
 
 void Sound::setVolume(int32_t percent) {
+    const bool changed = volume != percent;
     volume = percent;
     // While muted the level is only remembered, so a muted player never plays aloud;
     // unmuting brings it back.
     if (engine && !muted) {
         engine->setMasterVolume(static_cast<float>(percent / 100.0));
+    }
+    if (changed) {
+        emit playList.events().volumeChanged(percent);
     }
 }
 
@@ -218,6 +372,7 @@ void Sound::pauseAll(bool pause) {
     }
     paused = pause;
     engine->setAllSoundsPaused(pause);
+    announceState();
 }
 
 float Sound::masterVolume() const {
@@ -263,11 +418,52 @@ void Sound::updateProgress(uint32_t positionMs) {
 }
 
 void Sound::poll() {
+    if (engine && engine->outputFailed()) {
+        // The device opens in the background; without one the player goes on silently.
+        dropEngine();
+    }
     if (commandRunning || !playing || !current || paused) {
+        return;
+    }
+    if (followerTookOver()) {
+        // This tick shows the new song from its start, as any song change does; the next
+        // one shows where it has got to.
+        advanceToFollowing();
         return;
     }
     updateProgress(current->positionMs());
     if (current->finished()) {
         next();
+    } else {
+        prepareFollowing();
+    }
+}
+
+PlayState Sound::state() const {
+    if (!playing) {
+        return PlayState::Stopped;
+    }
+    if (paused) {
+        return PlayState::Paused;
+    }
+    return current && current->finished() && !followerTookOver() ? PlayState::Ended
+                                                                 : PlayState::Playing;
+}
+
+void Sound::announceState() {
+    const PlayState now = state();
+    if (now != announced) {
+        announced = now;
+        if (engine) {
+            engine->setOutputIdle(now != PlayState::Playing);
+        }
+        emit playList.events().stateChanged(now);
+    }
+}
+
+void Sound::announceNoSong() {
+    if (currentSong != SongInfo{}) {
+        currentSong = SongInfo{};
+        emit playList.events().songChanged(currentSong);
     }
 }

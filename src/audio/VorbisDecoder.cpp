@@ -1,13 +1,26 @@
 #include "audio/VorbisDecoder.h"
 
+#include <unistd.h>
 #include <vorbis/vorbisfile.h>
-#include <QFile>
 #include <QString>
 #include <algorithm>
+#include <cstdio>
+
+#include "playlist/RegularFile.h"
 
 std::unique_ptr<Decoder> VorbisDecoder::open(const QString& path) {
+    const int descriptor = RegularFile::open(path);
+    std::FILE* stream = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    if (stream == nullptr) {
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+        return nullptr;
+    }
     auto file = std::make_unique<OggVorbis_File>();
-    if (ov_fopen(QFile::encodeName(path).constData(), file.get()) != 0) {
+    // On success the file owns the stream and ov_clear closes it; on failure it stays ours.
+    if (ov_open_callbacks(stream, file.get(), nullptr, 0, OV_CALLBACKS_DEFAULT) != 0) {
+        std::fclose(stream);
         return nullptr;
     }
     const vorbis_info* info = ov_info(file.get(), -1);

@@ -30,7 +30,9 @@ bool askToRemove(const SongInfo& song) {
 
 }  // namespace
 
-PlayList::PlayList() : random([] { return static_cast<uint32_t>(std::rand()); }) {
+PlayList::PlayList()
+    : random([] { return static_cast<uint32_t>(std::rand()); }),
+      playerEvents(std::make_unique<PlayerEvents>()) {
     if (QCoreApplication* application = QCoreApplication::instance()) {
         notifier = std::make_unique<QObject>();
         if (notifier->thread() != application->thread()) {
@@ -145,6 +147,29 @@ bool PlayList::previous(SongInfo& out) {
     return step(Step::Back, out);
 }
 
+bool PlayList::following(SongInfo& out) {
+    std::lock_guard guard(mutex);
+    const uint32_t count = static_cast<uint32_t>(songList.size());
+    if (count == 0) {
+        return false;
+    }
+    uint32_t index = current + 1;
+    if (shuffleOn) {
+        while (shufflePos + 1 >= history.size()) {
+            history.push_back(drawLocked());
+        }
+        index = history[shufflePos + 1];
+    }
+    if (index >= count && repeatOn) {
+        index = 0;
+    }
+    if (index >= count) {
+        return false;
+    }
+    out = songList[index];
+    return true;
+}
+
 bool PlayList::step(Step direction, SongInfo& out) {
     uint32_t index = 0;
     {
@@ -203,10 +228,19 @@ bool PlayList::shuffle() const {
 }
 
 void PlayList::setShuffle(bool on) {
-    std::lock_guard guard(mutex);
-    shuffleOn = on;
-    shufflePos = 0;
-    history.assign(1, current);
+    bool changed = false;
+    bool repeating = false;
+    {
+        std::lock_guard guard(mutex);
+        changed = shuffleOn != on;
+        shuffleOn = on;
+        shufflePos = 0;
+        history.assign(1, current);
+        repeating = repeatOn;
+    }
+    if (changed) {
+        emit playerEvents->modesChanged(on, repeating);
+    }
 }
 
 bool PlayList::repeat() const {
@@ -215,8 +249,16 @@ bool PlayList::repeat() const {
 }
 
 void PlayList::setRepeat(bool on) {
-    std::lock_guard guard(mutex);
-    repeatOn = on;
+    bool shuffling = false;
+    {
+        std::lock_guard guard(mutex);
+        if (repeatOn == on) {
+            return;
+        }
+        repeatOn = on;
+        shuffling = shuffleOn;
+    }
+    emit playerEvents->modesChanged(shuffling, on);
 }
 
 uint32_t PlayList::currentIndex() const {

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "playlist/PlayerEvents.h"
 #include "playlist/PlaylistView.h"
 #include "playlist/SongInfo.h"
 
@@ -49,6 +50,11 @@ public:
     // False on an empty list or when the index falls off the list.
     bool next(SongInfo& out);
     bool previous(SongInfo& out);
+    // The song next would go to, without moving and without asking about a missing file (the
+    // player opens it ahead, to follow the current song without a gap). In shuffle the pick is
+    // drawn now and kept in the history, so next goes to the same song. False when next would
+    // fall off the list.
+    bool following(SongInfo& out);
 
     bool shuffle() const;
     // Either way: the history restarts with the current index as its only entry.
@@ -81,6 +87,10 @@ public:
     // The random source of the shuffle picks: rand() unless a test sets another.
     void setRandomSource(std::function<uint32_t()> source);
 
+    // The player's announcements (state, song, volume, modes, jumps); the playlist sends the
+    // modes itself. Lives on the thread that made the playlist.
+    PlayerEvents& events() { return *playerEvents; }
+
 private:
     enum class Step { Forward, Back };
 
@@ -104,4 +114,5 @@ private:
     bool notificationPending = false;
     // Lives on the application's thread; carries the queued view notifications.
     std::unique_ptr<QObject> notifier;
+    const std::unique_ptr<PlayerEvents> playerEvents;
 };

@@ -1,7 +1,10 @@
 #include "playlist/SongFile.h"
 
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
+
+#include "playlist/RegularFile.h"
 
 namespace {
 
@@ -56,9 +59,14 @@ SongInfo SongFile::withDefaults(const QString& path) {
 
 SongInfo SongFile::fromTag(const QString& path) {
     // Only plain files: opening a named pipe would wait for a writer that never comes.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() < tagSize ||
-        !file.seek(file.size() - tagSize)) {
+    const int descriptor = RegularFile::open(path);
+    QFile file;
+    if (descriptor < 0 ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ||
+        file.size() < tagSize || !file.seek(file.size() - tagSize)) {
+        if (descriptor >= 0 && !file.isOpen()) {
+            ::close(descriptor);
+        }
         return withDefaults(path);
     }
     const QByteArray tag = file.read(tagSize);

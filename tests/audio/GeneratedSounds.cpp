@@ -91,6 +91,27 @@ QByteArray GeneratedSounds::protrackerModule() {
     return module;
 }
 
+QByteArray GeneratedSounds::withoutInfoFrame(QByteArray mp3) {
+    const qsizetype tag = std::max(mp3.indexOf("Info"), mp3.indexOf("Xing"));
+    if (tag <= 0) {
+        return mp3;
+    }
+    const auto isFrameStart = [&mp3](qsizetype at) {
+        return static_cast<unsigned char>(mp3[at]) == 0xFF &&
+               (static_cast<unsigned char>(mp3[at + 1]) & 0xE0) == 0xE0;
+    };
+    qsizetype frameStart = tag;
+    while (frameStart > 0 && !isFrameStart(frameStart)) {
+        --frameStart;
+    }
+    qsizetype nextFrame = tag;
+    while (nextFrame + 1 < mp3.size() && !isFrameStart(nextFrame)) {
+        ++nextFrame;
+    }
+    mp3.remove(frameStart, nextFrame - frameStart);
+    return mp3;
+}
+
 bool GeneratedSounds::writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

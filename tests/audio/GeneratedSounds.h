@@ -23,6 +23,10 @@ public:
     static QByteArray protrackerModule();
     static constexpr double protrackerModuleSeconds = 1.92;
 
+    // The MP3 without the encoder's info frame (the first frame, holding "Info" or "Xing"), so
+    // that its length can only come from counting the frames; unchanged when it has none.
+    static QByteArray withoutInfoFrame(QByteArray mp3);
+
     static bool writeBytes(const QString& path, const QByteArray& bytes);
     // Reproducible noise.
     static QByteArray randomBytes(int size, unsigned seed);

@@ -27,6 +27,7 @@ class FailingOutput : public AudioOutput {
 public:
     bool start(AudioRenderer&) override { return false; }
     void stop() override {}
+    void setIdle(bool) override {}
     int sampleRate() const override { return 44100; }
     int channels() const override { return 2; }
 };

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "audio/GeneratedSounds.h"
 #include "audio/NowPlayingDisplay.h"
@@ -35,10 +37,39 @@ public:
     std::vector<uint32_t> positions;
 };
 
+// Every player announcement, as one line each, in order.
+class EventLog {
+public:
+    explicit EventLog(PlayerEvents& events) {
+        static const char* stateNames[] = {"Stopped", "Playing", "Paused", "Ended"};
+        QObject::connect(&events, &PlayerEvents::stateChanged, [this](PlayState state) {
+            lines.push_back(QString("state ") + stateNames[static_cast<int>(state)]);
+        });
+        QObject::connect(&events, &PlayerEvents::songChanged,
+                         [this](const SongInfo& song) { lines.push_back("song " + song.title); });
+        QObject::connect(&events, &PlayerEvents::volumeChanged, [this](int percent) {
+            lines.push_back(QString("volume %1").arg(percent));
+        });
+        QObject::connect(&events, &PlayerEvents::muteChanged,
+                         [this](bool muted) { lines.push_back(QString("mute %1").arg(muted)); });
+        QObject::connect(&events, &PlayerEvents::modesChanged, [this](bool shuffle, bool repeat) {
+            lines.push_back(QString("modes %1 %2").arg(shuffle).arg(repeat));
+        });
+        QObject::connect(&events, &PlayerEvents::positionJumped,
+                         [this](uint32_t ms) { lines.push_back(QString("jump %1").arg(ms)); });
+    }
+    // The lines since the last call.
+    QStringList take() { return std::exchange(lines, {}); }
+
+private:
+    QStringList lines;
+};
+
 class FailingOutput : public AudioOutput {
 public:
     bool start(AudioRenderer&) override { return false; }
     void stop() override {}
+    void setIdle(bool) override {}
     int sampleRate() const override { return 44100; }
     int channels() const override { return 2; }
 };
@@ -56,7 +87,8 @@ protected:
     void SetUp() override {
         auto nullOutput = std::make_unique<NullOutput>();
         output = nullOutput.get();
-        sound = std::make_unique<Sound>(playList, std::move(nullOutput));
+        // Opened inline: each command's answer is exact and the test needs no event loop.
+        sound = std::make_unique<Sound>(playList, std::move(nullOutput), SongOpener::Mode::Inline);
         sound->addInfo(&info);
         sound->addProgress(&progress);
     }
@@ -388,6 +420,104 @@ TEST_F(SoundTest, AMissingSongIsTheQuestionOfThePlaylist) {
     EXPECT_EQ(playList.songCount(), 3u);
 }
 
+TEST_F(SoundTest, ASongEndingOnItsOwnIsAnnounced) {
+    addSongs({0.5, 0.5});
+    EventLog events(playList.events());
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(events.take(), QStringList({"song Song0", "state Playing"}));
+    playToEndAndPoll();
+    EXPECT_EQ(events.take(), QStringList({"song Song1"}));
+    playToEndAndPoll();
+    EXPECT_EQ(events.take(), QStringList({"state Ended"}));
+    sound->poll();  // Ended stays Ended: nothing more
+    EXPECT_TRUE(events.take().isEmpty());
+}
+
+TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
+    addSongs({1.0, 1.0});
+    EventLog events(playList.events());
+    const struct {
+        std::function<void()> command;
+        QStringList expected;
+    } steps[] = {
+        {[&] { sound->playPause(); }, {"song Song0", "state Playing"}},
+        {[&] { sound->playPause(); }, {"state Paused"}},
+        {[&] { sound->pauseAll(false); }, {"state Playing"}},
+        {[&] { sound->seek(300); }, {"jump 300"}},
+        {[&] { sound->restart(); }, {"jump 0"}},
+        {[&] { sound->setVolume(40); }, {"volume 40"}},
+        {[&] { sound->setVolume(40); }, {}},
+        {[&] { sound->toggleMute(); }, {"mute 1"}},
+        {[&] { sound->toggleMute(); }, {"mute 0"}},
+        {[&] { playList.setShuffle(true); }, {"modes 1 0"}},
+        {[&] { playList.setShuffle(true); }, {}},
+        {[&] { playList.setRepeat(true); }, {"modes 1 1"}},
+        {[&] { playList.setShuffle(false); }, {"modes 0 1"}},
+        {[&] { sound->next(); }, {"song Song1"}},
+        {[&] { playList.setRepeat(false); }, {"modes 0 0"}},
+        {[&] { sound->next(); }, {"state Ended"}},
+        {[&] { sound->stop(); }, {"song ", "state Stopped"}},
+        {[&] { sound->stop(); }, {}},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].command();
+        EXPECT_EQ(events.take(), steps[i].expected) << "step " << i;
+    }
+}
+
+// A null output that keeps what the player asked of it.
+class WatchedOutput : public NullOutput {
+public:
+    bool start(AudioRenderer& renderer) override {
+        ++starts;
+        return NullOutput::start(renderer);
+    }
+    void setIdle(bool idle) override {
+        idleCalls.push_back(idle);
+        NullOutput::setIdle(idle);
+    }
+    int starts = 0;
+    std::vector<bool> idleCalls;
+};
+
+TEST(SoundOutput, OpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    PlayList playList;
+    for (const char* name : {"a.wav", "b.wav"}) {
+        ASSERT_TRUE(GeneratedSounds::writeTone(dir.filePath(name), Format::Wav, 44100, 2, 0.5));
+        playList.addSong({dir.filePath(name), "A", name});
+    }
+    auto watched = std::make_unique<WatchedOutput>();
+    WatchedOutput& output = *watched;
+    Sound sound(playList, std::move(watched), SongOpener::Mode::Inline);
+    sound.setVolume(50);
+    EXPECT_EQ(output.starts, 0);
+
+    ASSERT_TRUE(sound.playPause());
+    EXPECT_EQ(output.starts, 1);
+    // Paused half-way and resumed: the sound goes on from the very next frame.
+    const std::vector<float> before = output.pull(10000);
+    sound.playPause();
+    EXPECT_EQ(output.pull(5000), std::vector<float>(10000, 0.0f));
+    sound.playPause();
+    std::vector<float> heard = before;
+    const std::vector<float> after = output.pull(10000);
+    heard.insert(heard.end(), after.begin(), after.end());
+    const std::vector<float> tone = GeneratedSounds::tone(44100, 2, 0.5);
+    ASSERT_EQ(heard.size(), 40000u);
+    for (size_t i = 0; i < heard.size(); ++i) {
+        ASSERT_NEAR(heard[i], tone[i] * 0.5f, 1e-4) << "sample " << i;
+    }
+    output.pullSeconds(1.0);
+    sound.poll();  // the second song
+    output.pullSeconds(1.0);
+    sound.poll();  // Ended
+    sound.stop();
+    EXPECT_EQ(output.idleCalls, std::vector<bool>({false, true, false, true, true}));
+    EXPECT_EQ(output.starts, 1);
+}
+
 TEST_F(SoundTest, NamesWithAnyCharactersPlay) {
     const QString path = dir.filePath(QString::fromUtf8("Björk – 日本 ♫.mp3"));
     ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Mp3, 44100, 2, 0.5));
@@ -406,6 +536,9 @@ TEST(SoundWithoutDevice, ReportsOnceAndGoesOnSilently) {
     ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Wav, 44100, 1, 0.5));
     playList.addSong({path, "A", "B"});
     Sound sound(playList, std::make_unique<FailingOutput>());
+    // The device is opened on the first play, not before.
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_FALSE(sound.playPause());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Failed to create soundengine.");
     EXPECT_EQ(prompts.shown[0].caption, "ERROR");

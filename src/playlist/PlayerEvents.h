@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+
+#include "playlist/SongInfo.h"
+
+// What the player is doing, as listeners see it: Stopped (nothing loaded), Playing, Paused, and
+// Ended (the last song finished with neither shuffle nor repeat on; it stays loaded).
+enum class PlayState { Stopped, Playing, Paused, Ended };
+
+// The player's announcements, for whoever shows or exports its state (windows, tray, desktop
+// interfaces). Emitted on the window thread, only when the value changes (songChanged and
+// positionJumped on every new song and every jump). Lives beside the playlist so that listeners
+// need not link the sound engine.
+class PlayerEvents : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PlayerEvents(QObject* parent = nullptr);
+
+signals:
+    void stateChanged(PlayState state);
+    // A song started; an empty record when the player stopped and holds no song.
+    void songChanged(const SongInfo& song);
+    void volumeChanged(int percent);
+    void muteChanged(bool muted);
+    void modesChanged(bool shuffle, bool repeat);
+    // The play position was moved (seek, restart); not sent for the steady progress.
+    void positionJumped(uint32_t ms);
+};
+
+Q_DECLARE_METATYPE(PlayState)
+Q_DECLARE_METATYPE(SongInfo)

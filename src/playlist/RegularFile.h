@@ -1,0 +1,13 @@
+#pragma once
+
+class QString;
+
+// Opening a song must never wait: open() on a named pipe waits for a writer that may never come,
+// and a device can block or act on being opened. So only regular files are opened, checked
+// before the open, and opened without blocking in case the name was swapped meanwhile.
+class RegularFile {
+public:
+    // A read-only descriptor of the file, which the caller closes; -1 when the path is no
+    // regular file (missing, a folder, a named pipe, a device, a socket) or cannot be opened.
+    static int open(const QString& path);
+};

@@ -1,0 +1,161 @@
+// Songs follow each other without a gap: the next song is opened ahead and its first frame comes
+// right after the current song's last, across formats and sample rates, through the null output.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "audio/GeneratedSounds.h"
+#include "audio/NowPlayingDisplay.h"
+#include "audio/NullOutput.h"
+#include "audio/PlayingSound.h"
+#include "audio/Sound.h"
+#include "playlist/PlayList.h"
+#include "support/ScriptedPrompts.h"
+
+namespace {
+
+using Format = GeneratedSounds::Format;
+
+struct ToneFile {
+    const char* name;
+    Format format;
+    int rate;
+    int channels;
+    double seconds;
+};
+
+class RecordingInfo : public NowPlayingDisplay {
+public:
+    void setNowPlaying(const QString& text) override { last = text; }
+    QString last;
+};
+
+// What the song renders alone, through a converter of its own: each side of the joint must be
+// exactly this.
+std::vector<float> renderedAlone(const QString& path) {
+    const auto sound = PlayingSound::open(path, 44100, 2);
+    std::vector<float> samples;
+    std::vector<float> block(1024 * 2);
+    while (const size_t frames = sound ? sound->render(block.data(), 1024) : 0) {
+        samples.insert(samples.end(), block.begin(), block.begin() + frames * 2);
+    }
+    return samples;
+}
+
+size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
+    size_t frame = from;
+    while (frame * 2 + 1 < samples.size() && samples[frame * 2] == 0.0f &&
+           samples[frame * 2 + 1] == 0.0f) {
+        ++frame;
+    }
+    return frame - from;
+}
+
+size_t longestSilence(const std::vector<float>& samples, size_t from, size_t to) {
+    size_t longest = 0;
+    for (size_t frame = from; frame < to;) {
+        const size_t run = leadingSilentFrames(samples, frame);
+        longest = std::max(longest, run);
+        frame += std::max<size_t>(run, 1);
+    }
+    return longest;
+}
+
+TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
+    const struct {
+        ToneFile first;
+        ToneFile second;
+        bool shuffle;
+    } cases[] = {
+        {{"a.wav", Format::Wav, 44100, 2, 0.7}, {"b.flac", Format::Flac, 22050, 1, 0.5}, false},
+        {{"a.ogg", Format::OggVorbis, 48000, 1, 0.6}, {"b.mp3", Format::Mp3, 32000, 2, 0.5}, false},
+        {{"a.flac", Format::Flac, 48000, 2, 0.6}, {"b.wav", Format::Wav, 8000, 1, 0.5}, true},
+        {{"a.mp3", Format::Mp3, 44100, 2, 0.6}, {"b.ogg", Format::OggVorbis, 22050, 2, 0.5}, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +
+                     (test.shuffle ? ", shuffle" : ""));
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        PlayList playList;
+        for (const ToneFile& tone : {test.first, test.second}) {
+            const QString path = dir.filePath(tone.name);
+            ASSERT_TRUE(GeneratedSounds::writeTone(path, tone.format, tone.rate, tone.channels,
+                                                   tone.seconds));
+            playList.addSong({path, "Artist", tone.name});
+        }
+        if (test.shuffle) {
+            playList.setRandomSource([] { return 1u; });
+            playList.setShuffle(true);
+        }
+        const std::vector<float> first = renderedAlone(dir.filePath(test.first.name));
+        const std::vector<float> second = renderedAlone(dir.filePath(test.second.name));
+        ASSERT_FALSE(first.empty());
+        ASSERT_FALSE(second.empty());
+
+        auto nullOutput = std::make_unique<NullOutput>(44100, 2);
+        NullOutput& output = *nullOutput;
+        Sound sound(playList, std::move(nullOutput), SongOpener::Mode::Inline);
+        RecordingInfo info;
+        sound.addInfo(&info);
+        ASSERT_TRUE(sound.playPause());
+        // Blocks of an odd size, so the joint falls inside one.
+        std::vector<float> heard;
+        while (heard.size() < first.size() + second.size() + 4000) {
+            const std::vector<float> block = output.pull(1000);
+            heard.insert(heard.end(), block.begin(), block.end());
+        }
+
+        const size_t joint = first.size() / 2;
+        for (size_t i = 0; i < first.size(); ++i) {
+            ASSERT_EQ(heard[i], first[i]) << "first song, sample " << i;
+        }
+        for (size_t i = 0; i < second.size(); ++i) {
+            ASSERT_EQ(heard[first.size() + i], second[i]) << "second song, sample " << i;
+        }
+        // No more silence at the joint than the second song's converter gives on its own.
+        EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
+
+        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.first.name));
+        sound.poll();
+        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.second.name));
+        EXPECT_EQ(playList.currentIndex(), 1u);
+        // The second song has ended as well: the end of the list, or in shuffle another pick
+        // (the second song again).
+        sound.poll();
+        EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Ended);
+        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.second.name));
+    }
+}
+
+TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    PlayList playList;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+        ASSERT_TRUE(GeneratedSounds::writeTone(dir.filePath(name), Format::Wav, 44100, 2, 0.3));
+        playList.addSong({dir.filePath(name), "Artist", name});
+    }
+    auto nullOutput = std::make_unique<NullOutput>(44100, 2);
+    NullOutput& output = *nullOutput;
+    Sound sound(playList, std::move(nullOutput), SongOpener::Mode::Inline);
+    RecordingInfo info;
+    sound.addInfo(&info);
+    ASSERT_TRUE(sound.playPause());
+    // b.wav was opened ahead; the list changes so that c.wav follows, then the song ends.
+    playList.removeSong(1);
+    output.pullSeconds(0.4);
+    sound.poll();
+    EXPECT_EQ(info.last, "c.wav - Artist");
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(sound.state(), PlayState::Playing);
+
+    // The last song: nothing follows, and the end is the end of the list.
+    output.pullSeconds(0.4);
+    sound.poll();
+    EXPECT_EQ(sound.state(), PlayState::Ended);
+    EXPECT_EQ(info.last, "c.wav - Artist");
+}
+
+}  // namespace
