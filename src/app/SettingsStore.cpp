@@ -6,7 +6,7 @@
 #include "app/Dispatcher.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
-#include "common/Prompts.h"
+#include "common/SaveReport.h"
 #include "common/SettingsFiles.h"
 #include "common/StoredText.h"
 #include "playlist/PlayList.h"
@@ -35,7 +35,7 @@ bool SettingsStore::save(const char* fileName, const QByteArray& contents) {
     if (StoredText::writeFile(path, contents)) {
         return true;
     }
-    Prompts::current().error(path, QString("ERROR - Failed to save (%1)").arg(fileName));
+    SaveReport::failed(path, fileName);
     return false;
 }
 

@@ -9,7 +9,7 @@
 #include "app/WindowFiles.h"
 #include "audio/Sound.h"
 #include "common/DataFolder.h"
-#include "common/Prompts.h"
+#include "common/SaveReport.h"
 #include "common/StoredPath.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
@@ -80,13 +80,17 @@ void Variables::readCommandLine(const QStringList& files) {
 }
 
 void Variables::saveAll() {
+    // Every file is still tried after one fails; the user hears once of all that were not saved.
+    SaveReport report;
     saveWindows();
     saveColours();
     savePlayerState();
     saveOptions();
-    if (openLastPlaylist && !PlayList::instance().save(dataFolder + "/playlist.vpl")) {
-        Prompts::current().error("Failed to save the current playlist.", "VeskPlayer Error");
+    const QString playlistPath = dataFolder + "/playlist.vpl";
+    if (openLastPlaylist && !PlayList::instance().save(playlistPath)) {
+        report.add(playlistPath, "playlist.vpl");
     }
+    report.tell();
 }
 
 void Variables::saveAllAndQuit() {

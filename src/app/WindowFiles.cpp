@@ -6,6 +6,7 @@
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/Prompts.h"
+#include "common/SaveReport.h"
 #include "common/StoredText.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/WindowGeometry.h"
@@ -159,7 +160,7 @@ void WindowFiles::saveWindows() {
     const QString countPath = pathOf(WindowCountFile::fileName);
     if (!StoredText::writeFile(
             countPath, WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
-        Prompts::current().error(countPath, "ERROR - Failed to save (windows)");
+        SaveReport::failed(countPath, "windows");
     }
     for (size_t i = 0; i < variables.windows.size(); ++i) {
         saveWindowFile(i);
@@ -183,6 +184,6 @@ bool WindowFiles::saveWindowFile(size_t index) {
     if (StoredText::writeFile(path, skin.serialize())) {
         return true;
     }
-    Prompts::current().error(path, "ERROR - Failed to save (sfw)");
+    SaveReport::failed(path, "sfw");
     return false;
 }
