@@ -98,7 +98,10 @@ QByteArray StoredText::encode(const QString& text) {
             return text.toUtf8();
         }
     }
-    return text.toLatin1();
+    // Latin-1 text whose bytes happen to spell UTF-8 ("Ã©") would read back as other text;
+    // written as UTF-8 it reads back as it was.
+    const QByteArray latin1 = text.toLatin1();
+    return decode(latin1) == text ? latin1 : text.toUtf8();
 }
 
 QString StoredText::decode(const QByteArray& bytes) {

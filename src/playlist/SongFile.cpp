@@ -1,7 +1,8 @@
 #include "playlist/SongFile.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include "common/NativePath.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ SongInfo SongFile::withDefaults(const QString& path) {
 
 SongInfo SongFile::fromTag(const QString& path) {
     // Only plain files: opening a named pipe would wait for a writer that never comes.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() < tagSize ||
+    QFile file;
+    if (!NativePath::openRegularFile(path, file) || file.size() < tagSize ||
         !file.seek(file.size() - tagSize)) {
         return withDefaults(path);
     }
