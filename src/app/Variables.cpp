@@ -53,7 +53,8 @@ Variables::~Variables() {
         destroyWindowAt(0, Deletion::now);
     }
     Sound::deleteInstance();
-    // The worker finishes its queue into the playlist, so it ends before the playlist does.
+    // The worker adds to the playlist, so it ends (cutting a running add short) before the
+    // playlist does.
     OpenFiles::deleteInstance();
     PlayList::deleteInstance();
     // Nothing is written here: everything the next start reads was saved before the quit.
