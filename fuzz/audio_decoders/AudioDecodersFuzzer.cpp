@@ -1,14 +1,12 @@
 // Any bytes, saved as a file, given to each decoder and to the factory: opening, decoding a
 // bounded stretch, jumping and decoding again must neither crash nor hang.
-#include <QByteArray>
-#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "InputFile.h"
 #include "audio/DecoderFactory.h"
 #include "audio/Mpg123Decoder.h"
 #include "audio/OpenMptDecoder.h"
@@ -36,14 +34,10 @@ void exercise(std::unique_ptr<Decoder> decoder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath("input");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const QString path = inputFile(data, size, "input");
+    if (path.isEmpty()) {
         return 0;
     }
-    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    file.close();
 
     exercise(SndFileDecoder::open(path));
     exercise(VorbisDecoder::open(path));

@@ -7,8 +7,12 @@
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
+<<<<<<< HEAD
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+=======
+#include "common/SaveReport.h"
+>>>>>>> hardening
 #include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
 #include "common/StoredText.h"
@@ -38,7 +42,7 @@ bool SettingsStore::save(const char* fileName, const QByteArray& contents) {
     if (StoredText::writeFile(path, contents)) {
         return true;
     }
-    Prompts::current().error(path, QString("ERROR - Failed to save (%1)").arg(fileName));
+    SaveReport::failed(path, fileName);
     return false;
 }
 

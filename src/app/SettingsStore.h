@@ -18,7 +18,8 @@ public:
     // change with them.
     void loadPlayerState();
 
-    // Each reports its own failure with a message box naming the file.
+    // Each reports its own failure through SaveReport::failed (one box naming the file, or a
+    // line in the report of a whole save).
     bool saveColours();
     bool savePlayerState();
     bool saveOptions();

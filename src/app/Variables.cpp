@@ -10,7 +10,7 @@
 #include "app/WindowFiles.h"
 #include "audio/Sound.h"
 #include "common/DataFolder.h"
-#include "common/Prompts.h"
+#include "common/SaveReport.h"
 #include "common/StoredPath.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
@@ -48,7 +48,8 @@ Variables::Variables()
 Variables::~Variables() {
     layout->removeAll(SkinWindows::Deletion::now);
     Sound::deleteInstance();
-    // The worker finishes its queue into the playlist, so it ends before the playlist does.
+    // The worker adds to the playlist, so it ends (cutting a running add short) before the
+    // playlist does.
     OpenFiles::deleteInstance();
     PlayList::deleteInstance();
     // Nothing is written here: everything the next start reads was saved before the quit.
@@ -87,13 +88,22 @@ void Variables::applySettings() {
 }
 
 void Variables::saveAll() {
+    // Every file is still tried after one fails; the user hears once of all that were not saved.
+    SaveReport report;
     saveWindows();
     saveColours();
     savePlayerState();
     saveOptions();
+<<<<<<< HEAD
     if (options.openLastPlaylist && !PlayList::instance().save(dataFolder + "/playlist.vpl")) {
         Prompts::current().error("Failed to save the current playlist.", "VeskPlayer Error");
+=======
+    const QString playlistPath = dataFolder + "/playlist.vpl";
+    if (openLastPlaylist && !PlayList::instance().save(playlistPath)) {
+        report.add(playlistPath, "playlist.vpl");
+>>>>>>> hardening
     }
+    report.tell();
 }
 
 void Variables::saveAllAndQuit() {

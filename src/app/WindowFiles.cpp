@@ -7,6 +7,7 @@
 #include "app/Variables.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+#include "common/SaveReport.h"
 #include "common/StoredText.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/WindowGeometry.h"
@@ -95,9 +96,15 @@ void WindowFiles::loadWindowFile(int index) {
 
 void WindowFiles::saveWindows() {
     const QString countPath = pathOf(WindowCountFile::fileName);
+<<<<<<< HEAD
     if (!StoredText::writeFile(countPath,
                                WindowCountFile::serialize(static_cast<int>(layout.count())))) {
         Prompts::current().error(countPath, "ERROR - Failed to save (windows)");
+=======
+    if (!StoredText::writeFile(
+            countPath, WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
+        SaveReport::failed(countPath, "windows");
+>>>>>>> hardening
     }
     for (size_t i = 0; i < layout.count(); ++i) {
         saveWindowFile(i);
@@ -109,6 +116,6 @@ bool WindowFiles::saveWindowFile(size_t index) {
     if (StoredText::writeFile(path, layout.recordOf(index).serialize())) {
         return true;
     }
-    Prompts::current().error(path, "ERROR - Failed to save (sfw)");
+    SaveReport::failed(path, "sfw");
     return false;
 }

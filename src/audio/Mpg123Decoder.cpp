@@ -8,7 +8,7 @@
 #include <mutex>
 #include <utility>
 
-#include "playlist/RegularFile.h"
+#include "common/RegularFile.h"
 
 namespace {
 

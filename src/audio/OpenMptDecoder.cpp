@@ -6,7 +6,7 @@
 #include <QString>
 #include <cmath>
 
-#include "playlist/RegularFile.h"
+#include "common/RegularFile.h"
 
 std::unique_ptr<Decoder> OpenMptDecoder::open(const QString& path) {
     const int descriptor = RegularFile::open(path);

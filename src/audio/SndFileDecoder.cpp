@@ -3,7 +3,7 @@
 #include <sndfile.h>
 #include <QString>
 
-#include "playlist/RegularFile.h"
+#include "common/RegularFile.h"
 
 std::unique_ptr<Decoder> SndFileDecoder::open(const QString& path) {
     const int descriptor = RegularFile::open(path);

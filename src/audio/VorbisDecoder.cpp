@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "playlist/RegularFile.h"
+#include "common/RegularFile.h"
 
 std::unique_ptr<Decoder> VorbisDecoder::open(const QString& path) {
     const int descriptor = RegularFile::open(path);

@@ -1,11 +1,85 @@
 #include "common/StoredText.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringDecoder>
-#include <cstdio>
+#include <cerrno>
 
 namespace {
+
+bool writeAll(int fd, const QByteArray& contents) {
+    const char* next = contents.constData();
+    qsizetype left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+// A new file beside the target, created exclusively, with a name no other writer uses.
+int createTemporary(const QByteArray& target, QByteArray& temporary) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = target + '.' +
+                    QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+void syncFolderOf(const QByteArray& target) {
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()).constData(),
+               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes the contents to a new file beside the target and renames it over the target, so the
+// old file stays whole until the new one is complete. Nothing is buffered and every step is
+// checked: a full disk fails the write itself (a buffered writer can lose the error of its last
+// flush and report success with an empty file).
+bool replaceFile(const QString& path, const QByteArray& contents, bool waitForDisk) {
+    const QFileInfo info(path);
+    // Through a link the file it names is replaced, and the link stays.
+    const QString resolved = info.isSymLink() ? info.canonicalFilePath() : path;
+    const QByteArray target = QFile::encodeName(resolved.isEmpty() ? path : resolved);
+    struct stat old {};
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    QByteArray temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        return false;
+    }
+    bool written = writeAll(fd, contents) &&
+                   (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                   (!waitForDisk || ::fsync(fd) == 0);
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (waitForDisk) {
+        syncFolderOf(target);
+    }
+    return true;
+}
 
 bool hasMultiByteSequence(const QByteArray& bytes) {
     for (char c : bytes) {
@@ -24,7 +98,10 @@ QByteArray StoredText::encode(const QString& text) {
             return text.toUtf8();
         }
     }
-    return text.toLatin1();
+    // Latin-1 text whose bytes happen to spell UTF-8 ("Ã©") would read back as other text;
+    // written as UTF-8 it reads back as it was.
+    const QByteArray latin1 = text.toLatin1();
+    return decode(latin1) == text ? latin1 : text.toUtf8();
 }
 
 QString StoredText::decode(const QByteArray& bytes) {
@@ -68,30 +145,9 @@ QStringList StoredText::splitLines(const QByteArray& contents, bool* lastLineEnd
 }
 
 bool StoredText::writeFile(const QString& path, const QByteArray& contents) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, contents, true);
 }
 
 bool StoredText::writeRestorableFile(const QString& path, const QByteArray& contents) {
-    const QString partial = path + ".part";
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const bool written = file.write(contents) == contents.size() && file.flush();
-    file.close();
-    // rename() replaces the target in one step, so nobody ever sees half a file.
-    if (!written || std::rename(QFile::encodeName(partial).constData(),
-                                QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    return replaceFile(path, contents, false);
 }

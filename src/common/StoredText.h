@@ -19,7 +19,7 @@ QString decode(const QByteArray& bytes);
 QStringList splitLines(const QByteArray& contents, bool* lastLineEnded = nullptr);
 
 // Writes the file whole or not at all (temporary file, then rename), and waits until it is on
-// the disk. False on any failure.
+// the disk. False on any failure, a full disk included; the old file is then left as it was.
 bool writeFile(const QString& path, const QByteArray& contents);
 
 // The same without waiting for the disk: for copies the program can make again (the built-in

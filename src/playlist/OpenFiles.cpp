@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "common/DebugLog.h"
+#include "playlist/FolderEntries.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/SongFile.h"
@@ -23,12 +24,18 @@ QString joined(const QString& folder, const QString& name) {
 OpenFiles::OpenFiles(PlayList& target) : playlist(target), worker([this] { run(); }) {}
 
 OpenFiles::~OpenFiles() {
+    stop();
+    worker.join();
+}
+
+void OpenFiles::stop() {
+    stopping = true;
     {
         std::lock_guard guard(queueMutex);
         running = false;
+        queue.clear();
     }
     pathQueued.notify_all();
-    worker.join();
 }
 
 OpenFiles& OpenFiles::instance() {
@@ -48,6 +55,9 @@ void OpenFiles::deleteInstance() {
 void OpenFiles::addPath(const QString& path) {
     {
         std::lock_guard guard(queueMutex);
+        if (!running) {
+            return;
+        }
         queue.push_back(path);
     }
     pathQueued.notify_one();
@@ -92,20 +102,24 @@ void OpenFiles::run() {
         }
     }
     lock.unlock();
+    queueDone.notify_all();
     DebugLog::write("ended openfiles thread\n");
 }
 
 bool OpenFiles::classify(const QString& path) {
-    Route route;
-    return classify(path, route);
+    AddRun run;
+    return classify(path, run);
 }
 
-bool OpenFiles::classify(const QString& path, Route& route) {
+bool OpenFiles::classify(const QString& path, AddRun& run) {
+    if (stopping) {
+        return true;
+    }
     switch (SongFile::kindOf(path)) {
         case PathKind::Empty:
             return true;
         case PathKind::Folder:
-            walkFolder(path, route);
+            walkFolder(path, run);
             return true;
         case PathKind::Mp3:
             playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
@@ -117,48 +131,45 @@ bool OpenFiles::classify(const QString& path, Route& route) {
             importSkin(path);
             return true;
         case PathKind::Other:
-            return readPlaylist(path, route);
+            return readPlaylist(path, run);
     }
     return false;
 }
 
-void OpenFiles::walkFolder(const QString& folder, Route& route) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (canonical.isEmpty() || route.folders.contains(canonical)) {
+void OpenFiles::walkFolder(const QString& folder, AddRun& run) {
+    if (run.folders.contains(folder)) {
         return;
     }
-    route.folders.insert(canonical);
-    const QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo& entry : entries) {
+    run.folders.add(folder);
+    for (const FolderEntries::Entry& entry : FolderEntries::list(folder, stopping)) {
         // Only folders whose names have no dot are walked.
-        if (entry.isDir() && entry.fileName().contains(u'.')) {
+        if (stopping || (entry.isFolder && entry.name.contains(u'.'))) {
             continue;
         }
-        classify(joined(folder, entry.fileName()), route);
+        classify(joined(folder, entry.name), run);
     }
-    route.folders.remove(canonical);
 }
 
-bool OpenFiles::readPlaylist(const QString& path, Route& route) {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty() && route.playlists.contains(canonical)) {
-        return true;  // already being read further up: its songs are on their way
+bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
+    if (run.playlists.contains(path)) {
+        return true;  // read before in this add: its songs are there already
     }
     QStringList paths;
     if (!PlaylistFile::read(path, paths)) {
         return false;
     }
-    route.playlists.insert(canonical);
+    run.playlists.add(path);
     // A relative entry names a file beside the playlist, as playlists carried between machines
     // (and every M3U writer) mean it.
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
     for (const QString& entry : paths) {
+        if (stopping) {
+            return true;
+        }
         classify(
             QDir::isRelativePath(entry) ? QDir::cleanPath(playlistFolder.filePath(entry)) : entry,
-            route);
+            run);
     }
-    route.playlists.remove(canonical);
     DebugLog::write("playlist loaded \n");
     return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <atomic>
 #include <condition_variable>
@@ -8,6 +7,8 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+
+#include "playlist/SeenFiles.h"
 
 class PlayList;
 
@@ -23,7 +24,7 @@ public:
 
     // Starts the worker; the songs go to the given playlist.
     explicit OpenFiles(PlayList& playlist);
-    // Handles every path still queued, then ends the worker.
+    // Stops the worker (see stop) and waits for it to end.
     virtual ~OpenFiles();
     OpenFiles(const OpenFiles&) = delete;
     OpenFiles& operator=(const OpenFiles&) = delete;
@@ -48,17 +49,23 @@ public:
     // Returns once every queued path has been handled.
     void waitUntilIdle();
 
+    // Cuts a running add short (a long folder walk or playlist ends at its next entry), drops the
+    // paths still queued and lets the worker end: the program closes at once, whatever is being
+    // added.
+    void stop();
+
 private:
-    // The playlists being read and folders being walked on the way to a path, so that a playlist
-    // naming itself, or a link back to a parent folder, is entered only once.
-    struct Route {
-        QSet<QString> playlists;
-        QSet<QString> folders;
+    // What one add (one queued path) has been through: each real folder is walked and each
+    // playlist read once, so links that meet again, playlists naming each other and folders
+    // named by several playlists cannot multiply the songs.
+    struct AddRun {
+        SeenFiles folders;
+        SeenFiles playlists;
     };
 
-    bool classify(const QString& path, Route& route);
-    void walkFolder(const QString& folder, Route& route);
-    bool readPlaylist(const QString& path, Route& route);
+    bool classify(const QString& path, AddRun& run);
+    void walkFolder(const QString& folder, AddRun& run);
+    bool readPlaylist(const QString& path, AddRun& run);
     void importSkin(const QString& path);
     void run();
 
@@ -74,5 +81,6 @@ private:
     std::deque<QString> queue;
     bool handlingPath = false;
     bool running = true;
+    std::atomic<bool> stopping = false;
     std::thread worker;
 };

@@ -1,11 +1,11 @@
 #include "playlist/PlayList.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QThread>
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/NativePath.h"
 #include "common/Prompts.h"
 #include "playlist/PlaylistFile.h"
 
@@ -16,8 +16,7 @@ std::mutex instanceMutex;
 
 // A song's file is there when it exists and is not a folder.
 bool songFileExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return NativePath::isNonFolder(path);
 }
 
 bool askToRemove(const SongInfo& song) {

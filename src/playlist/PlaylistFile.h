@@ -13,6 +13,11 @@
 // UTF-8 and recognised as such when read.
 namespace PlaylistFile {
 
+// False for a path that would not read back the same: one with a line break, one that would read
+// as a comment, one with bytes that are not UTF-8. Such songs play in this run but are left out
+// of the file (with a line on the debug stream).
+bool canHold(const QString& path);
+
 QByteArray format(const std::vector<SongInfo>& songs);
 // Writes the file whole or not at all; false when it cannot be written.
 bool write(const QString& path, const std::vector<SongInfo>& songs);

@@ -1,10 +1,8 @@
 #include "playlist/SongFile.h"
 
-#include <unistd.h>
-
 #include <QFile>
 
-#include "playlist/RegularFile.h"
+#include "common/NativePath.h"
 
 namespace {
 
@@ -59,14 +57,9 @@ SongInfo SongFile::withDefaults(const QString& path) {
 
 SongInfo SongFile::fromTag(const QString& path) {
     // Only plain files: opening a named pipe would wait for a writer that never comes.
-    const int descriptor = RegularFile::open(path);
     QFile file;
-    if (descriptor < 0 ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ||
-        file.size() < tagSize || !file.seek(file.size() - tagSize)) {
-        if (descriptor >= 0 && !file.isOpen()) {
-            ::close(descriptor);
-        }
+    if (!NativePath::openRegularFile(path, file) || file.size() < tagSize ||
+        !file.seek(file.size() - tagSize)) {
         return withDefaults(path);
     }
     const QByteArray tag = file.read(tagSize);

@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <map>
 
 #include "AppFixture.h"
 #include "ResourceTable.h"
@@ -17,6 +18,7 @@
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/FullDisk.h"
 #include "support/WavFile.h"
 
 namespace {
@@ -186,4 +188,44 @@ TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
     auto* slider = dynamic_cast<SliderFunction*>(app().skinWindows().elementsOf(0)[2]);
     ASSERT_NE(slider, nullptr);
     EXPECT_NEAR(slider->getValue(), 70, 2) << "a new volume slider shows the volume";
+}
+
+TEST_F(Startup, AFullDiskKeepsEveryOldFileAndTellsOnceWhatWasNotSaved) {
+    app().init({});
+    PlayList::instance().addSong({"/music/one.mp3", "N/A", "one"});
+    app().saveAll();
+    const QStringList names = {"windows", "sfw.0", "sfo.0", "sfo.1", "sfo.2", "playlist.vpl"};
+    std::map<QString, QByteArray> saved;
+    for (const QString& name : names) {
+        saved[name] = readFile(folder() + "/" + name);
+        ASSERT_FALSE(saved[name].isEmpty()) << name.toStdString();
+    }
+
+    FullDisk disk(folder(), 256);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "no private tmpfs to fill: " << disk.whyUnavailable().toStdString();
+    }
+    for (const auto& [name, contents] : saved) {
+        QFile file(folder() + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    }
+    ASSERT_TRUE(disk.fill());
+    app().backColour = 0x123456;
+    app().useTags = !app().useTags;
+    PlayList::instance().addSong({"/music/two.mp3", "N/A", "two"});
+    PlayList::instance().setCurrentIndex(1);
+    app().windows[0]->move(app().windows[0]->pos() + QPoint(7, 7));
+    prompts.shown.clear();
+
+    app().saveAll();
+
+    for (const QString& name : names) {
+        EXPECT_EQ(readFile(folder() + "/" + name), saved[name]) << name.toStdString();
+    }
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption,
+              "ERROR - Failed to save (windows, sfw, sfo.0, sfo.1, sfo.2, playlist.vpl)");
+    for (const QString& name : names) {
+        EXPECT_TRUE(prompts.shown[0].text.contains(folder() + "/" + name)) << name.toStdString();
+    }
 }

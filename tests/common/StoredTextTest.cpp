@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "common/StoredText.h"
+#include "support/FullDisk.h"
 
 TEST(StoredText, RoundTripsLatin1AndWiderCharacters) {
-    for (const QString& text : {QString("Björk"), QString("日本/曲.mp3"), QString("plain")}) {
+    for (const QString& text :
+         {QString("Björk"), QString("日本/曲.mp3"), QString("plain"), QString("Ã©")}) {
         EXPECT_EQ(StoredText::decode(StoredText::encode(text)), text);
     }
     EXPECT_EQ(StoredText::encode("Björk").size(), 5) << "Latin-1 stays one byte per character";
@@ -46,4 +49,23 @@ TEST(StoredText, RestorableFilesReplaceWholeAndLeaveNoPartialFile) {
     EXPECT_EQ(file.readAll(), QByteArray("new"));
     EXPECT_FALSE(QFile::exists(path + ".part"));
     EXPECT_FALSE(StoredText::writeRestorableFile(dir.filePath("missing/picture.bmp"), "x"));
+}
+
+TEST(StoredText, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    FullDisk disk(dir.path(), 64);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "no private tmpfs to fill: " << disk.whyUnavailable().toStdString();
+    }
+    const QString path = dir.filePath("state");
+    ASSERT_TRUE(StoredText::writeFile(path, "old state"));
+    ASSERT_TRUE(disk.fill());
+    for (const auto write : {&StoredText::writeFile, &StoredText::writeRestorableFile}) {
+        EXPECT_FALSE(write(path, "the new state, which does not fit"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old state"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"filler", "state"}))
+        << "no temporary file is left behind";
 }

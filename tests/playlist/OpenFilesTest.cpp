@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <future>
+
 #include "PlaylistTestFiles.h"
+#include "common/NativePath.h"
+#include "playlist/FolderEntries.h"
 #include "playlist/PlayList.h"
 #include "support/DebugCapture.h"
 
@@ -142,17 +146,107 @@ TEST_F(OpenFilesTest, QueuedPathsAreHandledInTheOrderGiven) {
     EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/1.mp3", "/n/2.flac", "/n/3.xm"}));
 }
 
-TEST(OpenFilesLifetime, ShutDownFinishesTheQueueAndTellsTheDebugStream) {
-    DebugCapture debug;
-    PlayList playlist;
-    {
-        OpenFiles files(playlist);
-        for (int i = 0; i < 200; ++i) {
-            files.addPath(QString("/n/%1.wav").arg(i));
+TEST_F(OpenFilesTest, LinksThatMeetAgainAddEachRealFileOnce) {
+    // Each level links twice to the next: walked by name, level 26 would be reached 2^26 times.
+    constexpr int depth = 26;
+    QStringList songs;
+    for (int level = 0; level <= depth; ++level) {
+        songs.append(folder.write(QString("level%1/song.wav").arg(level)));
+        if (level < depth) {
+            for (const char* link : {"left", "right"}) {
+                ASSERT_TRUE(QFile::link(folder.path(QString("level%1").arg(level + 1)),
+                                        folder.path(QString("level%1/%2").arg(level).arg(link))));
+            }
         }
     }
-    EXPECT_EQ(playlist.songCount(), 200u);
-    EXPECT_EQ(playlist.songAt(199).title, "199");
+    drop({folder.path("level0")});
+    QStringList added = pathsOf(playlist);
+    for (QString& path : added) {
+        path = QFileInfo(path).canonicalFilePath();
+    }
+    added.sort();
+    songs.sort();
+    EXPECT_EQ(added, songs);
+}
+
+TEST_F(OpenFilesTest, PlaylistsNamingEachOtherManyTimesAreReadOncePerAdd) {
+    const QString songs = folder.write("songs.m3u", "#EXTM3U\n/n/a.mp3\n/n/b.ogg\n");
+    QByteArray middle = "#vpl-List";
+    QByteArray top = "#EXTM3U";
+    for (int i = 0; i < 100; ++i) {
+        middle += "\r\n" + songs.toUtf8();
+        top += "\n" + folder.path("middle.vpl").toUtf8() + "\n" + folder.path("top.m3u").toUtf8();
+    }
+    folder.write("middle.vpl", middle);
+    const QString topPath = folder.write("top.m3u", top);
+    drop({topPath, songs});
+    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b.ogg", "/n/a.mp3", "/n/b.ogg"}))
+        << "each add reads each playlist once";
+    std::string lines = debug.lines();
+    int readings = 0;
+    for (size_t at = lines.find("playlist loaded"); at != std::string::npos;
+         at = lines.find("playlist loaded", at + 1)) {
+        ++readings;
+    }
+    EXPECT_EQ(readings, 4);
+}
+
+TEST_F(OpenFilesTest, TheSystemsPseudoFileSystemsAreNotWalked) {
+    for (const char* system : {"/proc", "/proc/self", "/sys", "/sys/kernel", "/dev"}) {
+        EXPECT_TRUE(FolderEntries::isPseudoFileSystem(system)) << system;
+    }
+    EXPECT_FALSE(FolderEntries::isPseudoFileSystem(folder.mkdir("music")));
+    EXPECT_FALSE(FolderEntries::isPseudoFileSystem("/"));
+    const QString playlistOfSystem = folder.write("system.m3u", "#EXTM3U\n/proc\n/sys\n/dev\n");
+    drop({playlistOfSystem});
+    EXPECT_EQ(playlist.songCount(), 0u);
+}
+
+TEST_F(OpenFilesTest, NamesWithLineBreaksOrBytesThatAreNotUtf8AreAddedAsTheyAre) {
+    const QByteArray music = QFile::encodeName(folder.mkdir("music"));
+    for (const QByteArray& name : {QByteArray("two\nlines.mp3"), QByteArray("caf\xE9.ogg")}) {
+        QFile file;
+        ASSERT_TRUE(file.open(::fopen((music + "/" + name).constData(), "w"), QIODevice::WriteOnly,
+                              QFileDevice::AutoCloseHandle));
+    }
+    drop({folder.path("music")});
+    ASSERT_EQ(playlist.songCount(), 2u);
+    QStringList names;
+    for (const SongInfo& song : playlist.songs(0, 2)) {
+        names.append(QString::fromLatin1(NativePath::toNative(song.path).toHex()));
+        EXPECT_TRUE(NativePath::isNonFolder(song.path));
+    }
+    EXPECT_EQ(names, (QStringList{QString::fromLatin1((music + "/caf\xE9.ogg").toHex()),
+                                  QString::fromLatin1((music + "/two\nlines.mp3").toHex())}));
+    SongInfo played;
+    EXPECT_TRUE(playlist.fetch(0, played));
+    EXPECT_EQ(played.title, QString("caf") + QChar(char16_t(0xDCE9)));
+}
+
+TEST(OpenFilesLifetime, StoppingCutsARunningAddShortAndDropsTheQueue) {
+    TestFolder folder;
+    folder.write("big/a.vps");
+    for (int i = 0; i < 300; ++i) {
+        folder.write(QString("big/song%1.wav").arg(i));
+    }
+    DebugCapture debug;
+    PlayList playlist;
+    std::promise<void> importing;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    {
+        OpenFiles files(playlist);
+        files.setSkinImport([&](const QString&) {
+            importing.set_value();
+            released.wait();
+        });
+        files.addPath(folder.path("big"));
+        files.addPath("/n/queued.mp3");
+        importing.get_future().wait();  // the walk is at its first entry
+        files.stop();
+        release.set_value();
+    }
+    EXPECT_EQ(playlist.songCount(), 0u) << "neither the rest of the walk nor the queue was added";
     const std::string lines = debug.lines();
     EXPECT_EQ(lines.find("started openfiles thread\n"), 0u);
     EXPECT_EQ(lines.size() - lines.rfind("ended openfiles thread\n"),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PlaylistTestFiles.h"
+#include "support/DebugCapture.h"
 
 namespace {
 
@@ -55,6 +56,32 @@ TEST_F(PlaylistFileTest, PathsBeyondLatin1SurviveTheRoundTrip) {
     QStringList paths;
     ASSERT_TRUE(PlaylistFile::read(path, paths));
     EXPECT_EQ(paths, (QStringList{songs[0].path, songs[1].path}));
+}
+
+TEST_F(PlaylistFileTest, NamesTheFileCannotHoldAreLeftOutAndTheRestReadBackExactly) {
+    DebugCapture debug;
+    const QString rawByte = QString("/m/caf") + QChar(char16_t(0xDCE9)) + ".mp3";  // byte E9
+    const std::vector<SongInfo> songs = {
+        {"/m/two\nlines.mp3", "", ""},
+        {"/m/cr\r.mp3", "", ""},
+        {"#comment.mp3", "", ""},
+        {rawByte, "", ""},
+        {QString::fromUtf8("/m/Ã©.ogg"), "", ""},  // Latin-1 whose bytes spell UTF-8
+        {"/m/kept.mp3", "", ""}};
+    const QString path = folder.path("names.vpl");
+    ASSERT_TRUE(PlaylistFile::write(path, songs));
+    QStringList paths;
+    ASSERT_TRUE(PlaylistFile::read(path, paths));
+    EXPECT_EQ(paths, (QStringList{songs[4].path, "/m/kept.mp3"}));
+    const std::string lines = debug.lines();
+    for (const char* shown :
+         {"/m/two\\nlines.mp3\n", "/m/cr\\r.mp3\n", "#comment.mp3\n", "/m/caf\xE9.mp3\n"}) {
+        EXPECT_NE(lines.find(std::string("left out of the playlist file, its name cannot be "
+                                         "stored there: ") +
+                             shown),
+                  std::string::npos)
+            << shown;
+    }
 }
 
 TEST_F(PlaylistFileTest, AFileThatCannotBeWrittenIsReported) {

@@ -1,14 +1,15 @@
-#include "playlist/RegularFile.h"
+#include "common/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QString>
 
+#include "common/NativePath.h"
+
 int RegularFile::open(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativePath::toNative(path);
     struct stat status {};
     if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return -1;

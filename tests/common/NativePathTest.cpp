@@ -1,0 +1,53 @@
+#include "common/NativePath.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <QTemporaryDir>
+
+TEST(NativePath, EveryNameComesBackAsTheSameBytes) {
+    const QByteArray names[] = {
+        "plain.mp3",
+        "Bj\xC3\xB6rk/\xE6\x97\xA5\xE6\x9C\xAC.flac",  // valid UTF-8
+        "caf\xE9.mp3",                                 // Latin-1
+        "\xC0\xAF overlong",
+        "\xED\xB2\x80 encoded surrogate",
+        "cut \xE6\x97",
+        "\x80 lone continuation",
+        "\xF4\x90\x80\x80 beyond U+10FFFF",
+        "\xEF\xBB\xBF starts with a byte-order mark",
+        "\xF0\x9F\x8E\xB5 then \xFF",
+    };
+    for (const QByteArray& name : names) {
+        EXPECT_EQ(NativePath::toNative(NativePath::fromNative(name)), name) << name.toHex().data();
+    }
+    EXPECT_EQ(NativePath::fromNative("Bj\xC3\xB6rk"), QString::fromUtf8("Björk"));
+    EXPECT_FALSE(NativePath::hasRawBytes(NativePath::fromNative("Bj\xC3\xB6rk \xF0\x9F\x8E\xB5")));
+    EXPECT_TRUE(NativePath::hasRawBytes(NativePath::fromNative("caf\xE9")));
+}
+
+TEST(NativePath, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe) {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QString rawName = NativePath::fromNative(folder + "/caf\xE9.vpl");
+    {
+        const int fd = ::open(NativePath::toNative(rawName).constData(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "#vpl-List", 9), 9);
+        ::close(fd);
+    }
+    ASSERT_EQ(::mkfifo((folder + "/pipe").constData(), 0600), 0);
+    QFile file;
+    ASSERT_TRUE(NativePath::openRegularFile(rawName, file));
+    EXPECT_EQ(file.readAll(), "#vpl-List");
+    EXPECT_TRUE(NativePath::isNonFolder(rawName));
+    for (const QString& refused : {dir.path() + "/pipe", dir.path(), dir.path() + "/gone"}) {
+        QFile other;
+        EXPECT_FALSE(NativePath::openRegularFile(refused, other)) << refused.toStdString();
+    }
+    EXPECT_FALSE(NativePath::isNonFolder(dir.path()));
+    EXPECT_FALSE(NativePath::isNonFolder(dir.path() + "/gone"));
+}
