@@ -7,12 +7,8 @@
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/Sound.h"
-<<<<<<< HEAD
 #include "common/DebugLog.h"
-#include "common/Prompts.h"
-=======
 #include "common/SaveReport.h"
->>>>>>> hardening
 #include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
 #include "common/StoredText.h"

@@ -94,14 +94,9 @@ void Variables::saveAll() {
     saveColours();
     savePlayerState();
     saveOptions();
-<<<<<<< HEAD
-    if (options.openLastPlaylist && !PlayList::instance().save(dataFolder + "/playlist.vpl")) {
-        Prompts::current().error("Failed to save the current playlist.", "VeskPlayer Error");
-=======
     const QString playlistPath = dataFolder + "/playlist.vpl";
-    if (openLastPlaylist && !PlayList::instance().save(playlistPath)) {
+    if (options.openLastPlaylist && !PlayList::instance().save(playlistPath)) {
         report.add(playlistPath, "playlist.vpl");
->>>>>>> hardening
     }
     report.tell();
 }

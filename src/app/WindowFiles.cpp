@@ -96,15 +96,9 @@ void WindowFiles::loadWindowFile(int index) {
 
 void WindowFiles::saveWindows() {
     const QString countPath = pathOf(WindowCountFile::fileName);
-<<<<<<< HEAD
     if (!StoredText::writeFile(countPath,
                                WindowCountFile::serialize(static_cast<int>(layout.count())))) {
-        Prompts::current().error(countPath, "ERROR - Failed to save (windows)");
-=======
-    if (!StoredText::writeFile(
-            countPath, WindowCountFile::serialize(static_cast<int>(variables.windows.size())))) {
         SaveReport::failed(countPath, "windows");
->>>>>>> hardening
     }
     for (size_t i = 0; i < layout.count(); ++i) {
         saveWindowFile(i);
