@@ -55,12 +55,14 @@ done
 display=":$(tr -d '[:space:]' <"$work/display")"
 [ "$display" != ":" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
-# Runs the probe with the player's environment on the given HOME.
+# Runs the probe with the player's environment on the given HOME. Its own runtime folder keeps a
+# player already running for the user from taking the files of the start being measured.
 run_probe_in() {
     local home="$1"
     shift
-    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
-        HOME="$home" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    mkdir -p -m 700 "$home/runtime"
+    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY \
+        HOME="$home" XDG_RUNTIME_DIR="$home/runtime" DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
         "$probe" "$@"
 }
 # The same on a fresh HOME, which is left in $last_home.
