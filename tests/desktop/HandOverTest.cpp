@@ -157,8 +157,9 @@ TEST_F(HandOver, GarbageOversizedAndUnfinishedClientsChangeNothing) {
                                     QByteArrayLiteral("\0E\0")},
     };
     for (const auto& [what, bytes] : unanswered) {
+        const QByteArray sent = bytes;  // a lambda may not capture a structured binding
         QByteArray answer;
-        whileServing([&] { answer = exchange(path, bytes); });
+        whileServing([&] { answer = exchange(path, sent); });
         EXPECT_EQ(answer, QByteArray()) << what;
     }
     EXPECT_TRUE(files.isEmpty());
