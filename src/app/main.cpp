@@ -67,8 +67,12 @@ int main(int argc, char** argv) {
     for (DesktopAction action : options.actions) {
         runDesktopAction(action);
     }
-    InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
-    app.exec();
+    {
+        InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
+        app.exec();
+    }
+    // Everything a new start reads is saved by now, so it may start a player of its own.
+    runningCopy.close();
     Variables::destroyInstance();
     Prompts::install(nullptr);
     // The quit code (18 for a normal close) is not the program's result.

@@ -71,14 +71,20 @@ RunningCopy::RunningCopy(std::optional<InstanceFolder> folder, int answerTimeout
     : folder(std::move(folder)), answerTimeoutMs(answerTimeoutMs) {}
 
 RunningCopy::~RunningCopy() {
+    close();
+}
+
+void RunningCopy::close() {
     if (listeningSocket >= 0) {
         if (folder) {
             ::unlink(folder->socketPath().constData());
         }
         ::close(listeningSocket);
+        listeningSocket = -1;
     }
     if (lockFile >= 0) {
         ::close(lockFile);
+        lockFile = -1;
     }
 }
 
@@ -168,9 +174,16 @@ RunningCopy::Delivery RunningCopy::deliver(const QByteArray& message) {
         ::close(socket);
         return Delivery::nobodyListening;
     }
+    errno = 0;
     const bool delivered = sendAll(socket, message) && receiveAcknowledgement(socket);
+    const bool timedOut = errno == EAGAIN || errno == EWOULDBLOCK;
     ::close(socket);
-    return delivered ? Delivery::delivered : Delivery::unanswered;
+    if (delivered) {
+        return Delivery::delivered;
+    }
+    // A player that is ending closes without an answer: ask again, and take its place once its
+    // lock is gone.
+    return timedOut ? Delivery::unanswered : Delivery::nobodyListening;
 }
 
 bool RunningCopy::tryClaim() {

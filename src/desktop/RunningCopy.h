@@ -28,6 +28,9 @@ public:
     // The listening socket once claimed (else -1); it stays owned here.
     int listener() const { return listeningSocket; }
 
+    // Stops being the running copy: removes the socket, then lets go of the lock.
+    void close();
+
     // The launcher passes a claimed copy on to the player program it runs in its place: the
     // socket and the lock stay open across exec, named by the returned argument (empty when
     // nothing was claimed). This object then owns nothing.

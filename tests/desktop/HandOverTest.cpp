@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -207,4 +208,22 @@ TEST(InstanceFolder, RefusesFoldersOthersCouldReach) {
     EXPECT_FALSE(InstanceFolder::below(basePath, "link"));
 
     EXPECT_FALSE(InstanceFolder::below(basePath + "/" + QByteArray(120, 'x'), "long"));
+}
+
+TEST_F(HandOver, AStartWhileThePlayerEndsTakesItsPlace) {
+    RunningCopy ending(folder);
+    ASSERT_EQ(ending.handOverOrClaim({}), RunningCopy::Outcome::claimed);
+    RunningCopy::Outcome outcome{};
+    std::thread later([&] { outcome = RunningCopy(folder).handOverOrClaim({}); });
+    // The ending player takes the connection but no longer answers, then lets go.
+    int accepted = -1;
+    for (int i = 0; i < 1000 && accepted < 0; ++i) {
+        accepted = ::accept(ending.listener(), nullptr, nullptr);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_GE(accepted, 0);
+    ::close(accepted);
+    ending.close();
+    later.join();
+    EXPECT_EQ(outcome, RunningCopy::Outcome::claimed);
 }
