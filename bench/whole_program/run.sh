@@ -65,12 +65,15 @@ display=":$(tr -d '[:space:]' <"$work/display")"
 
 # The player's sound output: SDL's dummy driver unless a section says otherwise.
 audio_env=(SDL_AUDIODRIVER=dummy)
-# Runs the probe with the player's environment on the given HOME.
+# Runs the probe with the player's environment on the given HOME. Its own runtime folder keeps a
+# player already running for the user from taking the files of the start being measured.
 run_probe_in() {
     local home="$1"
     shift
-    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR \
-        -u PULSE_SERVER HOME="$home" DISPLAY="$display" QT_QPA_PLATFORM=xcb "${audio_env[@]}" \
+    mkdir -p -m 700 "$home/runtime"
+    env -u XDG_DOCUMENTS_DIR -u XDG_CONFIG_HOME -u WAYLAND_DISPLAY -u PULSE_SERVER \
+        HOME="$home" XDG_RUNTIME_DIR="$home/runtime" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+        "${audio_env[@]}" \
         "$probe" "$@"
 }
 # The same on a fresh HOME, which is left in $last_home.

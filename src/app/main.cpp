@@ -2,26 +2,57 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/Dispatcher.h"
 #include "app/QtPrompts.h"
 #include "app/Variables.h"
+#include "audio/Sound.h"
+#include "desktop/InstanceServer.h"
+#include "desktop/PlatformChoice.h"
+#include "desktop/RunningCopy.h"
+#include "desktop/StartOptions.h"
+#include "playlist/OpenFiles.h"
 
 namespace {
 
-// Skin windows place themselves in screen coordinates, which a native Wayland session does not
-// allow; run on XWayland unless the user chose a platform.
-void preferX11OnWayland() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+// ---- The desktop's player commands (the desktop entry's actions, later starts) ----------------
+void runDesktopAction(DesktopAction action) {
+    Variables& variables = Variables::instance();
+    Sound& sound = Sound::instance();
+    switch (action) {
+        case DesktopAction::playPause:
+            variables.dispatcher().togglePlayPause();
+            break;
+        case DesktopAction::stop:
+            sound.stop();
+            variables.setButtonBitmaps("102_play.bmp", 1);
+            break;
+        case DesktopAction::previous:
+            if (sound.previous()) {
+                variables.setButtonBitmaps("103_pause.bmp", 1);
+            }
+            break;
+        case DesktopAction::next:
+            if (sound.next()) {
+                variables.setButtonBitmaps("103_pause.bmp", 1);
+            }
+            break;
     }
 }
+
+// Files from later starts take the road of files dropped on a skin window.
+void addHandedOverFile(const QString& path) {
+    OpenFiles::instance().addPath(path);
+}
+// -------------------------------------------------------------------------------------------------
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The launcher ("veskplayer") made this process the user's running copy, or let it run on
+    // its own; it passes the socket later starts come to.
+    RunningCopy runningCopy = RunningCopy::adopt(argc, argv);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    preferX11OnWayland();
+    PlatformChoice::apply();
     // Pixel art scales by whole factors only, so a skin never shows gaps or blur.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -30,10 +61,18 @@ int main(int argc, char** argv) {
     QtPrompts prompts;
     Prompts::install(&prompts);
 
-    QStringList files = app.arguments();
-    files.removeFirst();
-    Variables::instance().init(files);
-    app.exec();
+    // Qt has taken its own options ("-platform", "-style", ...) out of these.
+    const StartOptions options = StartOptions::parse(app.arguments().mid(1));
+    Variables::instance().init(options.names);
+    for (DesktopAction action : options.actions) {
+        runDesktopAction(action);
+    }
+    {
+        InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
+        app.exec();
+    }
+    // Everything a new start reads is saved by now, so it may start a player of its own.
+    runningCopy.close();
     Variables::destroyInstance();
     Prompts::install(nullptr);
     // The quit code (18 for a normal close) is not the program's result.

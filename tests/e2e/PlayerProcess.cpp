@@ -1,5 +1,7 @@
 #include "PlayerProcess.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcessEnvironment>
 
 PlayerProcess::PlayerProcess(const QString& display, const QString& existingHome)
@@ -21,6 +23,12 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.remove("XDG_DOCUMENTS_DIR");
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("WAYLAND_DISPLAY");
+    // The running copy is found through the runtime folder: one of its own per HOME keeps the
+    // tests (and a player the developer runs) apart.
+    QDir().mkpath(runtimeFolder());
+    QFile::setPermissions(runtimeFolder(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert("XDG_RUNTIME_DIR", runtimeFolder());
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(VESK_PLAYER_BINARY, arguments);

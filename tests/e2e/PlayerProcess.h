@@ -13,6 +13,8 @@ public:
     ~PlayerProcess();
 
     void start(const QStringList& arguments = {});
+    // The folder the program is started in (the test's own by default).
+    void setWorkingDirectory(const QString& folder) { process.setWorkingDirectory(folder); }
     // Waits for the program to end; false on timeout.
     bool waitForExit(int timeoutMs);
     int exitCode() const { return process.exitCode(); }
@@ -22,6 +24,7 @@ public:
 
     QString home() const { return homePath; }
     QString dataFolder() const { return homePath + "/Documents/VeskPlayer"; }
+    QString runtimeFolder() const { return homePath + "/runtime"; }
 
 private:
     QTemporaryDir homeDir;

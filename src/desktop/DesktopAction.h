@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A player command the desktop can ask for from outside: the desktop entry's actions, media
+// launchers, a second start of the program.
+enum class DesktopAction { playPause, stop, previous, next };
+
+namespace DesktopActions {
+
+// The name used on the command line (after "--") and in the hand-over message.
+QString nameOf(DesktopAction action);
+std::optional<DesktopAction> fromName(const QString& name);
+
+}  // namespace DesktopActions

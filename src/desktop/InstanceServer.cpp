@@ -1,0 +1,48 @@
+#include "desktop/InstanceServer.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include "desktop/HandOverConnection.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+InstanceServer::InstanceServer(int listener, Receivers receivers, int readTimeoutMs,
+                               QObject* parent)
+    : QObject(parent), receivers(std::move(receivers)), readTimeoutMs(readTimeoutMs) {
+    if (listener < 0) {
+        return;
+    }
+    notifier = new QSocketNotifier(listener, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &InstanceServer::acceptWaiting);
+    // Starts that came while this copy was still starting wait in the backlog.
+    QTimer::singleShot(0, this, &InstanceServer::acceptWaiting);
+}
+
+void InstanceServer::acceptWaiting() {
+    while (true) {
+        const int accepted = ::accept4(static_cast<int>(notifier->socket()), nullptr, nullptr,
+                                       SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (accepted < 0) {
+            return;
+        }
+        if (openConnections >= maximumConnections) {
+            ::close(accepted);
+            continue;
+        }
+        auto* connection = new HandOverConnection(
+            accepted, readTimeoutMs,
+            [this](const HandOverMessage& message) {
+                for (const QString& file : message.files) {
+                    receivers.addFile(file);
+                }
+                for (DesktopAction action : message.actions) {
+                    receivers.runAction(action);
+                }
+            },
+            this);
+        ++openConnections;
+        connect(connection, &QObject::destroyed, this, [this] { --openConnections; });
+    }
+}
