@@ -1,14 +1,17 @@
 // Draws the built-in default skin: every picture of the three size classes as an 8-bit BMP
-// under resources/default/<class>/, and a contact sheet of the set under docs/.
+// under resources/default/<class>/, a contact sheet of the set under docs/, and the program
+// icon under resources/icons/.
 
 #include "ButtonArt.h"
 #include "ContactSheet.h"
+#include "IconArt.h"
 #include "IndexedBitmapWriter.h"
 #include "SkinColours.h"
 #include "TrackArt.h"
 #include "UsePreview.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
@@ -53,6 +56,26 @@ public:
         return sheet_.render().save(path, "PNG") || fail("cannot write " + path);
     }
 
+    bool writeIcons() {
+        if (!root_.mkpath("resources/icons")) {
+            return fail("cannot create " + root_.filePath("resources/icons"));
+        }
+        for (int size : IconArt::pixelSizes()) {
+            const QString path =
+                root_.filePath(QString("resources/icons/veskplayer-%1.png").arg(size));
+            // Quality 0 asks for the strongest PNG compression.
+            if (!IconArt::draw(size).save(path, "PNG", 0)) {
+                return fail("cannot write " + path);
+            }
+        }
+        QFile svg(root_.filePath("resources/icons/veskplayer.svg"));
+        if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            svg.write(IconArt::svg().toUtf8()) < 0) {
+            return fail("cannot write " + svg.fileName());
+        }
+        return true;
+    }
+
 private:
     static bool fail(const QString& message) {
         QTextStream(stderr) << "skinart: " << message << "\n";
@@ -82,7 +105,7 @@ bool drawAll(PictureSet& set) {
             return false;
         }
     }
-    return set.writeSheet();
+    return set.writeSheet() && set.writeIcons();
 }
 
 }  // namespace
