@@ -4,6 +4,7 @@
 
 #include "app/QtPrompts.h"
 #include "app/Variables.h"
+#include "skin_ui/drawing/ProgramIcon.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(ProgramIcon::icon());
     QtPrompts prompts;
     Prompts::install(&prompts);
 
