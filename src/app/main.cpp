@@ -5,6 +5,7 @@
 #include "app/QtPrompts.h"
 #include "app/Variables.h"
 #include "skin_ui/drawing/ProgramIcon.h"
+#include "skin_ui/drawing/WholeScaleFactor.h"
 
 namespace {
 
@@ -23,9 +24,7 @@ void preferX11OnWayland() {
 int main(int argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     preferX11OnWayland();
-    // Pixel art scales by whole factors only, so a skin never shows gaps or blur.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    WholeScaleFactor::apply();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(ProgramIcon::icon());
