@@ -21,6 +21,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.remove("XDG_DOCUMENTS_DIR");
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("WAYLAND_DISPLAY");
+    environment.insert(extra);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(VESK_PLAYER_BINARY, arguments);
