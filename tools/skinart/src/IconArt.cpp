@@ -2,6 +2,7 @@
 
 #include "SkinColours.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -68,6 +69,44 @@ QString colourOf(QRgb colour) {
         .arg(qBlue(colour), 2, 16, QChar('0'));
 }
 
+// At 16 pixels anti-aliased edges only blur; every pixel is placed by hand, after the shapes.
+QImage smallest() {
+    // clang-format off
+    static const char* const rows[] = {
+        "................",
+        "...TTTTTTTTTT...",
+        "..BBBBBBBBBBBB..",
+        ".BBBTTTTTTTTBBB.",
+        ".BBFFFGGFFFFFBB.",
+        ".BBFFFGGGFFFFBB.",
+        ".BBFFFGGGGFFFBB.",
+        ".BBFFFGGGFFFFBB.",
+        ".BBFFFGGFFFFFBB.",
+        ".BBBFFFFFFFFBBB.",
+        ".BBBBBBBKKBBBBB.",
+        ".BBPPPPPKKgggBB.",
+        ".BBPPPPPKKgggBB.",
+        "..BBBBBBKKBBBB..",
+        "...BBBBBBBBBB...",
+        "................",
+    };
+    // clang-format on
+    using namespace SkinColours;
+    const QHash<char, QRgb> colours = {{'T', faceTop}, {'B', background}, {'F', face},
+                                       {'G', glyph},   {'g', groove},     {'P', progressFill},
+                                       {'K', knob}};
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (colours.contains(rows[y][x])) {
+                image.setPixel(x, y, colours.value(rows[y][x]));
+            }
+        }
+    }
+    return image;
+}
+
 }  // namespace
 
 const std::vector<int>& pixelSizes() {
@@ -76,6 +115,9 @@ const std::vector<int>& pixelSizes() {
 }
 
 QImage draw(int size) {
+    if (size == 16) {
+        return smallest();
+    }
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

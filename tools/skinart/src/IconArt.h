@@ -12,6 +12,7 @@ namespace IconArt {
 // The sizes the desktop's icon themes ask for.
 const std::vector<int>& pixelSizes();
 
+// The 16-pixel icon is placed pixel by pixel after the shapes; every other size is drawn from them.
 QImage draw(int size);
 // The same drawing as a standalone SVG document.
 QString svg();
