@@ -11,5 +11,8 @@ constexpr int defaultWindowFileId = 15;
 
 // The Qt resource path holding the file with that id, or an empty string when there is none.
 QString pathOf(int id);
+// The same picture drawn at twice the resolution for high-density screens ("<name>@2x.bmp"),
+// or an empty string when there is none.
+QString doubleSizePathOf(int id);
 
 }  // namespace ResourceTable

@@ -11,6 +11,8 @@
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
 #include "playlist/OpenFiles.h"
+#include "skin_ui/drawing/ProgramIcon.h"
+#include "skin_ui/drawing/WholeScaleFactor.h"
 
 namespace {
 
@@ -53,11 +55,10 @@ int main(int argc, char** argv) {
     RunningCopy runningCopy = RunningCopy::adopt(argc, argv);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     PlatformChoice::apply();
-    // Pixel art scales by whole factors only, so a skin never shows gaps or blur.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    WholeScaleFactor::apply();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(ProgramIcon::icon());
     QtPrompts prompts;
     Prompts::install(&prompts);
 

@@ -29,6 +29,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     QFile::setPermissions(runtimeFolder(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     environment.insert("XDG_RUNTIME_DIR", runtimeFolder());
+    environment.insert(extra);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(VESK_PLAYER_BINARY, arguments);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@ public:
     explicit PlayerProcess(const QString& display, const QString& existingHome = {});
     ~PlayerProcess();
 
+    // An environment variable for the next start (QT_SCALE_FACTOR, ...).
+    void setVariable(const QString& name, const QString& value) { extra.insert(name, value); }
     void start(const QStringList& arguments = {});
     // The folder the program is started in (the test's own by default).
     void setWorkingDirectory(const QString& folder) { process.setWorkingDirectory(folder); }
@@ -31,5 +34,6 @@ private:
     QString homePath;
     QProcess process;
     QString display;
+    QProcessEnvironment extra;
     QByteArray collected;
 };

@@ -87,6 +87,27 @@ QRect XServer::geometryOf(Window window) {
     return {x, y, attributes.width, attributes.height};
 }
 
+QImage XServer::grab(const QRect& area) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
+                              static_cast<unsigned>(area.width()),
+                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+    if (!image) {
+        return {};
+    }
+    QImage result(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            result.setPixel(x, y,
+                            qRgb(static_cast<int>((pixel & image->red_mask) >> 16),
+                                 static_cast<int>((pixel & image->green_mask) >> 8),
+                                 static_cast<int>(pixel & image->blue_mask)));
+        }
+    }
+    XDestroyImage(image);
+    return result;
+}
+
 bool XServer::xdotool(const QStringList& arguments) {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

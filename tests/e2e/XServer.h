@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -25,6 +26,8 @@ public:
     bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs);
     bool isMapped(Window window);
     QRect geometryOf(Window window);
+    // What the screen shows in the area (root window coordinates), as on a screenshot.
+    QImage grab(const QRect& area);
     // Real input through the XTEST extension (xdotool): move there, press and release.
     bool click(int x, int y, const QString& button = "1");
     // Runs xdotool with the arguments on this display; true when it succeeded.

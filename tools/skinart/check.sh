@@ -1,5 +1,6 @@
 #!/bin/sh
-# Checks the default skin pictures: every file present, exact size, 4- or 8-bit with a palette,
+# Checks the default skin pictures, at 1x and at 2x ("<name>@2x.bmp": twice the size, the same
+# layout in blocks of 2 x 2 pixels): every file present, exact size, 4- or 8-bit with a palette,
 # the transparent colour in the palette, and the unused areas of the slider and list box
 # pictures in that colour, and the "on" accent in exactly the pictures of states that are on.
 # Prints one line per file; exits non-zero on any fault.
@@ -50,6 +51,10 @@ def read_bmp(path):
             pixels[(x, y)] = palette[index]
     return width, abs(height), bits, palette, pixels
 
+def scaled(area, scale):
+    return {(x * scale + dx, y * scale + dy) for x, y in area
+            for dx in range(scale) for dy in range(scale)}
+
 def unused_area(name, size_class):
     u = 10 * (size_class + 1)
     if name in ("200_progress", "201_volume"):
@@ -63,18 +68,21 @@ def unused_area(name, size_class):
     return set()
 
 faults = 0
-print("%-22s %5s %9s %9s %5s %8s" % ("file", "class", "size", "expected", "bits", "colours"))
-for size_class in range(3):
-    for name in buttons + ["200_progress", "201_volume", "300_info", "400_listbox"]:
-        path = os.path.join(root, "resources", "default", str(size_class), name + ".bmp")
+print("%-25s %5s %9s %9s %5s %8s" % ("file", "class", "size", "expected", "bits", "colours"))
+for scale, suffix, size_class, name in [
+        (scale, suffix, size_class, name)
+        for scale, suffix in ((1, ".bmp"), (2, "@2x.bmp")) for size_class in range(3)
+        for name in buttons + ["200_progress", "201_volume", "300_info", "400_listbox"]]:
+        file_name = name + suffix
+        path = os.path.join(root, "resources", "default", str(size_class), file_name)
         problems = []
         try:
             width, height, bits, palette, pixels = read_bmp(path)
         except (OSError, ValueError, struct.error) as error:
-            print("%-22s %5d  FAULT: %s" % (name + ".bmp", size_class, error))
+            print("%-25s %5d  FAULT: %s" % (file_name, size_class, error))
             faults += 1
             continue
-        expected = expected_size(name, size_class)
+        expected = tuple(scale * side for side in expected_size(name, size_class))
         if (width, height) != expected:
             problems.append("wrong size")
         if bits not in (4, 8):
@@ -82,17 +90,19 @@ for size_class in range(3):
         if BACKGROUND not in palette:
             problems.append("background colour missing from the palette")
         if pixels is not None:
-            if any(pixels[p] != BACKGROUND for p in unused_area(name, size_class)):
+            if any(pixels[p] != BACKGROUND
+                   for p in scaled(unused_area(name, size_class), scale)):
                 problems.append("unused area not in the background colour")
             if name in ("200_progress", "201_volume"):
-                if pixels[(0, height - 1)] == BACKGROUND:
-                    problems.append("fill colour pixel is the background colour")
+                block = scaled({(0, height // scale - 1)}, scale)
+                if len({pixels[p] for p in block}) != 1 or pixels[(0, height - 1)] == BACKGROUND:
+                    problems.append("fill colour block is the background colour or uneven")
             if (ACCENT in pixels.values()) != (name in ON_STATES):
                 problems.append("accent colour where it does not belong, or missing")
             if all(colour == BACKGROUND for colour in pixels.values()):
                 problems.append("picture is empty")
         used = len(set(pixels.values())) if pixels else 0
-        print("%-22s %5d %9s %9s %5d %8d %s" % (name + ".bmp", size_class,
+        print("%-25s %5d %9s %9s %5d %8d %s" % (file_name, size_class,
               "%dx%d" % (width, height), "%dx%d" % expected, bits, used,
               "FAULT: " + "; ".join(problems) if problems else "ok"))
         faults += bool(problems)

@@ -1,17 +1,22 @@
 #include "skin_ui/drawing/Bitmap.h"
 
+#include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
 
-Bitmap::Bitmap(const QString& path) : name(nameOf(path)) {
-    // The format is named so Qt does not load every image plugin to guess it; a picture that
-    // is not a BMP is still tried by its contents.
-    if (!image.load(path, "BMP")) {
-        image.load(path);
-    }
-    loaded = !image.isNull();
+Bitmap::Bitmap(const QString& path) : Bitmap(path, nameOf(path)) {}
+
+Bitmap::Bitmap(const QString& path, const QString& pictureName, int scale)
+    : name(pictureName), pixelScale(std::max(scale, 1)) {
+    // Pictures are BMP files only: another format under a ".bmp" name is refused rather than
+    // handed to whatever image plugin happens to be installed.
+    QImageReader reader(path, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    image = reader.read();
+    loaded = !image.isNull() && image.width() % pixelScale == 0 && image.height() % pixelScale == 0;
     if (!loaded) {
         image = QImage();
         DebugLog::write("ERROR: Failed to load in bitmap (" + path.toStdString() + ").\n");
@@ -56,20 +61,23 @@ void Bitmap::setTransparentColour(ColourRef colour) {
 }
 
 void Bitmap::draw(QPainter& painter, int x) const {
-    if (loaded) {
-        painter.drawPixmap(x, 0, drawable);
-    }
+    drawPart(painter, x, 0, QRect(0, 0, width(), height()));
 }
 
 void Bitmap::drawPart(QPainter& painter, int x, int y, const QRect& source) const {
-    if (loaded) {
-        painter.drawPixmap(QPoint(x, y), drawable, source);
+    if (!loaded) {
+        return;
     }
+    // Skin pixels to picture pixels; the painter maps the target to the screen's whole device
+    // pixel factor, and without smoothing every picture pixel stays a sharp block.
+    const QRect target(x, y, source.width(), source.height());
+    const QRect fromPicture(source.topLeft() * pixelScale, source.size() * pixelScale);
+    painter.drawPixmap(target, drawable, fromPicture);
 }
 
 ColourRef Bitmap::pixel(int x, int y) const {
-    if (!loaded || !image.valid(x, y)) {
+    if (!loaded || x < 0 || y < 0 || x >= width() || y >= height()) {
         return 0;
     }
-    return fromQRgb(image.pixel(x, y));
+    return fromQRgb(image.pixel(x * pixelScale, y * pixelScale));
 }

@@ -9,10 +9,17 @@
 class QPainter;
 
 // One picture loaded from a file, drawn with one colour keyed out as transparent.
+// Positions and sizes are in skin pixels; a picture drawn for high-density screens holds
+// `pixelScale` x `pixelScale` of its own pixels in each skin pixel.
 class Bitmap {
 public:
-    // Loads the picture; a picture that cannot be loaded is reported and draws nothing.
+    // Loads the picture (BMP only); a picture that cannot be loaded is reported and draws
+    // nothing.
     explicit Bitmap(const QString& path);
+    // The same, with the picture known by the name rather than by the file's name, and drawn
+    // with `scale` x `scale` picture pixels to the skin pixel (a picture whose sides the scale
+    // does not divide is refused like a broken one).
+    Bitmap(const QString& path, const QString& pictureName, int scale = 1);
     virtual ~Bitmap() = default;
 
     void draw(QPainter& painter, int x) const;
@@ -23,9 +30,10 @@ public:
 
     QString getName() const { return name; }
     bool isLoaded() const { return loaded; }
-    int width() const { return image.width(); }
-    int height() const { return image.height(); }
-    // The colour of one pixel (0 outside the picture).
+    int width() const { return image.width() / pixelScale; }
+    int height() const { return image.height() / pixelScale; }
+    int getPixelScale() const { return pixelScale; }
+    // The colour of one skin pixel (0 outside the picture).
     ColourRef pixel(int x, int y) const;
 
     // The file name without folders: behind the last "/", else behind the last "\".
@@ -37,4 +45,5 @@ private:
     ColourRef transparentColour = noTransparentColour;
     bool loaded = false;
     QString name;
+    int pixelScale;
 };

@@ -1,9 +1,40 @@
 #include "skin_ui/drawing/PictureLookup.h"
 
 #include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cmath>
 
+#include "ResourceTable.h"
+#include "common/DebugLog.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
+
+namespace {
+
+QString classFolderOf(const QString& skinFolder, int sizeClass) {
+    return skinFolder + "/" + QString::number(sizeClass);
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The picture from the skin, or the built-in one when the skin's file cannot be loaded.
+std::unique_ptr<Bitmap> loadOrBuiltIn(const QString& path, const QString& builtIn, bool& fellBack) {
+    auto picture = std::make_unique<Bitmap>(path);
+    fellBack = !picture->isLoaded() && !builtIn.isEmpty();
+    if (!fellBack) {
+        return picture;
+    }
+    // A broken picture would leave its element 0 x 0 and out of reach of the mouse; the
+    // program's own picture of that name stands in (the file in the skin is left as it is).
+    DebugLog::write("using the built-in picture for (" + path.toStdString() + ")\n");
+    return std::make_unique<Bitmap>(builtIn, picture->getName());
+}
+
+}  // namespace
 
 int PictureLookup::resourceIdOf(const QString& pictureName, int sizeClass) {
     // Read like a number: the class digit followed by the name's first three characters,
@@ -21,7 +52,7 @@ int PictureLookup::resourceIdOf(const QString& pictureName, int sizeClass) {
 
 QString PictureLookup::ensurePicture(const QString& skinFolder, int sizeClass,
                                      const QString& pictureName) {
-    const QString classFolder = skinFolder + "/" + QString::number(sizeClass);
+    const QString classFolder = classFolderOf(skinFolder, sizeClass);
     const QString path = classFolder + "/" + pictureName;
     if (!Engine::fileExists(path)) {
         QDir().mkpath(classFolder);
@@ -30,7 +61,51 @@ QString PictureLookup::ensurePicture(const QString& skinFolder, int sizeClass,
     return path;
 }
 
+QString PictureLookup::doubleSizeNameOf(const QString& pictureName) {
+    const qsizetype dot = pictureName.lastIndexOf('.');
+    return dot < 0 ? pictureName + "@2x" : pictureName.left(dot) + "@2x" + pictureName.mid(dot);
+}
+
+int PictureLookup::pictureScaleFor(double devicePixelRatio) {
+    const long whole = std::lround(devicePixelRatio);
+    return whole >= 2 && whole % 2 == 0 ? 2 : 1;
+}
+
 std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeClass,
                                             const QString& pictureName) {
-    return std::make_unique<Bitmap>(ensurePicture(skinFolder, sizeClass, pictureName));
+    const double ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return load(skinFolder, sizeClass, pictureName, pictureScaleFor(ratio));
+}
+
+std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeClass,
+                                            const QString& pictureName, int pictureScale) {
+    const QString path = ensurePicture(skinFolder, sizeClass, pictureName);
+    const int id = resourceIdOf(pictureName, sizeClass);
+    const QString builtIn = ResourceTable::pathOf(id);
+    bool fellBack = false;
+    auto picture = loadOrBuiltIn(path, builtIn, fellBack);
+    if (pictureScale < 2 || !picture->isLoaded()) {
+        return picture;
+    }
+    QString sharpPath = classFolderOf(skinFolder, sizeClass) + "/" + doubleSizeNameOf(pictureName);
+    if (!Engine::fileExists(sharpPath)) {
+        // The built-in twin belongs to the built-in picture only: a picture the skin replaced
+        // keeps its own look, drawn in blocks.
+        const bool isBuiltIn =
+            fellBack || (!builtIn.isEmpty() && contentsOf(path) == contentsOf(builtIn));
+        sharpPath = isBuiltIn ? ResourceTable::doubleSizePathOf(id) : QString();
+        if (sharpPath.isEmpty()) {
+            return picture;
+        }
+    }
+    auto sharp = std::make_unique<Bitmap>(sharpPath, picture->getName(), 2);
+    if (!sharp->isLoaded()) {
+        return picture;
+    }
+    if (sharp->width() != picture->width() || sharp->height() != picture->height()) {
+        DebugLog::write("ignoring (" + sharpPath.toStdString() + "): not twice the size of (" +
+                        path.toStdString() + ")\n");
+        return picture;
+    }
+    return sharp;
 }

@@ -14,48 +14,57 @@ namespace {
 struct FrameLook {
     QRgb face;
     QRgb top;
-    int glyphDrop;  // pressed glyphs sink by a pixel where there is room for it
 };
 
-FrameLook frameLook(int frame, int sizeClass) {
+FrameLook frameLook(int frame) {
     using namespace SkinColours;
     switch (frame) {
         case 1:
-            return {faceHover, faceHoverTop, 0};
+            return {faceHover, faceHoverTop};
         case 2:
-            return {facePressed, facePressedTop, sizeClass > 0 ? 1 : 0};
+            return {facePressed, facePressedTop};
         default:
-            return {face, faceTop, 0};
+            return {face, faceTop};
     }
 }
 
 void drawSmallFrame(QImage& image, int frame, Glyph glyph, QRgb glyphColour) {
-    const FrameLook look = frameLook(frame, 0);
+    const FrameLook look = frameLook(frame);
     const QRect square(frame * 10, 0, 10, 10);
     PixelShapes::fillRounded(image, square, 2, look.face);
     PixelShapes::stamp(image, square.topLeft(), SmallGlyphs::map(glyph), glyphColour);
 }
 
-void drawLargeFrame(QImage& image, int sizeClass, int frame, Glyph glyph, QRgb glyphColour) {
-    const FrameLook look = frameLook(frame, sizeClass);
-    const int side = 10 * (sizeClass + 1);
-    const double radius = sizeClass == 1 ? 4.0 : 6.0;
+// Anti-aliased frames: size classes 1 and 2, and every class drawn at twice the resolution.
+// `scale` device pixels make one skin pixel; the look is measured in skin pixels.
+void drawLargeFrame(QImage& image, int sizeClass, int scale, int frame, Glyph glyph,
+                    QRgb glyphColour) {
+    const FrameLook look = frameLook(frame);
+    const int side = 10 * (sizeClass + 1) * scale;
+    const double radius = (sizeClass == 0 ? 2.0 : sizeClass == 1 ? 4.0 : 6.0) * scale;
+    // The lighter top edge is one skin pixel at 1x and a fine device pixel line at 2x.
+    const int topEdge = 1;
+    const int inset = scale;
+    // A pressed glyph sinks by one skin pixel (one device pixel for the smallest class).
+    const int glyphDrop = frame == 2 ? (sizeClass > 0 ? scale : scale - 1) : 0;
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
     QPainterPath faceShape;
-    faceShape.addRoundedRect(QRectF(frame * side + 1, 1, side - 2, side - 2), radius, radius);
+    faceShape.addRoundedRect(
+        QRectF(frame * side + inset, inset, side - 2 * inset, side - 2 * inset), radius, radius);
     painter.fillPath(faceShape, QColor(look.top));
-    // The face proper starts one pixel lower, leaving the top edge in its own colour.
-    painter.fillPath(faceShape.intersected(faceShape.translated(0, 1)), QColor(look.face));
+    // The face proper starts lower, leaving the top edge in its own colour.
+    painter.fillPath(faceShape.intersected(faceShape.translated(0, topEdge)), QColor(look.face));
 
-    // The glyph grid sits so that odd grid lines fall on whole pixels at both larger sizes.
+    // The glyph grid sits so that odd grid lines fall on whole pixels at every size: one grid
+    // unit is side / 20 pixels (1, 1.5, 2 or 3).
     const double glyphBox = side * 0.6;
-    const double margin = sizeClass == 1 ? 4.0 : 5.5;
+    const double margin = side % 20 == 0 ? side / 5.0 : 5.5 * side / 30.0;
     QTransform toFrame;
-    toFrame.translate(frame * side + margin, margin + look.glyphDrop);
+    toFrame.translate(frame * side + margin, margin + glyphDrop);
     toFrame.scale(glyphBox / GlyphPaths::gridSize, glyphBox / GlyphPaths::gridSize);
     painter.fillPath(toFrame.map(GlyphPaths::path(glyph)), QColor(glyphColour));
 }
@@ -86,16 +95,16 @@ const std::vector<Picture>& pictures() {
     return all;
 }
 
-QImage draw(int sizeClass, Glyph glyph, bool on) {
-    const int side = 10 * (sizeClass + 1);
+QImage draw(int sizeClass, int scale, Glyph glyph, bool on) {
+    const int side = 10 * (sizeClass + 1) * scale;
     QImage image(3 * side, side, QImage::Format_RGB32);
     image.fill(SkinColours::background);
     const QRgb glyphColour = on ? SkinColours::glyphOn : SkinColours::glyph;
     for (int frame = 0; frame < 3; ++frame) {
-        if (sizeClass == 0) {
+        if (sizeClass == 0 && scale == 1) {
             drawSmallFrame(image, frame, glyph, glyphColour);
         } else {
-            drawLargeFrame(image, sizeClass, frame, glyph, glyphColour);
+            drawLargeFrame(image, sizeClass, scale, frame, glyph, glyphColour);
         }
     }
     return image;

@@ -17,7 +17,8 @@ struct Picture {
 };
 
 const std::vector<Picture>& pictures();
-// Size class 0, 1 or 2: frames of 10, 20 or 30 pixels.
-QImage draw(int sizeClass, Glyph glyph, bool on);
+// Size class 0, 1 or 2: frames of 10, 20 or 30 pixels, times the scale (1, or 2 for the
+// pictures of high-density screens, drawn at that resolution rather than enlarged).
+QImage draw(int sizeClass, int scale, Glyph glyph, bool on);
 
 }  // namespace ButtonArt

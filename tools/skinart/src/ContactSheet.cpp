@@ -6,19 +6,21 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-constexpr int zoom = 4;
 constexpr int gap = 12;
 constexpr int labelWidth = 150;
 constexpr int headerHeight = 30;
 
-int cellWidth(const QImage& picture) {
+int cellWidth(const QImage& picture, int zoom) {
     return picture.width() * (zoom + 1) + 3 * gap;
 }
 
 }  // namespace
+
+ContactSheet::ContactSheet(QString caption, int zoom) : caption_(std::move(caption)), zoom_(zoom) {}
 
 void ContactSheet::add(int sizeClass, const QString& name, const QImage& picture) {
     auto entry = std::find_if(entries_.begin(), entries_.end(),
@@ -41,8 +43,8 @@ QImage ContactSheet::render() const {
         int rowHeight = 0;
         for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
             columnWidths[sizeClass] =
-                std::max(columnWidths[sizeClass], cellWidth(entry.pictures[sizeClass]));
-            rowHeight = std::max(rowHeight, entry.pictures[sizeClass].height() * zoom);
+                std::max(columnWidths[sizeClass], cellWidth(entry.pictures[sizeClass], zoom_));
+            rowHeight = std::max(rowHeight, entry.pictures[sizeClass].height() * zoom_);
         }
         height += rowHeight + gap;
     }
@@ -65,7 +67,7 @@ QImage ContactSheet::render() const {
     for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
         painter.drawText(QRect(x + gap, 0, columnWidths[sizeClass], headerHeight),
                          Qt::AlignLeft | Qt::AlignVCenter,
-                         QString("class %1: 1x and 4x").arg(sizeClass));
+                         QString("class %1: %2").arg(sizeClass).arg(caption_));
         x += columnWidths[sizeClass];
     }
 
@@ -78,7 +80,7 @@ QImage ContactSheet::render() const {
         for (int sizeClass = 0; sizeClass < 3; ++sizeClass) {
             const QImage& picture = entry.pictures[sizeClass];
             painter.drawImage(x + gap, y, picture);
-            const QImage zoomed = picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio,
+            const QImage zoomed = picture.scaled(picture.size() * zoom_, Qt::IgnoreAspectRatio,
                                                  Qt::FastTransformation);
             painter.drawImage(x + 2 * gap + picture.width(), y, zoomed);
             rowHeight = std::max(rowHeight, zoomed.height());

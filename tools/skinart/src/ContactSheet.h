@@ -5,10 +5,13 @@
 
 #include <vector>
 
-// One sheet showing every picture of every size class at 1x and at 4x (nearest neighbour) on
-// the window background, labelled, so the whole set can be judged side by side.
+// One sheet showing every picture of every size class as it is and enlarged (nearest
+// neighbour) on the window background, labelled, so the whole set can be judged side by side.
 class ContactSheet {
 public:
+    // The caption of each size class column, and how much the second copy is enlarged.
+    ContactSheet(QString caption, int zoom);
+
     void add(int sizeClass, const QString& name, const QImage& picture);
     // A picture of the pieces put together, shown at 1x below the table.
     void setInUse(const QImage& preview);
@@ -20,6 +23,8 @@ private:
         QImage pictures[3];
     };
 
+    QString caption_;
+    int zoom_;
     std::vector<Entry> entries_;
     QImage inUse_;
 };

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QThread>
+
+#include "PlayerProcess.h"
+#include "XServer.h"
+
+namespace {
+
+const QSize defaultWindow(285, 210);
+
+// Starts the player at the scale factor, waits for the default window at its full size on the
+// screen, returns what the screen shows of it and closes the player.
+QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, int wholeFactor) {
+    // Keep the pointer off the window: no hover frame, no tooltip.
+    x.xdotool({"mousemove", "1020", "760"});
+    player.setVariable("QT_SCALE_FACTOR", factor);
+    player.start();
+    if (!x.waitForMappedWindows("Vesk Player", 1, 20000)) {
+        ADD_FAILURE() << "no window at factor " << factor.toStdString() << "\n"
+                      << player.output().toStdString();
+        return {};
+    }
+    const Window window = x.windowsTitled("Vesk Player").front();
+    QElapsedTimer timer;
+    timer.start();
+    while (x.geometryOf(window).size() != defaultWindow * wholeFactor && timer.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    const QRect area = x.geometryOf(window);
+    EXPECT_EQ(area.size(), defaultWindow * wholeFactor) << "factor " << factor.toStdString();
+    // The elements paint after the window maps; wait until two grabs in a row agree.
+    QImage shown = x.grab(area);
+    for (QImage again; timer.elapsed() < 10000; shown = again) {
+        QThread::msleep(200);
+        again = x.grab(area);
+        if (again == shown) {
+            break;
+        }
+    }
+    const QString keep = qEnvironmentVariable("VESK_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) {
+        shown.save(QDir(keep).filePath("default-skin-scale-" + factor + ".png"));
+    }
+    x.sendDeleteWindow(window);
+    EXPECT_TRUE(player.waitForExit(20000));
+    return shown;
+}
+
+// The first frame of a built-in button picture, as the default window shows it.
+QImage builtInFrame(const QString& file, int side) {
+    return QImage(QString(VESK_SOURCE_DIR "/resources/default/") + file)
+        .copy(0, 0, side, side)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage inBlocks(const QImage& picture, int factor) {
+    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+}  // namespace
+
+// At a whole factor of 2 the built-in pictures drawn at twice the resolution are shown pixel
+// for pixel; at 1.5 the window is drawn exactly as at 2 (no stretched pixels, no seams between
+// elements); at 1 the plain pictures.
+TEST(ScreenScale, WholeFactorsShowTheSharpPicturesAndFractionalOnesTheNearestWhole) {
+    XServer x;
+    ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
+    PlayerProcess player(x.displayName());
+
+    const QImage plain = screenshotAt(x, player, "1", 1);
+    const QImage sharp = screenshotAt(x, player, "2", 2);
+    const QImage fractional = screenshotAt(x, player, "1.5", 2);
+    ASSERT_FALSE(plain.isNull() || sharp.isNull() || fractional.isNull());
+
+    // The close button (class 0 at 0,0) and the play button (class 1 at 15,0).
+    EXPECT_EQ(plain.copy(0, 0, 10, 10), builtInFrame("0/100_close.bmp", 10));
+    EXPECT_EQ(plain.copy(15, 0, 20, 20), builtInFrame("1/102_play.bmp", 20));
+    EXPECT_EQ(sharp.copy(0, 0, 20, 20), builtInFrame("0/100_close@2x.bmp", 20));
+    EXPECT_EQ(sharp.copy(30, 0, 40, 40), builtInFrame("1/102_play@2x.bmp", 40));
+    EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
+
+    EXPECT_EQ(fractional, sharp) << "1.5 is drawn at the whole factor 2, pixel for pixel";
+}
+
+// A skin whose own picture has no twin drawn at twice the resolution shows it in 2 x 2 blocks.
+TEST(ScreenScale, APictureWithoutATwinIsShownInBlocks) {
+    XServer x;
+    ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
+    PlayerProcess first(x.displayName());
+    screenshotAt(x, first, "1", 1);
+
+    QImage mine(30, 10, QImage::Format_RGB32);
+    for (int px = 0; px < 30; ++px)
+        for (int py = 0; py < 10; ++py)
+            mine.setPixel(px, py, (px + py) % 2 ? qRgb(250, 250, 0) : qRgb(0, 0, 250));
+    const QString close = first.dataFolder() + "/skins/default/0/100_close.bmp";
+    ASSERT_TRUE(QFile::remove(close));
+    ASSERT_TRUE(mine.save(close));
+
+    PlayerProcess again(x.displayName(), first.home());
+    const QImage shown = screenshotAt(x, again, "2", 2);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.copy(0, 0, 20, 20), inBlocks(mine.copy(0, 0, 10, 10), 2));
+}
