@@ -50,7 +50,8 @@ bool copyWhenStored(const QString& stored, const QString& live) {
 
 bool Skin::isValidName(const QString& name) {
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
-           !name.contains('\\') && !name.contains('|') && !name.contains(QChar(0));
+           !name.contains('\\') && !name.contains('|') && !name.contains(':') &&
+           !name.contains(QChar(0));
 }
 
 QString Skin::nameOf(const QString& skinPath) {
@@ -71,7 +72,8 @@ QString Skin::folderOf(const QString& dataFolder, const QString& skinPath) {
 }
 
 QStringList Skin::listSkins(const QString& dataFolder) {
-    return QDir(skinsFolder(dataFolder)).entryList(QDir::Dirs | QDir::NoSymLinks, QDir::Name);
+    return QDir(skinsFolder(dataFolder))
+        .entryList(QDir::Dirs | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
 }
 
 Skin::CreateResult Skin::createSkin(const QString& dataFolder, const QString& name,

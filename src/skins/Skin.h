@@ -21,8 +21,8 @@ inline constexpr const char* storedFolderName = "sys";
 inline constexpr const char* applyQuestion = "When apllying the skin, use bitmaps only ?";
 inline constexpr const char* applyCaption = "Veskplayer -use skin";
 
-// A name every operation accepts: not empty, not "." or "..", without "/", "\", "|" or a
-// zero character, so it always names one folder inside the skins folder.
+// A name every operation accepts: not empty, not "." or "..", without "/", "\", "|", ":" (a
+// drive) or a zero character, so it always names one folder inside the skins folder.
 bool isValidName(const QString& name);
 
 // The skin's name in a stored skin path ("default" of "skins\default"); empty when the path

@@ -85,7 +85,7 @@ TEST_F(SkinLibrary, NamesLeadingOutOfTheSkinsFolderAreRefused) {
     ASSERT_TRUE(write(skin("default") + "/0/100_close.bmp", "default picture"));
     ASSERT_TRUE(QFile::link(root.filePath("elsewhere"), skin("linked")));
     const QMap<QString, QByteArray> before = snapshot(root.path());
-    for (const QString name : {"", ".", "..", "../x", "a/b", "a\\b", "..\\..\\x", "a|b"}) {
+    for (const QString name : {"", ".", "..", "../x", "a/b", "a\\b", "..\\..\\x", "a|b", "C:"}) {
         prompts.shown.clear();
         EXPECT_EQ(Skin::createSkin(data, name, prompts), Skin::CreateResult::Refused)
             << name.toStdString();
