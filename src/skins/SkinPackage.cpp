@@ -104,7 +104,11 @@ public:
     bool open(const QString& targetPath) {
         target = targetPath;
         part.setFileName(target + ".part");
-        QFile::remove(part.fileName());  // a link there is removed, never followed
+        // Only a new file is opened, so a link left there is removed, never followed.
+        if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return true;
+        }
+        QFile::remove(part.fileName());
         return part.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
     bool write(const char* bytes, qint64 length) {
@@ -153,21 +157,28 @@ public:
             if (folder.isSymLink()) {
                 return Outcome::Refused;
             }
-            if (!folder.exists() && !QDir().mkdir(path)) {
-                return Outcome::Unwritable;
-            }
-            if (folder.exists() && !folder.isDir()) {
+            if (!folder.exists()) {
+                if (!QDir().mkdir(path)) {
+                    return Outcome::Unwritable;
+                }
+                madeFolders.insert(path);
+            } else if (!folder.isDir()) {
                 return Outcome::Unwritable;
             }
             readyFolders.insert(path);
         }
         target = path + "/" + parts->constLast();
+        // A folder this import made holds nothing but what it wrote there.
+        if (madeFolders.contains(path)) {
+            return Outcome::Ready;
+        }
         return QFileInfo(target).isSymLink() ? Outcome::Refused : Outcome::Ready;
     }
 
 private:
     const QString root;
     QSet<QString> readyFolders;
+    QSet<QString> madeFolders;
 };
 
 bool askImportOtherVersion(const QByteArray& fileVersion, Prompts& prompts) {
