@@ -6,6 +6,7 @@
 
 #include "ResourceTable.h"
 #include "common/Prompts.h"
+#include "common/StoredPath.h"
 #include "skins/SkinFiles.h"
 #include "skins/WindowCountFile.h"
 
@@ -55,7 +56,7 @@ bool Skin::isValidName(const QString& name) {
 }
 
 QString Skin::nameOf(const QString& skinPath) {
-    const QStringList parts = QString(skinPath).replace('/', '\\').split('\\');
+    const QStringList parts = StoredPath::toStored(skinPath).split('\\');
     if (parts.size() != 2 || parts[0] != skinsFolderName || !isValidName(parts[1])) {
         return {};
     }
@@ -114,6 +115,19 @@ Skin::CreateResult Skin::createSkin(const QString& dataFolder, const QString& na
         }
     }
     return CreateResult::Created;
+}
+
+std::optional<Skin::CreateResult> Skin::newSkinDialog(const QString& dataFolder, Prompts& prompts,
+                                                      PromptOwner owner) {
+    TextEntryRequest request;
+    request.caption = newSkinCaption;
+    request.initialText = "name";
+    request.owner = owner;
+    const std::optional<QString> name = prompts.enterText(request);
+    if (!name) {
+        return std::nullopt;
+    }
+    return createSkin(dataFolder, *name, prompts);
 }
 
 bool Skin::deleteSkin(const QString& dataFolder, const QString& name,

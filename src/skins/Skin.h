@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-class Prompts;
+#include "common/Prompts.h"
 
 // The skin library: one folder per skin in the skins folder of the data folder, with the
 // pictures of the three size classes in "0", "1" and "2" and, in "sys", stored copies of the
@@ -41,6 +41,11 @@ enum class CreateResult { Created, Refused, Kept };
 // Makes the skin's folder with the 66 built-in pictures. A refused name is reported; the
 // pictures of an existing skin are replaced only when the user agrees (else Kept).
 CreateResult createSkin(const QString& dataFolder, const QString& name, Prompts& prompts);
+
+// The new-skin dialog: a name box holding "name", Ok and Cancel. Ok makes the skin of the name
+// typed (createSkin); nothing when the user cancelled.
+std::optional<CreateResult> newSkinDialog(const QString& dataFolder, Prompts& prompts,
+                                          PromptOwner owner = nullptr);
 
 // Removes the skin's folder with everything in it, without asking. A refused name and the
 // skin in use (currentSkinPath) are reported and nothing is removed.

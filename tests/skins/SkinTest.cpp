@@ -202,3 +202,16 @@ TEST_F(SkinLibrary, AnUnreadableLiveCountTakesOneStoredWindow) {
     ASSERT_TRUE(bare);
     EXPECT_FALSE(bare->coloursReplaced || bare->windowsReplaced);
 }
+
+TEST_F(SkinLibrary, TheNewSkinDialogMakesTheSkinNamedInItsBox) {
+    int owner = 0;
+    prompts.textAnswers = {QString("name"), std::nullopt};
+    EXPECT_EQ(Skin::newSkinDialog(data, prompts, &owner), Skin::CreateResult::Created);
+    EXPECT_EQ(snapshot(skin("name")).size(), 66);
+    EXPECT_EQ(Skin::newSkinDialog(data, prompts), std::nullopt) << "cancelled";
+    EXPECT_EQ(Skin::listSkins(data), (QStringList{".", "..", "default", "name"}));
+    ASSERT_EQ(prompts.textEntries.size(), 2u);
+    EXPECT_EQ(prompts.textEntries[0].caption, "VeskPlayer - New skin");
+    EXPECT_EQ(prompts.textEntries[0].initialText, "name");
+    EXPECT_EQ(prompts.textEntries[0].owner, &owner);
+}
