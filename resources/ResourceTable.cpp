@@ -38,3 +38,14 @@ QString ResourceTable::doubleSizePathOf(int id) {
     static const QHash<int, QString> table = buildTable(true);
     return table.value(id);
 }
+
+const QStringList& ResourceTable::pictureNames() {
+    static const QStringList names = {
+        "100_close.bmp",     "101_options.bmp",  "102_play.bmp",     "103_pause.bmp",
+        "104_stop.bmp",      "105_prev.bmp",     "106_next.bmp",     "107_mute_0.bmp",
+        "108_mute_1.bmp",    "109_expand_0.bmp", "110_expand_1.bmp", "111_shuffle_0.bmp",
+        "112_shuffle_1.bmp", "113_repeat_0.bmp", "114_repeat_1.bmp", "115_return.bmp",
+        "116_openfile.bmp",  "117_savefile.bmp", "200_progress.bmp", "201_volume.bmp",
+        "300_info.bmp",      "400_listbox.bmp"};
+    return names;
+}

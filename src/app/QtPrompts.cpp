@@ -1,9 +1,14 @@
 #include "app/QtPrompts.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
+
+QWidget* ownerWidget(PromptOwner owner) {
+    return static_cast<QWidget*>(owner);
+}
 
 QMessageBox::Icon toQtIcon(PromptIcon icon) {
     switch (icon) {
@@ -33,33 +38,120 @@ QMessageBox::StandardButtons toQtButtons(PromptButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton toQtButton(PromptAnswer answer) {
+    switch (answer) {
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case PromptAnswer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QStringList qtPatterns(const QStringList& patterns) {
+    QStringList translated;
+    for (const QString& pattern : patterns) {
+        for (const QString& part : pattern.split(';', Qt::SkipEmptyParts)) {
+            translated << (part.trimmed() == "*.*" ? QString("*") : part.trimmed());
+        }
+    }
+    return translated;
+}
+
 }  // namespace
 
-PromptAnswer QtPrompts::message(const QString& text, const QString& caption, PromptIcon icon,
-                                PromptButtons buttons) {
-    QMessageBox box(toQtIcon(icon), caption, text, toQtButtons(buttons));
-    switch (box.exec()) {
+std::unique_ptr<QMessageBox> QtPrompts::messageBoxFor(const PromptMessage& message) {
+    auto box =
+        std::make_unique<QMessageBox>(toQtIcon(message.icon), message.caption, message.text,
+                                      toQtButtons(message.buttons), ownerWidget(message.owner));
+    box->setTextFormat(Qt::PlainText);
+    if (message.defaultButton) {
+        box->setDefaultButton(toQtButton(*message.defaultButton));
+    }
+    if (message.topmost) {
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    return box;
+}
+
+PromptAnswer QtPrompts::ask(const PromptMessage& message) {
+    const std::unique_ptr<QMessageBox> box = messageBoxFor(message);
+    switch (box->exec()) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;
         case QMessageBox::No:
             return PromptAnswer::No;
         case QMessageBox::Cancel:
             return PromptAnswer::Cancel;
-        default:
+        case QMessageBox::Ok:
             return PromptAnswer::Ok;
+        default:
+            return dismissedAnswer(message.buttons);
     }
 }
 
-QStringList QtPrompts::openFiles(const QString& filter) {
-    return QFileDialog::getOpenFileNames(nullptr, QString(), QString(), filter);
+QString QtPrompts::qtNameFilter(const FileFilter& filter) {
+    return filter.displayText + " (" + qtPatterns(filter.patterns).join(' ') + ")";
 }
 
-QString QtPrompts::saveFile(const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(nullptr, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+std::unique_ptr<QFileDialog> QtPrompts::fileDialogFor(const FileDialogRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(ownerWidget(request.owner));
+    // Qt's own dialog shows the type box texts exactly as given; a desktop's dialog may not.
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    QStringList nameFilters;
+    for (const FileFilter& filter : request.filters) {
+        nameFilters << qtNameFilter(filter);
+    }
+    dialog->setNameFilters(nameFilters);
+    if (!nameFilters.isEmpty()) {
+        dialog->selectNameFilter(nameFilters.constFirst());
+    }
+    if (!request.initialFolder.isEmpty()) {
+        dialog->setDirectory(request.initialFolder);
+    }
+    switch (request.mode) {
+        case FileDialogRequest::Mode::OpenFiles:
+            dialog->setFileMode(QFileDialog::ExistingFiles);
+            break;
+        case FileDialogRequest::Mode::OpenFile:
+            dialog->setFileMode(QFileDialog::ExistingFile);
+            break;
+        case FileDialogRequest::Mode::Save:
+            dialog->setFileMode(QFileDialog::AnyFile);
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            dialog->setDefaultSuffix(request.defaultSuffix);
+            break;
+    }
+    return dialog;
+}
+
+QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
+    const std::unique_ptr<QFileDialog> dialog = fileDialogFor(request);
+    if (dialog->exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles();
+}
+
+std::unique_ptr<QInputDialog> QtPrompts::textEntryFor(const TextEntryRequest& request) {
+    auto dialog = std::make_unique<QInputDialog>(ownerWidget(request.owner));
+    dialog->setWindowTitle(request.caption);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setLabelText(QString());
+    dialog->setTextValue(request.initialText);
+    dialog->setOkButtonText("&Ok");
+    dialog->setCancelButtonText("&Cancel");
+    return dialog;
+}
+
+std::optional<QString> QtPrompts::enterText(const TextEntryRequest& request) {
+    const std::unique_ptr<QInputDialog> dialog = textEntryFor(request);
+    if (dialog->exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog->textValue();
 }

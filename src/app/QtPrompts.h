@@ -1,12 +1,29 @@
 #pragma once
 
+#include <memory>
+
 #include "common/Prompts.h"
 
-// The production prompts: Qt message boxes owned by no window.
+class QFileDialog;
+class QInputDialog;
+class QMessageBox;
+
+// The production prompts: Qt message boxes, Qt's own file dialogs and a text entry dialog. An
+// owner handed through the seam is the QWidget* of the window the prompt belongs to.
 class QtPrompts : public Prompts {
 public:
-    PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
-                         PromptButtons buttons) override;
-    QStringList openFiles(const QString& filter) override;
-    QString saveFile(const QString& filter, const QString& defaultSuffix) override;
+    PromptAnswer ask(const PromptMessage& message) override;
+    QStringList chooseFiles(const FileDialogRequest& request) override;
+    std::optional<QString> enterText(const TextEntryRequest& request) override;
+
+    // The dialogs exactly as they are shown, before they are shown.
+    static std::unique_ptr<QMessageBox> messageBoxFor(const PromptMessage& message);
+    static std::unique_ptr<QFileDialog> fileDialogFor(const FileDialogRequest& request);
+    static std::unique_ptr<QInputDialog> textEntryFor(const TextEntryRequest& request);
+
+    // The Qt name filter of a type box entry. Qt takes the patterns from the last parentheses,
+    // separated by spaces, and (with the details hidden) shows what stands before them, so
+    // the display text is followed by the patterns Qt understands: "*.mp3;*.wav" becomes
+    // "*.mp3 *.wav", and "*.*" becomes "*" so that files without a dot are matched too.
+    static QString qtNameFilter(const FileFilter& filter);
 };

@@ -23,8 +23,14 @@ bool askToRemove(const SongInfo& song) {
     const QString text = "song: " + song.title + "\n" + "artist: " + song.artist + "\n" +
                          "path: " + song.path + "\n\n" +
                          "Do want to remove this song out of the list?";
-    return Prompts::current().message(text, "File does not exists.", PromptIcon::Error,
-                                      PromptButtons::YesNo) == PromptAnswer::Yes;
+    PromptMessage question;
+    question.text = text;
+    question.caption = "File does not exists.";
+    question.icon = PromptIcon::Error;
+    question.buttons = PromptButtons::YesNo;
+    // Playback waits on the answer: the box must not open under a skin window kept on top.
+    question.topmost = true;
+    return Prompts::current().ask(question) == PromptAnswer::Yes;
 }
 
 }  // namespace

@@ -172,6 +172,7 @@ TEST_F(PlayListTest, MissingFileAnsweredNoStaysAndTheFollowingSongIsFetched) {
                                  "\n\nDo want to remove this song out of the list?");
     EXPECT_EQ(question.icon, PromptIcon::Error);
     EXPECT_EQ(question.buttons, PromptButtons::YesNo);
+    EXPECT_TRUE(question.topmost);
 }
 
 TEST_F(PlayListTest, MissingFileAnsweredYesIsRemovedAndTheSongMovedIntoItsPlaceIsFetched) {

@@ -8,33 +8,45 @@ ScriptedPrompts::~ScriptedPrompts() {
     Prompts::install(nullptr);
 }
 
-PromptAnswer ScriptedPrompts::message(const QString& text, const QString& caption, PromptIcon icon,
-                                      PromptButtons buttons) {
-    shown.push_back({text, caption, icon, buttons});
+PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
+    shown.push_back(message);
     if (!answers.empty()) {
         PromptAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    return dismissedAnswer(buttons);
+    return dismissedAnswer(message.buttons);
 }
 
-QStringList ScriptedPrompts::openFiles(const QString& filter) {
-    dialogFilters << filter;
-    if (openAnswers.empty()) {
-        return {};
+QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
+    dialogs.push_back(request);
+    QStringList texts;
+    for (const FileFilter& filter : request.filters) {
+        texts << filter.displayText;
     }
-    QStringList names = openAnswers.front();
-    openAnswers.pop_front();
-    return names;
-}
-
-QString ScriptedPrompts::saveFile(const QString& filter, const QString&) {
-    dialogFilters << filter;
+    dialogFilters << texts.join(";;");
+    if (request.mode == FileDialogRequest::Mode::OpenFiles) {
+        if (openAnswers.empty()) {
+            return {};
+        }
+        QStringList names = openAnswers.front();
+        openAnswers.pop_front();
+        return names;
+    }
     if (saveAnswers.empty()) {
         return {};
     }
     QString name = saveAnswers.front();
     saveAnswers.pop_front();
-    return name;
+    return {name};
+}
+
+std::optional<QString> ScriptedPrompts::enterText(const TextEntryRequest& request) {
+    textEntries.push_back(request);
+    if (textAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<QString> text = textAnswers.front();
+    textAnswers.pop_front();
+    return text;
 }

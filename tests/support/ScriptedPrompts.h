@@ -5,32 +5,32 @@
 
 #include "common/Prompts.h"
 
-// A Prompts fake: records every message and answers from a queue of scripted answers
-// (Ok / the "no" answer of the box when the queue is empty). Installs itself while alive.
+// A Prompts fake: records every message, dialog and text entry and answers from queues of
+// scripted answers (when a queue is empty: the "no" answer of the box, a cancelled dialog).
+// Installs itself while alive.
 class ScriptedPrompts : public Prompts {
 public:
-    struct Shown {
-        QString text;
-        QString caption;
-        PromptIcon icon;
-        PromptButtons buttons;
-    };
+    using Shown = PromptMessage;
 
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
-    PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
-                         PromptButtons buttons) override;
-
-    QStringList openFiles(const QString& filter) override;
-    QString saveFile(const QString& filter, const QString& defaultSuffix) override;
+    PromptAnswer ask(const PromptMessage& message) override;
+    QStringList chooseFiles(const FileDialogRequest& request) override;
+    std::optional<QString> enterText(const TextEntryRequest& request) override;
 
     void answerNext(PromptAnswer answer) { answers.push_back(answer); }
 
-    // What the next file dialogs return (nothing queued: cancelled).
+    // What the next file dialogs return: open files from openAnswers, one file to open or save
+    // from saveAnswers (nothing queued: cancelled).
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAnswers;
+    // Each dialog's type box as one Qt name filter text ("A (*.a);;B (*.b)").
     QStringList dialogFilters;
+    std::vector<FileDialogRequest> dialogs;
+
+    std::deque<std::optional<QString>> textAnswers;
+    std::vector<TextEntryRequest> textEntries;
 
     std::vector<Shown> shown;
     std::deque<PromptAnswer> answers;

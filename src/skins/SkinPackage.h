@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Prompts;
+
+// A skin package carries a whole skin folder in one file (".vps"): the version, the skin's name,
+// then every file of the folder with its path inside the folder ("0\100_close.bmp",
+// "sys\windows"), its size and its bytes, in the order of a depth-first walk.
+namespace SkinPackage {
+
+inline constexpr const char* version = "#VP-V1.0.0";
+
+struct ExportResult {
+    bool written = false;
+    // Files of the skin folder that could not be put into the package whole.
+    QStringList leftOut;
+};
+
+// Stores the live files into the current skin's "sys" folder (the caller writes them first),
+// then writes the skin's folder to the package path, replacing the file whole. A file that
+// cannot be read is left out and named to the user; a package that cannot be written is
+// reported. An empty path does nothing.
+ExportResult exportSkin(const QString& packagePath, const QString& dataFolder,
+                        const QString& skinPath, Prompts& prompts);
+
+struct ImportResult {
+    // The skin's folder was made or written into.
+    bool imported = false;
+    QString skinName;
+    // The user answered the closing question with Yes: apply the skin now (its own question
+    // comes first).
+    bool applyRequested = false;
+    // Entries refused or not written, and why the package was damaged if it was.
+    QStringList problems;
+};
+
+// Reads the package into the skin folder of the name it holds, replacing contained files whole
+// and keeping the skin's other files. Asks before importing another version; entry names that
+// would lead outside the skin's folder are refused; a damaged package keeps the entries read
+// before the damage. Ends with the question whether to use the skin now, or, when anything went
+// wrong, with a message saying what. An empty path does nothing.
+ImportResult importSkin(const QString& packagePath, const QString& dataFolder, Prompts& prompts);
+
+}  // namespace SkinPackage

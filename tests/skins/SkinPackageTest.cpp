@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "SkinFolders.h"
+#include "skins/Skin.h"
+#include "skins/SkinPackage.h"
+#include "skins/SkinPackageReader.h"
+#include "support/DebugCapture.h"
+#include "support/ScriptedPrompts.h"
+
+using SkinFolders::read;
+using SkinFolders::snapshot;
+using SkinFolders::write;
+
+namespace {
+
+struct Entry {
+    QByteArray name;
+    QByteArray content;
+};
+
+QByteArray packageOf(const QByteArray& skinName, const std::vector<Entry>& entries,
+                     const QByteArray& version = "#VP-V1.0.0") {
+    QByteArray bytes = version + "|" + skinName;
+    for (const Entry& entry : entries) {
+        bytes +=
+            "|" + entry.name + "|" + QByteArray::number(entry.content.size()) + "|" + entry.content;
+    }
+    return bytes;
+}
+
+// The entry names of a package, read as the import reads them.
+QStringList entryNamesOf(const QByteArray& package) {
+    QBuffer buffer;
+    buffer.setData(package);
+    buffer.open(QIODevice::ReadOnly);
+    SkinPackageReader reader(buffer);
+    QByteArray version, skinName, name;
+    qint64 size = 0;
+    QStringList names;
+    if (reader.readHead(version, skinName) != SkinPackageReader::Status::Ok) {
+        return names;
+    }
+    while (reader.readEntryHead(name, size) == SkinPackageReader::Status::Ok &&
+           reader.readContent(size, [](const char*, qint64) { return true; }) ==
+               SkinPackageReader::Status::Ok) {
+        names << QString::fromLatin1(name);
+    }
+    return names;
+}
+
+const QByteArray awkwardBytes("\0\n\r|\xff\0|\r\n", 9);
+
+class SkinPackageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        from = root.filePath("from");
+        into = root.filePath("into");
+        ASSERT_TRUE(QDir().mkpath(from + "/skins"));
+        ASSERT_TRUE(QDir().mkpath(into + "/skins"));
+        package = root.filePath("default.vps");
+    }
+
+    void makeDefaultSkin() {
+        ASSERT_EQ(Skin::createSkin(from, "default", prompts), Skin::CreateResult::Created);
+        ASSERT_TRUE(SkinFolders::writeLiveFiles(from, 3, "live"));
+    }
+
+    SkinPackage::ImportResult importBytes(const QByteArray& bytes) {
+        EXPECT_TRUE(write(package, bytes));
+        return SkinPackage::importSkin(package, into, prompts);
+    }
+
+    // Everything below the folder "into" except what is under "into/skins/<skin>".
+    QMap<QString, QByteArray> outside(const QString& skin) const {
+        QMap<QString, QByteArray> files = snapshot(root.path());
+        for (const QString& key : files.keys()) {
+            if (key.startsWith("into/skins/" + skin + "/") || key.startsWith("from/") ||
+                key == "default.vps") {
+                files.remove(key);
+            }
+        }
+        return files;
+    }
+
+    QTemporaryDir root;
+    QString from, into, package;
+    ScriptedPrompts prompts;
+    DebugCapture debug;
+};
+
+}  // namespace
+
+TEST_F(SkinPackageTest, TheDefaultSkinWithThreeWindowsGives66PicturesAndFiveStoredFiles) {
+    makeDefaultSkin();
+    const auto result = SkinPackage::exportSkin(package, from, "skins\\default", prompts);
+    EXPECT_TRUE(result.written);
+    EXPECT_TRUE(result.leftOut.isEmpty());
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(debug.lines(), "save complete.\n");
+
+    const QByteArray bytes = read(package);
+    EXPECT_TRUE(bytes.startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
+    const QStringList names = entryNamesOf(bytes);
+    ASSERT_EQ(names.size(), 71);
+    EXPECT_EQ(names.filter(QRegularExpression("^[012]\\\\\\d{3}_\\w+\\.bmp$")).size(), 66);
+    EXPECT_EQ(names.mid(66), (QStringList{"sys\\sfo.0", "sys\\sfw.0", "sys\\sfw.1", "sys\\sfw.2",
+                                          "sys\\windows"}));
+    EXPECT_EQ(read(from + "/skins/default/sys/windows"), "3\r\n");
+}
+
+TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte) {
+    makeDefaultSkin();
+    const QString skin = from + "/skins/default";
+    ASSERT_TRUE(write(skin + "/0/100_close.bmp", awkwardBytes + read(skin + "/0/100_close.bmp")));
+    ASSERT_TRUE(write(skin + "/1/empty.bmp", ""));
+    ASSERT_TRUE(write(skin + "/extra/deeper/still/nested.bmp", awkwardBytes));
+    ASSERT_TRUE(
+        write(skin + QString::fromUtf8("/2/Bj\xc3\xb6rk \xe6\x97\xa5\xe6\x9c\xac.bmp"), "x"));
+    ASSERT_TRUE(QDir().mkpath(skin + "/a folder without files"));
+    ASSERT_TRUE(SkinPackage::exportSkin(package, from, "skins\\default", prompts).written);
+    EXPECT_TRUE(read(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
+
+    prompts.answerNext(PromptAnswer::Yes);
+    const auto result = SkinPackage::importSkin(package, into, prompts);
+    EXPECT_TRUE(result.imported);
+    EXPECT_TRUE(result.applyRequested);
+    EXPECT_TRUE(result.problems.isEmpty());
+    EXPECT_EQ(result.skinName, "default");
+    EXPECT_EQ(snapshot(into + "/skins/default"), snapshot(skin));
+    EXPECT_FALSE(QFileInfo::exists(into + "/skins/default/a folder without files"));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "Importing skin succesful.\nFilename: " + package +
+                                         "\nSkinname: default\n\nDo you want to use this "
+                                         "imported skin now ?");
+    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -use skin");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(debug.lines(), "save complete.\nload complete.\n");
+}
+
+TEST_F(SkinPackageTest, ImportReplacesContainedFilesAndKeepsTheOthers) {
+    ASSERT_TRUE(write(into + "/skins/blue/0/100_close.bmp", "old"));
+    ASSERT_TRUE(write(into + "/skins/blue/0/101_options.bmp", "kept"));
+    const auto result = importBytes(packageOf("blue", {{"0\\100_close.bmp", "new"}}));
+    EXPECT_FALSE(result.applyRequested);
+    EXPECT_EQ(
+        snapshot(into + "/skins/blue"),
+        (QMap<QString, QByteArray>{{"0/100_close.bmp", "new"}, {"0/101_options.bmp", "kept"}}));
+}
+
+TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
+    const QByteArray bytes = packageOf("blue", {{"0\\100_close.bmp", "x"}}, "#VP-V0.9.9");
+    const QMap<QString, QByteArray> before = snapshot(into);
+    importBytes(bytes);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "The file version of the import file is not of the same version wich this current "
+              "version usses.\nCurrent version: #VP-V1.0.0\nFile version: #VP-V0.9.9\n\nDo you "
+              "want to import the skin anyway ?\nThis can cause problems when trying to apply "
+              "the skin.");
+    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -import skin");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(snapshot(into), before);
+    EXPECT_FALSE(QFileInfo::exists(into + "/skins/blue"));
+
+    prompts.answerNext(PromptAnswer::Yes);
+    EXPECT_TRUE(importBytes(bytes).imported);
+    EXPECT_EQ(read(into + "/skins/blue/0/100_close.bmp"), "x");
+}
+
+TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
+    ASSERT_TRUE(QDir().mkpath(root.filePath("outside")));
+    ASSERT_TRUE(QFile::link(root.filePath("outside"), into + "/skins/blue/0") ||
+                (QDir().mkpath(into + "/skins/blue") &&
+                 QFile::link(root.filePath("outside"), into + "/skins/blue/0")));
+    const QMap<QString, QByteArray> before = outside("blue");
+    const QByteArray badEntries[] = {
+        "..\\evil", "1\\..\\..\\evil", "\\evil",     "/evil", "C:\\evil", "C:evil",
+        "1\\\\x",   "1\\.\\x",         "0\\in-link", "0",     "",         "1\\"};
+    for (const QByteArray& bad : badEntries) {
+        prompts.shown.clear();
+        const auto result =
+            importBytes(packageOf("blue", {{bad, "evil"}, {"1\\good.bmp", "good"}}));
+        EXPECT_EQ(read(into + "/skins/blue/1/good.bmp"), "good") << bad.constData();
+        ASSERT_EQ(result.problems.size(), 1) << bad.constData();
+        EXPECT_FALSE(result.applyRequested);
+        ASSERT_EQ(prompts.shown.size(), 1u) << bad.constData();
+        EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Warning);
+        EXPECT_TRUE(prompts.shown[0].text.contains("refused")) << bad.constData();
+        EXPECT_EQ(outside("blue"), before) << bad.constData();
+        QFile::remove(into + "/skins/blue/1/good.bmp");
+    }
+
+    ASSERT_TRUE(QFile::link(root.filePath("outside"), into + "/skins/linked"));
+    for (const QByteArray& skinName : {QByteArray(".."), QByteArray("a\\b"), QByteArray("../x"),
+                                       QByteArray(""), QByteArray("linked"), QByteArray("C:")}) {
+        prompts.shown.clear();
+        const auto result = importBytes(packageOf(skinName, {{"1\\x.bmp", "x"}}));
+        EXPECT_FALSE(result.imported) << skinName.constData();
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+    }
+    EXPECT_EQ(outside("blue"), before);
+    EXPECT_TRUE(snapshot(root.filePath("outside")).isEmpty());
+}
+
+TEST_F(SkinPackageTest, ADamagedPackageKeepsWhatCameBeforeTheDamage) {
+    ASSERT_TRUE(write(into + "/skins/blue/1/second.bmp", "the old second picture"));
+    const QByteArray good = packageOf("blue", {{"0\\first.bmp", awkwardBytes}});
+    const QByteArray second = "|1\\second.bmp|";
+    const QByteArray damaged[] = {
+        good + second + "9|" + awkwardBytes.left(4),                   // cut inside a content
+        good + second + "999999999999|" + awkwardBytes,                // larger than what follows
+        good + second + "4|" + awkwardBytes,                           // smaller: no "|" after it
+        good + second + "-5|" + awkwardBytes,                          // negative
+        good + second + "abc|" + awkwardBytes,                         // not a number
+        good + second + "99999999999999999999999999|" + awkwardBytes,  // beyond any file
+        good + second + "9",                                           // cut inside a size
+        good + "|1\\sec",                                              // cut inside a name
+        good + "|",                                                    // cut before a name
+        good + "|" + QByteArray(5000, 'n') + "|1|x",                   // endless name
+    };
+    for (const QByteArray& bytes : damaged) {
+        prompts.shown.clear();
+        const auto result = importBytes(bytes);
+        const std::string label = bytes.mid(good.size(), 40).toStdString();
+        EXPECT_TRUE(result.imported) << label;
+        EXPECT_FALSE(result.applyRequested) << label;
+        ASSERT_EQ(result.problems.size(), 1) << label;
+        EXPECT_TRUE(result.problems[0].startsWith("The package is damaged")) << label;
+        ASSERT_EQ(prompts.shown.size(), 1u) << label;
+        EXPECT_TRUE(prompts.shown[0].text.contains("damaged")) << label;
+        EXPECT_EQ(snapshot(into + "/skins/blue"),
+                  (QMap<QString, QByteArray>{{"0/first.bmp", awkwardBytes},
+                                             {"1/second.bmp", "the old second picture"}}))
+            << label;
+    }
+    for (const QByteArray& head :
+         {QByteArray(""), QByteArray("#VP-V1.0.0"), QByteArray(100, 'v') + "|blue|"}) {
+        prompts.shown.clear();
+        EXPECT_FALSE(importBytes(head).imported);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_TRUE(prompts.shown[0].text.contains("damaged"));
+    }
+    EXPECT_TRUE(outside("blue").isEmpty());
+}
+
+TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
+    makeDefaultSkin();
+    const QString skin = from + "/skins/default";
+    ASSERT_EQ(mkfifo(QFile::encodeName(skin + "/0/pipe.bmp").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(root.filePath("nowhere"), skin + "/1/dangling.bmp"));
+    ASSERT_TRUE(write(skin + "/2/a|b.bmp", "x"));
+
+    const auto result = SkinPackage::exportSkin(package, from, "skins\\default", prompts);
+    ASSERT_TRUE(result.written);
+    EXPECT_EQ(result.leftOut.size(), 3);
+    EXPECT_EQ(entryNamesOf(read(package)).size(), 71);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Warning);
+    for (const QString name : {"0\\pipe.bmp", "1\\dangling.bmp", "2\\a|b.bmp"}) {
+        EXPECT_TRUE(prompts.shown[0].text.contains(name)) << name.toStdString();
+    }
+
+    prompts.shown.clear();
+    EXPECT_FALSE(SkinPackage::exportSkin(root.filePath("no/such/folder/x.vps"), from,
+                                         "skins\\default", prompts)
+                     .written);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+    EXPECT_FALSE(SkinPackage::exportSkin("", from, "skins\\default", prompts).written);
+    EXPECT_FALSE(SkinPackage::importSkin("", into, prompts).imported);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}

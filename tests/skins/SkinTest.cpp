@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ResourceTable.h"
+#include "SkinFolders.h"
+#include "skins/Skin.h"
+#include "support/ScriptedPrompts.h"
+
+using SkinFolders::read;
+using SkinFolders::snapshot;
+using SkinFolders::write;
+
+namespace {
+
+class SkinLibrary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data = root.filePath("data");
+        ASSERT_TRUE(QDir().mkpath(data + "/skins/default"));
+    }
+    QString skin(const QString& name) const { return data + "/skins/" + name; }
+
+    QTemporaryDir root;
+    QString data;
+    ScriptedPrompts prompts;
+};
+
+}  // namespace
+
+TEST_F(SkinLibrary, ListsEveryFolderOfTheSkinsFolderWithDotAndDotDot) {
+    ASSERT_TRUE(QDir().mkpath(skin("blue")));
+    ASSERT_TRUE(write(skin("notes.txt"), "not a skin"));
+    ASSERT_TRUE(QFile::link(root.path(), skin("linked")));
+    EXPECT_EQ(Skin::listSkins(data), (QStringList{".", "..", "blue", "default"}));
+    EXPECT_TRUE(Skin::listSkins(root.filePath("nowhere")).isEmpty());
+}
+
+TEST_F(SkinLibrary, StoredSkinPathsNameOneSkinOfTheSkinsFolder) {
+    EXPECT_EQ(Skin::nameOf("skins\\default"), "default");
+    EXPECT_EQ(Skin::folderOf(data, "skins\\blue"), data + "/skins/blue");
+    EXPECT_EQ(Skin::pathOf("blue"), "skins\\blue");
+    for (const QString path :
+         {"skins\\..", "skins\\a\\b", "other\\default", "skins", "..\\x", "skins\\", "/etc"}) {
+        EXPECT_TRUE(Skin::nameOf(path).isEmpty()) << path.toStdString();
+        EXPECT_TRUE(Skin::folderOf(data, path).isEmpty()) << path.toStdString();
+    }
+}
+
+TEST_F(SkinLibrary, ANewSkinHoldsThe66BuiltInPictures) {
+    ASSERT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Created);
+    const QMap<QString, QByteArray> files = snapshot(skin("blue"));
+    EXPECT_EQ(files.size(), 66);
+    for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
+        for (const QString& picture : ResourceTable::pictureNames()) {
+            const QString name = QString::number(sizeClass) + "/" + picture;
+            const int id = sizeClass * 1000 + picture.left(3).toInt();
+            ASSERT_TRUE(files.contains(name)) << name.toStdString();
+            EXPECT_EQ(files[name], read(ResourceTable::pathOf(id))) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(files["1/104_stop.bmp"], read(ResourceTable::pathOf(1104)));
+    EXPECT_FALSE(files["1/104_stop.bmp"].isEmpty());
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(SkinLibrary, AnExistingSkinKeepsItsPicturesUnlessTheUserAgrees) {
+    ASSERT_TRUE(write(skin("blue") + "/0/100_close.bmp", "my own picture"));
+
+    EXPECT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Kept);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(prompts.shown[0].defaultButton, PromptAnswer::No);
+    EXPECT_EQ(read(skin("blue") + "/0/100_close.bmp"), "my own picture");
+    EXPECT_EQ(snapshot(skin("blue")).size(), 1);
+
+    prompts.answerNext(PromptAnswer::Yes);
+    EXPECT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Created);
+    EXPECT_EQ(read(skin("blue") + "/0/100_close.bmp"), read(ResourceTable::pathOf(100)));
+}
+
+TEST_F(SkinLibrary, NamesLeadingOutOfTheSkinsFolderAreRefused) {
+    ASSERT_TRUE(write(skin("default") + "/0/100_close.bmp", "default picture"));
+    ASSERT_TRUE(QFile::link(root.filePath("elsewhere"), skin("linked")));
+    const QMap<QString, QByteArray> before = snapshot(root.path());
+    for (const QString name : {"", ".", "..", "../x", "a/b", "a\\b", "..\\..\\x", "a|b", "C:"}) {
+        prompts.shown.clear();
+        EXPECT_EQ(Skin::createSkin(data, name, prompts), Skin::CreateResult::Refused)
+            << name.toStdString();
+        EXPECT_FALSE(Skin::deleteSkin(data, name, "skins\\default", prompts)) << name.toStdString();
+        EXPECT_FALSE(Skin::applySkin(data, name, Skin::ApplyChoice::PicturesAndWindows));
+        ASSERT_EQ(prompts.shown.size(), 2u) << name.toStdString();
+        EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+    }
+    EXPECT_EQ(Skin::createSkin(data, "linked", prompts), Skin::CreateResult::Refused);
+    EXPECT_EQ(snapshot(root.path()), before);
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("elsewhere")));
+    EXPECT_TRUE(QFileInfo::exists(data + "/skins"));
+}
+
+TEST_F(SkinLibrary, DeletingRemovesOneSkinButNeverTheSkinInUse) {
+    ASSERT_TRUE(write(skin("blue") + "/0/100_close.bmp", "blue"));
+    ASSERT_TRUE(write(skin("default") + "/0/100_close.bmp", "default"));
+
+    EXPECT_FALSE(Skin::deleteSkin(data, "blue", "skins\\blue", prompts));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "The skin \"blue\" is in use and cannot be deleted.\nApply another skin first.");
+    EXPECT_TRUE(QFileInfo::exists(skin("blue") + "/0/100_close.bmp"));
+
+    EXPECT_TRUE(Skin::deleteSkin(data, "blue", "skins\\default", prompts));
+    EXPECT_FALSE(QFileInfo::exists(skin("blue")));
+    EXPECT_EQ(read(skin("default") + "/0/100_close.bmp"), "default");
+    EXPECT_FALSE(Skin::deleteSkin(data, "blue", "skins\\default", prompts));
+}
+
+TEST_F(SkinLibrary, SavingStoresTheLiveFilesOfEveryWindow) {
+    ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 3, "live"));
+    ASSERT_TRUE(write(data + "/sfw.3", "a window file left from before"));
+    ASSERT_TRUE(write(skin("default") + "/sys/sfw.5", "left from an earlier save"));
+
+    ASSERT_TRUE(Skin::saveSkin(data, "skins\\default"));
+    const QMap<QString, QByteArray> stored = snapshot(skin("default") + "/sys");
+    EXPECT_EQ(stored.keys(), (QStringList{"sfo.0", "sfw.0", "sfw.1", "sfw.2", "sfw.5", "windows"}));
+    EXPECT_EQ(stored["windows"], "3\r\n");
+    for (const QString name : {"sfo.0", "sfw.0", "sfw.1", "sfw.2"}) {
+        EXPECT_EQ(stored[name], read(data + "/" + name)) << name.toStdString();
+    }
+    EXPECT_FALSE(Skin::saveSkin(data, "skins\\..\\.."));
+}
+
+TEST_F(SkinLibrary, TheApplyQuestionOffersPicturesOnlyWithNoAsDefault) {
+    const std::pair<PromptAnswer, std::optional<Skin::ApplyChoice>> cases[] = {
+        {PromptAnswer::Yes, Skin::ApplyChoice::PicturesOnly},
+        {PromptAnswer::No, Skin::ApplyChoice::PicturesAndWindows},
+        {PromptAnswer::Cancel, std::nullopt},
+    };
+    for (const auto& [answer, choice] : cases) {
+        prompts.answerNext(answer);
+        EXPECT_EQ(Skin::askApplyChoice(prompts), choice);
+    }
+    ASSERT_EQ(prompts.shown.size(), 3u);
+    EXPECT_EQ(prompts.shown[0].text, "When apllying the skin, use bitmaps only ?");
+    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -use skin");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Question);
+    EXPECT_EQ(prompts.shown[0].defaultButton, PromptAnswer::No);
+}
+
+TEST_F(SkinLibrary, PicturesOnlyTakesTheStoredColoursAndKeepsTheWindows) {
+    ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 2, "live"));
+    ASSERT_TRUE(SkinFolders::writeLiveFiles(skin("blue") + "/sys", 1, "blue"));
+    const QMap<QString, QByteArray> before = snapshot(data);
+
+    const auto applied = Skin::applySkin(data, "blue", Skin::ApplyChoice::PicturesOnly);
+    ASSERT_TRUE(applied);
+    EXPECT_EQ(applied->skinPath, "skins\\blue");
+    EXPECT_TRUE(applied->coloursReplaced);
+    EXPECT_FALSE(applied->windowsReplaced);
+    QMap<QString, QByteArray> after = snapshot(data);
+    EXPECT_EQ(after.take("sfo.0"), read(skin("blue") + "/sys/sfo.0"));
+    QMap<QString, QByteArray> expected = before;
+    expected.remove("sfo.0");
+    for (const QString& key : after.keys()) {
+        if (key.startsWith("skins/")) {
+            after.remove(key);
+            expected.remove(key);
+        }
+    }
+    EXPECT_EQ(after, expected);
+}
+
+TEST_F(SkinLibrary, WindowsMissingFromTheStoreKeepTheirLiveFiles) {
+    ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 2, "live"));
+    ASSERT_TRUE(write(skin("blue") + "/sys/windows", "2\r\n"));
+    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.0", "blue window 0"));
+    const QByteArray liveColours = read(data + "/sfo.0");
+    const QByteArray liveWindow1 = read(data + "/sfw.1");
+
+    const auto applied = Skin::applySkin(data, "blue", Skin::ApplyChoice::PicturesAndWindows);
+    ASSERT_TRUE(applied);
+    EXPECT_FALSE(applied->coloursReplaced);
+    EXPECT_TRUE(applied->windowsReplaced);
+    EXPECT_EQ(read(data + "/sfo.0"), liveColours);
+    EXPECT_EQ(read(data + "/windows"), "2\r\n");
+    EXPECT_EQ(read(data + "/sfw.0"), "blue window 0");
+    EXPECT_EQ(read(data + "/sfw.1"), liveWindow1);
+}
+
+TEST_F(SkinLibrary, AnUnreadableLiveCountTakesOneStoredWindow) {
+    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.0", "blue window 0"));
+    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.1", "blue window 1"));
+    const auto applied = Skin::applySkin(data, "blue", Skin::ApplyChoice::PicturesAndWindows);
+    ASSERT_TRUE(applied);
+    EXPECT_EQ(read(data + "/sfw.0"), "blue window 0");
+    EXPECT_FALSE(QFileInfo::exists(data + "/sfw.1"));
+
+    // A skin without a "sys" folder changes only the pictures, whatever the answer.
+    const auto bare = Skin::applySkin(data, "default", Skin::ApplyChoice::PicturesAndWindows);
+    ASSERT_TRUE(bare);
+    EXPECT_FALSE(bare->coloursReplaced || bare->windowsReplaced);
+}
+
+TEST_F(SkinLibrary, TheNewSkinDialogMakesTheSkinNamedInItsBox) {
+    int owner = 0;
+    prompts.textAnswers = {QString("name"), std::nullopt};
+    EXPECT_EQ(Skin::newSkinDialog(data, prompts, &owner), Skin::CreateResult::Created);
+    EXPECT_EQ(snapshot(skin("name")).size(), 66);
+    EXPECT_EQ(Skin::newSkinDialog(data, prompts), std::nullopt) << "cancelled";
+    EXPECT_EQ(Skin::listSkins(data), (QStringList{".", "..", "default", "name"}));
+    ASSERT_EQ(prompts.textEntries.size(), 2u);
+    EXPECT_EQ(prompts.textEntries[0].caption, "VeskPlayer - New skin");
+    EXPECT_EQ(prompts.textEntries[0].initialText, "name");
+    EXPECT_EQ(prompts.textEntries[0].owner, &owner);
+}
