@@ -5,47 +5,28 @@
 #include "app/Dispatcher.h"
 #include "app/QtPrompts.h"
 #include "app/Variables.h"
-#include "audio/Sound.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
-#include "playlist/OpenFiles.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 #include "skin_ui/drawing/WholeScaleFactor.h"
 
 namespace {
 
-// ---- The desktop's player commands (the desktop entry's actions, later starts) ----------------
+// The desktop's player commands (the desktop entry's actions, later starts) run through the
+// command door like the tray's: without the buttons' debug lines.
 void runDesktopAction(DesktopAction action) {
-    Variables& variables = Variables::instance();
-    Sound& sound = Sound::instance();
-    switch (action) {
-        case DesktopAction::playPause:
-            variables.dispatcher().togglePlayPause();
-            break;
-        case DesktopAction::stop:
-            sound.stop();
-            variables.setButtonBitmaps("102_play.bmp", 1);
-            break;
-        case DesktopAction::previous:
-            if (sound.previous()) {
-                variables.setButtonBitmaps("103_pause.bmp", 1);
-            }
-            break;
-        case DesktopAction::next:
-            if (sound.next()) {
-                variables.setButtonBitmaps("103_pause.bmp", 1);
-            }
-            break;
-    }
+    static constexpr ButtonCommand commands[] = {ButtonCommand::playPause, ButtonCommand::stop,
+                                                 ButtonCommand::previous, ButtonCommand::next};
+    Variables::instance().dispatcher().run(commands[static_cast<int>(action)], nullptr,
+                                           Dispatcher::Echo::quiet);
 }
 
 // Files from later starts take the road of files dropped on a skin window.
 void addHandedOverFile(const QString& path) {
-    OpenFiles::instance().addPath(path);
+    Variables::instance().addDroppedPaths({path});
 }
-// -------------------------------------------------------------------------------------------------
 
 }  // namespace
 

@@ -210,11 +210,12 @@ TEST_F(Startup, AFullDiskKeepsEveryOldFileAndTellsOnceWhatWasNotSaved) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
     ASSERT_TRUE(disk.fill());
-    app().backColour = 0x123456;
-    app().useTags = !app().useTags;
+    app().colours.backColour = 0x123456;
+    app().options.useTags = !app().options.useTags;
     PlayList::instance().addSong({"/music/two.mp3", "N/A", "two"});
     PlayList::instance().setCurrentIndex(1);
-    app().windows[0]->move(app().windows[0]->pos() + QPoint(7, 7));
+    MainWindow* first = app().skinWindows().window(0);
+    first->move(first->pos() + QPoint(7, 7));
     prompts.shown.clear();
 
     app().saveAll();
