@@ -42,10 +42,12 @@ void HandOverConnection::read() {
         drop();
         return;
     }
+    // Answered first: a command may open a question whose wait must not keep the later start.
     answered = true;
-    receiver(*message);
     socket->write(HandOverMessage::acknowledgement);
+    socket->flush();
     socket->disconnectFromServer();
+    receiver(*message);
 }
 
 void HandOverConnection::drop() {
