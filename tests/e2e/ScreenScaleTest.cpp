@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QThread>
+#include <functional>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
@@ -12,9 +13,14 @@ namespace {
 
 const QSize defaultWindow(285, 210);
 
+// What the screen must show once the window has painted.
+using Ready = std::function<bool(const QImage&)>;
+
 // Starts the player at the scale factor, waits for the default window at its full size on the
-// screen, returns what the screen shows of it and closes the player.
-QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, int wholeFactor) {
+// screen and painted (ready, and two grabs in a row the same), returns what the screen shows
+// of it and closes the player.
+QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, int wholeFactor,
+                    const Ready& ready) {
     // Keep the pointer off the window: no hover frame, no tooltip.
     x.xdotool({"mousemove", "1020", "760"});
     player.setVariable("QT_SCALE_FACTOR", factor);
@@ -32,14 +38,12 @@ QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, in
     }
     const QRect area = x.geometryOf(window);
     EXPECT_EQ(area.size(), defaultWindow * wholeFactor) << "factor " << factor.toStdString();
-    // The elements paint after the window maps; wait until two grabs in a row agree.
     QImage shown = x.grab(area);
-    for (QImage again; timer.elapsed() < 10000; shown = again) {
-        QThread::msleep(200);
-        again = x.grab(area);
-        if (again == shown) {
+    for (QImage previous; timer.elapsed() < 15000; previous = shown, shown = x.grab(area)) {
+        if (shown == previous && ready(shown)) {
             break;
         }
+        QThread::msleep(100);
     }
     const QString keep = qEnvironmentVariable("VESK_SCREENSHOT_DIR");
     if (!keep.isEmpty()) {
@@ -71,19 +75,24 @@ TEST(ScreenScale, WholeFactorsShowTheSharpPicturesAndFractionalOnesTheNearestWho
     ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
     PlayerProcess player(x.displayName());
 
-    const QImage plain = screenshotAt(x, player, "1", 1);
-    const QImage sharp = screenshotAt(x, player, "2", 2);
-    const QImage fractional = screenshotAt(x, player, "1.5", 2);
+    // The close button (class 0 at 0,0) and the play button (class 1 at 15,0).
+    const Ready plainPictures = [](const QImage& shown) {
+        return shown.copy(0, 0, 10, 10) == builtInFrame("0/100_close.bmp", 10) &&
+               shown.copy(15, 0, 20, 20) == builtInFrame("1/102_play.bmp", 20);
+    };
+    const Ready sharpPictures = [](const QImage& shown) {
+        return shown.copy(0, 0, 20, 20) == builtInFrame("0/100_close@2x.bmp", 20) &&
+               shown.copy(30, 0, 40, 40) == builtInFrame("1/102_play@2x.bmp", 40);
+    };
+    const QImage plain = screenshotAt(x, player, "1", 1, plainPictures);
+    const QImage sharp = screenshotAt(x, player, "2", 2, sharpPictures);
+    const QImage fractional = screenshotAt(x, player, "1.5", 2, sharpPictures);
     ASSERT_FALSE(plain.isNull() || sharp.isNull() || fractional.isNull());
 
-    // The close button (class 0 at 0,0) and the play button (class 1 at 15,0).
-    EXPECT_EQ(plain.copy(0, 0, 10, 10), builtInFrame("0/100_close.bmp", 10));
-    EXPECT_EQ(plain.copy(15, 0, 20, 20), builtInFrame("1/102_play.bmp", 20));
-    EXPECT_EQ(sharp.copy(0, 0, 20, 20), builtInFrame("0/100_close@2x.bmp", 20));
-    EXPECT_EQ(sharp.copy(30, 0, 40, 40), builtInFrame("1/102_play@2x.bmp", 40));
+    EXPECT_TRUE(plainPictures(plain)) << "the plain pictures at factor 1";
+    EXPECT_TRUE(sharpPictures(sharp)) << "the pictures drawn at twice the resolution at factor 2";
     EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
-
-    EXPECT_EQ(fractional, sharp) << "1.5 is drawn at the whole factor 2, pixel for pixel";
+    EXPECT_TRUE(fractional == sharp) << "1.5 is drawn at the whole factor 2, pixel for pixel";
 }
 
 // A skin whose own picture has no twin drawn at twice the resolution shows it in 2 x 2 blocks.
@@ -91,7 +100,7 @@ TEST(ScreenScale, APictureWithoutATwinIsShownInBlocks) {
     XServer x;
     ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
     PlayerProcess first(x.displayName());
-    screenshotAt(x, first, "1", 1);
+    screenshotAt(x, first, "1", 1, [](const QImage&) { return true; });
 
     QImage mine(30, 10, QImage::Format_RGB32);
     for (int px = 0; px < 30; ++px)
@@ -102,7 +111,10 @@ TEST(ScreenScale, APictureWithoutATwinIsShownInBlocks) {
     ASSERT_TRUE(mine.save(close));
 
     PlayerProcess again(x.displayName(), first.home());
-    const QImage shown = screenshotAt(x, again, "2", 2);
+    const Ready inBlocksOfTwo = [&](const QImage& shown) {
+        return shown.copy(0, 0, 20, 20) == inBlocks(mine.copy(0, 0, 10, 10), 2);
+    };
+    const QImage shown = screenshotAt(x, again, "2", 2, inBlocksOfTwo);
     ASSERT_FALSE(shown.isNull());
-    EXPECT_EQ(shown.copy(0, 0, 20, 20), inBlocks(mine.copy(0, 0, 10, 10), 2));
+    EXPECT_TRUE(inBlocksOfTwo(shown)) << "the skin's own picture in 2 x 2 blocks";
 }

@@ -27,7 +27,7 @@ Bitmap::Bitmap(const QString& path, const QString& pictureName, int scale)
         return;
     }
     image = image.convertToFormat(QImage::Format_RGB32);
-    drawable = QPixmap::fromImage(image);
+    setDrawable(image);
 }
 
 QString Bitmap::nameOf(const QString& path) {
@@ -44,7 +44,7 @@ void Bitmap::setTransparentColour(ColourRef colour) {
         return;
     }
     if (colour == noTransparentColour) {
-        drawable = QPixmap::fromImage(image);
+        setDrawable(image);
         return;
     }
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
@@ -57,7 +57,7 @@ void Bitmap::setTransparentColour(ColourRef colour) {
             }
         }
     }
-    drawable = QPixmap::fromImage(keyed);
+    setDrawable(keyed);
 }
 
 void Bitmap::draw(QPainter& painter, int x) const {
@@ -68,11 +68,16 @@ void Bitmap::drawPart(QPainter& painter, int x, int y, const QRect& source) cons
     if (!loaded) {
         return;
     }
-    // Skin pixels to picture pixels; the painter maps the target to the screen's whole device
-    // pixel factor, and without smoothing every picture pixel stays a sharp block.
-    const QRect target(x, y, source.width(), source.height());
-    const QRect fromPicture(source.topLeft() * pixelScale, source.size() * pixelScale);
-    painter.drawPixmap(target, drawable, fromPicture);
+    // The source is in skin pixels, the drawable in picture pixels. The painter maps the
+    // picture to the screen's whole device pixel factor; without smoothing every picture pixel
+    // stays a sharp block.
+    painter.drawPixmap(QPointF(x, y), drawable,
+                       QRectF(source.topLeft() * pixelScale, source.size() * pixelScale));
+}
+
+void Bitmap::setDrawable(const QImage& picture) {
+    drawable = QPixmap::fromImage(picture);
+    drawable.setDevicePixelRatio(pixelScale);
 }
 
 ColourRef Bitmap::pixel(int x, int y) const {

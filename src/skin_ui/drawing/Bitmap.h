@@ -40,6 +40,8 @@ public:
     static QString nameOf(const QString& path);
 
 private:
+    void setDrawable(const QImage& picture);
+
     QImage image;
     QPixmap drawable;  // the picture with the transparent colour keyed out
     ColourRef transparentColour = noTransparentColour;
