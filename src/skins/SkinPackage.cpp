@@ -34,8 +34,10 @@ public:
     PackageWriter(QSaveFile& package, const QString& skinFolder, const QString& packagePath)
         : out(package), root(skinFolder), packagePath(QFileInfo(packagePath).absoluteFilePath()) {}
 
+    // relativeName: the folder's path inside the skin's folder, as stored ("extra\\deeper").
     void writeFolder(const QString& relativeName) {
-        const QDir folder(relativeName.isEmpty() ? root : root + "/" + relativeName);
+        const QDir folder(
+            relativeName.isEmpty() ? root : root + "/" + QString(relativeName).replace('\\', '/'));
         const QFileInfoList entries = folder.entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
             QDir::Name | QDir::IgnoreCase);
@@ -49,7 +51,7 @@ public:
             if (entry.isSymLink() || !(entry.isDir() || entry.isFile())) {
                 leftOut << name + " (not a plain file)";
             } else if (entry.isDir()) {
-                writeFolder(QString(name).replace('\\', '/'));
+                writeFolder(name);
             } else {
                 writeFile(entry.absoluteFilePath(), name);
             }

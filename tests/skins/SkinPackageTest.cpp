@@ -126,6 +126,7 @@ TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte)
     ASSERT_TRUE(QDir().mkpath(skin + "/a folder without files"));
     ASSERT_TRUE(SkinPackage::exportSkin(package, from, "skins\\default", prompts).written);
     EXPECT_TRUE(read(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
+    EXPECT_TRUE(read(package).contains("|extra\\deeper\\still\\nested.bmp|9|"));
 
     prompts.answerNext(PromptAnswer::Yes);
     const auto result = SkinPackage::importSkin(package, into, prompts);
