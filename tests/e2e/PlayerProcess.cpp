@@ -1,7 +1,5 @@
 #include "PlayerProcess.h"
 
-#include <QProcessEnvironment>
-
 PlayerProcess::PlayerProcess(const QString& display, const QString& existingHome)
     : homePath(existingHome.isEmpty() ? homeDir.path() : existingHome), display(display) {}
 
@@ -21,6 +19,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.remove("XDG_DOCUMENTS_DIR");
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("WAYLAND_DISPLAY");
+    environment.insert(extra);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(VESK_PLAYER_BINARY, arguments);

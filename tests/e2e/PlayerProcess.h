@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@ public:
     explicit PlayerProcess(const QString& display, const QString& existingHome = {});
     ~PlayerProcess();
 
+    // An environment variable for the next start (SDL_AUDIODRIVER is "dummy" unless set here).
+    void setEnvironment(const QString& name, const QString& value) { extra.insert(name, value); }
     void start(const QStringList& arguments = {});
     // Waits for the program to end; false on timeout.
     bool waitForExit(int timeoutMs);
@@ -29,4 +32,5 @@ private:
     QProcess process;
     QString display;
     QByteArray collected;
+    QProcessEnvironment extra;
 };
