@@ -23,13 +23,7 @@
 namespace {
 
 using Format = GeneratedSounds::Format;
-
-struct ToneFile {
-    const char* name;
-    Format format;
-    int rate;
-    int channels;
-};
+using ToneFile = GeneratedSounds::ToneFile;
 
 bool silentFrame(const std::vector<float>& samples, size_t frame) {
     return samples[frame * 2] == 0.0f && samples[frame * 2 + 1] == 0.0f;
