@@ -2,19 +2,14 @@
 
 #include <libopenmpt/libopenmpt.h>
 #include <libopenmpt/libopenmpt_stream_callbacks_file.h>
-#include <unistd.h>
 #include <QString>
 #include <cmath>
 
 #include "common/RegularFile.h"
 
 std::unique_ptr<Decoder> OpenMptDecoder::open(const QString& path) {
-    const int descriptor = RegularFile::open(path);
-    std::FILE* file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    std::FILE* file = RegularFile::openStream(path);
     if (file == nullptr) {
-        if (descriptor >= 0) {
-            close(descriptor);
-        }
         return nullptr;
     }
     // Play the song once and stop, instead of fading out or going round again.

@@ -328,6 +328,9 @@ void Sound::restart() {
 }
 
 void Sound::seek(uint32_t positionMs) {
+    if (followerTookOver()) {
+        advanceToFollowing();  // the jump is meant for the song that sounds
+    }
     if (current) {
         current->setPositionMs(positionMs);
         updateProgress(positionMs);

@@ -1,6 +1,5 @@
 #include "audio/VorbisDecoder.h"
 
-#include <unistd.h>
 #include <vorbis/vorbisfile.h>
 #include <QString>
 #include <algorithm>
@@ -9,12 +8,8 @@
 #include "common/RegularFile.h"
 
 std::unique_ptr<Decoder> VorbisDecoder::open(const QString& path) {
-    const int descriptor = RegularFile::open(path);
-    std::FILE* stream = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    std::FILE* stream = RegularFile::openStream(path);
     if (stream == nullptr) {
-        if (descriptor >= 0) {
-            close(descriptor);
-        }
         return nullptr;
     }
     auto file = std::make_unique<OggVorbis_File>();

@@ -26,3 +26,12 @@ int RegularFile::open(const QString& path) {
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     return descriptor;
 }
+
+std::FILE* RegularFile::openStream(const QString& path) {
+    const int descriptor = open(path);
+    std::FILE* stream = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    if (stream == nullptr && descriptor >= 0) {
+        ::close(descriptor);
+    }
+    return stream;
+}

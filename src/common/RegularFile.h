@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+
 class QString;
 
 // Opening a song must never wait: open() on a named pipe waits for a writer that may never come,
@@ -10,4 +12,6 @@ public:
     // A read-only descriptor of the file, which the caller closes; -1 when the path is no
     // regular file (missing, a folder, a named pipe, a device, a socket) or cannot be opened.
     static int open(const QString& path);
+    // The same as a C stream for reading (closed with fclose); null where open gives -1.
+    static std::FILE* openStream(const QString& path);
 };

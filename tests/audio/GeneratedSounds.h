@@ -10,6 +10,13 @@
 class GeneratedSounds {
 public:
     enum class Format { Wav, Flac, OggVorbis, Mp3 };
+    // A tone file to make: its name, format, rate and channel count.
+    struct ToneFile {
+        const char* name;
+        Format format;
+        int rate;
+        int channels;
+    };
 
     // The tone as written: frames x channels interleaved floats.
     static std::vector<float> tone(int rate, int channels, double seconds);

@@ -13,7 +13,8 @@ public:
     explicit PlayerProcess(const QString& display, const QString& existingHome = {});
     ~PlayerProcess();
 
-    // An environment variable for the next start (QT_SCALE_FACTOR, ...).
+    // An environment variable for the next start (QT_SCALE_FACTOR, ...; SDL_AUDIODRIVER is
+    // "dummy" unless set here).
     void setVariable(const QString& name, const QString& value) { extra.insert(name, value); }
     void start(const QStringList& arguments = {});
     // The folder the program is started in (the test's own by default).
