@@ -97,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const size_t frames = (size - headerSize) / (sizeof(float) * static_cast<size_t>(channels));
     std::vector<float> samples(frames * static_cast<size_t>(channels));
-    std::memcpy(samples.data(), data + headerSize, samples.size() * sizeof(float));
+    if (!samples.empty()) {
+        std::memcpy(samples.data(), data + headerSize, samples.size() * sizeof(float));
+    }
     // Decoders guess the length of some files: it may be too short, too long or unknown.
     const int64_t lengths[] = {static_cast<int64_t>(frames), static_cast<int64_t>(frames) * 3,
                                static_cast<int64_t>(frames) / 2, 0};
