@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A header may claim millions of rows; loading such a picture takes seconds and hundreds
     // of megabytes whatever is done with it, which would end the run as a time-out each time.
     const QSize claimed = QImageReader(path).size();
-    if (static_cast<int64_t>(claimed.width()) * claimed.height() > maxPixels) {
+    // A top-down picture gives its height as a negative number.
+    if (std::abs(static_cast<int64_t>(claimed.width()) * claimed.height()) > maxPixels) {
         return 0;
     }
     Bitmap bitmap(path);
