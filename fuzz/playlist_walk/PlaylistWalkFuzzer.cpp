@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "common/DebugLog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/SongFile.h"
@@ -71,6 +72,8 @@ QByteArray insideTree(const QByteArray& input, const QByteArray& top, bool& refu
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;
+    static const bool quiet = (DebugLog::setSink([](std::string_view) {}), true);
+    (void)quiet;
     static const QString top = makeTree(dir);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     bool refused = false;

@@ -1,6 +1,6 @@
-// Any sound a decoder could hand over (any rate, any channel count, any sample values, a length
-// that may be wrong) converted to an output's rate and channels, with jumps: no crash, no hang,
-// never more frames than asked for, and a position within the length.
+// Any sound the decoder factory lets through (1 to 8 channels at 1,000 to 768,000 frames a second,
+// any sample values, a length that may be wrong) converted to an output's rate and channels, with
+// jumps: no crash, no hang, never more frames than asked for, and a position within the length.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -64,6 +64,8 @@ struct Output {
 constexpr Output outputs[] = {{44100, 2}, {48000, 2},  {22050, 1}, {96000, 6},
                               {8000, 1},  {192000, 8}, {44100, 1}, {48000, 4}};
 constexpr size_t headerSize = 8;
+constexpr int minRate = 1000;
+constexpr int maxRate = 768000;
 constexpr size_t blockFrames = 512;
 
 uint32_t readU32(const uint8_t* data) {
@@ -90,18 +92,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < headerSize) {
         return 0;
     }
-    const int channels = static_cast<int>((data[0] | (data[1] << 8)) % 300) + 1;
-    const int rate = static_cast<int>(readU32(data + 2) % 1000000) + 1;
+    const int channels = data[0] % 8 + 1;
+    const int rate = static_cast<int>(readU32(data + 2) % (maxRate - minRate + 1)) + minRate;
     const Output& output = outputs[data[6] % std::size(outputs)];
     const uint8_t flags = data[7];
 
     const size_t frames = (size - headerSize) / (sizeof(float) * static_cast<size_t>(channels));
     std::vector<float> samples(frames * static_cast<size_t>(channels));
-    std::memcpy(samples.data(), data + headerSize, samples.size() * sizeof(float));
-    // Decoders guess the length of some files: it may be too short, too long or unknown.
+    if (!samples.empty()) {
+        std::memcpy(samples.data(), data + headerSize, samples.size() * sizeof(float));
+    }
+    // Decoders guess the length of some files: it may be too short or too long.
     const int64_t lengths[] = {static_cast<int64_t>(frames), static_cast<int64_t>(frames) * 3,
-                               static_cast<int64_t>(frames) / 2, 0};
-    const int64_t claimed = lengths[flags & 3];
+                               static_cast<int64_t>(frames) / 2, 1};
+    const int64_t claimed = std::max<int64_t>(1, lengths[flags & 3]);
 
     auto sound =
         PlayingSound::create(std::make_unique<BytesDecoder>(rate, channels, std::move(samples),
