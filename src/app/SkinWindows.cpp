@@ -5,6 +5,8 @@
 #include "app/Variables.h"
 #include "common/ButtonCommand.h"
 #include "common/SkinContext.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayerEvents.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/WindowGeometry.h"
@@ -24,7 +26,23 @@ QSize fitOnScreen(int width, int height) {
 }  // namespace
 
 SkinWindows::SkinWindows(Variables& app, const SkinContext& context, CallerPtr& receiver)
-    : app(app), context(context), receiver(receiver) {}
+    : app(app), context(context), receiver(receiver) {
+    followPlayerState();
+}
+
+void SkinWindows::followPlayerState() {
+    QObject::connect(&PlayList::instance().events(), &PlayerEvents::stateChanged, &eventsReceiver,
+                     [this](PlayState state) {
+                         // An ended list keeps the pause picture: the player still counts as
+                         // playing until stopped.
+                         if (state == PlayState::Ended) {
+                             return;
+                         }
+                         const int id = idOf(ButtonCommand::playPause);
+                         setButtonBitmaps(ButtonFunction::pictureOf(id, state == PlayState::Playing),
+                                          id);
+                     });
+}
 
 SkinWindows::~SkinWindows() {
     removeAll(Deletion::now);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <vector>
@@ -75,9 +76,15 @@ private:
     // Window i's list and the element's place in it; false when no list holds it.
     bool find(const Element* element, size_t& windowIndex, size_t& position) const;
 
+    // Songs open in the background, so a play command cannot know at once whether a song will
+    // play: the play/pause buttons also follow the player's state as it becomes known.
+    void followPlayerState();
+
     Variables& app;
     const SkinContext& context;
     CallerPtr& receiver;
     std::vector<MainWindow*> windows;
     std::vector<std::vector<Element*>> elementLists;
+    // Ends the connections to the player's events with the windows.
+    QObject eventsReceiver;
 };
