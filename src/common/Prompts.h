@@ -8,6 +8,9 @@
 // Every message box, question, file dialog and text entry of the program goes through this seam,
 // so the production build shows Qt dialogs and the tests answer from a script. Texts are always
 // shown as plain text: a song title or a path holding markup is shown as it stands.
+//
+// Window thread only: a prompt runs a nested event loop and owns widgets. Other threads post their
+// work to the window thread and never wait for an answer.
 enum class PromptIcon { None, Error, Warning, Information, Question };
 enum class PromptButtons { Ok, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
