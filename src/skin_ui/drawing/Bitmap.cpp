@@ -15,7 +15,12 @@ Bitmap::Bitmap(const QString& path, const QString& pictureName, int scale)
     // handed to whatever image plugin happens to be installed.
     QImageReader reader(path, "BMP");
     reader.setAutoDetectImageFormat(false);
-    image = reader.read();
+    // A damaged header can claim millions of rows; no skin picture comes near this side, and the
+    // claim is refused before any pixel memory is taken.
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && claimed.width() <= maxSide && claimed.height() <= maxSide) {
+        image = reader.read();
+    }
     loaded = !image.isNull() && image.width() % pixelScale == 0 && image.height() % pixelScale == 0;
     if (!loaded) {
         image = QImage();

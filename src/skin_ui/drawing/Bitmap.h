@@ -13,6 +13,9 @@ class QPainter;
 // `pixelScale` x `pixelScale` of its own pixels in each skin pixel.
 class Bitmap {
 public:
+    // The longest side a picture file may claim.
+    static constexpr int maxSide = 8192;
+
     // Loads the picture (BMP only); a picture that cannot be loaded is reported and draws
     // nothing.
     explicit Bitmap(const QString& path);

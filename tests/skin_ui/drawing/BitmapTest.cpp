@@ -107,6 +107,16 @@ TEST(Bitmap, AMissingOrForeignPictureIsReportedAndMeasuresNothing) {
         EXPECT_FALSE(Bitmap(dir.filePath("png.bmp")).isLoaded()) << "BMP files only";
         EXPECT_EQ(prompts.shown.size(), 1u);
     }
+    {
+        // A damaged header may claim millions of rows; any side beyond the limit is refused
+        // before pixel memory is taken (a whole, valid picture shows the rule).
+        QImage tall(1, Bitmap::maxSide + 1, QImage::Format_RGB32);
+        tall.fill(Qt::red);
+        ASSERT_TRUE(tall.save(dir.filePath("tall.bmp"), "BMP"));
+        ScriptedPrompts prompts;
+        EXPECT_FALSE(Bitmap(dir.filePath("tall.bmp")).isLoaded());
+        EXPECT_EQ(prompts.shown.size(), 1u);
+    }
     ScriptedPrompts prompts;
     Bitmap bitmap("/nonexistent/105_prev.bmp");
     EXPECT_FALSE(bitmap.isLoaded());
