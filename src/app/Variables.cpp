@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 
 #include "app/Dispatcher.h"
 #include "app/SettingsStore.h"
@@ -48,7 +49,8 @@ Variables::Variables()
       commandDispatcher(std::make_unique<Dispatcher>(*this)),
       settings(std::make_unique<SettingsStore>(*this, *commandDispatcher)),
       layout(std::make_unique<SkinWindows>(*this, context, *this)),
-      windowFiles(std::make_unique<WindowFiles>(*this, *layout)) {}
+      windowFiles(std::make_unique<WindowFiles>(*this, *layout)),
+      importReceiver(std::make_unique<QObject>()) {}
 
 Variables::~Variables() {
     layout->removeAll(SkinWindows::Deletion::now);
@@ -74,7 +76,20 @@ void Variables::init(const QStringList& commandLineFiles) {
     readCommandLine(commandLineFiles);
 }
 
+void Variables::installSkinImport() {
+    // The import asks questions and may rebuild every window, so it runs on the window thread;
+    // the worker only posts it and goes on (waiting for a dialog would hang the shut-down, which
+    // waits for the worker).
+    QObject* receiver = importReceiver.get();
+    OpenFiles::instance().setSkinImport([receiver](const QString& packagePath) {
+        QMetaObject::invokeMethod(
+            receiver, [packagePath] { Variables::instance().importSkin(packagePath); },
+            Qt::QueuedConnection);
+    });
+}
+
 void Variables::readCommandLine(const QStringList& files) {
+    installSkinImport();
     OpenFiles& worker = OpenFiles::instance();
     worker.setUseTags(options.useTags);
     StartFiles::queue(files, options.openLastPlaylist, dataFolder, PlayList::instance(), worker);

@@ -10,6 +10,7 @@
 #include "skin_ui/controls/CallerPtr.h"
 
 class MainWindow;
+class QObject;
 class Dispatcher;
 class SettingsStore;
 class SkinWindows;
@@ -96,6 +97,8 @@ private:
     Variables();
 
     void readCommandLine(const QStringList& files);
+    // Skin packages the file worker meets are imported on the window thread.
+    void installSkinImport();
 
     SkinContext context;
     // The listing the skin menu was built from: a chosen id is a position in it.
@@ -105,4 +108,6 @@ private:
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<WindowFiles> windowFiles;
+    // Receives the imports the file worker posts; with it gone, posted imports are dropped.
+    std::unique_ptr<QObject> importReceiver;
 };
