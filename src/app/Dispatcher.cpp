@@ -5,6 +5,7 @@
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+#include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
@@ -12,10 +13,6 @@
 #include "skin_ui/elements/SliderFunction.h"
 
 namespace {
-
-const QString soundAndPlaylistFilter =
-    "Sound files and playlists (*.mp3 *.wav *.ogg *.flac *.mod *.it *.s3m *.s3d *.xm *.vpl "
-    "*.m3u *.m3u8);;All files (*)";
 
 void echoLine(Dispatcher::Echo echo, const char* line) {
     if (echo == Dispatcher::Echo::debugLine) {
@@ -82,11 +79,11 @@ void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
             break;
         case ButtonCommand::open:
             echoLine(echo, "open file\n");
-            openFiles();
+            openFiles(origin);
             break;
         case ButtonCommand::save:
             echoLine(echo, "save file\n");
-            savePlaylist();
+            savePlaylist(origin);
             break;
         case ButtonCommand::repeatOne:
             break;  // shown but without a command
@@ -138,15 +135,17 @@ void Dispatcher::expandWindow(MainWindow* window) {
                               id);
 }
 
-void Dispatcher::openFiles() {
-    const QStringList names = Prompts::current().openFiles(soundAndPlaylistFilter);
+void Dispatcher::openFiles(MainWindow* origin) {
+    const QStringList names =
+        FileDialog::openFiles(Prompts::current(), QString(), static_cast<QWidget*>(origin));
     for (const QString& name : names) {
         OpenFiles::instance().addPath(name);
     }
 }
 
-void Dispatcher::savePlaylist() {
-    const QString path = Prompts::current().saveFile("VeskPlayer playlist (*.vpl)", "vpl");
+void Dispatcher::savePlaylist(MainWindow* origin) {
+    const QString path =
+        FileDialog::save(Prompts::current(), QString(), "vpl", static_cast<QWidget*>(origin));
     if (path.isEmpty()) {
         return;
     }

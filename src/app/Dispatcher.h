@@ -29,8 +29,9 @@ private:
     void toggleShuffle(Echo echo);
     void toggleRepeat(Echo echo);
     void expandWindow(MainWindow* window);
-    void openFiles();
-    void savePlaylist();
+    // The file dialogs belong to the window whose button opened them (none from the tray).
+    void openFiles(MainWindow* origin);
+    void savePlaylist(MainWindow* origin);
     void showPlayState(bool running);
 
     Variables& variables;

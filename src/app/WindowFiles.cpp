@@ -11,7 +11,7 @@
 #include "common/StoredText.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/WindowGeometry.h"
-#include "skin_ui/drawing/Engine.h"
+#include "skins/SkinFiles.h"
 #include "skins/WindowCountFile.h"
 
 namespace {
@@ -63,8 +63,8 @@ bool WindowFiles::anyWindowShowable() const {
 
 std::optional<SkinWindowFile> WindowFiles::readWindowFile(int index) {
     const QString path = pathOf(SkinWindowFile::fileName(index));
-    if (!Engine::fileExists(path)) {
-        Engine::extractResource(path, ResourceTable::defaultWindowFileId);
+    if (!SkinFiles::fileExists(path)) {
+        SkinFiles::extractResource(path, ResourceTable::defaultWindowFileId);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

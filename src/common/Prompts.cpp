@@ -17,21 +17,6 @@ public:
 
 Prompts* installed = nullptr;
 
-// "Text (*.a *.b);;Other (*)" as type box entries showing each text whole.
-std::vector<FileFilter> filtersOf(const QString& qtFilter) {
-    std::vector<FileFilter> filters;
-    for (const QString& entry : qtFilter.split(";;", Qt::SkipEmptyParts)) {
-        const qsizetype open = entry.lastIndexOf('(');
-        const qsizetype close = entry.lastIndexOf(')');
-        QStringList patterns;
-        if (open >= 0 && close > open) {
-            patterns = entry.mid(open + 1, close - open - 1).split(' ', Qt::SkipEmptyParts);
-        }
-        filters.push_back({entry, patterns});
-    }
-    return filters;
-}
-
 }  // namespace
 
 PromptAnswer Prompts::message(const QString& text, const QString& caption, PromptIcon icon,
@@ -42,22 +27,6 @@ PromptAnswer Prompts::message(const QString& text, const QString& caption, Promp
     box.icon = icon;
     box.buttons = buttons;
     return ask(box);
-}
-
-QStringList Prompts::openFiles(const QString& filter) {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::OpenFiles;
-    request.filters = filtersOf(filter);
-    return chooseFiles(request);
-}
-
-QString Prompts::saveFile(const QString& filter, const QString& defaultSuffix) {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.filters = filtersOf(filter);
-    request.defaultSuffix = defaultSuffix;
-    const QStringList chosen = chooseFiles(request);
-    return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
 
 PromptAnswer Prompts::dismissedAnswer(PromptButtons buttons) {

@@ -73,10 +73,6 @@ public:
     PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
                          PromptButtons buttons);
 
-    // Shorthands for dialogs with one Qt name filter ("Playlists (*.vpl);;All files (*)").
-    QStringList openFiles(const QString& filter);
-    QString saveFile(const QString& filter, const QString& defaultSuffix);
-
     // The answer of a box closed without choosing: Ok, No, or Cancel when the box has one.
     static PromptAnswer dismissedAnswer(PromptButtons buttons);
 

@@ -44,11 +44,13 @@ const std::vector<FileFilter>& FileDialog::playlistFilters() {
     return filters;
 }
 
-QStringList FileDialog::openFiles(Prompts& prompts, const QString& initialFolder) {
+QStringList FileDialog::openFiles(Prompts& prompts, const QString& initialFolder,
+                                  PromptOwner owner) {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::OpenFiles;
     request.filters = openFilesFilters();
     request.initialFolder = initialFolder;
+    request.owner = owner;
     return prompts.chooseFiles(request);
 }
 

@@ -16,9 +16,11 @@ public:
     static const std::vector<FileFilter>& skinPackageFilters();
     static const std::vector<FileFilter>& playlistFilters();
 
-    // Files to add, owned by no window: every path chosen, in the dialog's order; empty when
-    // cancelled. An empty initial folder leaves the choice to the dialog.
-    static QStringList openFiles(Prompts& prompts, const QString& initialFolder);
+    // Files to add: every path chosen, in the dialog's order; empty when cancelled. An empty
+    // initial folder leaves the choice to the dialog. The owner keeps the dialog above a skin
+    // window that stays on top.
+    static QStringList openFiles(Prompts& prompts, const QString& initialFolder,
+                                 PromptOwner owner = nullptr);
 
     // A skin package to import; empty when cancelled.
     static QString openSkinPackage(Prompts& prompts, const QString& initialFolder,

@@ -159,6 +159,11 @@ TEST_F(Dispatch, CancellingTheSaveDialogWritesNothing) {
     click(first(saveButton));
     EXPECT_TRUE(prompts.shown.empty());
     ASSERT_EQ(prompts.dialogFilters.size(), 1);
+    EXPECT_EQ(prompts.dialogFilters[0], "VeskPlayer Playlist (*.vpl);;All Files (*.*)");
+    EXPECT_EQ(prompts.dialogs[0].mode, FileDialogRequest::Mode::Save);
+    EXPECT_EQ(prompts.dialogs[0].defaultSuffix, "vpl");
+    EXPECT_EQ(prompts.dialogs[0].initialFolder, "");
+    EXPECT_EQ(prompts.dialogs[0].owner, static_cast<QWidget*>(first(saveButton)->getOwner()));
 
     prompts.saveAnswers.push_back(dataPath("mine.vpl"));
     click(first(saveButton));
@@ -176,6 +181,12 @@ TEST_F(Dispatch, OpenHandsTheChosenFilesToTheWorkerInOrder) {
     ASSERT_TRUE(writeToneWav(b, 0.1));
     prompts.openAnswers.push_back({a, b});
     click(allButtons(11).front());
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].mode, FileDialogRequest::Mode::OpenFiles);
+    EXPECT_EQ(prompts.dialogs[0].owner, static_cast<QWidget*>(allButtons(11).front()->getOwner()));
+    EXPECT_TRUE(prompts.dialogFilters[0].startsWith(
+        "All supported files (*.mp3;*.wav;*.ogg;*.flac;*.mod;*.it;*.s3d;*.xm;*.vpl;*.vps);;"));
+    EXPECT_TRUE(prompts.dialogFilters[0].endsWith(";;VeskPlayerSkin (*.vps);;All Files (*.*)"));
     OpenFiles::instance().waitUntilIdle();
     ASSERT_EQ(PlayList::instance().songCount(), 2u);
     EXPECT_EQ(PlayList::instance().songAt(0).path, a);

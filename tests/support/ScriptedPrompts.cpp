@@ -9,6 +9,7 @@ ScriptedPrompts::~ScriptedPrompts() {
 }
 
 PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
+    threads.push_back(QThread::currentThread());
     shown.push_back(message);
     if (!answers.empty()) {
         PromptAnswer answer = answers.front();
@@ -19,6 +20,7 @@ PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
 }
 
 QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
+    threads.push_back(QThread::currentThread());
     dialogs.push_back(request);
     QStringList texts;
     for (const FileFilter& filter : request.filters) {
@@ -42,6 +44,7 @@ QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
 }
 
 std::optional<QString> ScriptedPrompts::enterText(const TextEntryRequest& request) {
+    threads.push_back(QThread::currentThread());
     textEntries.push_back(request);
     if (textAnswers.empty()) {
         return std::nullopt;

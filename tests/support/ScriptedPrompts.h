@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QThread>
 #include <deque>
 #include <vector>
 
@@ -34,4 +35,7 @@ public:
 
     std::vector<Shown> shown;
     std::deque<PromptAnswer> answers;
+
+    // The thread of every message, dialog and text entry, in order.
+    std::vector<QThread*> threads;
 };

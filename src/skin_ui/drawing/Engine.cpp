@@ -1,13 +1,7 @@
 #include "skin_ui/drawing/Engine.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QWidget>
-
-#include "ResourceTable.h"
-#include "common/StoredText.h"
 
 Engine& Engine::instance() {
     static Engine* engine = new Engine();
@@ -69,33 +63,4 @@ bool Engine::invalidate(QWidget* window) const {
     }
     window->update();
     return true;
-}
-
-bool Engine::fileExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
-void Engine::deleteFolder(const QString& path) {
-    QDir(path).removeRecursively();
-}
-
-bool Engine::extractResource(const QString& path, int resourceId) {
-    QByteArray contents;
-    const QString resource = ResourceTable::pathOf(resourceId);
-    if (!resource.isEmpty()) {
-        QFile file(resource);
-        if (file.open(QIODevice::ReadOnly)) {
-            contents = file.readAll();
-        }
-    }
-    return StoredText::writeRestorableFile(path, contents);
-}
-
-bool Engine::copyFile(const QString& source, const QString& destination) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    return StoredText::writeFile(destination, in.readAll());
 }

@@ -10,7 +10,7 @@
 class QPainter;
 class QWidget;
 
-// Drawing, built-in resources and file utilities shared by the whole program. One instance,
+// Drawing shared by the whole program. One instance,
 // created on first use and never deleted.
 class Engine {
 public:
@@ -37,12 +37,6 @@ public:
         std::optional<QFont> previous;
     };
     bool invalidate(QWidget* window) const;
-
-    static bool fileExists(const QString& path);
-    static void deleteFolder(const QString& path);
-    // Writes the built-in file with the id to the path; an unknown id writes an empty file.
-    static bool extractResource(const QString& path, int resourceId);
-    static bool copyFile(const QString& source, const QString& destination);
 
     ColourRef textColour = 0;
 

@@ -8,7 +8,7 @@
 #include "ResourceTable.h"
 #include "common/DebugLog.h"
 #include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/drawing/Engine.h"
+#include "skins/SkinFiles.h"
 
 namespace {
 
@@ -54,9 +54,9 @@ QString PictureLookup::ensurePicture(const QString& skinFolder, int sizeClass,
                                      const QString& pictureName) {
     const QString classFolder = classFolderOf(skinFolder, sizeClass);
     const QString path = classFolder + "/" + pictureName;
-    if (!Engine::fileExists(path)) {
+    if (!SkinFiles::fileExists(path)) {
         QDir().mkpath(classFolder);
-        Engine::extractResource(path, resourceIdOf(pictureName, sizeClass));
+        SkinFiles::extractResource(path, resourceIdOf(pictureName, sizeClass));
     }
     return path;
 }
@@ -88,7 +88,7 @@ std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeC
         return picture;
     }
     QString sharpPath = classFolderOf(skinFolder, sizeClass) + "/" + doubleSizeNameOf(pictureName);
-    if (!Engine::fileExists(sharpPath)) {
+    if (!SkinFiles::fileExists(sharpPath)) {
         // The built-in twin belongs to the built-in picture only: a picture the skin replaced
         // keeps its own look, drawn in blocks.
         const bool isBuiltIn =

@@ -9,7 +9,6 @@
 
 #include "ResourceTable.h"
 #include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/drawing/Engine.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 #include "support/ScriptedPrompts.h"
@@ -220,12 +219,4 @@ TEST(PictureLookup, ADoubleSizeTwinIsDrawnOnlyBesideItsOwnPicture) {
         EXPECT_FALSE(QFile::exists(skin.path() + "/1/104_stop@2x.bmp") && c.twin.isNull())
             << c.what << ": nothing is written for the twin";
     }
-}
-
-TEST(Engine, FileExistsIsFalseForFolders) {
-    QTemporaryDir dir;
-    EXPECT_FALSE(Engine::fileExists(dir.path()));
-    EXPECT_FALSE(Engine::fileExists(dir.filePath("none")));
-    ASSERT_TRUE(Engine::extractResource(dir.filePath("sfw.0"), ResourceTable::defaultWindowFileId));
-    EXPECT_TRUE(Engine::fileExists(dir.filePath("sfw.0")));
 }

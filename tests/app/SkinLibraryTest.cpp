@@ -1,0 +1,187 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "app/SkinWindows.h"
+#include "app/Variables.h"
+#include "playlist/OpenFiles.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinMenu.h"
+#include "skin_ui/drawing/Bitmap.h"
+#include "skin_ui/elements/ButtonFunction.h"
+#include "skins/Skin.h"
+#include "support/SolidSkinPackage.h"
+
+namespace {
+
+constexpr int playButton = 1;
+const QRgb skinColour = qRgb(0x12, 0xab, 0x34);
+
+// Every file below the folder with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir root(folder);
+    for (const QFileInfo& info :
+         root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (info.isDir()) {
+            for (auto [name, bytes] : filesBelow(info.filePath()).asKeyValueRange()) {
+                files.insert(info.fileName() + "/" + name, bytes);
+            }
+        } else {
+            QFile file(info.filePath());
+            files.insert(info.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+class SkinLibrary : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        app().init({});
+    }
+
+    MainWindow* window(size_t i = 0) { return app().skinWindows().windowList().at(i); }
+    void command(int id) { app().skinLibraryCommand(window(), id); }
+    // The "Select skin" item of the skin, as the menu numbers it.
+    int selectId(const QString& name) {
+        return SkinMenu::firstSkinId + static_cast<int>(app().skinListing().indexOf(name));
+    }
+    // The skin "blue", its pictures in one colour, its stored colours with that back colour.
+    void makeBlueSkin() {
+        ASSERT_EQ(Skin::createSkin(data.path(), "blue", prompts), Skin::CreateResult::Created);
+        const QString folder = dataPath("skins/blue");
+        const QByteArray package = solidSkinPackage("blue", skinColour, folder);
+        writeData("blue.vps", package);
+        QDir().mkpath(folder + "/sys");
+        QFile::copy(dataPath("sfo.0"), folder + "/sys/sfo.0");
+        prompts.answerNext(PromptAnswer::No);  // not used now
+        app().importSkin(dataPath("blue.vps"));
+        prompts.shown.clear();
+    }
+    // Whether every play button shows the colour of the blue skin.
+    bool playButtonsShowTheBlueSkin() {
+        const std::vector<ButtonFunction*> found = allButtons(playButton);
+        return !found.empty() && std::all_of(found.begin(), found.end(), [](ButtonFunction* b) {
+            return b->getBitmap() && b->getBitmap()->pixel(1, 1) == fromQRgb(skinColour);
+        });
+    }
+    size_t windowCount() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return app().skinWindows().windowList().size();
+    }
+};
+
+TEST_F(SkinLibrary, SelectSkinYesTakesThePicturesAndKeepsTheWindows) {
+    app().saveAll();
+    makeBlueSkin();
+    app().addWindow();
+    ASSERT_FALSE(playButtonsShowTheBlueSkin());
+
+    prompts.answerNext(PromptAnswer::Yes);
+    command(selectId("blue"));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "When apllying the skin, use bitmaps only ?");
+    EXPECT_EQ(prompts.shown[0].defaultButton, PromptAnswer::No);
+    EXPECT_EQ(app().options.skinPath, "skins\\blue");
+    EXPECT_TRUE(readData("sfo.2").contains("skins\\blue")) << "kept at once";
+    EXPECT_EQ(windowCount(), 2u);
+    EXPECT_TRUE(playButtonsShowTheBlueSkin());
+    EXPECT_EQ(app().currentSkinName(), "blue");
+}
+
+TEST_F(SkinLibrary, SelectSkinNoTakesTheStoredWindowsToo) {
+    app().saveAll();
+    makeBlueSkin();
+    writeData("skins/blue/sys/windows", "3\r\n");
+    for (const char* name : {"sfw.0", "sfw.1", "sfw.2"}) {
+        QFile::copy(dataPath("sfw.0"), dataPath(QString("skins/blue/sys/") + name));
+    }
+    prompts.answerNext(PromptAnswer::No);
+    command(selectId("blue"));
+    EXPECT_EQ(windowCount(), 3u);
+    EXPECT_TRUE(playButtonsShowTheBlueSkin());
+}
+
+TEST_F(SkinLibrary, SelectSkinCancelledWritesNothing) {
+    app().saveAll();
+    makeBlueSkin();
+    const auto before = filesBelow(data.path());
+    command(selectId("blue"));  // the question is dismissed: Cancel
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(filesBelow(data.path()), before);
+    EXPECT_EQ(app().options.skinPath, "skins\\default");
+    EXPECT_FALSE(playButtonsShowTheBlueSkin());
+}
+
+TEST_F(SkinLibrary, NewDeleteAndSaveSkin) {
+    prompts.textAnswers.push_back("green");
+    command(SkinMenu::newSkinId);
+    ASSERT_EQ(prompts.textEntries.size(), 1u);
+    EXPECT_EQ(prompts.textEntries[0].owner, static_cast<QWidget*>(window()));
+    EXPECT_EQ(filesBelow(dataPath("skins/green")).size(), 66);
+    EXPECT_TRUE(app().skinListing().contains("green"));
+
+    app().deleteSkin("green");
+    EXPECT_FALSE(QFile::exists(dataPath("skins/green")));
+    app().deleteSkin("default");
+    EXPECT_TRUE(QFile::exists(dataPath("skins/default/1/102_play.bmp"))) << "in use: refused";
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+
+    app().addWindow();
+    app().addWindow();
+    window(2)->move(40, 50);
+    command(SkinMenu::saveSkinId);
+    const auto stored = filesBelow(dataPath("skins/default/sys"));
+    EXPECT_EQ(stored.keys(), QStringList({"sfo.0", "sfw.0", "sfw.1", "sfw.2", "windows"}));
+    EXPECT_EQ(stored["windows"], "3\r\n");
+    for (const QString& name : stored.keys()) {
+        EXPECT_EQ(stored[name], readData(name)) << name.toStdString();
+    }
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(SkinLibrary, ExportAndImportGoThroughTheDialogsOfTheWindow) {
+    prompts.saveAnswers.push_back(dataPath("mine.vps"));
+    command(SkinMenu::exportSkinId);
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogFilters[0], "VeskPlayer Skin (*.vps);;All Files (*.*)");
+    EXPECT_EQ(prompts.dialogs[0].mode, FileDialogRequest::Mode::Save);
+    EXPECT_EQ(prompts.dialogs[0].owner, static_cast<QWidget*>(window()));
+    EXPECT_TRUE(readData("mine.vps").startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
+    EXPECT_TRUE(QFile::exists(dataPath("skins/default/sys/sfw.0")));
+
+    prompts.saveAnswers.push_back(dataPath("mine.vps"));
+    command(SkinMenu::importSkinId);  // the success question is dismissed: No
+    ASSERT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(prompts.dialogs[1].mode, FileDialogRequest::Mode::OpenFile);
+    EXPECT_EQ(prompts.dialogs[1].owner, static_cast<QWidget*>(window()));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(prompts.shown[0].text.startsWith("Importing skin succesful."));
+
+    command(SkinMenu::importSkinId);  // cancelled: nothing
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(SkinLibrary, AnImportMetByTheFileWorkerAsksOnTheWindowThread) {
+    ASSERT_EQ(Skin::createSkin(data.path(), "template", prompts), Skin::CreateResult::Created);
+    writeData("red.vps", solidSkinPackage("red", skinColour, dataPath("skins/template")));
+    prompts.answerNext(PromptAnswer::Yes);  // use it now
+    prompts.answerNext(PromptAnswer::Yes);  // pictures only
+
+    app().addDroppedPaths({dataPath("red.vps")});
+    OpenFiles::instance().waitUntilIdle();
+    EXPECT_TRUE(prompts.shown.empty()) << "the worker asks nothing";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return prompts.shown.size() == 2; }, 5000));
+    for (QThread* thread : prompts.threads) {
+        EXPECT_EQ(thread, QCoreApplication::instance()->thread());
+    }
+    EXPECT_EQ(app().options.skinPath, "skins\\red");
+    EXPECT_TRUE(playButtonsShowTheBlueSkin());
+}
