@@ -12,12 +12,17 @@
 #include "common/DataFolder.h"
 #include "common/SaveReport.h"
 #include "common/StoredPath.h"
+#include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/SkinMenu.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "skins/Skin.h"
+#include "skins/SkinPackage.h"
 
 namespace {
 
@@ -141,10 +146,100 @@ void Variables::reloadWindows() {
     loadWindows();
 }
 
-void Variables::skinLibraryCommand(MainWindow*, int) {}
+void Variables::skinLibraryCommand(MainWindow* window, int id) {
+    // A QWidget* is what the prompts take as owner.
+    const PromptOwner owner = static_cast<QWidget*>(window);
+    switch (id) {
+        case SkinMenu::importSkinId:
+            importSkinDialog(owner);
+            break;
+        case SkinMenu::saveSkinId:
+            saveSkin();
+            break;
+        case SkinMenu::exportSkinId:
+            exportSkinDialog(owner);
+            break;
+        case SkinMenu::newSkinId:
+            newSkin(owner);
+            break;
+        default: {
+            const qsizetype position = id - SkinMenu::firstSkinId;
+            if (position >= 0 && position < shownSkins.size()) {
+                const QString name = shownSkins[position];
+                if (name != "." && name != "..") {
+                    useSkin(name);
+                }
+            }
+            break;
+        }
+    }
+}
 
 QStringList Variables::skinListing() const {
-    return QStringList();
+    shownSkins = Skin::listSkins(dataFolder);
+    return shownSkins;
+}
+
+void Variables::useSkin(const QString& name) {
+    const std::optional<Skin::ApplyChoice> choice = Skin::askApplyChoice(Prompts::current());
+    if (!choice) {
+        return;
+    }
+    // The skin's stored files replace the live ones; the live files first hold the windows as
+    // they are on screen, so "pictures only" keeps exactly that layout.
+    saveWindows();
+    const std::optional<Skin::AppliedSkin> applied = Skin::applySkin(dataFolder, name, *choice);
+    if (!applied) {
+        return;
+    }
+    options.skinPath = applied->skinPath;
+    saveOptions();
+    reloadWindows();
+}
+
+void Variables::newSkin(PromptOwner owner) {
+    if (newSkinDialogOpen) {
+        return;
+    }
+    newSkinDialogOpen = true;
+    Skin::newSkinDialog(dataFolder, Prompts::current(), owner);
+    newSkinDialogOpen = false;
+}
+
+void Variables::saveSkin() {
+    saveWindows();
+    saveColours();
+    if (!Skin::saveSkin(dataFolder, options.skinPath)) {
+        Prompts::current().error("The skin \"" + currentSkinName() +
+                                     "\" could not be saved completely into its \"sys\" folder.",
+                                 "VeskPlayer - Save skin");
+    }
+}
+
+void Variables::deleteSkin(const QString& name) {
+    Skin::deleteSkin(dataFolder, name, options.skinPath, Prompts::current());
+}
+
+void Variables::importSkinDialog(PromptOwner owner) {
+    importSkin(FileDialog::openSkinPackage(Prompts::current(), QString(), owner));
+}
+
+void Variables::importSkin(const QString& packagePath) {
+    const SkinPackage::ImportResult result =
+        SkinPackage::importSkin(packagePath, dataFolder, Prompts::current());
+    if (result.applyRequested) {
+        useSkin(result.skinName);
+    }
+}
+
+void Variables::exportSkinDialog(PromptOwner owner) {
+    const QString path = FileDialog::save(Prompts::current(), QString(), "vps", owner);
+    if (path.isEmpty()) {
+        return;
+    }
+    saveWindows();
+    saveColours();
+    SkinPackage::exportSkin(path, dataFolder, options.skinPath, Prompts::current());
 }
 
 QString Variables::currentSkinName() const {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "common/Prompts.h"
 #include "common/SettingsFiles.h"
 #include "common/SkinContext.h"
 #include "skin_ui/controls/CallerPtr.h"
@@ -42,8 +43,26 @@ public:
     void reloadWindows();
     // The skin library's items of the skin menu (import, export, new, save, select).
     void skinLibraryCommand(MainWindow* window, int id);
+    // The skins folder as the skin menu shows it, "." and ".." included (ids are positions).
     QStringList skinListing() const;
     QString currentSkinName() const;
+
+    // Asks whether to take the pictures only or the skin's windows too (Cancel: nothing), makes
+    // the skin current and rebuilds every window from the live files.
+    void useSkin(const QString& name);
+    // The new-skin dialog; nothing while one is open already.
+    void newSkin(PromptOwner owner);
+    // Writes the live files, then copies them into the current skin's "sys" folder.
+    void saveSkin();
+    // Removes the skin's folder; the skin in use is refused.
+    void deleteSkin(const QString& name);
+    // The open dialog for a skin package, then importSkin.
+    void importSkinDialog(PromptOwner owner);
+    // Reads the package into the skins folder and offers to use the skin. Window thread only:
+    // it asks questions and may rebuild every window.
+    void importSkin(const QString& packagePath);
+    // The save dialog for a skin package, then the export of the current skin.
+    void exportSkinDialog(PromptOwner owner);
 
     // Paths dropped on a skin window, handed to the adding worker in order.
     void addDroppedPaths(const QStringList& paths);
@@ -79,6 +98,9 @@ private:
     void readCommandLine(const QStringList& files);
 
     SkinContext context;
+    // The listing the skin menu was built from: a chosen id is a position in it.
+    mutable QStringList shownSkins;
+    bool newSkinDialogOpen = false;
     std::unique_ptr<Dispatcher> commandDispatcher;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<SkinWindows> layout;
