@@ -9,10 +9,13 @@
 #include "common/SkinContext.h"
 #include "skin_ui/controls/CallerPtr.h"
 
+class AppOptionsHost;
 class MainWindow;
 class Dispatcher;
+class Options;
 class SettingsStore;
 class SkinWindows;
+class TrayIcon;
 class WindowFiles;
 
 // The application singleton and composition root: paths and settings, the start-up and
@@ -36,7 +39,14 @@ public:
 
     void callback(Callable* caller) override;
 
+    // Opens the options window; nothing when it is open already.
     void showOptions();
+    // The options window was closed: it goes once its close is handled.
+    void optionsClosed();
+    Options* optionsWindow() const { return openOptionsWindow; }
+    // True while the tray icon is up in a status area: a way back when no window is left.
+    bool hasReachableTray() const;
+    TrayIcon* tray() const { return trayIcon.get(); }
     // "Add window": a new window at the next index, from its window file.
     void addWindow();
     // Rebuilds every window from the live files, keeping what plays and the volume.
@@ -105,4 +115,7 @@ private:
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<WindowFiles> windowFiles;
+    std::unique_ptr<AppOptionsHost> optionsHost;
+    Options* openOptionsWindow = nullptr;
+    std::unique_ptr<TrayIcon> trayIcon;
 };
