@@ -18,6 +18,9 @@ namespace {
 
 constexpr int spinnerColumns[] = {20, 100, 180};
 constexpr int backRow = 190, textRow = 240, opacityRow = 290;
+// A 32-pixel face is taller than its em with the underline below the baseline; 30 pixels
+// would cut the underline off. 40 still ends above the controls under each heading.
+constexpr int headingHeight = 40;
 
 const QString aboutText = QStringLiteral(
     "VeskPlayer is made by the VeskPlayer developers; please visit the program's web site.\n"
@@ -232,10 +235,10 @@ void Options::paintEvent(QPaintEvent*) {
     engine.textColour = fromQRgb(palette().color(QPalette::WindowText).rgb());
     {
         Engine::FontScope heading(engine, headingFace);
-        engine.drawText(painter, "OPTIONS", 310, 10, 280, 30);
-        engine.drawText(painter, "COLORS", 10, 130, 280, 30);
-        engine.drawText(painter, "SKINS", 10, 10, 280, 30);
-        engine.drawText(painter, "ABOUT", 310, 170, 280, 30);
+        engine.drawText(painter, "OPTIONS", 310, 10, 280, headingHeight);
+        engine.drawText(painter, "COLORS", 10, 130, 280, headingHeight);
+        engine.drawText(painter, "SKINS", 10, 10, 280, headingHeight);
+        engine.drawText(painter, "ABOUT", 310, 170, 280, headingHeight);
     }
     engine.drawText(painter, "Background", 10, 170, 115, 30);
     engine.drawText(painter, "Text", 10, 220, 160, 30);
