@@ -12,6 +12,7 @@
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
+#include "common/ButtonCommand.h"
 #include "options/Options.h"
 #include "skin_ui/elements/ButtonFunction.h"
 
