@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 
@@ -17,6 +19,7 @@
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/controls/WinButton.h"
 #include "skin_ui/controls/WinCheckButton.h"
+#include "skin_ui/controls/WinCombobox.h"
 #include "skin_ui/controls/WinUpDown.h"
 #include "support/WavFile.h"
 
@@ -167,4 +170,45 @@ TEST_F(OptionsAndTray, WithoutAStatusAreaTheLastWindowIsKept) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "VeskPlayer");
     EXPECT_TRUE(layout.window(0)->isVisible());
+}
+
+TEST_F(OptionsAndTray, SkinButtonsRunTheSkinLibrary) {
+    QDir(app().dataFolder).mkpath("skins/night");
+    Options& window = options();
+    const Options::Controls& controls = window.controls();
+    WinCombobox* list = controls.skinList;
+    const auto pick = [list](const QString& name) {
+        list->setCurrentIndex(list->findText(name));
+        emit list->activated(list->currentIndex());
+    };
+    const auto names = [list] {
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i) {
+            all << list->itemText(i);
+        }
+        return all;
+    };
+
+    // Use answered Cancel: nothing changes, but the spinners show the colours again.
+    controls.text[0]->getTextBox()->selectAll();
+    QTest::keyClicks(controls.text[0]->getTextBox(), "5");
+    pick("night");
+    prompts.answerNext(PromptAnswer::Cancel);
+    click(controls.useButton);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -use skin");
+    EXPECT_EQ(app().options.skinPath, "skins\\default");
+    EXPECT_EQ(controls.text[0]->getPosition(), 255);
+    EXPECT_FALSE(controls.useButton->isEnabled());
+
+    // New with the name blue, then Delete with blue selected.
+    prompts.textAnswers.push_back(QString("blue"));
+    click(controls.newButton);
+    EXPECT_EQ(names(), QStringList({"blue", "default", "night"}));
+    EXPECT_TRUE(QFileInfo(app().dataFolder + "/skins/blue/0").isDir());
+    pick("blue");
+    click(controls.deleteButton);
+    EXPECT_EQ(names(), QStringList({"default", "night"}));
+    EXPECT_FALSE(QFileInfo::exists(app().dataFolder + "/skins/blue"));
+    EXPECT_FALSE(controls.useButton->isEnabled());
 }
