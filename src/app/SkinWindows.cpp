@@ -4,6 +4,7 @@
 
 #include "app/Variables.h"
 #include "common/ButtonCommand.h"
+#include "common/Prompts.h"
 #include "common/SkinContext.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlayerEvents.h"
@@ -15,6 +16,10 @@
 #include "skin_ui/elements/SliderFunction.h"
 
 namespace {
+
+const QString lastWindowKept = QStringLiteral(
+    "This is the only window, and the desktop has no status area for the tray icon that "
+    "would bring a window back. The window is kept.");
 
 // No window is larger than the screen it is pulled onto: a damaged file must not put the close
 // button out of reach or make the window cost hundreds of megabytes.
@@ -151,6 +156,13 @@ void SkinWindows::removeAll(Deletion deletion) {
 
 void SkinWindows::removeWindow(MainWindow* window) {
     const int index = indexOf(window);
+    if (index >= 0 && windows.size() == 1 && !app.hasReachableTray()) {
+        // Without a window or a tray icon the player could only be ended by a signal, losing
+        // the playlist and settings of this run.
+        Prompts::current().message(lastWindowKept, "VeskPlayer", PromptIcon::Warning,
+                                   PromptButtons::Ok);
+        return;
+    }
     if (index >= 0) {
         removeWindowAt(static_cast<size_t>(index), Deletion::later);
     }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QObject>
 
+#include "app/AppOptionsHost.h"
 #include "app/Dispatcher.h"
 #include "app/SettingsStore.h"
 #include "app/SkinWindows.h"
@@ -13,6 +14,8 @@
 #include "common/DataFolder.h"
 #include "common/SaveReport.h"
 #include "common/StoredPath.h"
+#include "options/Options.h"
+#include "options/TrayIcon.h"
 #include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
@@ -50,15 +53,18 @@ Variables::Variables()
       settings(std::make_unique<SettingsStore>(*this, *commandDispatcher)),
       layout(std::make_unique<SkinWindows>(*this, context, *this)),
       windowFiles(std::make_unique<WindowFiles>(*this, *layout)),
-      importReceiver(std::make_unique<QObject>()) {}
+      importReceiver(std::make_unique<QObject>()),
+      optionsHost(std::make_unique<AppOptionsHost>(*this)) {}
 
 Variables::~Variables() {
     layout->removeAll(SkinWindows::Deletion::now);
+    delete openOptionsWindow;
     Sound::deleteInstance();
     // The worker adds to the playlist, so it ends (cutting a running add short) before the
     // playlist does.
     OpenFiles::deleteInstance();
     PlayList::deleteInstance();
+    trayIcon.reset();
     // Nothing is written here: everything the next start reads was saved before the quit.
 }
 
@@ -74,6 +80,11 @@ void Variables::init(const QStringList& commandLineFiles) {
     loadWindows();
     loadPlayerState();
     readCommandLine(commandLineFiles);
+    trayIcon = std::make_unique<TrayIcon>(
+        TrayIcon::Actions{[this](ButtonCommand command) {
+                              commandDispatcher->run(command, nullptr, Dispatcher::Echo::quiet);
+                          },
+                          [this] { addWindow(); }});
 }
 
 void Variables::installSkinImport() {
@@ -138,7 +149,23 @@ void Variables::callback(Callable* caller) {
     }
 }
 
-void Variables::showOptions() {}
+void Variables::showOptions() {
+    if (!openOptionsWindow) {
+        openOptionsWindow = new Options(*optionsHost);
+    }
+}
+
+void Variables::optionsClosed() {
+    // The window's own close event is still running.
+    if (openOptionsWindow) {
+        openOptionsWindow->deleteLater();
+        openOptionsWindow = nullptr;
+    }
+}
+
+bool Variables::hasReachableTray() const {
+    return trayIcon && trayIcon->isReachable();
+}
 
 void Variables::addWindow() {
     windowFiles->loadWindowFile(static_cast<int>(layout->count()));

@@ -9,11 +9,14 @@
 #include "common/SkinContext.h"
 #include "skin_ui/controls/CallerPtr.h"
 
+class AppOptionsHost;
 class MainWindow;
 class QObject;
 class Dispatcher;
+class Options;
 class SettingsStore;
 class SkinWindows;
+class TrayIcon;
 class WindowFiles;
 
 // The application singleton and composition root: paths and settings, the start-up and
@@ -37,7 +40,14 @@ public:
 
     void callback(Callable* caller) override;
 
+    // Opens the options window; nothing when it is open already.
     void showOptions();
+    // The options window was closed: it goes once its close is handled.
+    void optionsClosed();
+    Options* optionsWindow() const { return openOptionsWindow; }
+    // True while the tray icon is up in a status area: a way back when no window is left.
+    bool hasReachableTray() const;
+    TrayIcon* tray() const { return trayIcon.get(); }
     // "Add window": a new window at the next index, from its window file.
     void addWindow();
     // Rebuilds every window from the live files, keeping what plays and the volume.
@@ -110,4 +120,7 @@ private:
     std::unique_ptr<WindowFiles> windowFiles;
     // Receives the imports the file worker posts; with it gone, posted imports are dropped.
     std::unique_ptr<QObject> importReceiver;
+    std::unique_ptr<AppOptionsHost> optionsHost;
+    Options* openOptionsWindow = nullptr;
+    std::unique_ptr<TrayIcon> trayIcon;
 };

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <functional>
+#include <optional>
+
+#include "PlayerProcess.h"
+#include "XServer.h"
+#include "support/WavFile.h"
+
+#include <X11/Xutil.h>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A system tray host (an XEmbed tray) on the test's display, ended by its process id.
+class TrayHost {
+public:
+    explicit TrayHost(const QString& display) {
+        QStringList arguments = {"--edge",       "bottom", "--align",  "right",
+                                 "--widthtype",  "pixel",  "--width",  "64",
+                                 "--heighttype", "pixel",  "--height", "32"};
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        process.setProcessEnvironment(environment);
+        process.start("trayer", arguments);
+        started = process.waitForStarted(5000);
+    }
+    ~TrayHost() {
+        if (started && process.state() != QProcess::NotRunning) {
+            ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+            process.waitForFinished(5000);
+        }
+    }
+    bool started = false;
+    QProcess process;
+};
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (condition()) {
+            return true;
+        }
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+bool trayRunning(XServer& x) {
+    const Atom selection = XInternAtom(x.raw(), "_NET_SYSTEM_TRAY_S0", False);
+    return XGetSelectionOwner(x.raw(), selection) != None;
+}
+
+bool isPlayerWindow(Display* display, Window window) {
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint)) {
+        return false;
+    }
+    const bool player = QString::fromLatin1(hint.res_name).startsWith("veskplayer");
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return player;
+}
+
+// A window of the player that the tray took in: a mapped player window whose parent is not the
+// root window. Its centre in root coordinates.
+std::optional<QPoint> findEmbeddedIcon(XServer& x, Window window, bool underRoot) {
+    Display* display = x.raw();
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count)) {
+        return std::nullopt;
+    }
+    std::optional<QPoint> found;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        if (!underRoot && isPlayerWindow(display, children[i]) && x.isMapped(children[i])) {
+            XWindowAttributes attributes;
+            XGetWindowAttributes(display, children[i], &attributes);
+            int rootX = 0, rootY = 0;
+            Window child = 0;
+            XTranslateCoordinates(display, children[i], root, attributes.width / 2,
+                                  attributes.height / 2, &rootX, &rootY, &child);
+            found = QPoint(rootX, rootY);
+        } else {
+            found = findEmbeddedIcon(x, children[i], false);
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return found;
+}
+
+const QPoint playButton(25, 10);
+
+// A right click on the icon. Without --sync: the pointer may already be there, and a synced
+// move would wait for a motion that never comes.
+bool rightClick(XServer& x, QPoint at) {
+    return x.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "3"});
+}
+
+}  // namespace
+
+// The tray icon in a real status area: the menu plays and closes the player as its buttons do.
+TEST(TrayIcon, TheMenuOfTheIconInARealStatusAreaPlaysAndCloses) {
+    XServer x;
+    ASSERT_TRUE(x.isRunning());
+    TrayHost tray(x.displayName());
+    ASSERT_TRUE(tray.started) << "trayer is needed (scripts/packages.txt)";
+    ASSERT_TRUE(waitFor([&] { return trayRunning(x); }, 10000));
+
+    PlayerProcess player(x.displayName());
+    const QString song = player.home() + "/song.wav";
+    ASSERT_TRUE(writeToneWav(song, 2.0));
+    player.start({song});
+    ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
+    std::optional<QPoint> icon;
+    ASSERT_TRUE(waitFor(
+        [&] { return (icon = findEmbeddedIcon(x, DefaultRootWindow(x.raw()), true)).has_value(); },
+        10000))
+        << "the icon did not appear in the tray";
+    const QRect buttonArea(playButton - QPoint(8, 8), QSize(16, 16));
+    const QImage before = x.grab(buttonArea);
+    QThread::msleep(300);  // the worker adds the song in the background
+
+    // Right click, then the second item (after "Add window"): "Play/Pause".
+    ASSERT_TRUE(rightClick(x, *icon));
+    QThread::msleep(300);
+    ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Return"}));
+    ASSERT_TRUE(waitFor([&] { return x.grab(buttonArea) != before; }, 5000))
+        << "the play button kept its picture";
+
+    // The last item: "Close".
+    ASSERT_TRUE(rightClick(x, *icon));
+    QThread::msleep(300);
+    ASSERT_TRUE(x.xdotool({"key", "Up", "Return"}));
+    ASSERT_TRUE(player.waitForExit(20000));
+    EXPECT_EQ(player.exitCode(), 0);
+    EXPECT_FALSE(player.crashed());
+
+    const QString output = player.output();
+    EXPECT_FALSE(output.contains("pressed")) << output.toStdString();
+    EXPECT_FALSE(output.contains("no status area")) << output.toStdString();
+    for (const char* file : {"sfo.0", "sfo.1", "sfo.2", "sfw.0"}) {
+        EXPECT_TRUE(readFile(player.dataFolder() + "/" + file).startsWith("#VP-V1.0.0")) << file;
+    }
+    EXPECT_TRUE(readFile(player.dataFolder() + "/playlist.vpl").contains(song.toUtf8()));
+    // The icon went with the player.
+    EXPECT_FALSE(findEmbeddedIcon(x, DefaultRootWindow(x.raw()), true).has_value());
+}
