@@ -129,10 +129,12 @@ void Dispatcher::expandWindow(MainWindow* window) {
     if (index < 0) {
         return;
     }
+    const SkinWindowFile before = window->shapeRecord();
     const bool expanded = window->toggleExpanded();
     const int id = idOf(ButtonCommand::expand);
     layout.setButtonBitmapsIn(static_cast<size_t>(index), ButtonFunction::pictureOf(id, expanded),
                               id);
+    layout.windowEditFinished(window, before);
 }
 
 void Dispatcher::openFiles(MainWindow* origin) {

@@ -113,19 +113,33 @@ void SkinWindows::insertWindow(size_t index, const SkinWindowFile& record) {
 }
 
 SkinWindowFile SkinWindows::recordOf(size_t index) const {
-    const MainWindow* window = windows.at(index);
-    SkinWindowFile record;
-    record.x = window->x();
-    record.y = window->y();
-    record.collapsedWidth = window->getCollapsedWidth();
-    record.collapsedHeight = window->getCollapsedHeight();
-    record.expandedWidth = window->getExpandedWidth();
-    record.expandedHeight = window->getExpandedHeight();
-    record.expanded = window->isExpanded();
+    SkinWindowFile record = windows.at(index)->shapeRecord();
     for (const Element* element : elementLists[index]) {
         record.elements.push_back(ElementFactory::recordOf(*element));
     }
     return record;
+}
+
+void SkinWindows::reshapeWindow(size_t index, const SkinWindowFile& shape, bool move) {
+    MainWindow* window = windows.at(index);
+    const bool wasExpanded = window->isExpanded();
+    // The sizes are set while collapsed, as the loader sets them, then the window expands to
+    // the expanded pair.
+    if (wasExpanded) {
+        window->toggleExpanded();
+    }
+    window->setCollapsedSize(shape.collapsedWidth, shape.collapsedHeight);
+    window->setExpandedSize(shape.expandedWidth, shape.expandedHeight);
+    if (shape.expanded) {
+        window->toggleExpanded();
+    }
+    if (move) {
+        window->setPositionKeepingSize(shape.x, shape.y);
+    }
+    if (wasExpanded != shape.expanded) {
+        const int expand = idOf(ButtonCommand::expand);
+        setButtonBitmapsIn(index, ButtonFunction::pictureOf(expand, shape.expanded), expand);
+    }
 }
 
 void SkinWindows::removeWindowAt(size_t index, Deletion deletion) {
@@ -196,10 +210,14 @@ Element* SkinWindows::insertElement(size_t windowIndex, size_t position,
 void SkinWindows::removeElement(Element* element) {
     size_t windowIndex = 0;
     size_t position = 0;
-    if (!find(element, windowIndex, position)) {
-        return;
+    if (find(element, windowIndex, position)) {
+        removeElementAt(windowIndex, position);
     }
-    auto& list = elementLists[windowIndex];
+}
+
+void SkinWindows::removeElementAt(size_t windowIndex, size_t position) {
+    auto& list = elementLists.at(windowIndex);
+    Element* element = list.at(position);
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
     // The element's own menu asked for this: delete it once that event is done.
     element->hide();
@@ -267,13 +285,19 @@ void SkinWindows::pathsDropped(const QStringList& paths) {
 void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) {
     switch (id) {
         case SkinMenu::addElementId:
-            addElement(window, clientPoint.x(), clientPoint.y());
+            addElementRecorded(window, clientPoint);
             break;
         case SkinMenu::addWindowId:
-            app.addWindow();
+            addWindowRecorded();
             break;
         case SkinMenu::deleteWindowId:
-            removeWindow(window);
+            removeWindowRecorded(window);
+            break;
+        case SkinMenu::undoId:
+            edits.undo();
+            break;
+        case SkinMenu::redoId:
+            edits.redo();
             break;
         case SkinMenu::optionsId:
             app.showOptions();
@@ -284,15 +308,79 @@ void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint
     }
 }
 
-void SkinWindows::elementCommand(Element* element, int id) {
-    if (id >= Element::buttonType && id <= Element::listBoxType) {
-        changeElementType(element, id);
-    } else {
-        removeElement(element);
+void SkinWindows::addElementRecorded(MainWindow* window, QPoint clientPoint) {
+    const int index = indexOf(window);
+    if (index < 0) {
+        return;
+    }
+    const auto& list = elementLists[static_cast<size_t>(index)];
+    const size_t count = list.size();
+    addElement(window, clientPoint.x(), clientPoint.y());
+    if (list.size() > count) {
+        edits.elementEdited(static_cast<size_t>(index), count, std::nullopt,
+                            ElementSnapshot::of(*list.back()));
     }
 }
 
-void SkinWindows::editFinished(Element*, const SkinWindowFile::ElementRecord&) {}
+void SkinWindows::addWindowRecorded() {
+    const size_t index = windows.size();
+    app.addWindow();
+    if (windows.size() > index) {
+        edits.windowEdited(index, std::nullopt, recordOf(index));
+    }
+}
+
+void SkinWindows::removeWindowRecorded(MainWindow* window) {
+    const int index = indexOf(window);
+    if (index < 0) {
+        return;
+    }
+    SkinWindowFile record = recordOf(static_cast<size_t>(index));
+    removeWindow(window);
+    edits.windowEdited(static_cast<size_t>(index), std::move(record), std::nullopt);
+}
+
+void SkinWindows::elementCommand(Element* element, int id) {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    if (!find(element, windowIndex, position)) {
+        return;
+    }
+    const ElementSnapshot before = ElementSnapshot::of(*element);
+    if (id >= Element::buttonType && id <= Element::listBoxType) {
+        changeElementType(element, id);
+        Element* replacement = elementLists[windowIndex][position];
+        if (replacement != element) {
+            edits.elementEdited(windowIndex, position, before, ElementSnapshot::of(*replacement));
+        }
+    } else {
+        removeElement(element);
+        edits.elementEdited(windowIndex, position, before, std::nullopt);
+    }
+}
+
+void SkinWindows::editFinished(Element* element, const SkinWindowFile::ElementRecord& before) {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    if (find(element, windowIndex, position)) {
+        edits.elementEdited(windowIndex, position, ElementSnapshot{before, QString()},
+                            ElementSnapshot::of(*element));
+    }
+}
+
+void SkinWindows::windowEditFinished(MainWindow* window, const SkinWindowFile& before) {
+    const int index = indexOf(window);
+    if (index < 0) {
+        return;
+    }
+    SkinWindowFile after = recordOf(static_cast<size_t>(index));
+    // These edits keep the elements: the record before holds the same ones.
+    SkinWindowFile whole = before;
+    whole.elements = after.elements;
+    if (whole != after) {
+        edits.windowEdited(static_cast<size_t>(index), std::move(whole), std::move(after));
+    }
+}
 
 QStringList SkinWindows::skinListing() const {
     return app.skinListing();

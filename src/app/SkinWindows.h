@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "app/SkinEditHistory.h"
 #include "skin_ui/SkinWindowHost.h"
 #include "skins/SkinWindowFile.h"
 
@@ -39,6 +40,9 @@ public:
     void insertWindow(size_t index, const SkinWindowFile& record);
     // The record of window i as the window file stores it.
     SkinWindowFile recordOf(size_t index) const;
+    // Gives window i the record's sizes and expanded flag, and its place when `move` is set;
+    // the elements stay. The expand buttons of the window follow a change of the flag.
+    void reshapeWindow(size_t index, const SkinWindowFile& shape, bool move);
     // Removes window i and its elements, at once or after the event being handled (which may
     // come from one of them).
     enum class Deletion { now, later };
@@ -53,6 +57,9 @@ public:
     Element* insertElement(size_t windowIndex, size_t position,
                            const SkinWindowFile::ElementRecord& record);
     void removeElement(Element* element);
+    // Removes the element at the position of window i's list (after the event being handled,
+    // which may come from it).
+    void removeElementAt(size_t windowIndex, size_t position);
     void changeElementType(Element* element, int newType);
 
     // In every window, every button with the function gets the picture.
@@ -63,18 +70,28 @@ public:
     void setVolumeSliders(int value);
     void repaintAll();
 
+    // Every edit of the windows and elements made through the skin windows' gestures and menus.
+    SkinEditHistory& history() { return edits; }
+
     // SkinWindowHost
     void closeRequested() override;
     void pathsDropped(const QStringList& paths) override;
     void skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) override;
     void elementCommand(Element* element, int id) override;
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override;
+    void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override;
+    QString undoableEdit() const override { return edits.undoableEdit(); }
+    QString redoableEdit() const override { return edits.redoableEdit(); }
     QStringList skinListing() const override;
     QString currentSkinName() const override;
 
 private:
     // Window i's list and the element's place in it; false when no list holds it.
     bool find(const Element* element, size_t& windowIndex, size_t& position) const;
+    // The skin menu's element and window items, recorded in the history.
+    void addElementRecorded(MainWindow* window, QPoint clientPoint);
+    void addWindowRecorded();
+    void removeWindowRecorded(MainWindow* window);
 
     // Songs open in the background, so a play command cannot know at once whether a song will
     // play: the play/pause buttons also follow the player's state as it becomes known.
@@ -87,4 +104,5 @@ private:
     std::vector<std::vector<Element*>> elementLists;
     // Ends the connections to the player's events with the windows.
     QObject eventsReceiver;
+    SkinEditHistory edits{*this};
 };

@@ -176,6 +176,8 @@ void Variables::reloadWindows() {
     // the volume and the mute state as they are.
     savePlayerState();
     const int32_t volume = Sound::instance().volumePercent();
+    // The edits were of the windows that go now.
+    layout->history().clear();
     layout->removeAll(SkinWindows::Deletion::later);
     loadColours();
     // Read twice: the state file replays mute, repeat and shuffle as presses, and the buttons

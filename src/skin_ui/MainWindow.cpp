@@ -123,6 +123,10 @@ void MainWindow::leftButtonUp() {
         resizeZone = 0;
         releaseMouse();
         unsetCursor();
+        // The size pairs still hold the sizes from before the resize.
+        SkinWindowFile before = shapeRecord();
+        before.x = startRect.x();
+        before.y = startRect.y();
         if (expanded) {
             expandedWidth = width_;
             expandedHeight = height_;
@@ -130,7 +134,22 @@ void MainWindow::leftButtonUp() {
             collapsedWidth = width_;
             collapsedHeight = height_;
         }
+        if (shapeRecord() != before) {
+            host_.windowEditFinished(this, before);
+        }
     }
+}
+
+SkinWindowFile MainWindow::shapeRecord() const {
+    SkinWindowFile record;
+    record.x = x();
+    record.y = y();
+    record.collapsedWidth = collapsedWidth;
+    record.collapsedHeight = collapsedHeight;
+    record.expandedWidth = expandedWidth;
+    record.expandedHeight = expandedHeight;
+    record.expanded = expanded;
+    return record;
 }
 
 void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor, Qt::KeyboardModifiers modifiers) {

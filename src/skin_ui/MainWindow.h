@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include "skins/SkinWindowFile.h"
+
 class SkinContext;
 class SkinWindowHost;
 
@@ -56,6 +58,8 @@ public:
     int getResizeZone() const { return resizeZone; }
     bool isDragging() const { return dragging; }
     bool isResizing() const { return resizing; }
+    // The window's own part of its window file record: place, sizes and expanded flag.
+    SkinWindowFile shapeRecord() const;
 
     // Runs a skin menu command by its item id (1 "Add element", 2 "Add window", ...).
     void skinMenuCommand(int id);

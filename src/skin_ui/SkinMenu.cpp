@@ -5,6 +5,14 @@
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinWindowHost.h"
 
+namespace {
+
+QString withEdit(const QString& verb, const QString& edit) {
+    return edit.isEmpty() ? verb : verb + " " + edit;
+}
+
+}  // namespace
+
 SkinMenu::SkinMenu(MainWindow* window) : window(window) {}
 
 std::vector<SkinMenu::Item> SkinMenu::items() const {
@@ -29,6 +37,12 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     }
     list.push_back({"", 0, false});
     list.push_back({"Options", optionsId, false});
+    // After the fixed items: taking back and doing again the last skin edit, named.
+    const QString undoable = window->host().undoableEdit();
+    const QString redoable = window->host().redoableEdit();
+    list.push_back({"", 0, false});
+    list.push_back({withEdit("Undo", undoable), undoId, false, !undoable.isEmpty()});
+    list.push_back({withEdit("Redo", redoable), redoId, false, !redoable.isEmpty()});
     return list;
 }
 
@@ -46,6 +60,7 @@ int SkinMenu::run(QPoint screenPoint) {
             action->setData(item.id);
             action->setCheckable(item.checked);
             action->setChecked(item.checked);
+            action->setEnabled(item.enabled);
         }
     }
     QAction* chosen = menu.exec(screenPoint);

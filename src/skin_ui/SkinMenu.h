@@ -18,6 +18,8 @@ public:
     static constexpr int exportSkinId = 12;
     static constexpr int newSkinId = 13;
     static constexpr int optionsId = 15;
+    static constexpr int undoId = 16;
+    static constexpr int redoId = 17;
     static constexpr int firstSkinId = 50;
 
     explicit SkinMenu(MainWindow* window);
@@ -31,6 +33,7 @@ public:
         QString title;
         int id;
         bool checked;
+        bool enabled = true;
     };
     std::vector<Item> items() const;
 

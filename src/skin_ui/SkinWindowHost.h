@@ -25,6 +25,13 @@ public:
     virtual void elementCommand(Element* element, int id) = 0;
     // An editing gesture or menu command changed the element; `before` is its record as it was.
     virtual void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) = 0;
+    // A resize, collapse or expand changed the window; `before` is the window's own part of its
+    // record as it was (place, sizes, expanded; no element records: these edits keep them).
+    virtual void windowEditFinished(MainWindow* window, const SkinWindowFile& before) = 0;
+    // What the skin menu's "Undo" and "Redo" would take back or do again ("move", "delete
+    // window", ...); empty when there is nothing.
+    virtual QString undoableEdit() const = 0;
+    virtual QString redoableEdit() const = 0;
     // The skins folder listing and the name of the current skin, for the "Select skin" submenu.
     virtual QStringList skinListing() const = 0;
     virtual QString currentSkinName() const = 0;

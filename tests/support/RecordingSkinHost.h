@@ -15,6 +15,10 @@ public:
         Element* element;
         SkinWindowFile::ElementRecord before;
     };
+    struct WindowEdit {
+        MainWindow* window;
+        SkinWindowFile before;
+    };
 
     explicit RecordingSkinHost(const QString& dataFolder = QString()) { setDataFolder(dataFolder); }
 
@@ -29,16 +33,24 @@ public:
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override {
         edits.push_back({element, before});
     }
+    void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override {
+        windowEdits.push_back({window, before});
+    }
+    QString undoableEdit() const override { return undoable; }
+    QString redoableEdit() const override { return redoable; }
     QStringList skinListing() const override { return listing; }
     QString currentSkinName() const override { return currentSkin; }
 
     SkinContext context;
     QStringList listing;
     QString currentSkin = "default";
+    QString undoable;
+    QString redoable;
 
     int closes = 0;
     QStringList dropped;
     std::vector<int> skinCommands;
     std::vector<int> elementCommands;
     std::vector<Edit> edits;
+    std::vector<WindowEdit> windowEdits;
 };

@@ -115,13 +115,18 @@ bool Element::endMove() {
     }
     moving = false;
     releaseCapture();
-    if (pos() != moveStartPos) {
-        ElementFactory::Record before = ElementFactory::recordOf(*this);
-        before.x = moveStartPos.x();
-        before.y = moveStartPos.y();
-        owner->host().editFinished(this, before);
-    }
+    finishEdit();
     return true;
+}
+
+void Element::beginEdit() {
+    recordBeforeEdit = ElementFactory::recordOf(*this);
+}
+
+void Element::finishEdit() {
+    if (ElementFactory::recordOf(*this) != recordBeforeEdit) {
+        owner->host().editFinished(this, recordBeforeEdit);
+    }
 }
 
 bool Element::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
@@ -135,6 +140,7 @@ bool Element::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
         captureMouse();
         moveStartCursor = screenCursor();
         moveStartPos = pos();
+        beginEdit();
         return true;
     }
     if ((modifiers & Qt::ControlModifier) || altHeld(modifiers)) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "skins/SkinWindowFile.h"
+
 class Bitmap;
 class MainWindow;
 class QPainter;
@@ -85,6 +87,11 @@ protected:
     void releaseCapture();
     // Ends a move if one is under way; true when it did.
     bool endMove();
+    // An editing gesture (a move, a length, width or size change) starts: the element's record
+    // is kept so that the gesture's end can report what it changed.
+    void beginEdit();
+    // The gesture ended: tells the host, with the kept record, when it changed the element.
+    void finishEdit();
     // The size the element takes for a new picture: buttons and sliders follow their picture,
     // the other types keep their size.
     virtual QSize sizeForPicture(int pictureWidth, int pictureHeight) const;
@@ -106,6 +113,7 @@ private:
     bool moveable = true;
     QPoint moveStartCursor;
     QPoint moveStartPos;
+    SkinWindowFile::ElementRecord recordBeforeEdit;
     int sizeClass = 1;
     std::unique_ptr<Bitmap> bitmap;
     MainWindow* owner;

@@ -50,6 +50,54 @@ Element* build(MainWindow* window, const Record& record, CallerPtr* receiver) {
     }
 }
 
+void showVolume(SliderFunction& slider) {
+    if (slider.getFunction() == SliderFunction::volumeFunction) {
+        slider.setValue(Sound::instance().volumePercent());
+    }
+}
+
+// The picture and the settings that follow from it come first: they size buttons and set a
+// slider's thickness, and the lengths the record gives come after.
+void applyFunction(Element& element, const Record& record) {
+    if (auto* button = qobject_cast<ButtonFunction*>(&element)) {
+        if (button->getFunction() != record.function) {
+            button->setFunction(record.function);
+        }
+    } else if (auto* slider = qobject_cast<SliderFunction*>(&element)) {
+        slider->setVertical(record.vertical);
+        slider->setFilled(record.filled);
+        if (slider->getFunction() != record.function) {
+            slider->setFunction(record.function);
+            showVolume(*slider);
+        }
+    }
+    element.setSizeClass(static_cast<int>(record.sizeClass));
+}
+
+void applySize(Element& element, const Record& record) {
+    switch (record.type) {
+        case SkinWindowFile::slider: {
+            auto& slider = static_cast<SliderFunction&>(element);
+            const int value = slider.getValue();
+            if (record.vertical) {
+                slider.setSize(slider.getWidth(), record.sliderLength);
+            } else {
+                slider.setSize(record.sliderLength, slider.getHeight());
+            }
+            slider.setValue(value);
+            break;
+        }
+        case SkinWindowFile::info:
+            element.setSize(record.width, infoHeight);
+            break;
+        case SkinWindowFile::listBox:
+            element.setSize(record.width, record.height);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 Record newRecord(int type, int x, int y, bool moveable) {
@@ -91,9 +139,8 @@ Element* create(MainWindow* window, const Record& record, CallerPtr* receiver) {
     element->setMoveable(record.moveable);
     // The knob is placed from the value and the track length, so the volume is given once the
     // slider has its final size and picture.
-    if (record.type == SkinWindowFile::slider &&
-        record.function == SliderFunction::volumeFunction) {
-        static_cast<SliderFunction*>(element)->setValue(Sound::instance().volumePercent());
+    if (auto* slider = qobject_cast<SliderFunction*>(element)) {
+        showVolume(*slider);
     }
     element->show();
     element->update();
@@ -130,6 +177,18 @@ Record recordOf(const Element& element) {
     record.sizeClass = static_cast<uint32_t>(element.getSizeClass());
     record.moveable = element.isMoveable();
     return record;
+}
+
+bool apply(Element& element, const Record& record) {
+    if (element.getType() != record.type) {
+        return false;
+    }
+    applyFunction(element, record);
+    applySize(element, record);
+    element.setPosition(record.x, record.y);
+    element.setMoveable(record.moveable);
+    element.update();
+    return true;
 }
 
 }  // namespace ElementFactory

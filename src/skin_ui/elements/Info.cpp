@@ -96,6 +96,7 @@ bool Info::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
     captureMouse();
     widthStartX = x();
     widthStartWidth = width();
+    beginEdit();
     return true;
 }
 
@@ -137,6 +138,7 @@ bool Info::onLeftButtonUp() {
         widthChanging = false;
         widthEdge = noEdge;
         releaseCapture();
+        finishEdit();
         return true;
     }
     return false;

@@ -165,6 +165,7 @@ bool ListBox::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
     resizing = true;
     captureMouse();
     resizeStart = geometry();
+    beginEdit();
     return true;
 }
 
@@ -176,6 +177,7 @@ bool ListBox::onLeftButtonUp() {
         resizing = false;
         resizeZone = noZone;
         releaseCapture();
+        finishEdit();
         return true;
     }
     return false;

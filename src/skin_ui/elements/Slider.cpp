@@ -154,6 +154,7 @@ bool Slider::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
         savedValue = getValue();
         lengthStartPos = vertical ? y() : x();
         lengthStartSize = getTrackLength();
+        beginEdit();
         return true;
     }
     if (Element::onLeftButtonDown(modifiers)) {
@@ -232,6 +233,7 @@ bool Slider::onLeftButtonUp() {
         lengthChanging = false;
         lengthEdge = noEdge;
         releaseCapture();
+        finishEdit();
         return true;
     }
     return false;

@@ -16,13 +16,25 @@ QStringList titles(const std::vector<SkinMenu::Item>& items) {
 
 }  // namespace
 
-TEST(SkinMenu, ListsItsItemsInOrder) {
+TEST(SkinMenu, ListsItsItemsInOrderWithUndoAndRedoLast) {
     RecordingSkinHost host;
     MainWindow window(host, host.context);
-    SkinMenu menu(&window);
-    EXPECT_EQ(titles(menu.items()), QStringList({"Add element", "Add window", "Delete window", "",
-                                                 "Import skin", "Export skin", "", "New skin",
-                                                 "Save skin", "", "Select skin", "", "Options"}));
+    const std::vector<SkinMenu::Item> items = SkinMenu(&window).items();
+    EXPECT_EQ(titles(items), QStringList({"Add element", "Add window", "Delete window", "",
+                                          "Import skin", "Export skin", "", "New skin", "Save skin",
+                                          "", "Select skin", "", "Options", "", "Undo", "Redo"}));
+    EXPECT_FALSE(items[14].enabled) << "nothing to undo";
+    EXPECT_FALSE(items[15].enabled) << "nothing to redo";
+
+    host.undoable = "delete window";
+    host.redoable = "move";
+    const std::vector<SkinMenu::Item> named = SkinMenu(&window).items();
+    EXPECT_EQ(named[14].title, "Undo delete window");
+    EXPECT_EQ(named[14].id, SkinMenu::undoId);
+    EXPECT_TRUE(named[14].enabled);
+    EXPECT_EQ(named[15].title, "Redo move");
+    EXPECT_EQ(named[15].id, SkinMenu::redoId);
+    EXPECT_TRUE(named[15].enabled);
 }
 
 TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {

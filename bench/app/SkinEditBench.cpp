@@ -1,0 +1,50 @@
+// The cost of one undo of a type change in the default skin window (17 elements): a button that
+// became a slider is built again as the button it was, in its place in the list and stacking.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/SkinWindows.h"
+#include "app/Variables.h"
+#include "audio/NullOutput.h"
+#include "audio/Sound.h"
+#include "skin_ui/elements/Element.h"
+
+namespace {
+
+void UndoTypeChange(benchmark::State& state) {
+    Variables& variables = Variables::instance();
+    Sound::createInstance(std::make_unique<NullOutput>());
+    variables.loadWindows();
+    SkinWindows& layout = variables.skinWindows();
+    constexpr size_t stopButton = 3;
+    for (auto _ : state) {
+        state.PauseTiming();
+        layout.elementCommand(layout.elementsOf(0)[stopButton], Element::sliderType);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+
+        layout.history().undo();
+
+        state.PauseTiming();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["elements"] = static_cast<double>(layout.elementsOf(0).size());
+}
+BENCHMARK(UndoTypeChange)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dataFolder;
+    QApplication app(argc, argv);
+    Variables::instance().dataFolder = dataFolder.path();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Variables::destroyInstance();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "app/ElementChange.h"
+
+#include "app/SkinWindows.h"
+#include "skin_ui/elements/Element.h"
+#include "skin_ui/elements/ElementFactory.h"
+
+ElementChange::ElementChange(SkinWindows& layout, size_t windowIndex, size_t position,
+                             const std::optional<ElementSnapshot>& before,
+                             const std::optional<ElementSnapshot>& after)
+    : RecordedChange(nameOf(before, after), before, after),
+      layout(layout),
+      windowIndex(windowIndex),
+      position(position) {}
+
+void ElementChange::change(const std::optional<ElementSnapshot>& from,
+                           const std::optional<ElementSnapshot>& to) {
+    if (windowIndex >= layout.count()) {
+        return;
+    }
+    const size_t count = layout.elementsOf(windowIndex).size();
+    if (from && position >= count) {
+        return;
+    }
+    if (from && to && from->record.type == to->record.type) {
+        Element* element = layout.elementsOf(windowIndex)[position];
+        ElementFactory::apply(*element, to->record);
+        if (from->record.function != to->record.function) {
+            to->restorePicture(*element);
+        }
+        return;
+    }
+    if (from) {
+        layout.removeElementAt(windowIndex, position);
+    }
+    if (to) {
+        if (Element* element = layout.insertElement(windowIndex, position, to->record)) {
+            to->restorePicture(*element);
+        }
+    }
+}
+
+QString ElementChange::nameOf(const std::optional<ElementSnapshot>& before,
+                              const std::optional<ElementSnapshot>& after) {
+    if (!before) {
+        return "add element";
+    }
+    if (!after) {
+        return "delete";
+    }
+    const SkinWindowFile::ElementRecord& was = before->record;
+    const SkinWindowFile::ElementRecord& is = after->record;
+    if (was.type != is.type) {
+        return "type change";
+    }
+    if (was.function != is.function) {
+        return "function change";
+    }
+    if (was.vertical != is.vertical) {
+        return "orientation change";
+    }
+    if (was.filled != is.filled) {
+        return "fill change";
+    }
+    if (was.moveable != is.moveable) {
+        return is.moveable ? "unlock" : "lock";
+    }
+    if (was.sizeClass != is.sizeClass) {
+        return "size change";
+    }
+    if (was.sliderLength != is.sliderLength) {
+        return "length change";
+    }
+    if (was.width != is.width || was.height != is.height) {
+        return is.type == SkinWindowFile::info ? "width change" : "resize";
+    }
+    return "move";
+}
