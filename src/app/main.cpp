@@ -37,7 +37,14 @@ int main(int argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     PlatformChoice::apply();
     WholeScaleFactor::apply();
+    // The window class desktops match against the desktop entry (StartupWMClass): its instance
+    // part comes from RESOURCE_NAME (else the name of this binary), its class part from the
+    // application name.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) {
+        qputenv("RESOURCE_NAME", "veskplayer");
+    }
     QApplication app(argc, argv);
+    app.setApplicationName("VeskPlayer");
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(ProgramIcon::icon());
     QtPrompts prompts;
