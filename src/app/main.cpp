@@ -4,11 +4,15 @@
 
 #include "app/Dispatcher.h"
 #include "app/QtPrompts.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
+#include "audio/Sound.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
+#include "mpris/MprisService.h"
+#include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 #include "skin_ui/drawing/WholeScaleFactor.h"
 
@@ -26,6 +30,24 @@ void runDesktopAction(DesktopAction action) {
 // Files from later starts take the road of files dropped on a skin window.
 void addHandedOverFile(const QString& path) {
     Variables::instance().addDroppedPaths({path});
+}
+
+// The desktop's media controls (media keys, panels) reach the player as the tray does.
+MediaControls mediaControls() {
+    Variables& variables = Variables::instance();
+    return {
+        [&variables](ButtonCommand command) {
+            variables.dispatcher().run(command, nullptr, Dispatcher::Echo::quiet);
+        },
+        [&variables](int percent) { variables.dispatcher().setVolume(percent); },
+        [](uint32_t ms) { Sound::instance().seek(ms); },
+        addHandedOverFile,
+        [&variables] {
+            for (MainWindow* window : variables.skinWindows().windowList()) {
+                window->raise();
+            }
+        },
+    };
 }
 
 }  // namespace
@@ -58,6 +80,7 @@ int main(int argc, char** argv) {
     }
     {
         InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
+        MprisService mediaKeys(mediaControls());
         app.exec();
     }
     // Everything a new start reads is saved by now, so it may start a player of its own.
