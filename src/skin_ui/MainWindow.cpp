@@ -9,9 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QWindow>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 
 #include "common/DebugLog.h"
@@ -153,6 +153,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     width_ = size.width();
     height_ = size.height();
     updateSizeHints();
+    storeSizeInShownPair();
+}
+
+void MainWindow::storeSizeInShownPair() {
     if (expanded) {
         expandedWidth = width_;
         expandedHeight = height_;
@@ -200,13 +204,7 @@ void MainWindow::leftButtonUp() {
         resizeZone = 0;
         releaseMouse();
         unsetCursor();
-        if (expanded) {
-            expandedWidth = width_;
-            expandedHeight = height_;
-        } else {
-            collapsedWidth = width_;
-            collapsedHeight = height_;
-        }
+        storeSizeInShownPair();
     }
 }
 

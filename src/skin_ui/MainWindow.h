@@ -82,6 +82,8 @@ private:
     void rememberRequestedSize(QSize size);
     // Size hints for the window manager's own resize: the grid of 5 and the least size.
     void updateSizeHints();
+    // The current size becomes the expanded pair while expanded, else the collapsed pair.
+    void storeSizeInShownPair();
     void setZoneCursor(int zone);
     // Stays on top of other windows as the context says; a visible window is shown again, since
     // changing the flag unmaps it.
