@@ -159,21 +159,24 @@ void Dispatcher::savePlaylist(MainWindow* origin) {
 void Dispatcher::dispatchSlider(SliderFunction& slider) {
     Sound& sound = Sound::instance();
     switch (slider.getFunction()) {
-        case SliderFunction::volumeFunction: {
-            if (sound.isMuted()) {
-                sound.toggleMute();
-                const int id = idOf(ButtonCommand::mute);
-                variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, false), id);
-            }
-            const int value = slider.getValue();
-            sound.setVolume(value);
-            variables.skinWindows().setVolumeSliders(value);
+        case SliderFunction::volumeFunction:
+            setVolume(slider.getValue());
             break;
-        }
         case SliderFunction::progressFunction:
             sound.seek(static_cast<uint32_t>(slider.getValue()));
             break;
         default:
             break;
     }
+}
+
+void Dispatcher::setVolume(int percent) {
+    Sound& sound = Sound::instance();
+    if (sound.isMuted()) {
+        sound.toggleMute();
+        const int id = idOf(ButtonCommand::mute);
+        variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, false), id);
+    }
+    sound.setVolume(percent);
+    variables.skinWindows().setVolumeSliders(percent);
 }

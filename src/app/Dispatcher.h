@@ -22,6 +22,8 @@ public:
 
     void dispatchButton(ButtonFunction& button);
     void dispatchSlider(SliderFunction& slider);
+    // What moving a volume slider does: unmutes, sets the volume and moves every volume slider.
+    void setVolume(int percent);
 
 private:
     void togglePlayPause(Echo echo);

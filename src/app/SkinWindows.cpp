@@ -336,7 +336,11 @@ void SkinWindows::removeWindowRecorded(MainWindow* window) {
         return;
     }
     SkinWindowFile record = recordOf(static_cast<size_t>(index));
+    const size_t countBefore = windows.size();
     removeWindow(window);
+    if (windows.size() == countBefore) {
+        return;  // the last window was kept
+    }
     edits.windowEdited(static_cast<size_t>(index), std::move(record), std::nullopt);
 }
 

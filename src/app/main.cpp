@@ -4,11 +4,15 @@
 
 #include "app/Dispatcher.h"
 #include "app/QtPrompts.h"
+#include "app/SkinWindows.h"
 #include "app/Variables.h"
+#include "audio/Sound.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
+#include "mpris/MprisService.h"
+#include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 #include "skin_ui/drawing/WholeScaleFactor.h"
 
@@ -28,6 +32,24 @@ void addHandedOverFile(const QString& path) {
     Variables::instance().addDroppedPaths({path});
 }
 
+// The desktop's media controls (media keys, panels) reach the player as the tray does.
+MediaControls mediaControls() {
+    Variables& variables = Variables::instance();
+    return {
+        [&variables](ButtonCommand command) {
+            variables.dispatcher().run(command, nullptr, Dispatcher::Echo::quiet);
+        },
+        [&variables](int percent) { variables.dispatcher().setVolume(percent); },
+        [](uint32_t ms) { Sound::instance().seek(ms); },
+        addHandedOverFile,
+        [&variables] {
+            for (MainWindow* window : variables.skinWindows().windowList()) {
+                window->raise();
+            }
+        },
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,7 +59,14 @@ int main(int argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     PlatformChoice::apply();
     WholeScaleFactor::apply();
+    // The window class desktops match against the desktop entry (StartupWMClass): its instance
+    // part comes from RESOURCE_NAME (else the name of this binary), its class part from the
+    // application name.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) {
+        qputenv("RESOURCE_NAME", "veskplayer");
+    }
     QApplication app(argc, argv);
+    app.setApplicationName("VeskPlayer");
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(ProgramIcon::icon());
     QtPrompts prompts;
@@ -51,6 +80,7 @@ int main(int argc, char** argv) {
     }
     {
         InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
+        MprisService mediaKeys(mediaControls());
         app.exec();
     }
     // Everything a new start reads is saved by now, so it may start a player of its own.

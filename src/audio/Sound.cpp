@@ -414,6 +414,14 @@ void Sound::removeProgress(ProgressDisplay* display) {
                      progresses.end());
 }
 
+uint32_t Sound::positionMs() const {
+    return current ? current->positionMs() : 0;
+}
+
+uint32_t Sound::lengthMs() const {
+    return current ? current->lengthMs() : 0;
+}
+
 void Sound::updateProgress(uint32_t positionMs) {
     for (ProgressDisplay* progress : progresses) {
         progress->setPosition(positionMs);

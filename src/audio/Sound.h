@@ -89,6 +89,9 @@ public:
     int32_t volumePercent() const { return volume; }
     // 0.0 to 1.0, and 0.0 while muted.
     float masterVolume() const;
+    // The current song's play position and length in milliseconds; 0 without a song.
+    uint32_t positionMs() const;
+    uint32_t lengthMs() const;
     // False once the output failed to start.
     bool hasEngine() const { return engine != nullptr; }
 

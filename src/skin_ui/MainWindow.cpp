@@ -8,7 +8,11 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
 
 #include "common/DebugLog.h"
 #include "common/SkinContext.h"
@@ -29,6 +33,7 @@ MainWindow::MainWindow(SkinWindowHost& host, const SkinContext& context)
     setWindowTitle("Vesk Player");
     setMouseTracking(true);
     setAcceptDrops(true);
+    updateSizeHints();
     resize(width_, height_);
     connect(&context, &SkinContext::changed, this, [this] {
         applyOnFront();
@@ -94,7 +99,83 @@ void MainWindow::setExpandedSize(int newWidth, int newHeight) {
 void MainWindow::applySize(int newWidth, int newHeight) {
     width_ = newWidth;
     height_ = newHeight;
+    updateSizeHints();
+    rememberRequestedSize({newWidth, newHeight});
     resize(newWidth, newHeight);
+}
+
+void MainWindow::updateSizeHints() {
+    // A window loaded smaller than the least size keeps its size until it is resized.
+    const QSize least(std::min(WindowGeometry::minimumWidth, width_),
+                      std::min(WindowGeometry::minimumHeight, height_));
+    setMinimumSize(least);
+    // Steps of 5 counted from the least size (itself a multiple of 5): a manager's resize lands
+    // on the same grid as the Alt resize. The native window, once it exists, is told directly,
+    // since the widget passes these on only when they change.
+    const QSize step(5, 5);
+    setBaseSize(least);
+    setSizeIncrement(step);
+    if (QWindow* handle = windowHandle()) {
+        handle->setBaseSize(least);
+        handle->setSizeIncrement(step);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    updateSizeHints();
+    QWidget::showEvent(event);
+}
+
+void MainWindow::rememberRequestedSize(QSize size) {
+    constexpr size_t kept = 16;
+    if (requestedSizes.size() == kept) {
+        requestedSizes.erase(requestedSizes.begin());
+    }
+    requestedSizes.push_back(size);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!event->spontaneous()) {
+        return;
+    }
+    const QSize size = event->size();
+    const auto requested = std::find(requestedSizes.begin(), requestedSizes.end(), size);
+    if (requested != requestedSizes.end()) {
+        requestedSizes.erase(requestedSizes.begin(), requested + 1);
+        return;
+    }
+    if (resizing || size == QSize(width_, height_)) {
+        return;
+    }
+    // The window manager resized the window with its own gesture (Alt + right drag, a keyboard
+    // resize): the size it chose becomes the current size of the pair shown, as after Alt + drag.
+    width_ = size.width();
+    height_ = size.height();
+    updateSizeHints();
+    storeSizeInShownPair();
+}
+
+void MainWindow::storeSizeInShownPair() {
+    if (expanded) {
+        expandedWidth = width_;
+        expandedHeight = height_;
+    } else {
+        collapsedWidth = width_;
+        collapsedHeight = height_;
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        // Minimise does nothing to a skin window: a manager that iconified it anyway gets it
+        // back at once (later, since the state change is still being delivered).
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+        });
+    }
 }
 
 void MainWindow::leftButtonDown(Qt::KeyboardModifiers modifiers, QPoint screenCursor) {
@@ -127,13 +208,7 @@ void MainWindow::leftButtonUp() {
         SkinWindowFile before = shapeRecord();
         before.x = startRect.x();
         before.y = startRect.y();
-        if (expanded) {
-            expandedWidth = width_;
-            expandedHeight = height_;
-        } else {
-            collapsedWidth = width_;
-            collapsedHeight = height_;
-        }
+        storeSizeInShownPair();
         if (shapeRecord() != before) {
             host_.windowEditFinished(this, before);
         }
@@ -165,6 +240,8 @@ void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor, Qt::KeyboardMo
                                                   WindowGeometry::primaryScreenSize());
         width_ = next.width();
         height_ = next.height();
+        updateSizeHints();
+        rememberRequestedSize(next.size());
         setGeometry(next);
         return;
     }

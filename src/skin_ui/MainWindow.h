@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <vector>
 
 #include "skins/SkinWindowFile.h"
 
@@ -74,9 +75,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applySize(int newWidth, int newHeight);
+    // Every size the window asks for; the window system's reports of them (which may come late)
+    // are then told apart from a resize the window manager made on its own.
+    void rememberRequestedSize(QSize size);
+    // Size hints for the window manager's own resize: the grid of 5 and the least size.
+    void updateSizeHints();
+    // The current size becomes the expanded pair while expanded, else the collapsed pair.
+    void storeSizeInShownPair();
     void setZoneCursor(int zone);
     // Stays on top of other windows as the context says; a visible window is shown again, since
     // changing the flag unmaps it.
@@ -98,4 +109,5 @@ private:
     bool expanded = false;
     int resizeZone = 0;
     bool resizing = false;
+    std::vector<QSize> requestedSizes;
 };

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
@@ -14,42 +12,6 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Waits until the window has the geometry; false on timeout.
-bool waitForGeometry(XServer& x, Window window, const QRect& wanted) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        if (x.geometryOf(window) == wanted) {
-            return true;
-        }
-        QThread::msleep(20);
-    }
-    return false;
-}
-
-QStringList drag(const QString& key, QPoint from, QPoint to) {
-    return {"keydown",
-            key,
-            "mousemove",
-            "--sync",
-            QString::number(from.x()),
-            QString::number(from.y()),
-            "mousedown",
-            "1",
-            "mousemove",
-            "--sync",
-            QString::number((from.x() + to.x()) / 2),
-            QString::number((from.y() + to.y()) / 2),
-            "mousemove",
-            "--sync",
-            QString::number(to.x()),
-            QString::number(to.y()),
-            "mouseup",
-            "1",
-            "keyup",
-            key};
-}
-
 }  // namespace
 
 TEST(WindowGestures, CtrlDragMovesAltDragResizesAndBothAreSaved) {
@@ -59,19 +21,19 @@ TEST(WindowGestures, CtrlDragMovesAltDragResizesAndBothAreSaved) {
     player.start();
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000));
     const Window window = x.windowsTitled("Vesk Player").front();
-    ASSERT_TRUE(waitForGeometry(x, window, {0, 0, 285, 210}));
+    ASSERT_TRUE(x.waitForGeometry(window, {0, 0, 285, 210}));
 
     // Ctrl + drag on the list box element moves the whole window.
-    ASSERT_TRUE(x.xdotool(drag("ctrl", {150, 120}, {400, 300})));
-    ASSERT_TRUE(waitForGeometry(x, window, {250, 180, 285, 210})) << "moved by the drag";
+    ASSERT_TRUE(x.drag("ctrl", {150, 120}, {400, 300}));
+    ASSERT_TRUE(x.waitForGeometry(window, {250, 180, 285, 210})) << "moved by the drag";
 
     // Alt + drag at the window's own bottom-right corner resizes it in steps of 5.
-    ASSERT_TRUE(x.xdotool(drag("alt", {250 + 283, 180 + 208}, {250 + 283 + 23, 180 + 208 + 13})));
-    ASSERT_TRUE(waitForGeometry(x, window, {250, 180, 305, 220})) << "308 x 223 rounds down";
+    ASSERT_TRUE(x.drag("alt", {250 + 283, 180 + 208}, {250 + 283 + 23, 180 + 208 + 13}));
+    ASSERT_TRUE(x.waitForGeometry(window, {250, 180, 305, 220})) << "308 x 223 rounds down";
 
     // A drag that ends within 20 pixels of the left edge snaps to it.
-    ASSERT_TRUE(x.xdotool(drag("ctrl", {250 + 150, 180 + 120}, {150 + 12, 120 + 40})));
-    ASSERT_TRUE(waitForGeometry(x, window, {0, 40, 305, 220})) << "12 pixels from the edge";
+    ASSERT_TRUE(x.drag("ctrl", {250 + 150, 180 + 120}, {150 + 12, 120 + 40}));
+    ASSERT_TRUE(x.waitForGeometry(window, {0, 40, 305, 220})) << "12 pixels from the edge";
 
     x.sendDeleteWindow(window);
     ASSERT_TRUE(player.waitForExit(20000));

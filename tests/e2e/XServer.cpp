@@ -35,10 +35,16 @@ XServer::~XServer() {
 
 std::vector<Window> XServer::windowsTitled(const QString& title) {
     std::vector<Window> found;
-    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    collectTitled(DefaultRootWindow(display), title, 2, found);
+    return found;
+}
+
+void XServer::collectTitled(Window parent, const QString& title, int depth,
+                            std::vector<Window>& found) {
+    Window root = 0, grandParent = 0, *children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(display, root, &root, &parent, &children, &count)) {
-        return found;
+    if (!XQueryTree(display, parent, &root, &grandParent, &children, &count)) {
+        return;
     }
     for (unsigned int i = 0; i < count; ++i) {
         char* windowName = nullptr;
@@ -47,12 +53,14 @@ std::vector<Window> XServer::windowsTitled(const QString& title) {
                 found.push_back(children[i]);
             }
             XFree(windowName);
+        } else if (depth > 1) {
+            // A window manager's frame: the client window is inside.
+            collectTitled(children[i], title, depth - 1, found);
         }
     }
     if (children) {
         XFree(children);
     }
-    return found;
 }
 
 bool XServer::isMapped(Window window) {
@@ -121,6 +129,42 @@ bool XServer::xdotool(const QStringList& arguments) {
 bool XServer::click(int x, int y, const QString& button) {
     return xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)}) &&
            xdotool({"click", button});
+}
+
+bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& button) {
+    const QPoint middle = (from + to) / 2;
+    return xdotool({"keydown",
+                    key,
+                    "mousemove",
+                    "--sync",
+                    QString::number(from.x()),
+                    QString::number(from.y()),
+                    "mousedown",
+                    button,
+                    "mousemove",
+                    "--sync",
+                    QString::number(middle.x()),
+                    QString::number(middle.y()),
+                    "mousemove",
+                    "--sync",
+                    QString::number(to.x()),
+                    QString::number(to.y()),
+                    "mouseup",
+                    button,
+                    "keyup",
+                    key});
+}
+
+bool XServer::waitForGeometry(Window window, const QRect& wanted, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (geometryOf(window) == wanted) {
+            return true;
+        }
+        QThread::msleep(20);
+    }
+    return false;
 }
 
 void XServer::sendDeleteWindow(Window window) {

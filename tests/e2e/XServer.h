@@ -19,19 +19,25 @@ public:
     bool isRunning() const { return display != nullptr; }
     QString displayName() const { return name; }
 
-    // Top-level windows whose title is the given text, mapped or not.
+    // Top-level windows whose title is the given text, mapped or not; under a window manager the
+    // client windows inside its frames.
     std::vector<Window> windowsTitled(const QString& title);
     // Waits (processing nothing else) until count windows with the title are mapped; false on
     // timeout.
     bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs);
     bool isMapped(Window window);
     QRect geometryOf(Window window);
+    // Waits until the window has the geometry; false on timeout.
+    bool waitForGeometry(Window window, const QRect& wanted, int timeoutMs = 10000);
     // What the screen shows in the area (root window coordinates), as on a screenshot.
     QImage grab(const QRect& area);
     // Real input through the XTEST extension (xdotool): move there, press and release.
     bool click(int x, int y, const QString& button = "1");
     // Runs xdotool with the arguments on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments);
+    // A drag with the button from one screen point to another (through the middle) while the key
+    // ("ctrl", "alt") is held.
+    bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1");
 
     // What a window manager sends when the user closes a window (Alt+F4).
     void sendDeleteWindow(Window window);
@@ -39,6 +45,8 @@ public:
     Display* raw() { return display; }
 
 private:
+    void collectTitled(Window parent, const QString& title, int depth, std::vector<Window>& found);
+
     QProcess xvfb;
     Display* display = nullptr;
     QString name;

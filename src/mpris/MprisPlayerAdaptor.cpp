@@ -1,0 +1,155 @@
+#include "mpris/MprisPlayerAdaptor.h"
+
+#include <QUrl>
+#include <cmath>
+
+#include "audio/Sound.h"
+#include "playlist/PlayList.h"
+
+namespace {
+
+constexpr qlonglong usPerMs = 1000;
+
+}  // namespace
+
+MprisPlayerAdaptor::MprisPlayerAdaptor(QObject* parent, const MediaControls& controls)
+    : QDBusAbstractAdaptor(parent), controls(controls) {}
+
+QString MprisPlayerAdaptor::playbackStatus() const {
+    switch (Sound::instance().state()) {
+        case PlayState::Playing:
+            return "Playing";
+        case PlayState::Paused:
+            return "Paused";
+        case PlayState::Stopped:
+        case PlayState::Ended:
+            break;
+    }
+    return "Stopped";
+}
+
+QString MprisPlayerAdaptor::loopStatus() const {
+    return PlayList::instance().repeat() ? "Playlist" : "None";
+}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
+    // Repeating one track is not a mode of this player: "Track" changes nothing.
+    if ((status == "Playlist" || status == "None") &&
+        (status == "Playlist") != PlayList::instance().repeat()) {
+        controls.run(ButtonCommand::repeat);
+    }
+}
+
+bool MprisPlayerAdaptor::shuffle() const {
+    return PlayList::instance().shuffle();
+}
+
+void MprisPlayerAdaptor::setShuffle(bool on) {
+    if (on != PlayList::instance().shuffle()) {
+        controls.run(ButtonCommand::shuffle);
+    }
+}
+
+void MprisPlayerAdaptor::setSong(const SongInfo& newSong) {
+    song = newSong;
+    songIndex = PlayList::instance().currentIndex();
+}
+
+QDBusObjectPath MprisPlayerAdaptor::trackId() const {
+    if (song.path.isEmpty()) {
+        return QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+    }
+    return QDBusObjectPath("/io/github/veskplayer/VeskPlayer/track/" + QString::number(songIndex));
+}
+
+QVariantMap MprisPlayerAdaptor::metadata() const {
+    QVariantMap data{{"mpris:trackid", QVariant::fromValue(trackId())}};
+    if (song.path.isEmpty()) {
+        return data;
+    }
+    data.insert("xesam:title", song.title);
+    // "N/A" stands for a song added without its tag: no artist known.
+    if (song.artist != "N/A") {
+        data.insert("xesam:artist", QStringList{song.artist});
+    }
+    data.insert("mpris:length", qlonglong(Sound::instance().lengthMs()) * usPerMs);
+    data.insert("xesam:url", QUrl::fromLocalFile(song.path).toString());
+    return data;
+}
+
+double MprisPlayerAdaptor::volume() const {
+    const Sound& sound = Sound::instance();
+    return sound.isMuted() ? 0.0 : sound.volumePercent() / 100.0;
+}
+
+void MprisPlayerAdaptor::setVolume(double level) {
+    controls.setVolume(static_cast<int>(std::lround(std::clamp(level, 0.0, 1.0) * 100)));
+}
+
+qlonglong MprisPlayerAdaptor::position() const {
+    return qlonglong(Sound::instance().positionMs()) * usPerMs;
+}
+
+bool MprisPlayerAdaptor::hasSongs() const {
+    return PlayList::instance().songCount() > 0;
+}
+
+bool MprisPlayerAdaptor::canSeek() const {
+    return !song.path.isEmpty();
+}
+
+void MprisPlayerAdaptor::Play() {
+    if (Sound::instance().state() != PlayState::Playing) {
+        controls.run(ButtonCommand::playPause);
+    }
+}
+
+void MprisPlayerAdaptor::Pause() {
+    if (Sound::instance().state() == PlayState::Playing) {
+        controls.run(ButtonCommand::playPause);
+    }
+}
+
+void MprisPlayerAdaptor::PlayPause() {
+    controls.run(ButtonCommand::playPause);
+}
+
+void MprisPlayerAdaptor::Stop() {
+    controls.run(ButtonCommand::stop);
+}
+
+void MprisPlayerAdaptor::Next() {
+    controls.run(ButtonCommand::next);
+}
+
+void MprisPlayerAdaptor::Previous() {
+    controls.run(ButtonCommand::previous);
+}
+
+void MprisPlayerAdaptor::Seek(qlonglong offsetUs) {
+    if (!canSeek()) {
+        return;
+    }
+    const qlonglong target = std::max<qlonglong>(0, position() + offsetUs);
+    if (target > qlonglong(Sound::instance().lengthMs()) * usPerMs) {
+        controls.run(ButtonCommand::next);
+        return;
+    }
+    controls.seek(static_cast<uint32_t>(target / usPerMs));
+}
+
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong positionUs) {
+    // A request for a song that no longer plays, or outside it, is stale: ignored.
+    if (!canSeek() || track != trackId() || positionUs < 0 ||
+        positionUs > qlonglong(Sound::instance().lengthMs()) * usPerMs) {
+        return;
+    }
+    controls.seek(static_cast<uint32_t>(positionUs / usPerMs));
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& uri) {
+    const QUrl url(uri);
+    if (url.isLocalFile()) {
+        controls.open(url.toLocalFile());
+    }
+}

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QUrl>
+#include <functional>
+
+#include "PlayerProcess.h"
+#include "SessionBus.h"
+#include "XServer.h"
+#include "support/WavFile.h"
+
+namespace {
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (condition()) {
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+// One player with two songs, on its own X server and session bus, playing the first song once
+// the background worker has added them.
+class MediaControls : public ::testing::Test {
+protected:
+    void startPlaying(double songSeconds) {
+        ASSERT_TRUE(x.isRunning());
+        ASSERT_TRUE(bus.isRunning()) << "dbus-daemon did not start";
+        first = player.home() + "/first.wav";
+        second = player.home() + "/second.wav";
+        ASSERT_TRUE(writeToneWav(first, songSeconds));
+        ASSERT_TRUE(writeToneWav(second, songSeconds));
+        player.setVariable("DBUS_SESSION_BUS_ADDRESS", bus.address());
+        player.start({first, second});
+        ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000));
+        ASSERT_TRUE(waitFor([this] { return playerctl({"status"}) == "Stopped"; }))
+            << "the player is not on the bus";
+        ASSERT_TRUE(waitFor([this] {
+            playerctl({"play"});
+            return playerctl({"status"}) == "Playing";
+        }));
+    }
+
+    QString playerctl(QStringList arguments) {
+        return bus.run("playerctl", QStringList{"--player=veskplayer"} + arguments);
+    }
+
+    XServer x;
+    SessionBus bus;
+    PlayerProcess player{x.displayName()};
+    QString first, second;
+};
+
+}  // namespace
+
+TEST_F(MediaControls, PlayerctlControlsThePlayerAndReadsItBack) {
+    startPlaying(5.0);
+    ASSERT_TRUE(waitFor([this] { return playerctl({"metadata", "xesam:title"}) == "first"; }));
+    EXPECT_EQ(playerctl({"metadata", "xesam:url"}), QUrl::fromLocalFile(first).toString());
+    EXPECT_EQ(playerctl({"metadata", "mpris:length"}), "5000000");
+
+    playerctl({"pause"});
+    EXPECT_EQ(playerctl({"status"}), "Paused");
+    playerctl({"next"});
+    EXPECT_TRUE(waitFor([this] { return playerctl({"metadata", "xesam:title"}) == "second"; }));
+    EXPECT_EQ(playerctl({"status"}), "Playing");
+
+    playerctl({"volume", "0.4"});
+    EXPECT_DOUBLE_EQ(playerctl({"volume"}).toDouble(), 0.4);
+    playerctl({"shuffle", "On"});
+    EXPECT_EQ(playerctl({"shuffle"}), "On");
+    playerctl({"loop", "Playlist"});
+    EXPECT_EQ(playerctl({"loop"}), "Playlist");
+
+    // Quit saves like the close button: the new volume is in the player state file.
+    playerctl({"stop"});
+    EXPECT_EQ(playerctl({"status"}), "Stopped");
+    EXPECT_FALSE(bus.run("dbus-send",
+                         {"--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.veskplayer",
+                          "/org/mpris/MediaPlayer2", "org.mpris.MediaPlayer2.Quit"})
+                     .isNull());
+    ASSERT_TRUE(player.waitForExit(20000));
+    EXPECT_FALSE(player.output().contains("pressed")) << "commands from the bus are quiet";
+    QFile state(player.dataFolder() + "/sfo.1");
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(state.readAll().contains("-volume\r\n40\r\n")) << "volume 40 saved";
+}
+
+TEST_F(MediaControls, ASongEndingOnItsOwnAnnouncesTheNextSong) {
+    QProcess monitor;
+    bus.start(monitor, "dbus-monitor",
+              {"type='signal',interface='org.freedesktop.DBus.Properties',"
+               "member='PropertiesChanged'"});
+    startPlaying(0.5);
+    QByteArray seen;
+    EXPECT_TRUE(waitFor([&] {
+        seen += monitor.readAllStandardOutput();
+        monitor.waitForReadyRead(10);
+        return seen.contains("xesam:title") && seen.contains("\"second\"");
+    })) << seen.toStdString();
+    EXPECT_TRUE(seen.contains("Metadata"));
+    monitor.terminate();
+    monitor.waitForFinished(5000);
+}
