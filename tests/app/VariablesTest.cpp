@@ -14,10 +14,10 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
-#include "skins/SkinWindowFile.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "skins/SkinWindowFile.h"
 #include "support/FullDisk.h"
 #include "support/WavFile.h"
 
