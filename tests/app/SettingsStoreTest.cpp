@@ -2,6 +2,7 @@
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/Colour.h"
+#include "common/SettingsFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
@@ -79,6 +80,24 @@ TEST_F(Settings, ColoursAndOptionsRoundTrip) {
     EXPECT_FALSE(app().colours.useOpacity);
     EXPECT_EQ(app().options.skinPath, "skins\\night");
     EXPECT_FALSE(app().options.useTags);
+}
+
+TEST_F(Settings, ASkinPathLeavingTheSkinsFolderFallsBackToTheDefaultSkin) {
+    // Pictures are restored into the skin folder, so a path outside it would write anywhere.
+    for (const char* path : {"skins\\..\\..\\elsewhere", "/tmp/elsewhere", "skins", "..", "skins\\",
+                             "C:\\skins\\x", "pictures\\default"}) {
+        SettingsFiles::Options options;
+        options.skinPath = path;
+        writeData("sfo.2", SettingsFiles::serializeOptions(options));
+        app().loadOptions();
+        EXPECT_EQ(app().options.skinPath, "skins\\default") << path;
+    }
+    EXPECT_NE(debug.lines().find("skin path outside the skins folder"), std::string::npos);
+    SettingsFiles::Options nested;
+    nested.skinPath = "skins\\night";
+    writeData("sfo.2", SettingsFiles::serializeOptions(nested));
+    app().loadOptions();
+    EXPECT_EQ(app().options.skinPath, "skins\\night");
 }
 
 TEST_F(Settings, AnUnwritableFileIsNamedInTheMessage) {
