@@ -6,9 +6,16 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh"
 jobs="$(nproc)"
 
+# Three builds of the same sources: ccache lets the later ones (and later runs) reuse objects.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$top"
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 configure_and_build() {  # name, extra cmake arguments...
   local dir="$top/build/$1"; shift
-  cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S "$top" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
 }
 
