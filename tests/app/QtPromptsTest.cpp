@@ -117,7 +117,9 @@ TEST(QtPrompts, TheOpenDialogShowsEveryTypeTextAndItsPatternsReallyFilter) {
         {9, {"d.s3d"}},
         {13, {"a.mp3", "b.vpl", "c.vps", "d.s3d", "no extension", "notes.txt"}},
     };
-    for (const auto& [type, expected] : cases) {
+    for (const auto& typeCase : cases) {
+        const int type = typeCase.first;
+        const QStringList& expected = typeCase.second;
         // As the user picks it: the dialog follows the box's "activated" signal.
         typeBox->setCurrentIndex(type);
         emit typeBox->activated(type);
