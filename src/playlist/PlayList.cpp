@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
-#include <cstdlib>
 
 #include "common/NativePath.h"
 #include "common/Prompts.h"
@@ -35,9 +34,7 @@ bool askToRemove(const SongInfo& song) {
 
 }  // namespace
 
-PlayList::PlayList()
-    : random([] { return static_cast<uint32_t>(std::rand()); }),
-      playerEvents(std::make_unique<PlayerEvents>()) {
+PlayList::PlayList() : playerEvents(std::make_unique<PlayerEvents>()) {
     if (QCoreApplication* application = QCoreApplication::instance()) {
         notifier = std::make_unique<QObject>();
         if (notifier->thread() != application->thread()) {
@@ -161,7 +158,7 @@ bool PlayList::following(SongInfo& out) {
     uint32_t index = current + 1;
     if (shuffleOn) {
         while (shufflePos + 1 >= history.size()) {
-            history.push_back(drawLocked());
+            history.push_back(drawLocked(history.empty() ? current : history.back()));
         }
         index = history[shufflePos + 1];
     }
@@ -196,7 +193,7 @@ bool PlayList::advanceLocked(Step direction) {
         if (shuffleOn) {
             ++shufflePos;
             while (shufflePos >= history.size()) {
-                history.push_back(drawLocked());
+                history.push_back(drawLocked(history.empty() ? current : history.back()));
             }
             current = history[shufflePos];
         } else {
@@ -209,7 +206,7 @@ bool PlayList::advanceLocked(Step direction) {
         if (shuffleOn) {
             if (shufflePos == 0) {
                 shufflePos = 1;
-                history.push_front(drawLocked());
+                history.push_front(drawLocked(history.empty() ? current : history.front()));
             }
             --shufflePos;
             current = history[shufflePos];
@@ -223,8 +220,8 @@ bool PlayList::advanceLocked(Step direction) {
     return true;
 }
 
-uint32_t PlayList::drawLocked() {
-    return random() % static_cast<uint32_t>(songList.size());
+uint32_t PlayList::drawLocked(uint32_t justPlayed) {
+    return round.draw(static_cast<uint32_t>(songList.size()), justPlayed);
 }
 
 bool PlayList::shuffle() const {
@@ -241,6 +238,7 @@ void PlayList::setShuffle(bool on) {
         shuffleOn = on;
         shufflePos = 0;
         history.assign(1, current);
+        round.restart(static_cast<uint32_t>(songList.size()), current);
         repeating = repeatOn;
     }
     if (changed) {
@@ -326,7 +324,7 @@ bool PlayList::save(const QString& path) const {
 
 void PlayList::setRandomSource(std::function<uint32_t()> source) {
     std::lock_guard guard(mutex);
-    random = std::move(source);
+    round.setSource(std::move(source));
 }
 
 void PlayList::songsChanged() {

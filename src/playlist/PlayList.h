@@ -11,6 +11,7 @@
 
 #include "playlist/PlayerEvents.h"
 #include "playlist/PlaylistView.h"
+#include "playlist/ShuffleRound.h"
 #include "playlist/SongInfo.h"
 
 // The one ordered list of songs of the process, with the current index, the shuffle and repeat
@@ -84,7 +85,8 @@ public:
     // Writes the songs as a ".vpl" playlist file, whole or not at all.
     bool save(const QString& path) const;
 
-    // The random source of the shuffle picks: rand() unless a test sets another.
+    // Tests script the shuffle picks: each value, modulo the number of songs not yet picked in
+    // the round, chooses among them. Otherwise a clock-seeded generator draws uniformly.
     void setRandomSource(std::function<uint32_t()> source);
 
     // The player's announcements (state, song, volume, modes, jumps); the playlist sends the
@@ -98,7 +100,7 @@ private:
     // Fetches the current index, or the songs that follow it, for at most `tries` fetches.
     bool fetchFrom(uint32_t index, SongInfo& out, uint32_t tries);
     bool advanceLocked(Step direction);
-    uint32_t drawLocked();
+    uint32_t drawLocked(uint32_t justPlayed);
     void songsChanged();
     void notifyViews();
 
@@ -110,7 +112,7 @@ private:
     uint32_t shufflePos = 0;
     std::deque<uint32_t> history;
     std::vector<PlaylistView*> views;
-    std::function<uint32_t()> random;
+    ShuffleRound round;
     bool notificationPending = false;
     // Lives on the application's thread; carries the queued view notifications.
     std::unique_ptr<QObject> notifier;
