@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <cstdlib>
-#include <ctime>
 
 #include "app/Dispatcher.h"
 #include "app/QtPrompts.h"
@@ -56,7 +54,6 @@ int main(int argc, char** argv) {
     // The launcher ("veskplayer") made this process the user's running copy, or let it run on
     // its own; it passes the socket later starts come to.
     RunningCopy runningCopy = RunningCopy::adopt(argc, argv);
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
     PlatformChoice::apply();
     WholeScaleFactor::apply();
     // The window class desktops match against the desktop entry (StartupWMClass): its instance
