@@ -7,6 +7,7 @@
 
 #include "audio/Mpg123Decoder.h"
 #include "audio/OpenMptDecoder.h"
+#include "audio/OpusDecoder.h"
 #include "audio/SndFileDecoder.h"
 #include "audio/VorbisDecoder.h"
 
@@ -18,9 +19,10 @@ struct DecoderKind {
 };
 
 // Also the order in which the content is tried: the quick header checks first.
-const std::array<DecoderKind, 4>& decoderKinds() {
-    static const std::array<DecoderKind, 4> kinds = {{
+const std::array<DecoderKind, 5>& decoderKinds() {
+    static const std::array<DecoderKind, 5> kinds = {{
         {&VorbisDecoder::open, {"ogg", "oga"}},
+        {&OpusDecoder::open, {"opus"}},
         {&SndFileDecoder::open, {"wav", "flac", "aif", "aiff"}},
         {&Mpg123Decoder::open, {"mp3", "mp2", "mp1"}},
         {&OpenMptDecoder::open, {"mod", "it", "s3m", "s3d", "xm", "mptm"}},

@@ -27,6 +27,7 @@ const std::vector<FileFilter>& FileDialog::openFilesFilters() {
         {"Fasttracker 2 Extended Module (*.xm)", {"*.xm"}},
         {"VeskPlayerlist (*.vpl)", {"*.vpl"}},
         {"VeskPlayerSkin (*.vps)", {"*.vps"}},
+        {"Opus Audio File (*.opus)", {"*.opus"}},
         {allFilesText, {"*.*"}},
     };
     return filters;

@@ -38,8 +38,8 @@ PathKind SongFile::kindOf(const QString& path) {
         return PathKind::Mp3;
     }
     // ".s3m" is how Scream Tracker 3 modules are actually named; ".s3d" is kept beside it.
-    static const QStringList soundExtensions = {".wav", ".ogg", ".flac", ".mod",
-                                                ".it",  ".s3d", ".s3m",  ".xm"};
+    static const QStringList soundExtensions = {".wav", ".ogg", ".flac", ".mod", ".it",
+                                                ".s3d", ".s3m", ".xm",   ".opus"};
     if (soundExtensions.contains(extension)) {
         return PathKind::Sound;
     }

@@ -129,7 +129,10 @@ TEST_P(DecoderFormatTest, SeeksToTheExactFrame) {
             largestDifference = std::max(largestDifference,
                                          std::abs(block[i] - continuous[target * c.channels + i]));
         }
-        EXPECT_LT(largestDifference, 0.01f) << "seek to " << target;
+        // Opus rebuilds its predictor state from 80 ms before the target after a jump, so its
+        // samples only come near the continuous decode; the position is still exact (lag 0).
+        EXPECT_LT(largestDifference, c.format == Format::Opus ? 0.1f : 0.01f)
+            << "seek to " << target;
     }
     // After a jump back, the rest of the file still decodes to the end.
     ASSERT_TRUE(decoder->seek(c.rate));
@@ -137,13 +140,14 @@ TEST_P(DecoderFormatTest, SeeksToTheExactFrame) {
               decoder->lengthFrames() - c.rate);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, DecoderFormatTest,
-                         ::testing::Values(FormatCase{"Wav", Format::Wav, "wav", 22050, 1, true},
-                                           FormatCase{"Flac", Format::Flac, "flac", 48000, 2, true},
-                                           FormatCase{"OggVorbis", Format::OggVorbis, "ogg", 44100,
-                                                      2, false},
-                                           FormatCase{"Mp3", Format::Mp3, "mp3", 44100, 2, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Formats, DecoderFormatTest,
+    ::testing::Values(FormatCase{"Wav", Format::Wav, "wav", 22050, 1, true},
+                      FormatCase{"Flac", Format::Flac, "flac", 48000, 2, true},
+                      FormatCase{"OggVorbis", Format::OggVorbis, "ogg", 44100, 2, false},
+                      FormatCase{"Mp3", Format::Mp3, "mp3", 44100, 2, false},
+                      FormatCase{"Opus", Format::Opus, "opus", 48000, 2, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class DecoderFilesTest : public ::testing::Test {
 protected:

@@ -65,6 +65,7 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         {{"a.ogg", Format::OggVorbis, 48000, 1}, {"b.mp3", Format::Mp3, 32000, 2}, false},
         {{"a.flac", Format::Flac, 48000, 2}, {"b.wav", Format::Wav, 8000, 1}, true},
         {{"a.mp3", Format::Mp3, 44100, 2}, {"b.ogg", Format::OggVorbis, 22050, 2}, true},
+        {{"a.opus", Format::Opus, 48000, 2}, {"b.flac", Format::Flac, 44100, 2}, false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +

@@ -2,6 +2,7 @@
 
 #include <sndfile.h>
 #include <QFile>
+#include <QProcess>
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -23,6 +24,13 @@ std::vector<float> GeneratedSounds::tone(int rate, int channels, double seconds)
 
 bool GeneratedSounds::writeTone(const QString& path, Format format, int rate, int channels,
                                 double seconds) {
+    if (format == Format::Opus) {
+        const QString wav = path + ".wav";
+        const bool written = writeTone(wav, Format::Wav, rate, channels, seconds) &&
+                             QProcess::execute("opusenc", {"--quiet", wav, path}) == 0;
+        QFile::remove(wav);
+        return written;
+    }
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
@@ -39,6 +47,8 @@ bool GeneratedSounds::writeTone(const QString& path, Format format, int rate, in
         case Format::Mp3:
             info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
             break;
+        case Format::Opus:
+            return false;
     }
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (file == nullptr) {

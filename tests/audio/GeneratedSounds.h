@@ -9,7 +9,8 @@
 // libsndfile in every format it can write, and a tracker module put together byte by byte.
 class GeneratedSounds {
 public:
-    enum class Format { Wav, Flac, OggVorbis, Mp3 };
+    // Opus is encoded by the reference encoder, opusenc (from a WAV libsndfile writes).
+    enum class Format { Wav, Flac, OggVorbis, Mp3, Opus };
     // A tone file to make: its name, format, rate and channel count.
     struct ToneFile {
         const char* name;
@@ -20,7 +21,7 @@ public:
 
     // The tone as written: frames x channels interleaved floats.
     static std::vector<float> tone(int rate, int channels, double seconds);
-    // False when libsndfile cannot write the file.
+    // False when libsndfile (or opusenc) cannot write the file.
     static bool writeTone(const QString& path, Format format, int rate, int channels,
                           double seconds);
 

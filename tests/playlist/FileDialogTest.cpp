@@ -40,7 +40,7 @@ TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialo
             "Ogg Vorbis Compressed Audio File (*.ogg)", "Free Lossless Audio Codec File (*.flac)",
             "Amiga Music Module File (*.mod)", "Impulse Tracker Module (*.it)", "S3D (*.s3d)",
             "Fasttracker 2 Extended Module (*.xm)", "VeskPlayerlist (*.vpl)",
-            "VeskPlayerSkin (*.vps)", "All Files (*.*)"}));
+            "VeskPlayerSkin (*.vps)", "Opus Audio File (*.opus)", "All Files (*.*)"}));
     // Each entry's patterns are the ones its text names.
     for (const FileFilter& filter : request.filters) {
         const QString named = filter.displayText.section('(', -1).chopped(1);

@@ -10,7 +10,7 @@ TEST(SongFileKind, ExtensionsAreRecognisedInAnyLetterCase) {
     EXPECT_EQ(SongFile::kindOf("/m/a.mp3"), PathKind::Mp3);
     EXPECT_EQ(SongFile::kindOf("/m/SONG.MP3"), PathKind::Mp3);
     for (const char* name :
-         {"a.wav", "a.OGG", "a.Flac", "a.mod", "a.it", "a.s3d", "a.S3M", "a.xm"}) {
+         {"a.wav", "a.OGG", "a.Flac", "a.mod", "a.it", "a.s3d", "a.S3M", "a.xm", "a.Opus"}) {
         EXPECT_EQ(SongFile::kindOf(QString("/m/") + name), PathKind::Sound) << name;
     }
     EXPECT_EQ(SongFile::kindOf("/m/blue.VPS"), PathKind::SkinPackage);
