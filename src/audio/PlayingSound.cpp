@@ -105,11 +105,32 @@ void PlayingSound::prime() {
     }
 }
 
+void PlayingSound::setReplayGain(const ReplayGainValues& values) {
+    std::lock_guard guard(mutex);
+    replayGain = values;
+    gain = replayGainFactor(replayGain, replayGainMode);
+}
+
+void PlayingSound::setReplayGainMode(ReplayGainMode mode) {
+    std::lock_guard guard(mutex);
+    replayGainMode = mode;
+    gain = replayGainFactor(replayGain, replayGainMode);
+}
+
 size_t PlayingSound::render(float* out, size_t frames) {
     std::lock_guard guard(mutex);
-    if (passThrough) {
-        return renderDirect(out, frames);
+    const size_t produced = passThrough ? renderDirect(out, frames) : renderConverted(out, frames);
+    // Here, per song, so that the gain changes exactly where one song hands over to the next.
+    if (gain != 1.0f) {
+        const size_t samples = produced * static_cast<size_t>(outputChannels);
+        for (size_t i = 0; i < samples; ++i) {
+            out[i] *= gain;
+        }
     }
+    return produced;
+}
+
+size_t PlayingSound::renderConverted(float* out, size_t frames) {
     const size_t frameBytes = sizeof(float) * static_cast<size_t>(outputChannels);
     size_t produced = 0;
     while (produced < frames && !isFinished) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "audio/Decoder.h"
+#include "audio/ReplayGain.h"
 
 class QString;
 struct _SDL_AudioStream;
@@ -42,6 +43,11 @@ public:
     void setPaused(bool paused);
     void stop();
 
+    // The song's ReplayGain values (none until set: the song renders unscaled) and the mode
+    // that chooses among them (track until set).
+    void setReplayGain(const ReplayGainValues& values);
+    void setReplayGainMode(ReplayGainMode mode);
+
     // Decodes the first block ahead, so that the output's thread only copies it out when the
     // sound takes over from another one.
     void prime();
@@ -54,6 +60,7 @@ private:
                  int outputChannels);
     // Feeds the converter one block of decoded frames, or flushes it at the end.
     void decodeBlock();
+    size_t renderConverted(float* out, size_t frames);
     // Decodes straight into the output when the song already has the output's rate and
     // channels; the converter would only copy.
     size_t renderDirect(float* out, size_t frames);
@@ -73,4 +80,7 @@ private:
     uint64_t outputEnd = 0;  // once the decoder is done: the output frames the rest comes to
     bool isFinished = false;
     bool isPaused = false;
+    ReplayGainValues replayGain;
+    ReplayGainMode replayGainMode = ReplayGainMode::Track;
+    float gain = 1.0f;
 };

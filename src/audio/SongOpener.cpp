@@ -1,6 +1,7 @@
 #include "audio/SongOpener.h"
 
 #include "audio/PlayingSound.h"
+#include "audio/ReplayGainReader.h"
 
 SongOpener::SongOpener(Mode mode, int outputRate, int outputChannels)
     : mode(mode), outputRate(outputRate), outputChannels(outputChannels) {
@@ -43,7 +44,11 @@ void SongOpener::cancel(Ticket ticket) {
 }
 
 std::shared_ptr<PlayingSound> SongOpener::openNow(const QString& path) const {
-    return PlayingSound::open(path, outputRate, outputChannels);
+    std::shared_ptr<PlayingSound> sound = PlayingSound::open(path, outputRate, outputChannels);
+    if (sound) {
+        sound->setReplayGain(ReplayGainReader::read(path));
+    }
+    return sound;
 }
 
 void SongOpener::runInline() {

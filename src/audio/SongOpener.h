@@ -32,9 +32,9 @@ public:
     SongOpener(const SongOpener&) = delete;
     SongOpener& operator=(const SongOpener&) = delete;
 
-    // Opens the file for the output's format and gives `done` the sound, or null when nothing
-    // can play it. Inline, a request made from inside `done` runs after `done` returns, so a
-    // long run of unplayable files does not nest.
+    // Opens the file for the output's format, with its ReplayGain values, and gives `done` the
+    // sound, or null when nothing can play it. Inline, a request made from inside `done` runs after
+    // `done` returns, so a long run of unplayable files does not nest.
     Ticket open(const QString& path, Done done);
     // `done` of the request is never called; a request not yet started is not opened at all.
     void cancel(Ticket ticket);

@@ -226,6 +226,7 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
         return;
     }
     current = std::move(sound);
+    current->setReplayGainMode(replayGainMode);
     // A pause pressed while the song was being opened holds.
     engine->start(current, paused);
     showSong(song);
@@ -275,8 +276,18 @@ void Sound::followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> 
     // A song that cannot play is passed over when the current one ends, as without gapless.
     if (sound && current && engine) {
         following = std::move(sound);
+        following->setReplayGainMode(replayGainMode);
         followingSong = song;
         engine->playAfter(current, following);
+    }
+}
+
+void Sound::setReplayGainMode(ReplayGainMode mode) {
+    replayGainMode = mode;
+    for (const std::shared_ptr<PlayingSound>& sound : {current, following}) {
+        if (sound) {
+            sound->setReplayGainMode(mode);
+        }
     }
 }
 

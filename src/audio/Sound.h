@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "audio/ReplayGain.h"
 #include "audio/SongOpener.h"
 #include "playlist/PlayerEvents.h"
 #include "playlist/SongInfo.h"
@@ -73,6 +74,9 @@ public:
     bool toggleMute();
     // 0 to 100; the master volume becomes percent / 100 (also while muted).
     void setVolume(int32_t percent);
+    // Which ReplayGain scales the songs (track unless set), the playing ones at once.
+    void setReplayGainMode(ReplayGainMode mode);
+    ReplayGainMode replayGainModeInUse() const { return replayGainMode; }
     // Pauses (true) or resumes (false) everything, as while a slider is dragged.
     void pauseAll(bool pause);
 
@@ -145,6 +149,7 @@ private:
     bool paused = false;
     bool muted = false;
     int32_t volume = 100;  // the engine starts at full volume
+    ReplayGainMode replayGainMode = ReplayGainMode::Track;
     PlayState announced = PlayState::Stopped;
     // Set while an operation that can ask the missing-file question runs, so that the poll
     // firing inside the question's event loop does not advance under it.

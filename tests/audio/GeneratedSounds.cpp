@@ -1,6 +1,8 @@
 #include "audio/GeneratedSounds.h"
 
 #include <sndfile.h>
+#include <taglib/fileref.h>
+#include <taglib/tpropertymap.h>
 #include <QFile>
 #include <QProcess>
 #include <algorithm>
@@ -134,4 +136,19 @@ QByteArray GeneratedSounds::randomBytes(int size, unsigned seed) {
         byte = static_cast<char>(generator() & 0xFF);
     }
     return bytes;
+}
+
+bool GeneratedSounds::writeTags(const QString& path,
+                                const std::vector<std::pair<QString, QString>>& fields) {
+    TagLib::FileRef file(QFile::encodeName(path).constData(), false);
+    if (file.isNull()) {
+        return false;
+    }
+    TagLib::PropertyMap properties = file.file()->properties();
+    for (const auto& [key, value] : fields) {
+        properties.replace(TagLib::String(key.toStdString()),
+                           TagLib::StringList(TagLib::String(value.toStdString())));
+    }
+    file.file()->setProperties(properties);
+    return file.save();
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
 #include <vector>
 
 // Sound files made at run time for the tests and benchmarks: a rising tone (no two stretches
@@ -36,6 +37,10 @@ public:
     static QByteArray withoutInfoFrame(QByteArray mp3);
 
     static bool writeBytes(const QString& path, const QByteArray& bytes);
+    // Adds the fields (key, value) to the file's usual tag with TagLib: Vorbis comments in FLAC,
+    // Ogg Vorbis and Opus, ID3v2 (TXXX frames) in MP3. False when the file cannot be tagged.
+    static bool writeTags(const QString& path,
+                          const std::vector<std::pair<QString, QString>>& fields);
     // Reproducible noise.
     static QByteArray randomBytes(int size, unsigned seed);
 };
