@@ -9,6 +9,7 @@
 #include "audio/NowPlayingDisplay.h"
 #include "audio/NullOutput.h"
 #include "audio/PlayingSound.h"
+#include "audio/RenderedAlone.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
 #include "support/ScriptedPrompts.h"
@@ -23,18 +24,6 @@ public:
     void setNowPlaying(const QString& text) override { last = text; }
     QString last;
 };
-
-// What the song renders alone, through a converter of its own: each side of the joint must be
-// exactly this.
-std::vector<float> renderedAlone(const QString& path) {
-    const auto sound = PlayingSound::open(path, 44100, 2);
-    std::vector<float> samples;
-    std::vector<float> block(1024 * 2);
-    while (const size_t frames = sound ? sound->render(block.data(), 1024) : 0) {
-        samples.insert(samples.end(), block.begin(), block.begin() + frames * 2);
-    }
-    return samples;
-}
 
 size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
     size_t frame = from;

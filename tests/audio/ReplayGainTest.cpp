@@ -12,6 +12,7 @@
 #include "audio/GeneratedSounds.h"
 #include "audio/NullOutput.h"
 #include "audio/PlayingSound.h"
+#include "audio/RenderedAlone.h"
 #include "audio/ReplayGainReader.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
@@ -99,17 +100,6 @@ TEST(ReplayGain, ValuesFromEveryKindOfTag) {
     }
     EXPECT_EQ(ReplayGainReader::read(ape), expected);
     EXPECT_EQ(ReplayGainReader::read(dir.filePath("missing.flac")), ReplayGainValues{});
-}
-
-// What the song renders alone, unscaled.
-std::vector<float> renderedAlone(const QString& path) {
-    const auto sound = PlayingSound::open(path, 44100, 2);
-    std::vector<float> samples;
-    std::vector<float> block(1024 * 2);
-    while (const size_t frames = sound ? sound->render(block.data(), 1024) : 0) {
-        samples.insert(samples.end(), block.begin(), block.begin() + frames * 2);
-    }
-    return samples;
 }
 
 TEST(ReplayGain, EachSongIsScaledByItsOwnGainUpToTheJoint) {
