@@ -8,6 +8,7 @@
 #include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
+#include "common/PlayerFiles.h"
 #include "common/SaveReport.h"
 #include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
@@ -103,4 +104,35 @@ bool SettingsStore::savePlayerState() {
     state.repeat = playlist.repeat();
     state.shuffle = playlist.shuffle();
     return save(SettingsFiles::playerStateFileName, SettingsFiles::serializePlayerState(state));
+}
+
+void SettingsStore::loadPlayerChoices() {
+    const auto contents = readFile(pathOf(PlayerFiles::choicesFileName));
+    variables.setPlayerChoices(contents ? PlayerFiles::parseChoices(*contents)
+                                        : PlayerFiles::PlayerChoices());
+}
+
+bool SettingsStore::savePlayerChoices() {
+    return save(PlayerFiles::choicesFileName,
+                PlayerFiles::serializeChoices(variables.skinContext().playerChoices));
+}
+
+void SettingsStore::loadResumePoint() {
+    const auto contents = readFile(pathOf(PlayerFiles::resumeFileName));
+    if (!contents || !variables.skinContext().playerChoices.resume) {
+        return;
+    }
+    if (const auto point = PlayerFiles::parseResumePoint(*contents)) {
+        Sound::instance().resumeAt(*point);
+    }
+}
+
+bool SettingsStore::saveResumePoint() {
+    const auto point = Sound::instance().whereToResume();
+    if (!point || !variables.skinContext().playerChoices.resume) {
+        // Nothing to resume: the next start begins from the start, as without the file.
+        QFile::remove(pathOf(PlayerFiles::resumeFileName));
+        return true;
+    }
+    return save(PlayerFiles::resumeFileName, PlayerFiles::serializeResumePoint(*point));
 }

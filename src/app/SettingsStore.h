@@ -6,7 +6,8 @@ class Dispatcher;
 class Variables;
 
 // Reads and writes the three settings files of the data folder for the application state:
-// "sfo.0" colours, "sfo.1" player state, "sfo.2" options.
+// "sfo.0" colours, "sfo.1" player state, "sfo.2" options; and beside them the player's choices
+// ("player") and where to resume ("resume").
 class SettingsStore {
 public:
     SettingsStore(Variables& variables, Dispatcher& dispatcher)
@@ -23,6 +24,14 @@ public:
     bool saveColours();
     bool savePlayerState();
     bool saveOptions();
+
+    // The "player" file: the Player submenu's choices, applied to the player.
+    void loadPlayerChoices();
+    bool savePlayerChoices();
+    // The "resume" file: with resuming on, the player's first Play starts where the last run
+    // left off; a damaged or missing file means from the start.
+    void loadResumePoint();
+    bool saveResumePoint();
 
 private:
     QString pathOf(const char* fileName) const;

@@ -9,6 +9,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/PlayerEvents.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/PlayerMenu.h"
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/WindowGeometry.h"
 #include "skin_ui/elements/ButtonFunction.h"
@@ -283,6 +284,10 @@ void SkinWindows::pathsDropped(const QStringList& paths) {
 }
 
 void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) {
+    if (PlayerMenu::owns(id)) {
+        app.playerMenuCommand(id);
+        return;
+    }
     switch (id) {
         case SkinMenu::addElementId:
             addElementRecorded(window, clientPoint);

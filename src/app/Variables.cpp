@@ -21,6 +21,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/PlayerMenu.h"
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
@@ -77,8 +78,10 @@ void Variables::init(const QStringList& commandLineFiles) {
     }
     loadColours();
     loadOptions();
+    settings->loadPlayerChoices();
     loadWindows();
     loadPlayerState();
+    settings->loadResumePoint();
     readCommandLine(commandLineFiles);
     trayIcon = std::make_unique<TrayIcon>(
         TrayIcon::Actions{[this](ButtonCommand command) {
@@ -125,6 +128,8 @@ void Variables::saveAll() {
     saveColours();
     savePlayerState();
     saveOptions();
+    settings->savePlayerChoices();
+    settings->saveResumePoint();
     const QString playlistPath = dataFolder + "/playlist.vpl";
     if (options.openLastPlaylist && !PlayList::instance().save(playlistPath)) {
         report.add(playlistPath, "playlist.vpl");
@@ -323,6 +328,16 @@ void Variables::loadWindows() {
 }
 void Variables::saveWindows() {
     windowFiles->saveWindows();
+}
+
+void Variables::playerMenuCommand(int id) {
+    setPlayerChoices(PlayerMenu::chosen(context.playerChoices, id));
+    settings->savePlayerChoices();
+}
+
+void Variables::setPlayerChoices(const PlayerFiles::PlayerChoices& choices) {
+    context.playerChoices = choices;
+    Sound::instance().setReplayGainMode(choices.replayGain);
 }
 
 QString Variables::skinFolder() const {

@@ -96,6 +96,11 @@ public:
     SkinWindows& skinWindows() { return *layout; }
     const SkinContext& skinContext() const { return context; }
 
+    // An entry of the skin menu's Player submenu: the choice changes, applies and is saved.
+    void playerMenuCommand(int id);
+    // Takes the choices into the skin context and the player.
+    void setPlayerChoices(const PlayerFiles::PlayerChoices& choices);
+
     // The folder of the current skin, as a native absolute path.
     QString skinFolder() const;
 

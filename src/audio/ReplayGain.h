@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "common/PlayerFiles.h"
+
 // ReplayGain: songs carry the gain (in dB) that brings them to a common loudness, and the peak
 // sample they reach, for the song alone ("track") and for its album. The player scales each
 // song by the chosen gain before the volume, never so far that the peak would clip.
-enum class ReplayGainMode { Track, Album, Off };
+using ReplayGainMode = PlayerFiles::ReplayGainMode;
 
 struct ReplayGainValues {
     std::optional<double> trackGainDb;

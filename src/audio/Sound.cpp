@@ -227,6 +227,11 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
     }
     current = std::move(sound);
     current->setReplayGainMode(replayGainMode);
+    // Only the first song opened may resume, and only when it is the song that was playing.
+    if (resumePoint && resumePoint->path == song.path) {
+        current->setPositionMs(resumePoint->positionMs);
+    }
+    resumePoint.reset();
     // A pause pressed while the song was being opened holds.
     engine->start(current, paused);
     showSong(song);
@@ -243,7 +248,7 @@ void Sound::showSong(const SongInfo& song) {
     for (ProgressDisplay* progress : progresses) {
         progress->setLength(length);
     }
-    updateProgress(0);
+    updateProgress(current->positionMs());
     announceState();
     dropFollowing();
     prepareFollowing();
@@ -280,6 +285,20 @@ void Sound::followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> 
         followingSong = song;
         engine->playAfter(current, following);
     }
+}
+
+void Sound::resumeAt(const PlayerFiles::ResumePoint& point) {
+    resumePoint = point;
+}
+
+std::optional<PlayerFiles::ResumePoint> Sound::whereToResume() const {
+    if (!current) {
+        return resumePoint;  // not used yet: still where the last run left off
+    }
+    if (current->finished()) {
+        return std::nullopt;
+    }
+    return PlayerFiles::ResumePoint{currentSong.path, current->positionMs()};
 }
 
 void Sound::setReplayGainMode(ReplayGainMode mode) {

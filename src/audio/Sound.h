@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "audio/ReplayGain.h"
@@ -76,7 +77,12 @@ public:
     void setVolume(int32_t percent);
     // Which ReplayGain scales the songs (track unless set), the playing ones at once.
     void setReplayGainMode(ReplayGainMode mode);
-    ReplayGainMode replayGainModeInUse() const { return replayGainMode; }
+    // The first song opened starts at the point when it is the point's file (a position kept
+    // from the last run); whichever song that is uses the point up.
+    void resumeAt(const PlayerFiles::ResumePoint& point);
+    // Where to resume next time: the song that sounds and its position, or the point not used
+    // yet; nothing when no song sounds or it has ended.
+    std::optional<PlayerFiles::ResumePoint> whereToResume() const;
     // Pauses (true) or resumes (false) everything, as while a slider is dragged.
     void pauseAll(bool pause);
 
@@ -150,6 +156,7 @@ private:
     bool muted = false;
     int32_t volume = 100;  // the engine starts at full volume
     ReplayGainMode replayGainMode = ReplayGainMode::Track;
+    std::optional<PlayerFiles::ResumePoint> resumePoint;
     PlayState announced = PlayState::Stopped;
     // Set while an operation that can ask the missing-file question runs, so that the poll
     // firing inside the question's event loop does not advance under it.

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "common/PlayerFiles.h"
 #include "common/SettingsFiles.h"
 
 // The values every skin window and element draws with: the colours (with the opacity key and
@@ -17,6 +18,8 @@ public:
     // The current skin's folder as a native absolute path.
     QString skinFolder;
     bool onFront = true;
+    // What the skin menu's "Player" submenu shows as chosen.
+    PlayerFiles::PlayerChoices playerChoices;
 
     void notifyChanged() { emit changed(); }
 

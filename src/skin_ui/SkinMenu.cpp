@@ -2,7 +2,9 @@
 
 #include <QMenu>
 
+#include "common/SkinContext.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/PlayerMenu.h"
 #include "skin_ui/SkinWindowHost.h"
 
 namespace {
@@ -43,16 +45,27 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     list.push_back({"", 0, false});
     list.push_back({withEdit("Undo", undoable), undoId, false, !undoable.isEmpty()});
     list.push_back({withEdit("Redo", redoable), redoId, false, !redoable.isEmpty()});
+    list.push_back({"", 0, false});
+    list.push_back({PlayerMenu::title, 0, false});
+    for (const PlayerMenu::Entry& entry : PlayerMenu::entries(window->context().playerChoices)) {
+        list.push_back({entry.title, entry.id, entry.checked});
+    }
     return list;
 }
 
 int SkinMenu::run(QPoint screenPoint) {
     QMenu menu;
     QMenu* skins = nullptr;
+    QMenu* player = nullptr;
     for (const Item& item : items()) {
         QMenu* target = skins && item.id >= firstSkinId ? skins : &menu;
+        if (player && PlayerMenu::owns(item.id)) {
+            target = player;
+        }
         if (item.title == "Select skin") {
             skins = menu.addMenu(item.title);
+        } else if (item.title == PlayerMenu::title && item.id == 0) {
+            player = menu.addMenu(item.title);
         } else if (item.title.isEmpty()) {
             menu.addSeparator();
         } else {

@@ -27,8 +27,8 @@ public:
     // Shows the menu at the screen point; returns the chosen item id, 0 when none.
     int run(QPoint screenPoint);
 
-    // The titles and ids as shown, separators as empty titles with id 0 (the submenu's
-    // entries follow the "Select skin" line). Used to check the menu without showing it.
+    // The titles and ids as shown, separators as empty titles with id 0 (the submenus'
+    // entries follow the "Select skin" and "Player" lines). Used to check the menu without showing it.
     struct Item {
         QString title;
         int id;
