@@ -122,6 +122,7 @@ bool Sound::step(Step direction) {
     if (!engine) {
         return false;
     }
+    resumePoint.reset();  // only Play resumes
     CommandScope scope(commandRunning);
     if (followerTookOver()) {
         advanceToFollowing();

@@ -77,8 +77,9 @@ public:
     void setVolume(int32_t percent);
     // Which ReplayGain scales the songs (track unless set), the playing ones at once.
     void setReplayGainMode(ReplayGainMode mode);
-    // The first song opened starts at the point when it is the point's file (a position kept
-    // from the last run); whichever song that is uses the point up.
+    // The first song Play opens starts at the point when it is the point's file (a position
+    // kept from the last run); whichever song that is uses the point up, and so do Next and
+    // Previous.
     void resumeAt(const PlayerFiles::ResumePoint& point);
     // Where to resume next time: the song that sounds and its position, or the point not used
     // yet; nothing when no song sounds or it has ended.
