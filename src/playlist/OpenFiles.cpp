@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "common/DebugLog.h"
+#include "common/NativePath.h"
 #include "playlist/FolderEntries.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlaylistFile.h"
@@ -175,6 +176,13 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
 }
 
 void OpenFiles::importSkin(const QString& path) {
+    // A named pipe or a device met here would hold the import's open forever; only what the
+    // user chose in the open dialog is told about (by the import itself).
+    if (!NativePath::isRegularFile(path)) {
+        DebugLog::write("skin package passed over, not a regular file: " + path.toStdString() +
+                        "\n");
+        return;
+    }
     SkinImport import;
     {
         std::lock_guard guard(skinImportMutex);
