@@ -155,23 +155,27 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
     if (run.playlists.contains(path)) {
         return true;  // read before in this add: its songs are there already
     }
-    QStringList paths;
-    if (!PlaylistFile::read(path, paths)) {
-        return false;
-    }
     run.playlists.add(path);
     // A relative entry names a file beside the playlist, as playlists carried between machines
     // (and every M3U writer) mean it.
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
-    for (const QString& entry : paths) {
-        if (stopping) {
-            return true;
-        }
-        classify(
-            QDir::isRelativePath(entry) ? QDir::cleanPath(playlistFolder.filePath(entry)) : entry,
-            run);
+    const bool read = PlaylistFile::read(
+        path,
+        [&](const QString& entry) {
+            if (!stopping) {
+                classify(QDir::isRelativePath(entry)
+                             ? QDir::cleanPath(playlistFolder.filePath(entry))
+                             : entry,
+                         run);
+            }
+        },
+        stopping);
+    if (!read) {
+        return false;
     }
-    DebugLog::write("playlist loaded \n");
+    if (!stopping) {
+        DebugLog::write("playlist loaded \n");
+    }
     return true;
 }
 
