@@ -12,6 +12,10 @@ ElementChange::ElementChange(SkinWindows& layout, size_t windowIndex, size_t pos
       windowIndex(windowIndex),
       position(position) {}
 
+std::size_t ElementChange::bytesOf(const ElementSnapshot& snapshot) const {
+    return sizeof snapshot + static_cast<std::size_t>(snapshot.picture.capacity()) * sizeof(QChar);
+}
+
 void ElementChange::change(const std::optional<ElementSnapshot>& from,
                            const std::optional<ElementSnapshot>& to) {
     if (windowIndex >= layout.count()) {

@@ -28,6 +28,7 @@ protected:
     // changes the element in place.
     void change(const std::optional<ElementSnapshot>& from,
                 const std::optional<ElementSnapshot>& to) override;
+    std::size_t bytesOf(const ElementSnapshot& snapshot) const override;
 
 private:
     SkinWindows& layout;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -12,6 +13,10 @@ template <typename State>
 class RecordedChange : public QUndoCommand {
 public:
     void undo() override { change(after, before); }
+    // About how much memory the edit holds, for the history's bound.
+    std::size_t storedBytes() const {
+        return sizeof(*this) + (before ? bytesOf(*before) : 0) + (after ? bytesOf(*after) : 0);
+    }
     void redo() override {
         if (std::exchange(happened, false)) {
             return;
@@ -24,6 +29,8 @@ protected:
         : QUndoCommand(name), before(std::move(before)), after(std::move(after)) {}
 
     virtual void change(const std::optional<State>& from, const std::optional<State>& to) = 0;
+    // What one side holds beyond the size of the state itself.
+    virtual std::size_t bytesOf(const State& state) const = 0;
 
 private:
     std::optional<State> before;

@@ -6,10 +6,14 @@
 void SkinEditHistory::elementEdited(size_t windowIndex, size_t position,
                                     const std::optional<ElementSnapshot>& before,
                                     const std::optional<ElementSnapshot>& after) {
-    edits.push(new ElementChange(layout, windowIndex, position, before, after));
+    auto edit = std::make_unique<ElementChange>(layout, windowIndex, position, before, after);
+    const std::size_t bytes = edit->storedBytes();
+    edits.push(std::move(edit), bytes);
 }
 
 void SkinEditHistory::windowEdited(size_t windowIndex, const std::optional<SkinWindowFile>& before,
                                    const std::optional<SkinWindowFile>& after) {
-    edits.push(new WindowChange(layout, windowIndex, before, after));
+    auto edit = std::make_unique<WindowChange>(layout, windowIndex, before, after);
+    const std::size_t bytes = edit->storedBytes();
+    edits.push(std::move(edit), bytes);
 }

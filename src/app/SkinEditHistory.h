@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QUndoStack>
 #include <cstddef>
 #include <optional>
 
+#include "app/BoundedUndoStack.h"
 #include "app/ElementSnapshot.h"
 #include "skins/SkinWindowFile.h"
 
@@ -12,7 +12,8 @@ class SkinWindows;
 
 // The history of skin edits, for the skin menu's "Undo" and "Redo": every edit of an element or
 // a window, as its state before and after. It lasts while the program runs and starts again
-// empty when a skin is applied. An edit is recorded after it happened.
+// empty when a skin is applied; its oldest edits are forgotten beyond the bounds of
+// BoundedUndoStack. An edit is recorded after it happened.
 class SkinEditHistory {
 public:
     explicit SkinEditHistory(SkinWindows& layout) : layout(layout) {}
@@ -32,8 +33,9 @@ public:
     QString undoableEdit() const { return edits.canUndo() ? edits.undoText() : QString(); }
     QString redoableEdit() const { return edits.canRedo() ? edits.redoText() : QString(); }
     void clear() { edits.clear(); }
+    const BoundedUndoStack& stack() const { return edits; }
 
 private:
     SkinWindows& layout;
-    QUndoStack edits;
+    BoundedUndoStack edits;
 };

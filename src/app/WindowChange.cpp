@@ -2,10 +2,25 @@
 
 #include "app/SkinWindows.h"
 
+namespace {
+
+// A side of an edit in place: the window's own fields, without its elements.
+std::optional<SkinWindowFile> shapeOnly(const std::optional<SkinWindowFile>& window, bool inPlace) {
+    if (!window || !inPlace) {
+        return window;
+    }
+    SkinWindowFile shape = *window;
+    shape.elements = std::vector<SkinWindowFile::ElementRecord>();
+    return shape;
+}
+
+}  // namespace
+
 WindowChange::WindowChange(SkinWindows& layout, size_t windowIndex,
                            const std::optional<SkinWindowFile>& before,
                            const std::optional<SkinWindowFile>& after)
-    : RecordedChange(nameOf(before, after), before, after),
+    : RecordedChange(nameOf(before, after), shapeOnly(before, before && after),
+                     shapeOnly(after, before && after)),
       layout(layout),
       windowIndex(windowIndex) {}
 
@@ -25,6 +40,10 @@ void WindowChange::change(const std::optional<SkinWindowFile>& from,
     } else if (to && windowIndex <= layout.count()) {
         layout.insertWindow(windowIndex, *to);
     }
+}
+
+std::size_t WindowChange::bytesOf(const SkinWindowFile& window) const {
+    return sizeof window + window.elements.capacity() * sizeof(SkinWindowFile::ElementRecord);
 }
 
 QString WindowChange::nameOf(const std::optional<SkinWindowFile>& before,

@@ -10,8 +10,9 @@ class SkinWindows;
 
 // One edit of one skin window, as the history keeps it: the window's record at its index before
 // and after the edit, either side missing for "Add window" and "Delete window". A resize,
-// collapse or expand changes the window in place (its elements stay); an added or deleted window
-// is removed or built again from its whole record.
+// collapse or expand changes the window in place (its elements stay), so only the window's own
+// fields are kept for it, never its element list; an added or deleted window is removed or built
+// again from its whole record, kept once.
 class WindowChange : public RecordedChange<SkinWindowFile> {
 public:
     WindowChange(SkinWindows& layout, size_t windowIndex,
@@ -25,6 +26,7 @@ public:
 protected:
     void change(const std::optional<SkinWindowFile>& from,
                 const std::optional<SkinWindowFile>& to) override;
+    std::size_t bytesOf(const SkinWindowFile& window) const override;
 
 private:
     SkinWindows& layout;

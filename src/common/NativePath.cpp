@@ -112,6 +112,11 @@ bool NativePath::openRegularFile(const QString& path, QFile& file) {
     return true;
 }
 
+bool NativePath::isRegularFile(const QString& path) {
+    struct stat status {};
+    return ::stat(toNative(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 bool NativePath::isNonFolder(const QString& path) {
     struct stat status {};
     return ::stat(toNative(path).constData(), &status) == 0 && !S_ISDIR(status.st_mode);

@@ -20,6 +20,9 @@ bool hasRawBytes(const QString& path);
 // device is refused rather than opened.
 bool openRegularFile(const QString& path, QFile& file);
 
+// True when the path names a regular file (followed through links); nothing is opened.
+bool isRegularFile(const QString& path);
+
 // True when the path names something other than a folder.
 bool isNonFolder(const QString& path);
 

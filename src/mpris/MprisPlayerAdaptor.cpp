@@ -1,7 +1,9 @@
 #include "mpris/MprisPlayerAdaptor.h"
 
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
@@ -83,6 +85,11 @@ double MprisPlayerAdaptor::volume() const {
 }
 
 void MprisPlayerAdaptor::setVolume(double level) {
+    // Not a number and the infinities name no volume: a client sending them is ignored, never
+    // taken for silence or for full volume.
+    if (!std::isfinite(level)) {
+        return;
+    }
     controls.setVolume(static_cast<int>(std::lround(std::clamp(level, 0.0, 1.0) * 100)));
 }
 
@@ -130,7 +137,12 @@ void MprisPlayerAdaptor::Seek(qlonglong offsetUs) {
     if (!canSeek()) {
         return;
     }
-    const qlonglong target = std::max<qlonglong>(0, position() + offsetUs);
+    // Any offset a client sends: the sum saturates rather than wrapping round.
+    qlonglong target = 0;
+    if (__builtin_add_overflow(position(), offsetUs, &target)) {
+        target = offsetUs > 0 ? std::numeric_limits<qlonglong>::max() : 0;
+    }
+    target = std::max<qlonglong>(0, target);
     if (target > qlonglong(Sound::instance().lengthMs()) * usPerMs) {
         controls.run(ButtonCommand::next);
         return;

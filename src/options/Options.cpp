@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <utility>
 
 #include "options/ColorEle.h"
 #include "options/OptionsHost.h"
@@ -176,6 +177,22 @@ void Options::enableOpacitySpinners(bool enabled) {
 }
 
 void Options::callback(Callable* caller) {
+    ++commandsRunning;
+    runCommandOf(caller);
+    if (--commandsRunning == 0 && std::exchange(deletionHeldBack, false)) {
+        deleteLater();  // now at the level of the loop that handles this event, after it
+    }
+}
+
+bool Options::event(QEvent* event) {
+    if (event->type() == QEvent::DeferredDelete && commandsRunning > 0) {
+        deletionHeldBack = true;
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Options::runCommandOf(Callable* caller) {
     const auto is = [caller](const Callable* control) { return caller == control; };
     if (is(parts.importButton)) {
         host.importSkin(this);

@@ -50,6 +50,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Holds back the owner's deferred deletion while a control's command runs: a dialog or
+    // question it opens runs a nested event loop, which would otherwise delete the window (closed
+    // meanwhile) under the command that is to return into it.
+    bool event(QEvent* event) override;
 
 private:
     std::array<WinUpDown*, 3> makeSpinners(int y);
@@ -59,7 +63,10 @@ private:
     void composeSwatches();
     void apply();
     void enableOpacitySpinners(bool enabled);
+    void runCommandOf(Callable* caller);
 
     OptionsHost& host;
     Controls parts{};
+    int commandsRunning = 0;
+    bool deletionHeldBack = false;
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "common/DebugLog.h"
+#include "common/NativePath.h"
 #include "playlist/FolderEntries.h"
 #include "playlist/PlayList.h"
 #include "playlist/PlaylistFile.h"
@@ -154,27 +155,38 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
     if (run.playlists.contains(path)) {
         return true;  // read before in this add: its songs are there already
     }
-    QStringList paths;
-    if (!PlaylistFile::read(path, paths)) {
-        return false;
-    }
     run.playlists.add(path);
     // A relative entry names a file beside the playlist, as playlists carried between machines
     // (and every M3U writer) mean it.
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
-    for (const QString& entry : paths) {
-        if (stopping) {
-            return true;
-        }
-        classify(
-            QDir::isRelativePath(entry) ? QDir::cleanPath(playlistFolder.filePath(entry)) : entry,
-            run);
+    const bool read = PlaylistFile::read(
+        path,
+        [&](const QString& entry) {
+            if (!stopping) {
+                classify(QDir::isRelativePath(entry)
+                             ? QDir::cleanPath(playlistFolder.filePath(entry))
+                             : entry,
+                         run);
+            }
+        },
+        stopping);
+    if (!read) {
+        return false;
     }
-    DebugLog::write("playlist loaded \n");
+    if (!stopping) {
+        DebugLog::write("playlist loaded \n");
+    }
     return true;
 }
 
 void OpenFiles::importSkin(const QString& path) {
+    // A named pipe or a device met here would hold the import's open forever; only what the
+    // user chose in the open dialog is told about (by the import itself).
+    if (!NativePath::isRegularFile(path)) {
+        DebugLog::write("skin package passed over, not a regular file: " + path.toStdString() +
+                        "\n");
+        return;
+    }
     SkinImport import;
     {
         std::lock_guard guard(skinImportMutex);

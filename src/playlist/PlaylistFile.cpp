@@ -1,11 +1,13 @@
 #include "playlist/PlaylistFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <string>
 
 #include "common/DebugLog.h"
 #include "common/NativePath.h"
 #include "common/StoredText.h"
+#include "playlist/PlaylistLines.h"
 
 namespace {
 
@@ -46,6 +48,30 @@ std::string printable(const QString& path) {
     return text;
 }
 
+// Only the first line of a file that is no playlist is read, and only so far.
+bool readPaths(QIODevice& file, const PlaylistFile::PathSink& sink, const std::atomic<bool>& stop) {
+    const QByteArray probe = file.readLine(headerProbeLength);
+    if (!isHeader(withoutLineEnd(probe))) {
+        return false;
+    }
+    PlaylistLines lines(file, stop);
+    QByteArray line;
+    for (;;) {
+        switch (lines.next(line)) {
+            case PlaylistLines::Status::Line:
+                if (!line.isEmpty() && !line.startsWith('#')) {
+                    sink(StoredText::decode(line));
+                }
+                break;
+            case PlaylistLines::Status::Skipped:
+                break;
+            case PlaylistLines::Status::End:
+            case PlaylistLines::Status::Stopped:
+                return true;
+        }
+    }
+}
+
 }  // namespace
 
 bool PlaylistFile::canHold(const QString& path) {
@@ -72,31 +98,25 @@ bool PlaylistFile::write(const QString& path, const std::vector<SongInfo>& songs
 }
 
 bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths) {
-    const qsizetype firstLineEnd = contents.indexOf('\n');
-    const QByteArray firstLine = firstLineEnd < 0 ? contents : contents.left(firstLineEnd + 1);
-    if (!isHeader(withoutLineEnd(firstLine))) {
-        return false;
-    }
-    if (firstLineEnd < 0) {
-        return true;
-    }
-    for (const QString& line : StoredText::splitLines(contents.mid(firstLineEnd + 1))) {
-        if (!line.isEmpty() && !line.startsWith(u'#')) {
-            paths.append(line);
-        }
-    }
-    return true;
+    QBuffer buffer;
+    buffer.setData(contents);
+    buffer.open(QIODevice::ReadOnly);
+    const std::atomic<bool> never = false;
+    return readPaths(
+        buffer, [&](const QString& path) { paths.append(path); }, never);
 }
 
 bool PlaylistFile::read(const QString& path, QStringList& paths) {
+    const std::atomic<bool> never = false;
+    return read(
+        path, [&](const QString& entry) { paths.append(entry); }, never);
+}
+
+bool PlaylistFile::read(const QString& path, const PathSink& sink, const std::atomic<bool>& stop) {
     // Only plain files: opening a named pipe would wait for a writer that never comes.
     QFile file;
     if (!NativePath::openRegularFile(path, file)) {
         return false;
     }
-    const QByteArray probe = file.readLine(headerProbeLength);
-    if (!isHeader(withoutLineEnd(probe))) {
-        return false;
-    }
-    return parse(probe + file.readAll(), paths);
+    return readPaths(file, sink, stop);
 }

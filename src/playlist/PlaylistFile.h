@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 #include <vector>
 
 #include "playlist/SongInfo.h"
@@ -23,9 +25,16 @@ QByteArray format(const std::vector<SongInfo>& songs);
 bool write(const QString& path, const std::vector<SongInfo>& songs);
 
 // The path lines of playlist contents, in order: lines beginning with "#" and empty lines are
-// left out. False when the first line is not exactly one of the two headers.
+// left out, and so are lines that can be no path (see PlaylistLines). False when the first line
+// is not exactly one of the two headers.
 bool parse(const QByteArray& contents, QStringList& paths);
 // As parse, for a file; only the first line of a file that is no playlist is read.
 bool read(const QString& path, QStringList& paths);
+
+// Hands each path of the file to the sink as soon as it is read, never holding the file whole;
+// the read ends early when stop is set. False (and nothing handed on) when the file is no
+// playlist.
+using PathSink = std::function<void(const QString& path)>;
+bool read(const QString& path, const PathSink& sink, const std::atomic<bool>& stop);
 
 }  // namespace PlaylistFile

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "common/DebugLog.h"
+#include "common/NativePath.h"
 #include "common/Prompts.h"
 #include "common/StoredText.h"
 #include "skins/Skin.h"
@@ -288,8 +289,9 @@ SkinPackage::ImportResult SkinPackage::importSkin(const QString& packagePath,
     if (packagePath.isEmpty()) {
         return result;
     }
-    QFile package(packagePath);
-    if (!package.open(QIODevice::ReadOnly)) {
+    // Only a regular file: opening a named pipe would wait for a writer that may never come.
+    QFile package;
+    if (!NativePath::openRegularFile(packagePath, package)) {
         prompts.error("The skin package could not be opened:\n" + packagePath, importCaption);
         return result;
     }

@@ -22,6 +22,7 @@ public:
     // Waits for the program to end; false on timeout.
     bool waitForExit(int timeoutMs);
     int exitCode() const { return process.exitCode(); }
+    qint64 processId() const { return process.processId(); }
     bool crashed() const { return process.exitStatus() == QProcess::CrashExit; }
     // Everything the program wrote on standard output so far.
     QString output();
