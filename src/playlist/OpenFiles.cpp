@@ -122,10 +122,8 @@ bool OpenFiles::classify(const QString& path, AddRun& run) {
             walkFolder(path, run);
             return true;
         case PathKind::Mp3:
-            playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
-            return true;
         case PathKind::Sound:
-            playlist.addSong(SongFile::withDefaults(path));
+            playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
             return true;
         case PathKind::SkinPackage:
             importSkin(path);
