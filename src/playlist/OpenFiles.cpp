@@ -111,7 +111,7 @@ bool OpenFiles::classify(const QString& path) {
     return classify(path, run);
 }
 
-bool OpenFiles::classify(const QString& path, AddRun& run) {
+bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& information) {
     if (stopping) {
         return true;
     }
@@ -122,9 +122,11 @@ bool OpenFiles::classify(const QString& path, AddRun& run) {
             walkFolder(path, run);
             return true;
         case PathKind::Mp3:
-        case PathKind::Sound:
-            playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
+        case PathKind::Sound: {
+            SongInfo song = SongFile::withTags(SongFile::withDefaults(path), information);
+            playlist.addSong(tagsOn ? SongFile::withTags(song, TagReader::read(path)) : song);
             return true;
+        }
         case PathKind::SkinPackage:
             importSkin(path);
             return true;
@@ -153,20 +155,22 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
         return true;  // read before in this add: its songs are there already
     }
     QStringList paths;
-    if (!PlaylistFile::read(path, paths)) {
+    std::vector<SongTags> information;
+    if (!PlaylistFile::read(path, paths, &information)) {
         return false;
     }
     run.playlists.add(path);
     // A relative entry names a file beside the playlist, as playlists carried between machines
     // (and every M3U writer) mean it.
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
-    for (const QString& entry : paths) {
+    for (qsizetype i = 0; i < paths.size(); ++i) {
         if (stopping) {
             return true;
         }
+        const QString& entry = paths[i];
         classify(
             QDir::isRelativePath(entry) ? QDir::cleanPath(playlistFolder.filePath(entry)) : entry,
-            run);
+            run, information[static_cast<size_t>(i)]);
     }
     DebugLog::write("playlist loaded \n");
     return true;

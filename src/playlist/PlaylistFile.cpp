@@ -46,6 +46,27 @@ std::string printable(const QString& path) {
     return text;
 }
 
+// "#EXTINF:seconds,Artist - Title": the text after the first comma, split at its first " - ";
+// without one it is the title alone.
+SongTags extendedInformation(const QString& line) {
+    const qsizetype comma = line.indexOf(u',');
+    if (comma < 0) {
+        return {};
+    }
+    const QString shown = line.mid(comma + 1).trimmed();
+    const qsizetype dash = shown.indexOf(QLatin1String(" - "));
+    SongTags tags;
+    const QString title = dash < 0 ? shown : shown.mid(dash + 3).trimmed();
+    const QString artist = dash < 0 ? QString() : shown.left(dash).trimmed();
+    if (!title.isEmpty()) {
+        tags.title = title;
+    }
+    if (!artist.isEmpty()) {
+        tags.artist = artist;
+    }
+    return tags;
+}
+
 }  // namespace
 
 bool PlaylistFile::canHold(const QString& path) {
@@ -71,7 +92,8 @@ bool PlaylistFile::write(const QString& path, const std::vector<SongInfo>& songs
     return StoredText::writeFile(path, format(songs));
 }
 
-bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths) {
+bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths,
+                         std::vector<SongTags>* information) {
     const qsizetype firstLineEnd = contents.indexOf('\n');
     const QByteArray firstLine = firstLineEnd < 0 ? contents : contents.left(firstLineEnd + 1);
     if (!isHeader(withoutLineEnd(firstLine))) {
@@ -80,15 +102,24 @@ bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths) {
     if (firstLineEnd < 0) {
         return true;
     }
+    const bool m3u = withoutLineEnd(firstLine) == m3uHeader;
+    SongTags next;
     for (const QString& line : StoredText::splitLines(contents.mid(firstLineEnd + 1))) {
-        if (!line.isEmpty() && !line.startsWith(u'#')) {
+        if (m3u && line.startsWith(QLatin1String("#EXTINF:"))) {
+            next = extendedInformation(line);
+        } else if (!line.isEmpty() && !line.startsWith(u'#')) {
             paths.append(line);
+            if (information) {
+                information->push_back(next);
+            }
+            next = {};
         }
     }
     return true;
 }
 
-bool PlaylistFile::read(const QString& path, QStringList& paths) {
+bool PlaylistFile::read(const QString& path, QStringList& paths,
+                        std::vector<SongTags>* information) {
     // Only plain files: opening a named pipe would wait for a writer that never comes.
     QFile file;
     if (!NativePath::openRegularFile(path, file)) {
@@ -98,5 +129,5 @@ bool PlaylistFile::read(const QString& path, QStringList& paths) {
     if (!isHeader(withoutLineEnd(probe))) {
         return false;
     }
-    return parse(probe + file.readAll(), paths);
+    return parse(probe + file.readAll(), paths, information);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "playlist/SongInfo.h"
+#include "playlist/TagReader.h"
 
 // The player's own ".vpl" playlist file (a "#vpl-List" header line, then one path per line, CR LF
 // between lines, none after the last) and extended M3U playlists ("#EXTM3U", read only).
@@ -24,8 +25,12 @@ bool write(const QString& path, const std::vector<SongInfo>& songs);
 
 // The path lines of playlist contents, in order: lines beginning with "#" and empty lines are
 // left out. False when the first line is not exactly one of the two headers.
-bool parse(const QByteArray& contents, QStringList& paths);
+// In an M3U file an "#EXTINF:seconds,Artist - Title" line tells of the path line after it; when
+// asked, `information` gets what it says of each path (parallel to the paths; empty fields
+// where there is no such line).
+bool parse(const QByteArray& contents, QStringList& paths,
+           std::vector<SongTags>* information = nullptr);
 // As parse, for a file; only the first line of a file that is no playlist is read.
-bool read(const QString& path, QStringList& paths);
+bool read(const QString& path, QStringList& paths, std::vector<SongTags>* information = nullptr);
 
 }  // namespace PlaylistFile
