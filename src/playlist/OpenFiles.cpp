@@ -112,7 +112,7 @@ bool OpenFiles::classify(const QString& path) {
     return classify(path, run);
 }
 
-bool OpenFiles::classify(const QString& path, AddRun& run) {
+bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& information) {
     if (stopping) {
         return true;
     }
@@ -123,11 +123,11 @@ bool OpenFiles::classify(const QString& path, AddRun& run) {
             walkFolder(path, run);
             return true;
         case PathKind::Mp3:
-            playlist.addSong(tagsOn ? SongFile::fromTag(path) : SongFile::withDefaults(path));
+        case PathKind::Sound: {
+            SongInfo song = SongFile::withTags(SongFile::withDefaults(path), information);
+            playlist.addSong(tagsOn ? SongFile::withTags(song, TagReader::read(path)) : song);
             return true;
-        case PathKind::Sound:
-            playlist.addSong(SongFile::withDefaults(path));
-            return true;
+        }
         case PathKind::SkinPackage:
             importSkin(path);
             return true;
@@ -161,12 +161,12 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
     const bool read = PlaylistFile::read(
         path,
-        [&](const QString& entry) {
+        [&](const QString& entry, const SongTags& information) {
             if (!stopping) {
                 classify(QDir::isRelativePath(entry)
                              ? QDir::cleanPath(playlistFolder.filePath(entry))
                              : entry,
-                         run);
+                         run, information);
             }
         },
         stopping);

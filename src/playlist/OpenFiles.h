@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "playlist/SeenFiles.h"
+#include "playlist/TagReader.h"
 
 class PlayList;
 
@@ -63,7 +64,8 @@ private:
         SeenFiles playlists;
     };
 
-    bool classify(const QString& path, AddRun& run);
+    // `information` is what a playlist line said of the song; the file's own tags come first.
+    bool classify(const QString& path, AddRun& run, const SongTags& information = {});
     void walkFolder(const QString& folder, AddRun& run);
     bool readPlaylist(const QString& path, AddRun& run);
     void importSkin(const QString& path);

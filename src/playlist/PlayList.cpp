@@ -79,14 +79,122 @@ void PlayList::addSongs(const std::vector<SongInfo>& songs) {
 }
 
 void PlayList::removeSong(uint32_t index) {
+    removeSongs({index});
+}
+
+void PlayList::removeSongs(std::vector<uint32_t> indexes) {
     {
         std::lock_guard guard(mutex);
-        if (index >= songList.size()) {
+        if (!removeLocked(indexes)) {
             return;
         }
-        songList.erase(songList.begin() + index);
     }
     songsChanged();
+}
+
+bool PlayList::removeLocked(const std::vector<uint32_t>& indexes) {
+    std::vector<bool> removed(songList.size(), false);
+    bool any = false;
+    for (const uint32_t index : indexes) {
+        if (index < songList.size()) {
+            removed[index] = true;
+            any = true;
+        }
+    }
+    if (any) {
+        std::vector<uint32_t> order;
+        order.reserve(songList.size());
+        for (uint32_t i = 0; i < songList.size(); ++i) {
+            if (!removed[i]) {
+                order.push_back(i);
+            }
+        }
+        reorderLocked(order);
+    }
+    return any;
+}
+
+void PlayList::moveSongs(std::vector<uint32_t> indexes, uint32_t before) {
+    {
+        std::lock_guard guard(mutex);
+        const auto count = static_cast<uint32_t>(songList.size());
+        std::vector<bool> moving(count, false);
+        for (const uint32_t index : indexes) {
+            if (index < count) {
+                moving[index] = true;
+            }
+        }
+        std::vector<uint32_t> order;
+        order.reserve(count);
+        auto placeMoved = [&] {
+            for (uint32_t i = 0; i < count; ++i) {
+                if (moving[i]) {
+                    order.push_back(i);
+                }
+            }
+        };
+        for (uint32_t i = 0; i < count; ++i) {
+            if (i == before) {
+                placeMoved();
+            }
+            if (!moving[i]) {
+                order.push_back(i);
+            }
+        }
+        if (before >= count) {
+            placeMoved();
+        }
+        reorderLocked(order);
+    }
+    songsChanged();
+}
+
+void PlayList::reorderLocked(const std::vector<uint32_t>& order) {
+    const auto oldCount = static_cast<uint32_t>(songList.size());
+    std::vector<uint32_t> newIndexOf(oldCount, beyondEnd);
+    std::vector<SongInfo> reordered;
+    reordered.reserve(order.size());
+    for (uint32_t position = 0; position < order.size(); ++position) {
+        newIndexOf[order[position]] = position;
+        reordered.push_back(std::move(songList[order[position]]));
+    }
+    songList = std::move(reordered);
+    const auto newCount = static_cast<uint32_t>(songList.size());
+    round.follow(newIndexOf, newCount);
+
+    // A removed current song leaves the index on the song that followed it.
+    const uint32_t oldCurrent = current;
+    if (current < oldCount) {
+        if (newIndexOf[current] != beyondEnd) {
+            current = newIndexOf[current];
+        } else {
+            current = static_cast<uint32_t>(std::count_if(
+                order.begin(), order.end(), [&](uint32_t i) { return i < oldCurrent; }));
+        }
+    }
+
+    std::deque<uint32_t> kept;
+    uint32_t keptPosition = 0;
+    for (uint32_t position = 0; position < history.size(); ++position) {
+        const uint32_t entry = history[position];
+        const uint32_t moved = entry < oldCount ? newIndexOf[entry] : beyondEnd;
+        if (position == shufflePos) {
+            keptPosition = static_cast<uint32_t>(kept.size());
+            // The pick being played goes on as the current index, even when its song went.
+            if (moved == beyondEnd && current < newCount) {
+                kept.push_back(current);
+                continue;
+            }
+        }
+        if (moved != beyondEnd) {
+            kept.push_back(moved);
+        }
+    }
+    if (kept.empty()) {
+        kept.push_back(current);
+    }
+    history = std::move(kept);
+    shufflePos = std::min<uint32_t>(keptPosition, static_cast<uint32_t>(history.size()) - 1);
 }
 
 bool PlayList::fetch(uint32_t index, SongInfo& out) {
@@ -116,8 +224,7 @@ bool PlayList::fetch(uint32_t index, SongInfo& out) {
         if (askToRemove(candidate)) {
             std::lock_guard guard(mutex);
             if (index < songList.size() && songList[index] == candidate) {
-                songList.erase(songList.begin() + index);
-                removed = true;
+                removed = removeLocked({index});
             }
         }
         if (removed) {

@@ -37,8 +37,15 @@ public:
 
     void addSong(const SongInfo& song);
     void addSongs(const std::vector<SongInfo>& songs);
-    // Erases the song; the current index and the shuffle history stay as they are.
+    // Erases the songs at the indexes (any order; those beyond the end are ignored). The current
+    // index follows the current song; when that song itself goes, it names the song that took
+    // its place. The shuffle history forgets the removed songs and renumbers the others.
+    void removeSongs(std::vector<uint32_t> indexes);
     void removeSong(uint32_t index);
+    // Moves the songs at the indexes (in list order) to stand together before the song that is
+    // at `before` now (the end when it is songCount() or more). The current index and the
+    // shuffle history follow the songs.
+    void moveSongs(std::vector<uint32_t> indexes, uint32_t before);
 
     // Copies the song at index into out when its file exists. A missing file brings the question
     // whether to remove it; either way the following song is tried. True only when out holds a
@@ -101,6 +108,9 @@ private:
     bool fetchFrom(uint32_t index, SongInfo& out, uint32_t tries);
     bool advanceLocked(Step direction);
     uint32_t drawLocked(uint32_t justPlayed);
+    bool removeLocked(const std::vector<uint32_t>& indexes);
+    // Puts the songs in the order of their old indexes; indexes left out are removed.
+    void reorderLocked(const std::vector<uint32_t>& order);
     void songsChanged();
     void notifyViews();
 

@@ -48,19 +48,45 @@ std::string printable(const QString& path) {
     return text;
 }
 
+// "#EXTINF:seconds,Artist - Title": the text after the first comma, split at its first " - ";
+// without one it is the title alone.
+SongTags extendedInformation(const QString& line) {
+    const qsizetype comma = line.indexOf(u',');
+    if (comma < 0) {
+        return {};
+    }
+    const QString shown = line.mid(comma + 1).trimmed();
+    const qsizetype dash = shown.indexOf(QLatin1String(" - "));
+    SongTags tags;
+    const QString title = dash < 0 ? shown : shown.mid(dash + 3).trimmed();
+    const QString artist = dash < 0 ? QString() : shown.left(dash).trimmed();
+    if (!title.isEmpty()) {
+        tags.title = title;
+    }
+    if (!artist.isEmpty()) {
+        tags.artist = artist;
+    }
+    return tags;
+}
+
 // Only the first line of a file that is no playlist is read, and only so far.
 bool readPaths(QIODevice& file, const PlaylistFile::PathSink& sink, const std::atomic<bool>& stop) {
-    const QByteArray probe = file.readLine(headerProbeLength);
-    if (!isHeader(withoutLineEnd(probe))) {
+    const QByteArray header = withoutLineEnd(file.readLine(headerProbeLength));
+    if (!isHeader(header)) {
         return false;
     }
+    const bool m3u = header == m3uHeader;
     PlaylistLines lines(file, stop);
     QByteArray line;
+    SongTags next;
     for (;;) {
         switch (lines.next(line)) {
             case PlaylistLines::Status::Line:
-                if (!line.isEmpty() && !line.startsWith('#')) {
-                    sink(StoredText::decode(line));
+                if (m3u && line.startsWith("#EXTINF:")) {
+                    next = extendedInformation(StoredText::decode(line));
+                } else if (!line.isEmpty() && !line.startsWith('#')) {
+                    sink(StoredText::decode(line), next);
+                    next = {};
                 }
                 break;
             case PlaylistLines::Status::Skipped:
@@ -70,6 +96,15 @@ bool readPaths(QIODevice& file, const PlaylistFile::PathSink& sink, const std::a
                 return true;
         }
     }
+}
+
+PlaylistFile::PathSink collector(QStringList& paths, std::vector<SongTags>* information) {
+    return [&paths, information](const QString& path, const SongTags& tags) {
+        paths.append(path);
+        if (information) {
+            information->push_back(tags);
+        }
+    };
 }
 
 }  // namespace
@@ -97,19 +132,19 @@ bool PlaylistFile::write(const QString& path, const std::vector<SongInfo>& songs
     return StoredText::writeFile(path, format(songs));
 }
 
-bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths) {
+bool PlaylistFile::parse(const QByteArray& contents, QStringList& paths,
+                         std::vector<SongTags>* information) {
     QBuffer buffer;
     buffer.setData(contents);
     buffer.open(QIODevice::ReadOnly);
     const std::atomic<bool> never = false;
-    return readPaths(
-        buffer, [&](const QString& path) { paths.append(path); }, never);
+    return readPaths(buffer, collector(paths, information), never);
 }
 
-bool PlaylistFile::read(const QString& path, QStringList& paths) {
+bool PlaylistFile::read(const QString& path, QStringList& paths,
+                        std::vector<SongTags>* information) {
     const std::atomic<bool> never = false;
-    return read(
-        path, [&](const QString& entry) { paths.append(entry); }, never);
+    return read(path, collector(paths, information), never);
 }
 
 bool PlaylistFile::read(const QString& path, const PathSink& sink, const std::atomic<bool>& stop) {

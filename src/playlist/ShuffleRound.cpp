@@ -44,6 +44,28 @@ uint32_t ShuffleRound::draw(uint32_t count, uint32_t justPlayed) {
     return song;
 }
 
+void ShuffleRound::follow(const std::vector<uint32_t>& newIndexOf, uint32_t count) {
+    const auto moved = [&](uint32_t song) {
+        return song < newIndexOf.size() ? newIndexOf[song] : none;
+    };
+    std::vector<uint32_t> unpicked;
+    unpicked.reserve(pool.size());
+    for (const uint32_t song : pool) {
+        if (moved(song) != none) {
+            unpicked.push_back(moved(song));
+        }
+    }
+    pool = std::move(unpicked);
+    place.assign(count, none);
+    for (uint32_t at = 0; at < pool.size(); ++at) {
+        place[pool[at]] = at;
+    }
+    // A song the round began on that has not arrived yet keeps its coming index.
+    if (startedWith < newIndexOf.size()) {
+        startedWith = newIndexOf[startedWith];
+    }
+}
+
 void ShuffleRound::setSource(std::function<uint32_t()> source) {
     scripted = std::move(source);
 }

@@ -23,6 +23,10 @@ public:
     // is the only song).
     uint32_t draw(uint32_t count, uint32_t justPlayed);
 
+    // The songs were reordered or removed: song i is now newIndexOf[i] (none when removed) of
+    // `count` songs. The round goes on with the same songs unpicked.
+    void follow(const std::vector<uint32_t>& newIndexOf, uint32_t count);
+
     // Tests script the picks: the source's value modulo the number of unpicked songs chooses
     // one of them. Without it, a generator seeded from the clock chooses.
     void setSource(std::function<uint32_t()> source);

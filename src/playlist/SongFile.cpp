@@ -1,24 +1,6 @@
 #include "playlist/SongFile.h"
 
-#include <QFile>
-
-#include "common/NativePath.h"
-
-namespace {
-
-constexpr qint64 tagSize = 128;
-constexpr qsizetype titleOffset = 3;
-constexpr qsizetype artistOffset = 33;
-constexpr qsizetype fieldLength = 30;
-
-// A tag field ends at its first zero byte or at its end; each byte is the Latin-1 character.
-QString tagField(const QByteArray& tag, qsizetype offset) {
-    const QByteArray field = tag.mid(offset, fieldLength);
-    const qsizetype zero = field.indexOf('\0');
-    return QString::fromLatin1(zero < 0 ? field : field.left(zero));
-}
-
-}  // namespace
+#include <QStringList>
 
 QString SongFile::lastName(const QString& path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
@@ -56,20 +38,15 @@ SongInfo SongFile::withDefaults(const QString& path) {
 }
 
 SongInfo SongFile::fromTag(const QString& path) {
-    // Only plain files: opening a named pipe would wait for a writer that never comes.
-    QFile file;
-    if (!NativePath::openRegularFile(path, file) || file.size() < tagSize ||
-        !file.seek(file.size() - tagSize)) {
-        return withDefaults(path);
+    return withTags(withDefaults(path), TagReader::read(path));
+}
+
+SongInfo SongFile::withTags(SongInfo song, const SongTags& tags) {
+    if (tags.title) {
+        song.title = *tags.title;
     }
-    const QByteArray tag = file.read(tagSize);
-    if (tag.size() != tagSize || !tag.startsWith("TAG")) {
-        return withDefaults(path);
+    if (tags.artist) {
+        song.artist = *tags.artist;
     }
-    const QString title = tagField(tag, titleOffset);
-    const QString artist = tagField(tag, artistOffset);
-    if (title.isEmpty() && artist.isEmpty()) {
-        return withDefaults(path);
-    }
-    return {path, artist, title};
+    return song;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "playlist/SongInfo.h"
+#include "playlist/TagReader.h"
 
 // How the file worker tells paths apart, by the last name of the path alone: a name without a
 // dot is a folder; otherwise its extension, in any letter case, says what the file is.
@@ -19,8 +20,11 @@ QString lastName(const QString& path);
 // dot.
 SongInfo withDefaults(const QString& path);
 
-// The song with the title and artist of the file's ID3 version 1 tag, or the defaults when the
-// file cannot be read, carries no tag or a tag whose two fields are empty.
+// The song with the title and artist of the file's tags (TagReader); a field no tag gives keeps
+// its default, and a file that cannot be read (or is no regular file) gives the defaults.
 SongInfo fromTag(const QString& path);
+
+// The song with the fields the tags give laid over it.
+SongInfo withTags(SongInfo song, const SongTags& tags);
 
 }  // namespace SongFile

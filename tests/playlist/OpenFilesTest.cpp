@@ -68,7 +68,7 @@ TEST_F(OpenFilesTest, TagsAreReadOnlyWhenTheSettingIsOn) {
     EXPECT_EQ(playlist.songAt(1), (SongInfo{song, "Artist", "Title"}));
 }
 
-TEST_F(OpenFilesTest, TagsAreNotReadFromOtherSoundFiles) {
+TEST_F(OpenFilesTest, AnOggFileIsNotReadForAnMp3Tag) {
     files.setUseTags(true);
     const QString song = folder.write("x.ogg", mp3WithTag("Title", "Artist"));
     drop({song});

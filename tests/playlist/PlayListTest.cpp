@@ -214,17 +214,6 @@ TEST_F(PlayListTest, AFolderCountsAsAMissingSong) {
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
-TEST_F(PlayListTest, RemovingASongBeforeTheCurrentOneKeepsTheIndex) {
-    addSongs({"a", "b", "c"});
-    playlist.setCurrentIndex(2);
-    playlist.setShuffle(true);
-    playlist.removeSong(0);
-    playlist.removeSong(7);  // beyond the end: nothing happens
-    EXPECT_EQ(playlist.currentIndex(), 2u);
-    EXPECT_EQ(playlist.shuffleHistory(), std::deque<uint32_t>{2});
-    EXPECT_EQ(titlesInList(), (QStringList{"b", "c"}));
-}
-
 TEST_F(PlayListTest, ViewsHearOfABurstOfChangesOnceAndNotAfterRemoval) {
     CountingView first;
     CountingView second;
