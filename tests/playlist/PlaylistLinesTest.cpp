@@ -104,7 +104,7 @@ TEST(PlaylistLinesStream, AReadEndsSoonAfterItIsStopped) {
     std::atomic<bool> stop = false;
     QStringList paths;
     EXPECT_TRUE(PlaylistFile::read(
-        path, [&](const QString& entry) { paths << entry, stop = true; }, stop));
+        path, [&](const QString& entry, const SongTags&) { paths << entry, stop = true; }, stop));
     EXPECT_EQ(paths, QStringList{"/a"});
 
     // The stream stops at its next piece, whatever is left of the file.

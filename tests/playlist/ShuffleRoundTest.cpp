@@ -82,4 +82,35 @@ TEST(ShuffleRound, SongsAddedDuringARoundJoinIt) {
     EXPECT_EQ(picks, (std::set<uint32_t>{1, 2, 3, 4}));
 }
 
+TEST(ShuffleRound, ARoundFollowsRemovedAndMovedSongs) {
+    ShuffleRound round;
+    round.restart(6, 0);
+    const uint32_t first = round.draw(6, 0);
+    // Song i moves to 5 - i; the first pick and one unpicked song are removed.
+    const uint32_t removed = first == 1 ? 2 : 1;
+    std::vector<uint32_t> newIndexOf(6);
+    for (uint32_t song = 0; song < 6; ++song) {
+        newIndexOf[song] = 5 - song;
+    }
+    newIndexOf[first] = newIndexOf[removed] = ShuffleRound::none;
+    // The remaining four songs keep their new indexes below 6: compact them into 0..3.
+    uint32_t next = 0;
+    std::vector<uint32_t> unpickedBefore;
+    for (uint32_t i = 5; i != ShuffleRound::none; --i) {
+        const uint32_t song = 5 - i;
+        if (newIndexOf[song] != ShuffleRound::none) {
+            newIndexOf[song] = next++;
+            if (song != 0) {
+                unpickedBefore.push_back(newIndexOf[song]);
+            }
+        }
+    }
+    round.follow(newIndexOf, 4);
+    std::set<uint32_t> rest;
+    for (size_t i = 0; i < unpickedBefore.size(); ++i) {
+        rest.insert(round.draw(4, ShuffleRound::none));
+    }
+    EXPECT_EQ(rest, std::set<uint32_t>(unpickedBefore.begin(), unpickedBefore.end()));
+}
+
 }  // namespace
