@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "common/NestedLoop.h"
+
 namespace {
 
 QWidget* ownerWidget(PromptOwner owner) {
@@ -80,6 +82,7 @@ std::unique_ptr<QMessageBox> QtPrompts::messageBoxFor(const PromptMessage& messa
 
 PromptAnswer QtPrompts::ask(const PromptMessage& message) {
     const std::unique_ptr<QMessageBox> box = messageBoxFor(message);
+    const NestedLoop::Guard inDialog;
     switch (box->exec()) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;
@@ -131,6 +134,7 @@ std::unique_ptr<QFileDialog> QtPrompts::fileDialogFor(const FileDialogRequest& r
 
 QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
     const std::unique_ptr<QFileDialog> dialog = fileDialogFor(request);
+    const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return {};
     }
@@ -150,6 +154,7 @@ std::unique_ptr<QInputDialog> QtPrompts::textEntryFor(const TextEntryRequest& re
 
 std::optional<QString> QtPrompts::enterText(const TextEntryRequest& request) {
     const std::unique_ptr<QInputDialog> dialog = textEntryFor(request);
+    const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
