@@ -95,6 +95,13 @@ void Dispatcher::showPlayState(bool running) {
     variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, running), id);
 }
 
+void Dispatcher::playSongAt(uint32_t index) {
+    Sound& sound = Sound::instance();
+    sound.stop();
+    PlayList::instance().setCurrentIndex(index);
+    showPlayState(sound.playPause());
+}
+
 void Dispatcher::togglePlayPause(Echo echo) {
     echoLine(echo, "play pressed\n");
     showPlayState(Sound::instance().playPause());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "common/ButtonCommand.h"
 
 class ButtonFunction;
@@ -24,6 +26,8 @@ public:
     void dispatchSlider(SliderFunction& slider);
     // What moving a volume slider does: unmutes, sets the volume and moves every volume slider.
     void setVolume(int percent);
+    // Plays the song at the playlist index from its start (the playlist window's choice).
+    void playSongAt(uint32_t index);
 
 private:
     void togglePlayPause(Echo echo);

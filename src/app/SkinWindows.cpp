@@ -302,6 +302,9 @@ void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint
         case SkinMenu::optionsId:
             app.showOptions();
             break;
+        case SkinMenu::playlistId:
+            app.showPlaylist(window);
+            break;
         default:
             app.skinLibraryCommand(window, id);
             break;

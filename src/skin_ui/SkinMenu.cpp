@@ -43,6 +43,8 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     list.push_back({"", 0, false});
     list.push_back({withEdit("Undo", undoable), undoId, false, !undoable.isEmpty()});
     list.push_back({withEdit("Redo", redoable), redoId, false, !redoable.isEmpty()});
+    list.push_back({"", 0, false});
+    list.push_back({QString::fromUtf8("Playlist…"), playlistId, false});
     return list;
 }
 
