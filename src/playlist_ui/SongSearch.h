@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringMatcher>
+#include <string>
 #include <vector>
 
 #include "playlist/SongInfo.h"
@@ -21,5 +21,6 @@ public:
 
 private:
     QStringList words;
-    std::vector<QStringMatcher> matchers;
+    // The words case-folded, to compare with the folded characters of each field.
+    std::vector<std::u16string> foldedWords;
 };
