@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 #include "common/PlayerFiles.h"
 
 // What the skin windows and the command door ask of the application around them.
@@ -19,6 +21,8 @@ public:
     virtual bool hasReachableTray() const = 0;
     // "Add window": a new window at the next index, from its window file.
     virtual void addWindow() = 0;
+    // The playlist window, owned by the skin window given (the first one when none).
+    virtual void showPlaylist(QWidget* owner) = 0;
     // The "Player" submenu's choices (ReplayGain, resuming), applied and kept.
     virtual void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) = 0;
 };

@@ -85,6 +85,13 @@ void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
     }
 }
 
+void Dispatcher::playSongAt(uint32_t index) {
+    Sound& sound = Sound::instance();
+    sound.stop();
+    PlayList::instance().setCurrentIndex(index);
+    sound.playPause();
+}
+
 void Dispatcher::togglePlayPause(Echo echo) {
     echoLine(echo, "play pressed\n");
     Sound::instance().playPause();

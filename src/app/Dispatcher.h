@@ -33,6 +33,8 @@ public:
     void restoreVolume(int percent);
     // Moves the play position (a progress slider, the desktop's media controls).
     void seek(uint32_t ms);
+    // Plays the song at the playlist index from its start (the playlist window's choice).
+    void playSongAt(uint32_t index);
 
 private:
     void togglePlayPause(Echo echo);

@@ -238,6 +238,10 @@ void SkinWindows::pathsDropped(const QStringList& paths) {
     app.addDroppedPaths(paths);
 }
 
+void SkinWindows::showPlaylist(MainWindow* window) {
+    app.showPlaylist(window);
+}
+
 void SkinWindows::addElement(MainWindow* window, QPoint clientPoint) {
     const int index = indexOf(window);
     if (index < 0) {

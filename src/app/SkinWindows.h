@@ -86,6 +86,7 @@ public:
     void showOptions() override;
     void undo() override { edits.undo(); }
     void redo() override { edits.redo(); }
+    void showPlaylist(MainWindow* window) override;
     void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) override {
         app.choosePlayerOptions(choices);
     }

@@ -21,6 +21,7 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
+#include "playlist_ui/PlaylistWindow.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
@@ -178,6 +179,24 @@ void Variables::optionsClosed() {
         openOptionsWindow->deleteLater();
         openOptionsWindow = nullptr;
     }
+}
+
+void Variables::showPlaylist(QWidget* owner) {
+    if (!openPlaylistWindow) {
+        if (!owner && !layout->windowList().empty()) {
+            owner = layout->windowList().front();
+        }
+        openPlaylistWindow = new PlaylistWindow(
+            PlayList::instance(), context,
+            [this](uint32_t index) { commandDispatcher->playSongAt(index); }, owner);
+    }
+    openPlaylistWindow->show();
+    openPlaylistWindow->raise();
+    openPlaylistWindow->activateWindow();
+}
+
+PlaylistWindow* Variables::playlistWindow() const {
+    return openPlaylistWindow;
 }
 
 bool Variables::hasReachableTray() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -16,6 +17,8 @@ class MainWindow;
 class QObject;
 class Dispatcher;
 class Options;
+class PlaylistWindow;
+class QWidget;
 class SettingsStore;
 class SkinWindows;
 class TrayIcon;
@@ -47,6 +50,10 @@ public:
     // The options window was closed: it goes once its close is handled.
     void optionsClosed();
     Options* optionsWindow() const { return openOptionsWindow; }
+    // Opens the playlist window over the owner (the first skin window when none is given), or
+    // brings the open one forward.
+    void showPlaylist(QWidget* owner = nullptr) override;
+    PlaylistWindow* playlistWindow() const;
     // True while the tray icon is up in a status area: a way back when no window is left.
     bool hasReachableTray() const override;
     TrayIcon* tray() const { return trayIcon.get(); }
@@ -106,5 +113,7 @@ private:
     std::unique_ptr<QObject> importReceiver;
     std::unique_ptr<AppOptionsHost> optionsHost;
     Options* openOptionsWindow = nullptr;
+    // Owned by its skin window; gone with it or when closed.
+    QPointer<PlaylistWindow> openPlaylistWindow;
     std::unique_ptr<TrayIcon> trayIcon;
 };

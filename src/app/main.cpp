@@ -18,6 +18,10 @@ namespace {
 // The desktop's player commands (the desktop entry's actions, later starts) run through the
 // command door like the tray's: without the buttons' debug lines.
 void runDesktopAction(DesktopAction action) {
+    if (action == DesktopAction::showPlaylist) {
+        Variables::instance().showPlaylist();
+        return;
+    }
     static constexpr ButtonCommand commands[] = {ButtonCommand::playPause, ButtonCommand::stop,
                                                  ButtonCommand::previous, ButtonCommand::next};
     Variables::instance().dispatcher().run(commands[static_cast<int>(action)], nullptr,

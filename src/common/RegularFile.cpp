@@ -27,6 +27,19 @@ int RegularFile::open(const QString& path) {
     return descriptor;
 }
 
+int RegularFile::openOnce(const QString& path, struct stat& status) {
+    const int descriptor =
+        ::open(NativePath::toNative(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return -1;
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
 std::FILE* RegularFile::openStream(const QString& path) {
     const int descriptor = open(path);
     std::FILE* stream = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");

@@ -5,11 +5,12 @@
 
 namespace {
 
-const std::array<std::pair<DesktopAction, const char*>, 4> names{{
+const std::array<std::pair<DesktopAction, const char*>, 5> names{{
     {DesktopAction::playPause, "play-pause"},
     {DesktopAction::stop, "stop"},
     {DesktopAction::previous, "previous"},
     {DesktopAction::next, "next"},
+    {DesktopAction::showPlaylist, "playlist"},
 }};
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 // A player command the desktop can ask for from outside: the desktop entry's actions, media
 // launchers, a second start of the program.
-enum class DesktopAction { playPause, stop, previous, next };
+enum class DesktopAction { playPause, stop, previous, next, showPlaylist };
 
 namespace DesktopActions {
 

@@ -29,6 +29,7 @@ QString StartOptions::usage() {
         "  --stop           stop\n"
         "  --previous       the previous song\n"
         "  --next           the next song\n"
+        "  --playlist       open the playlist window\n"
         "  --new-instance   start another player even when one is running\n"
         "  --help           this text\n"
         "  --               everything after it is a file name\n");

@@ -400,6 +400,26 @@ std::vector<SongInfo> PlayList::songs(uint32_t first, uint32_t count) const {
     return std::vector<SongInfo>(songList.begin() + first, songList.begin() + last);
 }
 
+std::vector<uint32_t> PlayList::matching(const std::function<bool(const SongInfo&)>& keep,
+                                         const std::vector<uint32_t>* among) const {
+    std::lock_guard guard(mutex);
+    std::vector<uint32_t> found;
+    if (among) {
+        for (const uint32_t index : *among) {
+            if (index < songList.size() && keep(songList[index])) {
+                found.push_back(index);
+            }
+        }
+        return found;
+    }
+    for (uint32_t index = 0; index < songList.size(); ++index) {
+        if (keep(songList[index])) {
+            found.push_back(index);
+        }
+    }
+    return found;
+}
+
 std::deque<uint32_t> PlayList::shuffleHistory() const {
     std::lock_guard guard(mutex);
     return history;

@@ -80,6 +80,12 @@ public:
     // Up to count songs from first on, taken under one lock (what a view paints).
     std::vector<SongInfo> songs(uint32_t first, uint32_t count) const;
 
+    // The indexes, in list order, of the songs `keep` accepts: of every song, or of those among
+    // the given indexes (in their order; any beyond the end are passed over). One lock is held
+    // throughout, so `keep` must not call back into the playlist.
+    std::vector<uint32_t> matching(const std::function<bool(const SongInfo&)>& keep,
+                                   const std::vector<uint32_t>* among = nullptr) const;
+
     // The shuffle history and the position in it (for the settings and for tests).
     std::deque<uint32_t> shuffleHistory() const;
     uint32_t shufflePosition() const;

@@ -165,15 +165,13 @@ SongTags TagReader::read(int descriptor, long long size, const QString& path) {
 }
 
 SongTags TagReader::read(const QString& path) {
-    const int descriptor = RegularFile::open(path);
+    // One open and one fstat reach the file; the tags are read from that descriptor.
+    struct stat status {};
+    const int descriptor = RegularFile::openOnce(path, status);
     if (descriptor < 0) {
         return {};
     }
-    struct stat status {};
-    SongTags tags;
-    if (::fstat(descriptor, &status) == 0) {
-        tags = read(descriptor, status.st_size, path);
-    }
+    const SongTags tags = read(descriptor, status.st_size, path);
     ::close(descriptor);
     return tags;
 }

@@ -44,6 +44,7 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     list.push_back({withEdit("Undo", undoable), undoId, false, !undoable.isEmpty()});
     list.push_back({withEdit("Redo", redoable), redoId, false, !redoable.isEmpty()});
     list.push_back({"", 0, false});
+    list.push_back({QString::fromUtf8("Playlist…"), playlistId, false});
     list.push_back({PlayerMenu::title, 0, false});
     for (const PlayerMenu::Entry& entry : PlayerMenu::entries(window->context().playerChoices)) {
         list.push_back({entry.title, entry.id, entry.checked, true, true});
@@ -88,6 +89,9 @@ void SkinMenu::choose(int id, QPoint clientPoint) {
             return;
         case redoId:
             host.redo();
+            return;
+        case playlistId:
+            host.showPlaylist(window);
             return;
         default:
             break;

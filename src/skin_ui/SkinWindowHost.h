@@ -36,6 +36,8 @@ public:
     virtual void showOptions() = 0;
     virtual void undo() = 0;
     virtual void redo() = 0;
+    // "Playlist…": the playlist window, owned by the window.
+    virtual void showPlaylist(MainWindow* window) = 0;
     // An entry of the "Player" submenu: the player's choices as they are after it.
     virtual void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) = 0;
 

@@ -112,5 +112,6 @@ TEST(DesktopInstall, InstallsAValidEntryMetainfoIconsAndFileTypes) {
             types.mimeTypeForFile(QString("x.") + extension, QMimeDatabase::MatchExtension).name();
         EXPECT_TRUE(offered.contains(type)) << extension << " is " << type.toStdString();
     }
-    EXPECT_EQ(entryList(desktopFile, "Actions"), (QStringList{"PlayPause", "Next", "Previous"}));
+    EXPECT_EQ(entryList(desktopFile, "Actions"),
+              (QStringList{"PlayPause", "Next", "Previous", "Playlist"}));
 }

@@ -7,22 +7,11 @@
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
+#include "WaitFor.h"
 #include "XServer.h"
 #include "support/WavFile.h"
 
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (condition()) {
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 // One player with two songs, on its own X server and session bus, playing the first song once
 // the background worker has added them.

@@ -225,6 +225,12 @@ const TagCase cases[] = {
     {"XmTitle", bytes("a.xm", xmWithTitle("Xm title")), "Xm title", std::nullopt},
     {"NoTagAtAll", bytes("a.flac", QByteArray(4000, 'x')), std::nullopt, std::nullopt},
     {"NamedPipeIsNotOpened", fifo("pipe.mp3"), std::nullopt, std::nullopt},
+    {"DeviceIsNotRead",
+     [](const TestFolder& folder) {
+         const QString path = folder.path("zero.flac");
+         return QFile::link("/dev/zero", path) ? path : QString();
+     },
+     std::nullopt, std::nullopt},
 };
 
 void PrintTo(const TagCase& tagCase, std::ostream* out) {

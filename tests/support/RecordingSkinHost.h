@@ -41,6 +41,7 @@ public:
     void showOptions() override { requests << "options"; }
     void undo() override { requests << "undo"; }
     void redo() override { requests << "redo"; }
+    void showPlaylist(MainWindow*) override { requests << "playlist"; }
     void choosePlayerOptions(const PlayerFiles::PlayerChoices&) override {
         requests << "player options";
     }

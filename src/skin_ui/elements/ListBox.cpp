@@ -58,11 +58,15 @@ void ListBox::paintRows(QPainter& painter) {
     Engine& engine = Engine::instance();
     engine.textColour = getOwner()->context().colours.textColour;
     const std::vector<SongInfo> rows = playlist.songs(firstRow, static_cast<uint32_t>(visibleRows));
+    // A row cut by the bottom edge is drawn only inside the frame, never across it.
+    painter.save();
+    painter.setClipRect(QRect(tile, tile, width() - 2 * tile, height() - 2 * tile));
     for (size_t i = 0; i < rows.size(); ++i) {
         const int top = textInset + static_cast<int>(i) * rowHeight;
         engine.drawText(painter, rows[i].title + " - " + rows[i].artist, textInset, top, width(),
                         rowHeight);
     }
+    painter.restore();
 }
 
 void ListBox::paintFrame(QPainter& painter) const {

@@ -111,4 +111,26 @@ TEST_F(ListBoxTest, OnlyTheRowsThatFitAreDrawn) {
     EXPECT_NE(shown.pixelColor(0, 50), text) << "the frame is drawn over the text";
 }
 
+TEST_F(ListBoxTest, RowsStayInsideTheFrame) {
+    context().colours.useOpacity = false;
+    const int heights[] = {100, 95, 90, 85};  // the rows cut by the bottom edge differ
+    std::vector<QImage> frames;
+    for (const int height : heights) {
+        list->setSize(200, height);
+        frames.push_back(list->grab().toImage());
+    }
+    PlayList::instance().addSongs(std::vector<SongInfo>(50, {"/m/x", "WWWWWWWW", "WWWWWWWWWWWWW"}));
+    for (size_t i = 0; i < frames.size(); ++i) {
+        list->setSize(200, heights[i]);
+        const QImage withRows = list->grab().toImage();
+        for (int y = 0; y < heights[i]; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                if (x < 5 || y < 5 || x >= 195 || y >= heights[i] - 5) {
+                    ASSERT_EQ(withRows.pixel(x, y), frames[i].pixel(x, y)) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
