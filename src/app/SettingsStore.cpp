@@ -108,8 +108,8 @@ void SettingsStore::loadPlayerChoices() {
 }
 
 bool SettingsStore::savePlayerChoices() {
-    return save(PlayerFiles::choicesFileName,
-                PlayerFiles::serializeChoices(variables.skinContext().playerChoices));
+    return saveQuietly(PlayerFiles::choicesFileName,
+                       PlayerFiles::serializeChoices(variables.skinContext().playerChoices));
 }
 
 void SettingsStore::loadResumePoint() {
@@ -129,5 +129,13 @@ bool SettingsStore::saveResumePoint() {
         QFile::remove(pathOf(PlayerFiles::resumeFileName));
         return true;
     }
-    return save(PlayerFiles::resumeFileName, PlayerFiles::serializeResumePoint(*point));
+    return saveQuietly(PlayerFiles::resumeFileName, PlayerFiles::serializeResumePoint(*point));
+}
+
+bool SettingsStore::saveQuietly(const char* fileName, const QByteArray& contents) {
+    if (StoredText::writeFile(pathOf(fileName), contents)) {
+        return true;
+    }
+    DebugLog::write(std::string("ERROR: Failed to save ") + fileName + "\n");
+    return false;
 }

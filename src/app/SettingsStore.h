@@ -39,6 +39,10 @@ public:
 private:
     QString pathOf(const char* fileName) const;
     bool save(const char* fileName, const QByteArray& contents);
+    // The player's own files are written without a message: the save failure the user is told
+    // of names the specified files only, and a file not saved here only means the defaults or
+    // playing from the start next time.
+    bool saveQuietly(const char* fileName, const QByteArray& contents);
 
     const QString& dataFolder;
     SettingsFiles::Colours& colours;

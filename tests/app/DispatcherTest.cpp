@@ -186,7 +186,8 @@ TEST_F(Dispatch, OpenHandsTheChosenFilesToTheWorkerInOrder) {
     EXPECT_EQ(prompts.dialogs[0].owner, static_cast<QWidget*>(allButtons(11).front()->getOwner()));
     EXPECT_TRUE(prompts.dialogFilters[0].startsWith(
         "All supported files (*.mp3;*.wav;*.ogg;*.flac;*.mod;*.it;*.s3d;*.xm;*.vpl;*.vps);;"));
-    EXPECT_TRUE(prompts.dialogFilters[0].endsWith(";;VeskPlayerSkin (*.vps);;All Files (*.*)"));
+    EXPECT_TRUE(prompts.dialogFilters[0].endsWith(
+        ";;VeskPlayerSkin (*.vps);;Opus Audio File (*.opus);;All Files (*.*)"));
     OpenFiles::instance().waitUntilIdle();
     ASSERT_EQ(PlayList::instance().songCount(), 2u);
     EXPECT_EQ(PlayList::instance().songAt(0).path, a);
