@@ -25,6 +25,7 @@
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "skins/ImportLeftovers.h"
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
 
@@ -75,6 +76,7 @@ void Variables::init(const QStringList& commandLineFiles) {
         DataFolder::ensureExists(dataFolder);
         QDir(dataFolder).mkpath(options.skinPath.section('\\', 0, 0));
     }
+    ImportLeftovers::remove(dataFolder);
     loadColours();
     loadOptions();
     loadWindows();
