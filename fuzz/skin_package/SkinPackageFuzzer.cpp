@@ -1,11 +1,18 @@
 // Any bytes read as a skin package, entry by entry as the import reads them: no crash, no hang,
 // nothing allocated for a claimed size, no more content than the package holds, and no entry
-// name let through that could lead outside the skin's folder.
+// name let through that could lead outside the skin's folder. Then the same bytes imported into
+// a data folder of their own (every question answered Yes): staging, names and bounds, with
+// nothing written outside the skins folder and no staging folder left behind.
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+#include "common/Prompts.h"
+#include "skins/SkinPackage.h"
 #include "skins/SkinPackageReader.h"
 
 namespace {
@@ -29,6 +36,43 @@ void checkEntryParts(const QByteArray& storedName) {
     }
 }
 
+class AnswerYes : public Prompts {
+public:
+    PromptAnswer ask(const PromptMessage&) override { return PromptAnswer::Yes; }
+    QStringList chooseFiles(const FileDialogRequest&) override { return {}; }
+    std::optional<QString> enterText(const TextEntryRequest&) override { return std::nullopt; }
+};
+
+void checkImport(const QByteArray& bytes) {
+    static QTemporaryDir root;
+    const QString package = root.filePath("package.vps");
+    const QString data = root.filePath("data");
+    {
+        QFile file(package);
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        check(file.write(bytes) == bytes.size());
+    }
+    AnswerYes prompts;
+    const SkinPackage::ImportResult result = SkinPackage::importSkin(package, data, prompts);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : QDir(root.path()).entryList(all)) {
+        check(name == "data" || name == "package.vps");
+    }
+    for (const QString& name : QDir(data).entryList(all)) {
+        check(name == "skins");
+    }
+    const QStringList skins = QDir(data + "/skins").entryList(all);
+    check(skins.size() <= 1);
+    for (const QString& skin : skins) {
+        check(!skin.startsWith(SkinPackage::stagingPrefix) && result.imported &&
+              skin == result.skinName);
+        for (const QChar c : skin) {
+            check(c.unicode() >= 0x20 && c.unicode() != 0x7f);
+        }
+    }
+    check(QDir(data).removeRecursively());  // true also when there is no such folder
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -36,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
+    checkImport(bytes);
     SkinPackageReader reader(buffer);
 
     QByteArray version, skinName, name;

@@ -26,6 +26,7 @@
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "skins/ImportLeftovers.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void Variables::init(const QStringList& commandLineFiles) {
         DataFolder::ensureExists(dataFolder);
         QDir(dataFolder).mkpath(options.skinPath.section('\\', 0, 0));
     }
+    ImportLeftovers::remove(dataFolder);
     loadColours();
     loadOptions();
     settings->loadPlayerChoices();

@@ -19,9 +19,11 @@ public:
     // Takes over the accepted socket descriptor (closed again when it cannot be used).
     HandOverConnection(int socketDescriptor, int readTimeoutMs, Receiver receiver, QObject* parent);
 
+    // Ends the connection unanswered (and deletes this later).
+    void drop();
+
 private:
     void read();
-    void drop();
 
     QLocalSocket* socket;
     Receiver receiver;

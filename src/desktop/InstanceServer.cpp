@@ -27,9 +27,10 @@ void InstanceServer::acceptWaiting() {
         if (accepted < 0) {
             return;
         }
-        if (openConnections >= maximumConnections) {
-            ::close(accepted);
-            continue;
+        std::erase_if(connections, [](const auto& connection) { return connection.isNull(); });
+        if (connections.size() >= maximumConnections) {
+            connections.front()->drop();
+            connections.pop_front();
         }
         auto* connection = new HandOverConnection(
             accepted, readTimeoutMs,
@@ -42,7 +43,6 @@ void InstanceServer::acceptWaiting() {
                 }
             },
             this);
-        ++openConnections;
-        connect(connection, &QObject::destroyed, this, [this] { --openConnections; });
+        connections.push_back(connection);
     }
 }

@@ -60,7 +60,20 @@ int main(int argc, char** argv) {
                      qPrintable(StartOptions::usage()));
         return 2;
     }
-    RunningCopy runningCopy(options.newInstance ? std::nullopt : InstanceFolder::forCurrentUser());
+    std::optional<InstanceFolder> folder;
+    if (!options.newInstance) {
+        folder = InstanceFolder::forCurrentUser();
+        if (!folder) {
+            // Someone else's folder, a link or a too long path: no socket is made there, so
+            // this start cannot find a running copy nor be found; the user is told.
+            std::fputs(
+                "The folder for finding a running VeskPlayer is not private to this user; "
+                "it is left alone, and another copy can start.\n",
+                stdout);
+            std::fflush(stdout);  // before the player takes over this process
+        }
+    }
+    RunningCopy runningCopy(folder);
     switch (runningCopy.handOverOrClaim(handOverOf(options).encode())) {
         case RunningCopy::Outcome::handedOver:
             return 0;

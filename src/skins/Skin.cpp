@@ -1,5 +1,7 @@
 #include "skins/Skin.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,9 +52,12 @@ bool copyWhenStored(const QString& stored, const QString& live) {
 }  // namespace
 
 bool Skin::isValidName(const QString& name) {
+    // A control character would break the line-based files that store the skin's name.
+    const bool hasControl = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f;
+    });
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
-           !name.contains('\\') && !name.contains('|') && !name.contains(':') &&
-           !name.contains(QChar(0));
+           !name.contains('\\') && !name.contains('|') && !name.contains(':') && !hasControl;
 }
 
 QString Skin::nameOf(const QString& skinPath) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <array>
 
 #include "common/DebugLog.h"
@@ -184,6 +185,8 @@ private:
     QSet<QString> madeFolders;
 };
 
+const QString refusedNote = " (refused: it would lie outside the skin's folder)";
+
 bool askImportOtherVersion(const QByteArray& fileVersion, Prompts& prompts) {
     PromptMessage question;
     question.text = QString(
@@ -208,10 +211,18 @@ bool askUseImportedSkin(const QString& packagePath, const QString& skinName, Pro
     return prompts.ask(question) == PromptAnswer::Yes;
 }
 
-// Reads every entry into the skin's folder; the problems met on the way.
-QStringList readEntries(SkinPackageReader& reader, const QString& skinFolder) {
+// What reading a package into the staging folder gave.
+struct StagedEntries {
+    // The entry names written into the staging folder whole, each once, in package order.
+    QStringList names;
     QStringList problems;
-    SkinFolderTargets targets(skinFolder);
+};
+
+// Reads every entry into the staging folder, within the bounds of a package.
+StagedEntries readEntries(SkinPackageReader& reader, const QString& stagingFolder) {
+    StagedEntries staged;
+    SkinFolderTargets targets(stagingFolder);
+    QSet<QString> stagedNames;
     QByteArray storedName;
     qint64 size = 0;
     for (;;) {
@@ -220,7 +231,7 @@ QStringList readEntries(SkinPackageReader& reader, const QString& skinFolder) {
             break;
         }
         if (status == SkinPackageReader::Status::Damaged) {
-            problems << "The package is damaged: " + reader.damage() + ".";
+            staged.problems << "The package is damaged: " + reader.damage() + ".";
             break;
         }
         const QString name = StoredText::decode(storedName);
@@ -233,13 +244,73 @@ QStringList readEntries(SkinPackageReader& reader, const QString& skinFolder) {
         });
         if (status == SkinPackageReader::Status::Damaged) {
             file.discard();
-            problems << "The package is damaged: " + reader.damage() + "; " + name +
-                            " and what follows it were not imported.";
+            staged.problems << "The package is damaged: " + reader.damage() + "; " + name +
+                                   " and what follows it were not imported.";
             break;
         }
         if (outcome == SkinFolderTargets::Outcome::Refused) {
-            problems << name + " (refused: it would lie outside the skin's folder)";
+            staged.problems << name + refusedNote;
         } else if (!writing || !file.commit()) {
+            staged.problems << name + " (could not be written)";
+        } else if (!stagedNames.contains(name)) {
+            stagedNames.insert(name);
+            staged.names << name;
+        }
+    }
+    return staged;
+}
+
+// Why the package passes a bound (empty when it does not), from its entry heads alone, read
+// before anything is written; the package is read again from its start afterwards.
+QString boundPassed(QIODevice& package) {
+    SkinPackageReader reader(package);
+    QByteArray ignored, name;
+    qint64 size = 0, entries = 0, bytes = 0;
+    if (reader.readHead(ignored, ignored) == SkinPackageReader::Status::Ok) {
+        while (reader.readEntryHead(name, size) == SkinPackageReader::Status::Ok) {
+            if (++entries > SkinPackage::maxEntries) {
+                return QString("it holds more than %1 files").arg(SkinPackage::maxEntries);
+            }
+            // A size beyond the package's own is damage, found when the content runs out.
+            bytes += std::min(size, package.size());
+            if (bytes > SkinPackage::maxBytes) {
+                return QString("its files come to more than %1 MB")
+                    .arg(SkinPackage::maxBytes / (1024 * 1024));
+            }
+            if (reader.readContent(size, [](const char*, qint64) { return false; }) !=
+                SkinPackageReader::Status::Ok) {
+                break;
+            }
+        }
+    }
+    package.seek(0);
+    return {};
+}
+
+// Moves the staged entries into the skin's folder: the whole staging folder when the skin is
+// new (so the skin appears whole at once), else file by file, each replacing its target whole.
+// The problems met on the way.
+QStringList publish(const QString& stagingFolder, const QStringList& names,
+                    const QString& skinFolder) {
+    if (!QFileInfo::exists(skinFolder) && !QFileInfo(skinFolder).isSymLink()) {
+        if (std::rename(QFile::encodeName(stagingFolder).constData(),
+                        QFile::encodeName(skinFolder).constData()) == 0) {
+            return {};
+        }
+        return {"the skin's folder could not be made"};
+    }
+    QStringList problems;
+    SkinFolderTargets staged(stagingFolder);
+    SkinFolderTargets targets(skinFolder);
+    for (const QString& name : names) {
+        QString from, to;
+        staged.targetFor(name, from);
+        const auto outcome = targets.targetFor(name, to);
+        if (outcome == SkinFolderTargets::Outcome::Refused) {
+            problems << name + refusedNote;
+        } else if (outcome != SkinFolderTargets::Outcome::Ready ||
+                   std::rename(QFile::encodeName(from).constData(),
+                               QFile::encodeName(to).constData()) != 0) {
             problems << name + " (could not be written)";
         }
     }
@@ -295,6 +366,12 @@ SkinPackage::ImportResult SkinPackage::importSkin(const QString& packagePath,
         prompts.error("The skin package could not be opened:\n" + packagePath, importCaption);
         return result;
     }
+    if (const QString bound = boundPassed(package); !bound.isEmpty()) {
+        prompts.error(
+            "The skin package is refused: " + bound + ". Nothing was imported.\n" + packagePath,
+            importCaption);
+        return result;
+    }
     SkinPackageReader reader(package);
     QByteArray fileVersion, storedSkinName;
     const SkinPackageReader::Status head = reader.readHead(fileVersion, storedSkinName);
@@ -309,15 +386,28 @@ SkinPackage::ImportResult SkinPackage::importSkin(const QString& packagePath,
     }
     result.skinName = StoredText::decode(storedSkinName);
     const QString skinFolder = Skin::folderOf(dataFolder, Skin::pathOf(result.skinName));
-    if (skinFolder.isEmpty() || QFileInfo(skinFolder).isSymLink() || !QDir().mkpath(skinFolder)) {
+    const QString skinsFolder = dataFolder + "/" + Skin::skinsFolderName;
+    // The entries are staged in a hidden folder beside the skins, so a skin appears under its
+    // name only once its import has finished.
+    QDir().mkpath(skinsFolder);
+    QTemporaryDir staging(skinsFolder + "/" + SkinPackage::stagingPrefix + "XXXXXX");
+    if (skinFolder.isEmpty() || QFileInfo(skinFolder).isSymLink() || !staging.isValid()) {
         prompts.error("The skin package names the skin \"" + result.skinName +
                           "\", which cannot be made in the skins folder. Nothing was imported.\n" +
                           packagePath,
                       importCaption);
         return result;
     }
-    result.imported = true;
-    result.problems = readEntries(reader, skinFolder);
+    StagedEntries staged = readEntries(reader, staging.path());
+    result.problems = staged.problems;
+    if (staged.names.isEmpty() && !result.problems.isEmpty()) {
+        prompts.message("Nothing was imported from the skin package\n" + packagePath + ":\n" +
+                            listed(result.problems),
+                        importCaption, PromptIcon::Warning, PromptButtons::Ok);
+        return result;
+    }
+    result.problems << publish(staging.path(), staged.names, skinFolder);
+    result.imported = QFileInfo(skinFolder).isDir();
     if (result.problems.isEmpty()) {
         result.applyRequested = askUseImportedSkin(packagePath, result.skinName, prompts);
     } else {

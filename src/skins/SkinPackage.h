@@ -12,6 +12,14 @@ namespace SkinPackage {
 
 inline constexpr const char* version = "#VP-V1.0.0";
 
+// Bounds of one package, far above any real skin (three windows take 71 files and a few MB) and
+// far below what would fill a disk or take minutes: beyond them the package is refused whole.
+inline constexpr qint64 maxEntries = 10000;
+inline constexpr qint64 maxBytes = qint64(256) * 1024 * 1024;
+
+// The hidden folders in the skins folder that imports stage their entries in.
+inline constexpr const char* stagingPrefix = ".import-";
+
 struct ExportResult {
     bool written = false;
     // Files of the skin folder that could not be put into the package whole.
@@ -37,10 +45,13 @@ struct ImportResult {
 };
 
 // Reads the package into the skin folder of the name it holds, replacing contained files whole
-// and keeping the skin's other files. Asks before importing another version; entry names that
-// would lead outside the skin's folder are refused; a damaged package keeps the entries read
-// before the damage. Ends with the question whether to use the skin now, or, when anything went
-// wrong, with a message saying what. An empty path does nothing.
+// and keeping the skin's other files. The entries are written into a hidden staging folder first
+// and moved into the skin's folder at the end, so a new skin appears only once whole. Asks
+// before importing another version; entry names that would lead outside the skin's folder are
+// refused; a damaged package keeps the entries read before the damage (and leaves nothing when
+// it is damaged before its first entry); a package beyond maxEntries or maxBytes is refused
+// whole. Ends with the question whether to use the skin now, or, when anything went wrong, with
+// a message saying what. An empty path does nothing.
 ImportResult importSkin(const QString& packagePath, const QString& dataFolder, Prompts& prompts);
 
 }  // namespace SkinPackage
