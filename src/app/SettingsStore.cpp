@@ -103,18 +103,23 @@ bool SettingsStore::savePlayerState() {
 
 void SettingsStore::loadPlayerChoices() {
     const auto contents = readFile(pathOf(PlayerFiles::choicesFileName));
-    variables.setPlayerChoices(contents ? PlayerFiles::parseChoices(*contents)
-                                        : PlayerFiles::PlayerChoices());
+    applyPlayerChoices(contents ? PlayerFiles::parseChoices(*contents)
+                                : PlayerFiles::PlayerChoices());
+}
+
+void SettingsStore::applyPlayerChoices(const PlayerFiles::PlayerChoices& choices) {
+    playerChoices = choices;
+    Sound::instance().setReplayGainMode(choices.replayGain);
 }
 
 bool SettingsStore::savePlayerChoices() {
     return saveQuietly(PlayerFiles::choicesFileName,
-                       PlayerFiles::serializeChoices(variables.skinContext().playerChoices));
+                       PlayerFiles::serializeChoices(playerChoices));
 }
 
 void SettingsStore::loadResumePoint() {
     const auto contents = readFile(pathOf(PlayerFiles::resumeFileName));
-    if (!contents || !variables.skinContext().playerChoices.resume) {
+    if (!contents || !playerChoices.resume) {
         return;
     }
     if (const auto point = PlayerFiles::parseResumePoint(*contents)) {
@@ -124,7 +129,7 @@ void SettingsStore::loadResumePoint() {
 
 bool SettingsStore::saveResumePoint() {
     const auto point = Sound::instance().whereToResume();
-    if (!point || !variables.skinContext().playerChoices.resume) {
+    if (!point || !playerChoices.resume) {
         // Nothing to resume: the next start begins from the start, as without the file.
         QFile::remove(pathOf(PlayerFiles::resumeFileName));
         return true;

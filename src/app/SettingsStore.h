@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "common/PlayerFiles.h"
 #include "common/SettingsFiles.h"
 
 class Dispatcher;
@@ -13,8 +14,13 @@ class SettingsStore {
 public:
     // The folder is read at each load and save (a test may move the data folder).
     SettingsStore(const QString& dataFolder, SettingsFiles::Colours& colours,
-                  SettingsFiles::Options& options, Dispatcher& dispatcher)
-        : dataFolder(dataFolder), colours(colours), options(options), dispatcher(dispatcher) {}
+                  SettingsFiles::Options& options, PlayerFiles::PlayerChoices& playerChoices,
+                  Dispatcher& dispatcher)
+        : dataFolder(dataFolder),
+          colours(colours),
+          options(options),
+          playerChoices(playerChoices),
+          dispatcher(dispatcher) {}
 
     void loadColours();
     void loadOptions();
@@ -30,6 +36,7 @@ public:
 
     // The "player" file: the Player submenu's choices, applied to the player.
     void loadPlayerChoices();
+    void applyPlayerChoices(const PlayerFiles::PlayerChoices& choices);
     bool savePlayerChoices();
     // The "resume" file: with resuming on, the player's first Play starts where the last run
     // left off; a damaged or missing file means from the start.
@@ -47,5 +54,6 @@ private:
     const QString& dataFolder;
     SettingsFiles::Colours& colours;
     SettingsFiles::Options& options;
+    PlayerFiles::PlayerChoices& playerChoices;
     Dispatcher& dispatcher;
 };

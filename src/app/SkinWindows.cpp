@@ -238,6 +238,10 @@ void SkinWindows::pathsDropped(const QStringList& paths) {
     app.addDroppedPaths(paths);
 }
 
+void SkinWindows::choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) {
+    app.choosePlayerOptions(choices);
+}
+
 void SkinWindows::showPlaylist(MainWindow* window) {
     app.showPlaylist(window);
 }

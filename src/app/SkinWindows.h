@@ -87,9 +87,7 @@ public:
     void undo() override { edits.undo(); }
     void redo() override { edits.redo(); }
     void showPlaylist(MainWindow* window) override;
-    void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) override {
-        app.choosePlayerOptions(choices);
-    }
+    void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) override;
     void changeType(Element* element, int type) override;
     void deleteElement(Element* element) override;
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override;

@@ -52,7 +52,8 @@ Variables::Variables()
       library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
       layout(std::make_unique<SkinWindows>(*this, *library, context, *this)),
       commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
-      settings(std::make_unique<SettingsStore>(dataFolder, colours, options, *commandDispatcher)),
+      settings(std::make_unique<SettingsStore>(dataFolder, colours, options,
+                                               context.playerChoices, *commandDispatcher)),
       windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
       importReceiver(std::make_unique<QObject>()),
       optionsHost(std::make_unique<AppOptionsHost>(
@@ -262,13 +263,8 @@ void Variables::saveWindows() {
 }
 
 void Variables::choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) {
-    setPlayerChoices(choices);
+    settings->applyPlayerChoices(choices);
     settings->savePlayerChoices();
-}
-
-void Variables::setPlayerChoices(const PlayerFiles::PlayerChoices& choices) {
-    context.playerChoices = choices;
-    Sound::instance().setReplayGainMode(choices.replayGain);
 }
 
 QString Variables::skinFolder() const {

@@ -86,8 +86,6 @@ public:
 
     // An entry of the skin menu's Player submenu: the choice changes, applies and is saved.
     void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) override;
-    // Takes the choices into the skin context and the player.
-    void setPlayerChoices(const PlayerFiles::PlayerChoices& choices);
 
     // The folder of the current skin, as a native absolute path.
     QString skinFolder() const;
