@@ -249,7 +249,7 @@ void Sound::showSong(const SongInfo& song) {
     for (ProgressDisplay* progress : progresses) {
         progress->setLength(length);
     }
-    updateProgress(current->positionMs());
+    updateProgress(0);
     announceState();
     dropFollowing();
     prepareFollowing();

@@ -115,7 +115,7 @@ TEST(QtPrompts, TheOpenDialogShowsEveryTypeTextAndItsPatternsReallyFilter) {
         {0, {"a.mp3", "b.vpl", "c.vps", "d.s3d"}},
         {1, {"b.vpl"}},
         {9, {"d.s3d"}},
-        {13, {"a.mp3", "b.vpl", "c.vps", "d.s3d", "no extension", "notes.txt"}},
+        {14, {"a.mp3", "b.vpl", "c.vps", "d.s3d", "no extension", "notes.txt"}},
     };
     for (const auto& typeCase : cases) {
         const int type = typeCase.first;
