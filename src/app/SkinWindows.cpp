@@ -38,9 +38,8 @@ SkinWindows::SkinWindows(Variables& app, const SkinContext& context, CallerPtr& 
 void SkinWindows::followPlayerState() {
     QObject::connect(&PlayList::instance().events(), &PlayerEvents::stateChanged, &eventsReceiver,
                      [this](PlayState state) {
-                         // An ended list keeps the pause picture (the player still counts as
-                         // playing until stopped); a pause comes from the play/pause command,
-                         // which shows it, or from a slider being dragged, which must not.
+                         // A pause comes from the play/pause command, which shows it, or from
+                         // a slider being dragged, which must not.
                          if (state != PlayState::Playing && state != PlayState::Stopped) {
                              return;
                          }

@@ -223,6 +223,16 @@ bool PlayList::advanceLocked(Step direction) {
     return true;
 }
 
+void PlayList::startOverIfRunOut() {
+    std::lock_guard guard(mutex);
+    if (songList.empty() || current < songList.size()) {
+        return;
+    }
+    current = shuffleOn ? drawLocked() : 0;
+    shufflePos = 0;
+    history.assign(1, current);
+}
+
 uint32_t PlayList::drawLocked() {
     return random() % static_cast<uint32_t>(songList.size());
 }

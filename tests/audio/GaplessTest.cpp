@@ -117,7 +117,7 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         // The second song has ended as well: the end of the list, or in shuffle another pick
         // (the second song again).
         sound.poll();
-        EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Ended);
+        EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
         EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.second.name));
     }
 }
@@ -147,7 +147,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     // The last song: nothing follows, and the end is the end of the list.
     output.pullSeconds(0.4);
     sound.poll();
-    EXPECT_EQ(sound.state(), PlayState::Ended);
+    EXPECT_EQ(sound.state(), PlayState::Stopped);
     EXPECT_EQ(info.last, "c.wav - Artist");
 }
 
