@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "app/AppOptionsHost.h"
+#include "app/DialogOwner.h"
 #include "app/Dispatcher.h"
 #include "app/SettingsStore.h"
 #include "app/SkinWindows.h"
@@ -20,6 +21,7 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
+#include "skin_ui/DialogPlacement.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/drawing/Engine.h"
@@ -53,6 +55,8 @@ Variables::Variables()
       settings(std::make_unique<SettingsStore>(*this, *commandDispatcher)),
       layout(std::make_unique<SkinWindows>(*this, context, *this)),
       windowFiles(std::make_unique<WindowFiles>(*this, *layout)),
+      dialogs(std::make_unique<DialogOwner>(
+          [this]() -> QWidget* { return layout->count() > 0 ? layout->window(0) : nullptr; })),
       importReceiver(std::make_unique<QObject>()),
       optionsHost(std::make_unique<AppOptionsHost>(*this)) {}
 
@@ -151,8 +155,12 @@ void Variables::callback(Callable* caller) {
 
 void Variables::showOptions() {
     if (!openOptionsWindow) {
-        openOptionsWindow = new Options(*optionsHost);
+        openOptionsWindow = new Options(*optionsHost, dialogs->current());
     }
+}
+
+QWidget* Variables::currentDialogOwner() {
+    return singleton ? singleton->dialogs->current() : nullptr;
 }
 
 void Variables::optionsClosed() {
@@ -188,6 +196,10 @@ void Variables::reloadWindows() {
     // A muted player's state file holds volume 0; the level it unmutes to stays the user's.
     Sound::instance().setVolume(volume);
     loadWindows();
+    if (openOptionsWindow) {
+        // Its skin window has gone.
+        DialogPlacement::placeAbove(openOptionsWindow, dialogs->current());
+    }
 }
 
 void Variables::skinLibraryCommand(MainWindow* window, int id) {
