@@ -2,9 +2,6 @@
 // became a slider is built again as the button it was, in its place in the list and stacking.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
@@ -21,7 +18,7 @@ void UndoTypeChange(benchmark::State& state) {
     constexpr size_t stopButton = 3;
     for (auto _ : state) {
         state.PauseTiming();
-        layout.elementCommand(layout.elementsOf(0)[stopButton], Element::sliderType);
+        layout.changeType(layout.elementsOf(0)[stopButton], Element::sliderType);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
 
@@ -36,15 +33,3 @@ void UndoTypeChange(benchmark::State& state) {
 BENCHMARK(UndoTypeChange)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataFolder;
-    QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Variables::destroyInstance();
-    return 0;
-}

@@ -3,9 +3,7 @@
 // in the skins folder. Closing the window is not timed.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/SkinWindows.h"
@@ -57,15 +55,3 @@ void ClickToOptionsShown(benchmark::State& state) {
 BENCHMARK(ClickToOptionsShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataFolder;
-    QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Variables::destroyInstance();
-    return 0;
-}

@@ -2,9 +2,7 @@
 // playing in the now-playing text and 1,000 songs in the list.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
-#include <QTemporaryDir>
 
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
@@ -36,15 +34,3 @@ void DefaultWindowRepaint(benchmark::State& state) {
 BENCHMARK(DefaultWindowRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dataFolder;
-    QApplication app(argc, argv);
-    Variables::instance().dataFolder = dataFolder.path();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Variables::destroyInstance();
-    return 0;
-}

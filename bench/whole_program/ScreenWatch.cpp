@@ -1,5 +1,7 @@
 #include "ScreenWatch.h"
 
+#include "support/WindowDelete.h"
+
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -169,13 +171,5 @@ std::vector<uint32_t> ScreenWatch::grab(const ScreenRect& rect) {
 }
 
 void ScreenWatch::sendDeleteWindow(Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
+    sendWindowDelete(display, window);
 }

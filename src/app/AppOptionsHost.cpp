@@ -1,58 +1,56 @@
 #include "app/AppOptionsHost.h"
 
-#include "app/Variables.h"
+#include "app/SkinLibrary.h"
 
 EditableSettings AppOptionsHost::settings() const {
     EditableSettings current;
-    current.colours = app.colours;
-    current.onFront = app.options.onFront;
-    current.openLastPlaylist = app.options.openLastPlaylist;
-    current.useTags = app.options.useTags;
+    current.colours = colours;
+    current.onFront = options.onFront;
+    current.openLastPlaylist = options.openLastPlaylist;
+    current.useTags = options.useTags;
     return current;
 }
 
-void AppOptionsHost::applySettings(const EditableSettings& edited) {
-    app.colours = edited.colours;
-    app.options.onFront = edited.onFront;
-    app.options.openLastPlaylist = edited.openLastPlaylist;
-    app.options.useTags = edited.useTags;
-    app.saveColours();
-    app.saveOptions();
-    app.applySettings();
+void AppOptionsHost::applySettings(const EditableSettings& changed) {
+    colours = changed.colours;
+    options.onFront = changed.onFront;
+    options.openLastPlaylist = changed.openLastPlaylist;
+    options.useTags = changed.useTags;
+    edited();
 }
 
 QString AppOptionsHost::dataFolder() const {
-    return app.dataFolder;
+    return folder;
 }
 
 QString AppOptionsHost::currentSkinName() const {
-    return app.currentSkinName();
+    return library.currentSkinName();
 }
 
 void AppOptionsHost::useSkin(const QString& name) {
-    app.useSkin(name);
+    library.useSkin(name);
 }
 
 void AppOptionsHost::newSkin(PromptOwner owner) {
-    app.newSkin(owner);
+    library.newSkin(owner);
 }
 
 void AppOptionsHost::deleteSkin(const QString& name) {
-    app.deleteSkin(name);
+    library.deleteSkin(name);
 }
 
 void AppOptionsHost::importSkin(PromptOwner owner) {
-    app.importSkinDialog(owner);
+    library.importSkinDialog(owner);
 }
 
 void AppOptionsHost::exportSkin(PromptOwner owner) {
-    app.exportSkinDialog(owner);
+    library.exportSkinDialog(owner);
 }
 
 void AppOptionsHost::saveSkin() {
-    app.saveSkin();
+    library.saveSkin();
 }
 
 void AppOptionsHost::optionsClosed() {
-    app.optionsClosed();
+    closed();
 }

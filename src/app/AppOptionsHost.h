@@ -1,17 +1,28 @@
 #pragma once
 
+#include <functional>
+
+#include "common/SettingsFiles.h"
 #include "options/OptionsHost.h"
 
-class Variables;
+class SkinLibrary;
 
-// The application's side of the options window: its settings and the skin library's commands,
-// forwarded to the application singleton.
+// The application's side of the options window: its settings and the skin library's commands.
 class AppOptionsHost : public OptionsHost {
 public:
-    explicit AppOptionsHost(Variables& app) : app(app) {}
+    // `edited`: the settings were changed (save and apply them); `closed`: the window closed.
+    AppOptionsHost(SettingsFiles::Colours& colours, SettingsFiles::Options& options,
+                   const QString& dataFolder, SkinLibrary& library, std::function<void()> edited,
+                   std::function<void()> closed)
+        : colours(colours),
+          options(options),
+          folder(dataFolder),
+          library(library),
+          edited(std::move(edited)),
+          closed(std::move(closed)) {}
 
     EditableSettings settings() const override;
-    void applySettings(const EditableSettings& edited) override;
+    void applySettings(const EditableSettings& changed) override;
     QString dataFolder() const override;
     QString currentSkinName() const override;
     void useSkin(const QString& name) override;
@@ -23,5 +34,10 @@ public:
     void optionsClosed() override;
 
 private:
-    Variables& app;
+    SettingsFiles::Colours& colours;
+    SettingsFiles::Options& options;
+    const QString& folder;
+    SkinLibrary& library;
+    std::function<void()> edited;
+    std::function<void()> closed;
 };

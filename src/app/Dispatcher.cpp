@@ -1,7 +1,7 @@
 #include "app/Dispatcher.h"
 
+#include "app/AppRequests.h"
 #include "app/SkinWindows.h"
-#include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
@@ -24,7 +24,7 @@ void echoLine(Dispatcher::Echo echo, const char* line) {
 
 void Dispatcher::dispatchButton(ButtonFunction& button) {
     const int function = button.getFunction();
-    if (function < firstButtonCommand || function > lastButtonCommand) {
+    if (!buttonCommandRow(function)) {
         return;
     }
     run(static_cast<ButtonCommand>(function), button.getOwner(), Echo::debugLine);
@@ -35,11 +35,11 @@ void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
     switch (command) {
         case ButtonCommand::close:
             echoLine(echo, "close pressed\n");
-            variables.saveAllAndQuit();
+            app.saveAllAndQuit();
             break;
         case ButtonCommand::options:
             echoLine(echo, "options pressed\n");
-            variables.showOptions();
+            app.showOptions();
             break;
         case ButtonCommand::playPause:
             togglePlayPause(echo);
@@ -47,25 +47,20 @@ void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
         case ButtonCommand::stop:
             echoLine(echo, "stop pressed\n");
             sound.stop();
-            showPlayState(false);
             break;
         case ButtonCommand::previous:
             echoLine(echo, "prev pressed\n");
-            if (sound.previous()) {
-                showPlayState(true);
-            }
+            sound.previous();
             break;
         case ButtonCommand::next:
             echoLine(echo, "next pressed\n");
-            if (sound.next()) {
-                showPlayState(true);
-            }
+            sound.next();
             break;
         case ButtonCommand::mute:
             toggleMute(echo);
             break;
         case ButtonCommand::expand:
-            expandWindow(origin);
+            layout.toggleExpanded(origin);
             break;
         case ButtonCommand::shuffle:
             toggleShuffle(echo);
@@ -90,51 +85,26 @@ void Dispatcher::run(ButtonCommand command, MainWindow* origin, Echo echo) {
     }
 }
 
-void Dispatcher::showPlayState(bool running) {
-    const int id = idOf(ButtonCommand::playPause);
-    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, running), id);
-}
-
 void Dispatcher::togglePlayPause(Echo echo) {
     echoLine(echo, "play pressed\n");
-    showPlayState(Sound::instance().playPause());
+    Sound::instance().playPause();
 }
 
 void Dispatcher::toggleMute(Echo echo) {
     echoLine(echo, "mute pressed\n");
-    const bool muted = Sound::instance().toggleMute();
-    const int id = idOf(ButtonCommand::mute);
-    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, muted), id);
+    Sound::instance().toggleMute();
 }
 
 void Dispatcher::toggleShuffle(Echo echo) {
     echoLine(echo, "shuffle pressed\n");
     PlayList& playlist = PlayList::instance();
     playlist.setShuffle(!playlist.shuffle());
-    const int id = idOf(ButtonCommand::shuffle);
-    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, playlist.shuffle()), id);
 }
 
 void Dispatcher::toggleRepeat(Echo echo) {
     echoLine(echo, "repeat pressed\n");
     PlayList& playlist = PlayList::instance();
     playlist.setRepeat(!playlist.repeat());
-    const int id = idOf(ButtonCommand::repeat);
-    variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, playlist.repeat()), id);
-}
-
-void Dispatcher::expandWindow(MainWindow* window) {
-    SkinWindows& layout = variables.skinWindows();
-    const int index = layout.indexOf(window);
-    if (index < 0) {
-        return;
-    }
-    const SkinWindowFile before = window->shapeRecord();
-    const bool expanded = window->toggleExpanded();
-    const int id = idOf(ButtonCommand::expand);
-    layout.setButtonBitmapsIn(static_cast<size_t>(index), ButtonFunction::pictureOf(id, expanded),
-                              id);
-    layout.windowEditFinished(window, before);
 }
 
 void Dispatcher::openFiles(MainWindow* origin) {
@@ -157,13 +127,12 @@ void Dispatcher::savePlaylist(MainWindow* origin) {
 }
 
 void Dispatcher::dispatchSlider(SliderFunction& slider) {
-    Sound& sound = Sound::instance();
     switch (slider.getFunction()) {
         case SliderFunction::volumeFunction:
             setVolume(slider.getValue());
             break;
         case SliderFunction::progressFunction:
-            sound.seek(static_cast<uint32_t>(slider.getValue()));
+            seek(static_cast<uint32_t>(slider.getValue()));
             break;
         default:
             break;
@@ -174,9 +143,16 @@ void Dispatcher::setVolume(int percent) {
     Sound& sound = Sound::instance();
     if (sound.isMuted()) {
         sound.toggleMute();
-        const int id = idOf(ButtonCommand::mute);
-        variables.skinWindows().setButtonBitmaps(ButtonFunction::pictureOf(id, false), id);
     }
     sound.setVolume(percent);
-    variables.skinWindows().setVolumeSliders(percent);
+    layout.setVolumeSliders(percent);
+}
+
+void Dispatcher::restoreVolume(int percent) {
+    Sound::instance().setVolume(percent);
+    layout.setVolumeSliders(percent);
+}
+
+void Dispatcher::seek(uint32_t ms) {
+    Sound::instance().seek(ms);
 }

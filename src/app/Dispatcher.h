@@ -1,40 +1,48 @@
 #pragma once
 
+#include <cstdint>
+
 #include "common/ButtonCommand.h"
 
 class ButtonFunction;
 class MainWindow;
+class AppRequests;
+class SkinWindows;
 class SliderFunction;
-class Variables;
 
 // The one door for player commands. A button click, the start-up restore, the tray menu and the
-// desktop's media controls all run a command here; afterwards the state buttons of every window
-// show the new state and the volume sliders move.
+// desktop's media controls all run a command here. The state buttons show the new state by
+// themselves, from the player's events.
 class Dispatcher {
 public:
     // Buttons write their debug line ("play pressed", ...); the tray and media keys do not.
     enum class Echo { debugLine, quiet };
 
-    explicit Dispatcher(Variables& variables) : variables(variables) {}
+    Dispatcher(AppRequests& app, SkinWindows& layout) : app(app), layout(layout) {}
 
     // The window is the one the command came from (expand acts on it); null elsewhere.
     void run(ButtonCommand command, MainWindow* origin, Echo echo);
 
     void dispatchButton(ButtonFunction& button);
     void dispatchSlider(SliderFunction& slider);
-    // What moving a volume slider does: unmutes, sets the volume and moves every volume slider.
+    // The volume as the user sets it (a volume slider, the desktop's media controls): unmutes,
+    // sets the volume and moves every volume slider.
     void setVolume(int percent);
+    // The level read back from the player state (start-up, rebuilt windows): a muted player
+    // stays muted and unmutes to it; every volume slider shows it.
+    void restoreVolume(int percent);
+    // Moves the play position (a progress slider, the desktop's media controls).
+    void seek(uint32_t ms);
 
 private:
     void togglePlayPause(Echo echo);
     void toggleMute(Echo echo);
     void toggleShuffle(Echo echo);
     void toggleRepeat(Echo echo);
-    void expandWindow(MainWindow* window);
     // The file dialogs belong to the window whose button opened them (none from the tray).
     void openFiles(MainWindow* origin);
     void savePlaylist(MainWindow* origin);
-    void showPlayState(bool running);
 
-    Variables& variables;
+    AppRequests& app;
+    SkinWindows& layout;
 };

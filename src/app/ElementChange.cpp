@@ -5,15 +5,15 @@
 #include "skin_ui/elements/ElementFactory.h"
 
 ElementChange::ElementChange(SkinWindows& layout, size_t windowIndex, size_t position,
-                             const std::optional<ElementSnapshot>& before,
-                             const std::optional<ElementSnapshot>& after)
+                             const std::optional<SkinWindowFile::ElementRecord>& before,
+                             const std::optional<SkinWindowFile::ElementRecord>& after)
     : RecordedChange(nameOf(before, after), before, after),
       layout(layout),
       windowIndex(windowIndex),
       position(position) {}
 
-void ElementChange::change(const std::optional<ElementSnapshot>& from,
-                           const std::optional<ElementSnapshot>& to) {
+void ElementChange::change(const std::optional<SkinWindowFile::ElementRecord>& from,
+                           const std::optional<SkinWindowFile::ElementRecord>& to) {
     if (windowIndex >= layout.count()) {
         return;
     }
@@ -21,34 +21,29 @@ void ElementChange::change(const std::optional<ElementSnapshot>& from,
     if (from && position >= count) {
         return;
     }
-    if (from && to && from->record.type == to->record.type) {
+    if (from && to && from->type == to->type) {
         Element* element = layout.elementsOf(windowIndex)[position];
-        ElementFactory::apply(*element, to->record);
-        if (from->record.function != to->record.function) {
-            to->restorePicture(*element);
-        }
+        ElementFactory::apply(*element, *to);
         return;
     }
     if (from) {
         layout.removeElementAt(windowIndex, position);
     }
     if (to) {
-        if (Element* element = layout.insertElement(windowIndex, position, to->record)) {
-            to->restorePicture(*element);
-        }
+        layout.insertElement(windowIndex, position, *to);
     }
 }
 
-QString ElementChange::nameOf(const std::optional<ElementSnapshot>& before,
-                              const std::optional<ElementSnapshot>& after) {
+QString ElementChange::nameOf(const std::optional<SkinWindowFile::ElementRecord>& before,
+                              const std::optional<SkinWindowFile::ElementRecord>& after) {
     if (!before) {
         return "add element";
     }
     if (!after) {
         return "delete";
     }
-    const SkinWindowFile::ElementRecord& was = before->record;
-    const SkinWindowFile::ElementRecord& is = after->record;
+    const SkinWindowFile::ElementRecord& was = *before;
+    const SkinWindowFile::ElementRecord& is = *after;
     if (was.type != is.type) {
         return "type change";
     }

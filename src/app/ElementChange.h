@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "app/ElementSnapshot.h"
 #include "app/RecordedChange.h"
+#include "skins/SkinWindowFile.h"
 
 class SkinWindows;
 
@@ -13,21 +13,21 @@ class SkinWindows;
 // window index and a list position, never the element itself, since taking back a type change
 // or a delete builds a new element there. Done and undone through the element factory and the
 // skin layout.
-class ElementChange : public RecordedChange<ElementSnapshot> {
+class ElementChange : public RecordedChange<SkinWindowFile::ElementRecord> {
 public:
     ElementChange(SkinWindows& layout, size_t windowIndex, size_t position,
-                  const std::optional<ElementSnapshot>& before,
-                  const std::optional<ElementSnapshot>& after);
+                  const std::optional<SkinWindowFile::ElementRecord>& before,
+                  const std::optional<SkinWindowFile::ElementRecord>& after);
 
     // The edit's name in the skin menu ("move", "type change", "delete", ...).
-    static QString nameOf(const std::optional<ElementSnapshot>& before,
-                          const std::optional<ElementSnapshot>& after);
+    static QString nameOf(const std::optional<SkinWindowFile::ElementRecord>& before,
+                          const std::optional<SkinWindowFile::ElementRecord>& after);
 
 protected:
     // Turns the place from one side of the edit into the other: removes, builds, rebuilds or
     // changes the element in place.
-    void change(const std::optional<ElementSnapshot>& from,
-                const std::optional<ElementSnapshot>& to) override;
+    void change(const std::optional<SkinWindowFile::ElementRecord>& from,
+                const std::optional<SkinWindowFile::ElementRecord>& to) override;
 
 private:
     SkinWindows& layout;

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "common/NestedLoop.h"
 #include "skin_ui/DialogPlacement.h"
 
 namespace {
@@ -95,6 +96,7 @@ PromptAnswer QtPrompts::ask(const PromptMessage& request) {
     PromptMessage message = request;
     message.owner = ownerOr(request.owner);
     const std::unique_ptr<QMessageBox> box = messageBoxFor(message);
+    const NestedLoop::Guard inDialog;
     switch (box->exec()) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;
@@ -149,6 +151,7 @@ QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
     FileDialogRequest owned = request;
     owned.owner = ownerOr(request.owner);
     const std::unique_ptr<QFileDialog> dialog = fileDialogFor(owned);
+    const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return {};
     }
@@ -171,6 +174,7 @@ std::optional<QString> QtPrompts::enterText(const TextEntryRequest& request) {
     TextEntryRequest owned = request;
     owned.owner = ownerOr(request.owner);
     const std::unique_ptr<QInputDialog> dialog = textEntryFor(owned);
+    const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return std::nullopt;
     }

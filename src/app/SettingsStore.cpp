@@ -4,8 +4,6 @@
 #include <optional>
 
 #include "app/Dispatcher.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
 #include "common/SaveReport.h"
@@ -30,7 +28,7 @@ constexpr int defaultVolume = 50;
 }  // namespace
 
 QString SettingsStore::pathOf(const char* fileName) const {
-    return variables.dataFolder + "/" + fileName;
+    return dataFolder + "/" + fileName;
 }
 
 bool SettingsStore::save(const char* fileName, const QByteArray& contents) {
@@ -45,12 +43,12 @@ bool SettingsStore::save(const char* fileName, const QByteArray& contents) {
 void SettingsStore::loadColours() {
     const auto contents = readFile(pathOf(SettingsFiles::coloursFileName));
     if (contents) {
-        variables.colours = SettingsFiles::parseColours(*contents);
+        colours = SettingsFiles::parseColours(*contents);
     }
 }
 
 bool SettingsStore::saveColours() {
-    return save(SettingsFiles::coloursFileName, SettingsFiles::serializeColours(variables.colours));
+    return save(SettingsFiles::coloursFileName, SettingsFiles::serializeColours(colours));
 }
 
 void SettingsStore::loadOptions() {
@@ -58,30 +56,27 @@ void SettingsStore::loadOptions() {
     if (!contents) {
         return;
     }
-    variables.options = SettingsFiles::parseOptions(*contents);
-    if (!StoredPath::isInsideSkinsFolder(variables.options.skinPath)) {
+    options = SettingsFiles::parseOptions(*contents);
+    if (!StoredPath::isInsideSkinsFolder(options.skinPath)) {
         // A skin path that leaves the skins folder would have pictures written anywhere.
         DebugLog::write("skin path outside the skins folder: using the default skin\n");
-        variables.options.skinPath = SettingsFiles::Options().skinPath;
+        options.skinPath = SettingsFiles::Options().skinPath;
     }
 }
 
 bool SettingsStore::saveOptions() {
-    return save(SettingsFiles::optionsFileName, SettingsFiles::serializeOptions(variables.options));
+    return save(SettingsFiles::optionsFileName, SettingsFiles::serializeOptions(options));
 }
 
 void SettingsStore::loadPlayerState() {
-    Sound& sound = Sound::instance();
     const auto contents = readFile(pathOf(SettingsFiles::playerStateFileName));
     if (!contents) {
-        sound.setVolume(defaultVolume);
-        variables.skinWindows().setVolumeSliders(defaultVolume);
+        dispatcher.restoreVolume(defaultVolume);
         return;
     }
     const SettingsFiles::PlayerState state = SettingsFiles::parsePlayerState(*contents);
     PlayList::instance().setCurrentIndex(state.currentSong);
-    sound.setVolume(state.volume);
-    variables.skinWindows().setVolumeSliders(state.volume);
+    dispatcher.restoreVolume(state.volume);
     if (state.muted) {
         dispatcher.run(ButtonCommand::mute, nullptr, Dispatcher::Echo::debugLine);
     }

@@ -2,15 +2,18 @@
 
 #include <QString>
 
+#include "common/SettingsFiles.h"
+
 class Dispatcher;
-class Variables;
 
 // Reads and writes the three settings files of the data folder for the application state:
 // "sfo.0" colours, "sfo.1" player state, "sfo.2" options.
 class SettingsStore {
 public:
-    SettingsStore(Variables& variables, Dispatcher& dispatcher)
-        : variables(variables), dispatcher(dispatcher) {}
+    // The folder is read at each load and save (a test may move the data folder).
+    SettingsStore(const QString& dataFolder, SettingsFiles::Colours& colours,
+                  SettingsFiles::Options& options, Dispatcher& dispatcher)
+        : dataFolder(dataFolder), colours(colours), options(options), dispatcher(dispatcher) {}
 
     void loadColours();
     void loadOptions();
@@ -28,6 +31,8 @@ private:
     QString pathOf(const char* fileName) const;
     bool save(const char* fileName, const QByteArray& contents);
 
-    Variables& variables;
+    const QString& dataFolder;
+    SettingsFiles::Colours& colours;
+    SettingsFiles::Options& options;
     Dispatcher& dispatcher;
 };

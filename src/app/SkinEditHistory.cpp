@@ -4,8 +4,8 @@
 #include "app/WindowChange.h"
 
 void SkinEditHistory::elementEdited(size_t windowIndex, size_t position,
-                                    const std::optional<ElementSnapshot>& before,
-                                    const std::optional<ElementSnapshot>& after) {
+                                    const std::optional<SkinWindowFile::ElementRecord>& before,
+                                    const std::optional<SkinWindowFile::ElementRecord>& after) {
     edits.push(new ElementChange(layout, windowIndex, position, before, after));
 }
 

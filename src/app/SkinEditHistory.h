@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <optional>
 
-#include "app/ElementSnapshot.h"
 #include "skins/SkinWindowFile.h"
 
 class SkinWindows;
@@ -20,8 +19,8 @@ public:
     // The element at the position of window i's list; no `before` for an added element, no
     // `after` for a deleted one.
     void elementEdited(size_t windowIndex, size_t position,
-                       const std::optional<ElementSnapshot>& before,
-                       const std::optional<ElementSnapshot>& after);
+                       const std::optional<SkinWindowFile::ElementRecord>& before,
+                       const std::optional<SkinWindowFile::ElementRecord>& after);
     // Window i; no `before` for an added window, no `after` for a deleted one.
     void windowEdited(size_t windowIndex, const std::optional<SkinWindowFile>& before,
                       const std::optional<SkinWindowFile>& after);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Variables.h"
+#include "app/AppRequests.h"
+#include "app/SkinLibrary.h"
 #include "common/ButtonCommand.h"
 #include "common/Prompts.h"
 #include "common/SkinContext.h"
@@ -30,24 +31,9 @@ QSize fitOnScreen(int width, int height) {
 
 }  // namespace
 
-SkinWindows::SkinWindows(Variables& app, const SkinContext& context, CallerPtr& receiver)
-    : app(app), context(context), receiver(receiver) {
-    followPlayerState();
-}
-
-void SkinWindows::followPlayerState() {
-    QObject::connect(&PlayList::instance().events(), &PlayerEvents::stateChanged, &eventsReceiver,
-                     [this](PlayState state) {
-                         // A pause comes from the play/pause command, which shows it, or from
-                         // a slider being dragged, which must not.
-                         if (state != PlayState::Playing && state != PlayState::Stopped) {
-                             return;
-                         }
-                         const int id = idOf(ButtonCommand::playPause);
-                         setButtonBitmaps(
-                             ButtonFunction::pictureOf(id, state == PlayState::Playing), id);
-                     });
-}
+SkinWindows::SkinWindows(AppRequests& app, SkinLibrary& library, const SkinContext& context,
+                         CallerPtr& receiver)
+    : app(app), library(library), context(context), receiver(receiver) {}
 
 SkinWindows::~SkinWindows() {
     removeAll(Deletion::now);
@@ -98,10 +84,7 @@ void SkinWindows::insertWindow(size_t index, const SkinWindowFile& record) {
     // as it was placed, unexpanded.
     if (!record.stoppedAtInvalidType) {
         if (record.expanded) {
-            const bool nowExpanded = window->toggleExpanded();
-            setButtonBitmapsIn(index,
-                               ButtonFunction::pictureOf(idOf(ButtonCommand::expand), nowExpanded),
-                               idOf(ButtonCommand::expand));
+            window->toggleExpanded();
         }
         window->setPositionKeepingSize(WindowGeometry::pullOntoScreen(
             window->pos(), window->size(), WindowGeometry::primaryScreenSize()));
@@ -135,10 +118,6 @@ void SkinWindows::reshapeWindow(size_t index, const SkinWindowFile& shape, bool 
     if (move) {
         window->setPositionKeepingSize(shape.x, shape.y);
     }
-    if (wasExpanded != shape.expanded) {
-        const int expand = idOf(ButtonCommand::expand);
-        setButtonBitmapsIn(index, ButtonFunction::pictureOf(expand, shape.expanded), expand);
-    }
 }
 
 void SkinWindows::removeWindowAt(size_t index, Deletion deletion) {
@@ -167,6 +146,15 @@ void SkinWindows::removeAll(Deletion deletion) {
     }
 }
 
+void SkinWindows::toggleExpanded(MainWindow* window) {
+    if (indexOf(window) < 0) {
+        return;
+    }
+    const SkinWindowFile before = window->shapeRecord();
+    window->toggleExpanded();
+    windowEditFinished(window, before);
+}
+
 void SkinWindows::removeWindow(MainWindow* window) {
     const int index = indexOf(window);
     if (index >= 0 && windows.size() == 1 && !app.hasReachableTray()) {
@@ -178,15 +166,6 @@ void SkinWindows::removeWindow(MainWindow* window) {
     }
     if (index >= 0) {
         removeWindowAt(static_cast<size_t>(index), Deletion::later);
-    }
-}
-
-void SkinWindows::addElement(MainWindow* window, int x, int y) {
-    const int index = indexOf(window);
-    if (index >= 0) {
-        const size_t at = static_cast<size_t>(index);
-        insertElement(at, elementLists[at].size(),
-                      ElementFactory::newRecord(Element::buttonType, x, y, true));
     }
 }
 
@@ -240,22 +219,6 @@ void SkinWindows::changeElementType(Element* element, int newType) {
     element->deleteLater();
 }
 
-void SkinWindows::setButtonBitmaps(const QString& pictureName, int function) {
-    for (size_t i = 0; i < windows.size(); ++i) {
-        setButtonBitmapsIn(i, pictureName, function);
-    }
-}
-
-void SkinWindows::setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function) {
-    for (Element* element : elementLists.at(windowIndex)) {
-        auto* button = qobject_cast<ButtonFunction*>(element);
-        if (button && button->getFunction() == function) {
-            button->setPicture(pictureName);
-            button->update();
-        }
-    }
-}
-
 void SkinWindows::setVolumeSliders(int value) {
     for (const auto& list : elementLists) {
         for (Element* element : list) {
@@ -267,12 +230,6 @@ void SkinWindows::setVolumeSliders(int value) {
     }
 }
 
-void SkinWindows::repaintAll() {
-    for (MainWindow* window : windows) {
-        window->update();
-    }
-}
-
 void SkinWindows::closeRequested() {
     app.saveAllAndQuit();
 }
@@ -281,47 +238,23 @@ void SkinWindows::pathsDropped(const QStringList& paths) {
     app.addDroppedPaths(paths);
 }
 
-void SkinWindows::skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) {
-    switch (id) {
-        case SkinMenu::addElementId:
-            addElementRecorded(window, clientPoint);
-            break;
-        case SkinMenu::addWindowId:
-            addWindowRecorded();
-            break;
-        case SkinMenu::deleteWindowId:
-            removeWindowRecorded(window);
-            break;
-        case SkinMenu::undoId:
-            edits.undo();
-            break;
-        case SkinMenu::redoId:
-            edits.redo();
-            break;
-        case SkinMenu::optionsId:
-            app.showOptions();
-            break;
-        default:
-            app.skinLibraryCommand(window, id);
-            break;
-    }
-}
-
-void SkinWindows::addElementRecorded(MainWindow* window, QPoint clientPoint) {
+void SkinWindows::addElement(MainWindow* window, QPoint clientPoint) {
     const int index = indexOf(window);
     if (index < 0) {
         return;
     }
-    const auto& list = elementLists[static_cast<size_t>(index)];
-    const size_t count = list.size();
-    addElement(window, clientPoint.x(), clientPoint.y());
-    if (list.size() > count) {
-        edits.elementEdited(static_cast<size_t>(index), count, std::nullopt,
-                            ElementSnapshot::of(*list.back()));
+    const size_t at = static_cast<size_t>(index);
+    const size_t position = elementLists[at].size();
+    // A play/pause button at the point.
+    if (Element* added =
+            insertElement(at, position,
+                          ElementFactory::newRecord(Element::buttonType, clientPoint.x(),
+                                                    clientPoint.y(), true))) {
+        edits.elementEdited(at, position, std::nullopt, ElementFactory::recordOf(*added));
     }
 }
 
-void SkinWindows::addWindowRecorded() {
+void SkinWindows::addWindow() {
     const size_t index = windows.size();
     app.addWindow();
     if (windows.size() > index) {
@@ -329,7 +262,7 @@ void SkinWindows::addWindowRecorded() {
     }
 }
 
-void SkinWindows::removeWindowRecorded(MainWindow* window) {
+void SkinWindows::deleteWindow(MainWindow* window) {
     const int index = indexOf(window);
     if (index < 0) {
         return;
@@ -343,31 +276,61 @@ void SkinWindows::removeWindowRecorded(MainWindow* window) {
     edits.windowEdited(static_cast<size_t>(index), std::move(record), std::nullopt);
 }
 
-void SkinWindows::elementCommand(Element* element, int id) {
+void SkinWindows::importSkin(MainWindow* window) {
+    // A QWidget* is what the prompts take as owner.
+    library.importSkinDialog(static_cast<QWidget*>(window));
+}
+
+void SkinWindows::exportSkin(MainWindow* window) {
+    library.exportSkinDialog(static_cast<QWidget*>(window));
+}
+
+void SkinWindows::newSkin(MainWindow* window) {
+    library.newSkin(static_cast<QWidget*>(window));
+}
+
+void SkinWindows::saveSkin() {
+    library.saveSkin();
+}
+
+void SkinWindows::useSkin(const QString& name) {
+    library.useSkin(name);
+}
+
+void SkinWindows::showOptions() {
+    app.showOptions();
+}
+
+void SkinWindows::changeType(Element* element, int type) {
     size_t windowIndex = 0;
     size_t position = 0;
     if (!find(element, windowIndex, position)) {
         return;
     }
-    const ElementSnapshot before = ElementSnapshot::of(*element);
-    if (id >= Element::buttonType && id <= Element::listBoxType) {
-        changeElementType(element, id);
-        Element* replacement = elementLists[windowIndex][position];
-        if (replacement != element) {
-            edits.elementEdited(windowIndex, position, before, ElementSnapshot::of(*replacement));
-        }
-    } else {
-        removeElement(element);
-        edits.elementEdited(windowIndex, position, before, std::nullopt);
+    const SkinWindowFile::ElementRecord before = ElementFactory::recordOf(*element);
+    changeElementType(element, type);
+    Element* replacement = elementLists[windowIndex][position];
+    if (replacement != element) {
+        edits.elementEdited(windowIndex, position, before, ElementFactory::recordOf(*replacement));
     }
+}
+
+void SkinWindows::deleteElement(Element* element) {
+    size_t windowIndex = 0;
+    size_t position = 0;
+    if (!find(element, windowIndex, position)) {
+        return;
+    }
+    const SkinWindowFile::ElementRecord before = ElementFactory::recordOf(*element);
+    removeElementAt(windowIndex, position);
+    edits.elementEdited(windowIndex, position, before, std::nullopt);
 }
 
 void SkinWindows::editFinished(Element* element, const SkinWindowFile::ElementRecord& before) {
     size_t windowIndex = 0;
     size_t position = 0;
     if (find(element, windowIndex, position)) {
-        edits.elementEdited(windowIndex, position, ElementSnapshot{before, QString()},
-                            ElementSnapshot::of(*element));
+        edits.elementEdited(windowIndex, position, before, ElementFactory::recordOf(*element));
     }
 }
 
@@ -386,9 +349,9 @@ void SkinWindows::windowEditFinished(MainWindow* window, const SkinWindowFile& b
 }
 
 QStringList SkinWindows::skinListing() const {
-    return app.skinListing();
+    return library.listing();
 }
 
 QString SkinWindows::currentSkinName() const {
-    return app.currentSkinName();
+    return library.currentSkinName();
 }

@@ -13,7 +13,8 @@ class CallerPtr;
 class Element;
 class MainWindow;
 class SkinContext;
-class Variables;
+class AppRequests;
+class SkinLibrary;
 
 // The owner of the skin layout: every skin window in order (its position is its window index)
 // and, parallel to it, each window's elements in stacking order. Windows are built from and
@@ -21,7 +22,8 @@ class Variables;
 // was. It is also the host the windows and elements report to.
 class SkinWindows : public SkinWindowHost {
 public:
-    SkinWindows(Variables& app, const SkinContext& context, CallerPtr& receiver);
+    SkinWindows(AppRequests& app, SkinLibrary& library, const SkinContext& context,
+                CallerPtr& receiver);
     ~SkinWindows() override;
     SkinWindows(const SkinWindows&) = delete;
     SkinWindows& operator=(const SkinWindows&) = delete;
@@ -41,7 +43,7 @@ public:
     // The record of window i as the window file stores it.
     SkinWindowFile recordOf(size_t index) const;
     // Gives window i the record's sizes and expanded flag, and its place when `move` is set;
-    // the elements stay. The expand buttons of the window follow a change of the flag.
+    // the elements stay.
     void reshapeWindow(size_t index, const SkinWindowFile& shape, bool move);
     // Removes window i and its elements, at once or after the event being handled (which may
     // come from one of them).
@@ -49,10 +51,11 @@ public:
     void removeWindowAt(size_t index, Deletion deletion);
     void removeAll(Deletion deletion);
 
-    // The skin menu's "Delete window".
+    // The expand command of a button in the window: collapses or expands it, as an edit of the
+    // history.
+    void toggleExpanded(MainWindow* window);
+    // Removes the window, unless it is the last one and no tray icon could bring one back.
     void removeWindow(MainWindow* window);
-    // The skin menu's "Add element": a play/pause button at the client point.
-    void addElement(MainWindow* window, int x, int y);
     // Puts the record's element into window i's list at the position; returns it.
     Element* insertElement(size_t windowIndex, size_t position,
                            const SkinWindowFile::ElementRecord& record);
@@ -62,13 +65,8 @@ public:
     void removeElementAt(size_t windowIndex, size_t position);
     void changeElementType(Element* element, int newType);
 
-    // In every window, every button with the function gets the picture.
-    void setButtonBitmaps(const QString& pictureName, int function);
-    // The same in window i only.
-    void setButtonBitmapsIn(size_t windowIndex, const QString& pictureName, int function);
     // Every volume slider of every window shows the value, without reporting back.
     void setVolumeSliders(int value);
-    void repaintAll();
 
     // Every edit of the windows and elements made through the skin windows' gestures and menus.
     SkinEditHistory& history() { return edits; }
@@ -76,8 +74,20 @@ public:
     // SkinWindowHost
     void closeRequested() override;
     void pathsDropped(const QStringList& paths) override;
-    void skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) override;
-    void elementCommand(Element* element, int id) override;
+    // The skin menu's and element menu's edits are recorded in the history.
+    void addElement(MainWindow* window, QPoint clientPoint) override;
+    void addWindow() override;
+    void deleteWindow(MainWindow* window) override;
+    void importSkin(MainWindow* window) override;
+    void exportSkin(MainWindow* window) override;
+    void newSkin(MainWindow* window) override;
+    void saveSkin() override;
+    void useSkin(const QString& name) override;
+    void showOptions() override;
+    void undo() override { edits.undo(); }
+    void redo() override { edits.redo(); }
+    void changeType(Element* element, int type) override;
+    void deleteElement(Element* element) override;
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override;
     void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override;
     QString undoableEdit() const override { return edits.undoableEdit(); }
@@ -88,21 +98,12 @@ public:
 private:
     // Window i's list and the element's place in it; false when no list holds it.
     bool find(const Element* element, size_t& windowIndex, size_t& position) const;
-    // The skin menu's element and window items, recorded in the history.
-    void addElementRecorded(MainWindow* window, QPoint clientPoint);
-    void addWindowRecorded();
-    void removeWindowRecorded(MainWindow* window);
 
-    // Songs open in the background, so a play command cannot know at once whether a song will
-    // play: the play/pause buttons also follow the player's state as it becomes known.
-    void followPlayerState();
-
-    Variables& app;
+    AppRequests& app;
+    SkinLibrary& library;
     const SkinContext& context;
     CallerPtr& receiver;
     std::vector<MainWindow*> windows;
     std::vector<std::vector<Element*>> elementLists;
-    // Ends the connections to the player's events with the windows.
-    QObject eventsReceiver;
     SkinEditHistory edits{*this};
 };

@@ -9,26 +9,24 @@
 #include "app/DialogOwner.h"
 #include "app/Dispatcher.h"
 #include "app/SettingsStore.h"
+#include "app/SkinLibrary.h"
 #include "app/SkinWindows.h"
 #include "app/WindowFiles.h"
 #include "audio/Sound.h"
 #include "common/DataFolder.h"
+#include "common/NestedLoop.h"
 #include "common/SaveReport.h"
 #include "common/StoredPath.h"
 #include "options/Options.h"
 #include "options/TrayIcon.h"
-#include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
 #include "skin_ui/DialogPlacement.h"
 #include "skin_ui/MainWindow.h"
-#include "skin_ui/SkinMenu.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
-#include "skins/Skin.h"
-#include "skins/SkinPackage.h"
 
 namespace {
 
@@ -51,14 +49,22 @@ void Variables::destroyInstance() {
 
 Variables::Variables()
     : dataFolder(DataFolder::defaultPath()),
-      commandDispatcher(std::make_unique<Dispatcher>(*this)),
-      settings(std::make_unique<SettingsStore>(*this, *commandDispatcher)),
-      layout(std::make_unique<SkinWindows>(*this, context, *this)),
-      windowFiles(std::make_unique<WindowFiles>(*this, *layout)),
+      library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
+      layout(std::make_unique<SkinWindows>(*this, *library, context, *this)),
+      commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
+      settings(std::make_unique<SettingsStore>(dataFolder, colours, options, *commandDispatcher)),
+      windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
       dialogs(std::make_unique<DialogOwner>(
           [this]() -> QWidget* { return layout->count() > 0 ? layout->window(0) : nullptr; })),
       importReceiver(std::make_unique<QObject>()),
-      optionsHost(std::make_unique<AppOptionsHost>(*this)) {}
+      optionsHost(std::make_unique<AppOptionsHost>(
+          colours, options, dataFolder, *library,
+          [this] {
+              saveColours();
+              saveOptions();
+              applySettings();
+          },
+          [this] { optionsClosed(); })) {}
 
 Variables::~Variables() {
     layout->removeAll(SkinWindows::Deletion::now);
@@ -95,10 +101,17 @@ void Variables::installSkinImport() {
     // The import asks questions and may rebuild every window, so it runs on the window thread;
     // the worker only posts it and goes on (waiting for a dialog would hang the shut-down, which
     // waits for the worker).
+    // Posted while a dialog, question or menu is open, it waits until that has closed: applying
+    // the skin deletes every skin window, which may own the dialog or run the menu.
     QObject* receiver = importReceiver.get();
     OpenFiles::instance().setSkinImport([receiver](const QString& packagePath) {
         QMetaObject::invokeMethod(
-            receiver, [packagePath] { Variables::instance().importSkin(packagePath); },
+            receiver,
+            [receiver, packagePath] {
+                NestedLoop::runOutside(receiver, [packagePath] {
+                    Variables::instance().skinLibrary().importSkin(packagePath);
+                });
+            },
             Qt::QueuedConnection);
     });
 }
@@ -194,114 +207,12 @@ void Variables::reloadWindows() {
     loadPlayerState();
     loadPlayerState();
     // A muted player's state file holds volume 0; the level it unmutes to stays the user's.
-    Sound::instance().setVolume(volume);
+    commandDispatcher->restoreVolume(volume);
     loadWindows();
     if (openOptionsWindow) {
         // Its skin window has gone.
         DialogPlacement::placeAbove(openOptionsWindow, dialogs->current());
     }
-}
-
-void Variables::skinLibraryCommand(MainWindow* window, int id) {
-    // A QWidget* is what the prompts take as owner.
-    const PromptOwner owner = static_cast<QWidget*>(window);
-    switch (id) {
-        case SkinMenu::importSkinId:
-            importSkinDialog(owner);
-            break;
-        case SkinMenu::saveSkinId:
-            saveSkin();
-            break;
-        case SkinMenu::exportSkinId:
-            exportSkinDialog(owner);
-            break;
-        case SkinMenu::newSkinId:
-            newSkin(owner);
-            break;
-        default: {
-            const qsizetype position = id - SkinMenu::firstSkinId;
-            if (position >= 0 && position < shownSkins.size()) {
-                const QString name = shownSkins[position];
-                if (name != "." && name != "..") {
-                    useSkin(name);
-                }
-            }
-            break;
-        }
-    }
-}
-
-QStringList Variables::skinListing() const {
-    shownSkins = Skin::listSkins(dataFolder);
-    return shownSkins;
-}
-
-void Variables::useSkin(const QString& name) {
-    const std::optional<Skin::ApplyChoice> choice = Skin::askApplyChoice(Prompts::current());
-    if (!choice) {
-        return;
-    }
-    // The skin's stored files replace the live ones; the live files first hold the windows as
-    // they are on screen, so "pictures only" keeps exactly that layout.
-    saveWindows();
-    const std::optional<Skin::AppliedSkin> applied = Skin::applySkin(dataFolder, name, *choice);
-    if (!applied) {
-        return;
-    }
-    options.skinPath = applied->skinPath;
-    saveOptions();
-    reloadWindows();
-}
-
-void Variables::newSkin(PromptOwner owner) {
-    if (newSkinDialogOpen) {
-        return;
-    }
-    newSkinDialogOpen = true;
-    Skin::newSkinDialog(dataFolder, Prompts::current(), owner);
-    newSkinDialogOpen = false;
-}
-
-void Variables::saveSkin() {
-    saveWindows();
-    saveColours();
-    if (!Skin::saveSkin(dataFolder, options.skinPath)) {
-        Prompts::current().error("The skin \"" + currentSkinName() +
-                                     "\" could not be saved completely into its \"sys\" folder.",
-                                 "VeskPlayer - Save skin");
-    }
-}
-
-void Variables::deleteSkin(const QString& name) {
-    Skin::deleteSkin(dataFolder, name, options.skinPath, Prompts::current());
-}
-
-void Variables::importSkinDialog(PromptOwner owner) {
-    importSkin(FileDialog::openSkinPackage(Prompts::current(), QString(), owner));
-}
-
-void Variables::importSkin(const QString& packagePath) {
-    const SkinPackage::ImportResult result =
-        SkinPackage::importSkin(packagePath, dataFolder, Prompts::current());
-    if (result.applyRequested) {
-        useSkin(result.skinName);
-    }
-}
-
-void Variables::exportSkinDialog(PromptOwner owner) {
-    const QString path = FileDialog::save(Prompts::current(), QString(), "vps", owner);
-    if (path.isEmpty()) {
-        return;
-    }
-    saveWindows();
-    saveColours();
-    SkinPackage::exportSkin(path, dataFolder, options.skinPath, Prompts::current());
-}
-
-QString Variables::currentSkinName() const {
-    // The part of the skin path behind its first separator.
-    const qsizetype separator = options.skinPath.indexOf('\\');
-    return separator < 0 ? options.skinPath : options.skinPath.mid(separator + 1);
 }
 
 void Variables::addDroppedPaths(const QStringList& paths) {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/AppRequests.h"
+#include "app/SkinLibrary.h"
 #include "common/Prompts.h"
 #include "common/SettingsFiles.h"
 #include "common/SkinContext.h"
@@ -24,7 +26,7 @@ class WindowFiles;
 // The application singleton and composition root: paths and settings, the start-up and
 // shut-down order, the owner of the skin layout (SkinWindows) and the receiver of every button
 // and slider action, which it hands to the command door (Dispatcher).
-class Variables : public CallerPtr {
+class Variables : public CallerPtr, public AppRequests, public SkinLibrary::Application {
 public:
     static Variables& instance();
     // Ends the singleton (its destructor runs the shut-down order); the next instance() is new.
@@ -38,13 +40,13 @@ public:
     // failure and the next runs regardless.
     void saveAll();
     // saveAll, then ends the event loop with exit code 18 (the program still returns 0).
-    void saveAllAndQuit();
+    void saveAllAndQuit() override;
 
     void callback(Callable* caller) override;
 
     // Opens the options window, above the skin window the action came from; nothing when it is
     // open already.
-    void showOptions();
+    void showOptions() override;
     // The skin window dialogs belong to (the one the action came from, else the first); none
     // without skin windows or before the application exists.
     static QWidget* currentDialogOwner();
@@ -52,46 +54,25 @@ public:
     void optionsClosed();
     Options* optionsWindow() const { return openOptionsWindow; }
     // True while the tray icon is up in a status area: a way back when no window is left.
-    bool hasReachableTray() const;
+    bool hasReachableTray() const override;
     TrayIcon* tray() const { return trayIcon.get(); }
     // "Add window": a new window at the next index, from its window file.
-    void addWindow();
+    void addWindow() override;
     // Rebuilds every window from the live files, keeping what plays and the volume.
-    void reloadWindows();
-    // The skin library's items of the skin menu (import, export, new, save, select).
-    void skinLibraryCommand(MainWindow* window, int id);
-    // The skins folder as the skin menu shows it, "." and ".." included (ids are positions).
-    QStringList skinListing() const;
-    QString currentSkinName() const;
-
-    // Asks whether to take the pictures only or the skin's windows too (Cancel: nothing), makes
-    // the skin current and rebuilds every window from the live files.
-    void useSkin(const QString& name);
-    // The new-skin dialog; nothing while one is open already.
-    void newSkin(PromptOwner owner);
-    // Writes the live files, then copies them into the current skin's "sys" folder.
-    void saveSkin();
-    // Removes the skin's folder; the skin in use is refused.
-    void deleteSkin(const QString& name);
-    // The open dialog for a skin package, then importSkin.
-    void importSkinDialog(PromptOwner owner);
-    // Reads the package into the skins folder and offers to use the skin. Window thread only:
-    // it asks questions and may rebuild every window.
-    void importSkin(const QString& packagePath);
-    // The save dialog for a skin package, then the export of the current skin.
-    void exportSkinDialog(PromptOwner owner);
+    void reloadWindows() override;
+    SkinLibrary& skinLibrary() { return *library; }
 
     // Paths dropped on a skin window, handed to the adding worker in order.
-    void addDroppedPaths(const QStringList& paths);
+    void addDroppedPaths(const QStringList& paths) override;
 
     void loadColours();
     void loadOptions();
     void loadPlayerState();
-    void saveColours();
+    void saveColours() override;
     void savePlayerState();
-    void saveOptions();
+    void saveOptions() override;
     void loadWindows();
-    void saveWindows();
+    void saveWindows() override;
     // Pushes the colours and options to everything that shows or uses them: the skin context
     // (windows, elements, pictures) and the file worker's tag switch.
     void applySettings();
@@ -117,12 +98,10 @@ private:
     void installSkinImport();
 
     SkinContext context;
-    // The listing the skin menu was built from: a chosen id is a position in it.
-    mutable QStringList shownSkins;
-    bool newSkinDialogOpen = false;
+    std::unique_ptr<SkinLibrary> library;
+    std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<Dispatcher> commandDispatcher;
     std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<WindowFiles> windowFiles;
     std::unique_ptr<DialogOwner> dialogs;
     // Receives the imports the file worker posts; with it gone, posted imports are dropped.

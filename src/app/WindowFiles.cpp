@@ -4,7 +4,6 @@
 
 #include "ResourceTable.h"
 #include "app/SkinWindows.h"
-#include "app/Variables.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
 #include "common/SaveReport.h"
@@ -27,7 +26,7 @@ SkinWindowFile builtInWindow() {
 }  // namespace
 
 QString WindowFiles::pathOf(const QString& fileName) const {
-    return variables.dataFolder + "/" + fileName;
+    return dataFolder + "/" + fileName;
 }
 
 void WindowFiles::loadWindows() {

@@ -6,13 +6,14 @@
 #include "skins/SkinWindowFile.h"
 
 class SkinWindows;
-class Variables;
 
 // Reads the data folder's window files ("windows" and "sfw." + index) into the skin layout and
 // writes the layout back.
 class WindowFiles {
 public:
-    WindowFiles(Variables& variables, SkinWindows& layout) : variables(variables), layout(layout) {}
+    // The folder is read at each load and save (a test may move the data folder).
+    WindowFiles(const QString& dataFolder, SkinWindows& layout)
+        : dataFolder(dataFolder), layout(layout) {}
 
     // Builds the windows the count file names (one when it is missing). When none of them can
     // be shown (no window, or only windows without an area), the built-in default window is
@@ -31,6 +32,6 @@ private:
     // True when some window has an area to show.
     bool anyWindowShowable() const;
 
-    Variables& variables;
+    const QString& dataFolder;
     SkinWindows& layout;
 };

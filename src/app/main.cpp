@@ -6,7 +6,6 @@
 #include "app/QtPrompts.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
-#include "audio/Sound.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/RunningCopy.h"
@@ -40,7 +39,7 @@ MediaControls mediaControls() {
             variables.dispatcher().run(command, nullptr, Dispatcher::Echo::quiet);
         },
         [&variables](int percent) { variables.dispatcher().setVolume(percent); },
-        [](uint32_t ms) { Sound::instance().seek(ms); },
+        [&variables](uint32_t ms) { variables.dispatcher().seek(ms); },
         addHandedOverFile,
         [&variables] {
             for (MainWindow* window : variables.skinWindows().windowList()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/LineReader.h"
 #include "common/StoredText.h"
@@ -10,8 +11,9 @@ namespace {
 
 const QByteArray versionLine = "#VP-V1.0.0\r\n";
 
-// The writers start each key with the line end of the line before it, so the last value is
-// left without one.
+// Each file's layout is written once (the `layout` functions below) and walked by both of these:
+// a key line, then its value lines. The version line and an empty line come first; the last
+// value is left without a line end.
 class SettingsWriter {
 public:
     SettingsWriter() : bytes(versionLine) {}
@@ -20,84 +22,111 @@ public:
         bytes += "\r\n";
         bytes += name;
     }
-    void value(const QByteArray& text) {
-        bytes += "\r\n";
-        bytes += text;
-    }
-    void number(int64_t number) { value(QByteArray::number(number)); }
-    void colour(uint32_t colour) {
+    void flag(const bool& on) { number(on ? 1 : 0); }
+    void count(const uint32_t& value) { number(value); }
+    void number(const int64_t& value) { line(QByteArray::number(value)); }
+    void text(const QString& value) { line(StoredText::encode(value)); }
+    void colour(const uint32_t& colour) {
         number(colour & 0xFF);
         number((colour >> 8) & 0xFF);
         number((colour >> 16) & 0xFF);
     }
 
     QByteArray bytes;
+
+private:
+    void line(const QByteArray& value) {
+        bytes += "\r\n";
+        bytes += value;
+    }
 };
 
-uint32_t readColour(LineReader& reader) {
-    const int32_t red = reader.readInt();
-    const int32_t green = reader.readInt();
-    const int32_t blue = reader.readInt();
-    return SettingsFiles::colourOf(red, green, blue);
+class SettingsReader {
+public:
+    explicit SettingsReader(const QByteArray& contents) : reader(contents) {}
+
+    // The first key follows the version line and the empty line.
+    void key(const char*) { reader.skipLines(std::exchange(first, false) ? 3 : 1); }
+    void flag(bool& on) { on = reader.readBool(); }
+    void count(uint32_t& value) { value = reader.readUnsigned(); }
+    void number(int32_t& value) { value = reader.readInt(); }
+    void text(QString& value) { value = reader.readLine(); }
+    void colour(uint32_t& colour) {
+        const int32_t red = reader.readInt();
+        const int32_t green = reader.readInt();
+        const int32_t blue = reader.readInt();
+        colour = SettingsFiles::colourOf(red, green, blue);
+    }
+
+private:
+    LineReader reader;
+    bool first = true;
+};
+
+template <typename Walker, typename Colours>
+void coloursLayout(Walker& file, Colours& colours) {
+    file.key("-back color");
+    file.colour(colours.backColour);
+    file.key("-text color");
+    file.colour(colours.textColour);
+    file.key("-opacity color");
+    file.colour(colours.opacityColour);
+    file.key("-use opacity ");
+    file.flag(colours.useOpacity);
+}
+
+template <typename Walker, typename State>
+void playerStateLayout(Walker& file, State& state) {
+    file.key("-cursong");
+    file.count(state.currentSong);
+    file.key("-volume");
+    file.number(state.volume);
+    file.key("-mute");
+    file.flag(state.muted);
+    file.key("-rep");
+    file.flag(state.repeat);
+    file.key("-shuf");
+    file.flag(state.shuffle);
+}
+
+template <typename Walker, typename Options>
+void optionsLayout(Walker& file, Options& options) {
+    file.key("-on front");
+    file.flag(options.onFront);
+    file.key("-open last playlist");
+    file.flag(options.openLastPlaylist);
+    file.key("-skin");
+    file.text(options.skinPath);
+    file.key("-use tags");
+    file.flag(options.useTags);
 }
 
 }  // namespace
 
 SettingsFiles::Colours SettingsFiles::parseColours(const QByteArray& contents) {
-    LineReader reader(contents);
+    SettingsReader reader(contents);
     Colours colours;
-    reader.skipLines(3);
-    colours.backColour = readColour(reader);
-    reader.skipLines(1);
-    colours.textColour = readColour(reader);
-    reader.skipLines(1);
-    colours.opacityColour = readColour(reader);
-    reader.skipLines(1);
-    colours.useOpacity = reader.readBool();
+    coloursLayout(reader, colours);
     return colours;
 }
 
 QByteArray SettingsFiles::serializeColours(const Colours& colours) {
     SettingsWriter writer;
-    writer.key("-back color");
-    writer.colour(colours.backColour);
-    writer.key("-text color");
-    writer.colour(colours.textColour);
-    writer.key("-opacity color");
-    writer.colour(colours.opacityColour);
-    writer.key("-use opacity ");
-    writer.number(colours.useOpacity ? 1 : 0);
+    coloursLayout(writer, colours);
     return writer.bytes;
 }
 
 SettingsFiles::PlayerState SettingsFiles::parsePlayerState(const QByteArray& contents) {
-    LineReader reader(contents);
+    SettingsReader reader(contents);
     PlayerState state;
-    reader.skipLines(3);
-    state.currentSong = reader.readUnsigned();
-    reader.skipLines(1);
-    state.volume = std::clamp(reader.readInt(), 0, 100);
-    reader.skipLines(1);
-    state.muted = reader.readBool();
-    reader.skipLines(1);
-    state.repeat = reader.readBool();
-    reader.skipLines(1);
-    state.shuffle = reader.readBool();
+    playerStateLayout(reader, state);
+    state.volume = std::clamp(state.volume, 0, 100);
     return state;
 }
 
 QByteArray SettingsFiles::serializePlayerState(const PlayerState& state) {
     SettingsWriter writer;
-    writer.key("-cursong");
-    writer.number(state.currentSong);
-    writer.key("-volume");
-    writer.number(state.volume);
-    writer.key("-mute");
-    writer.number(state.muted ? 1 : 0);
-    writer.key("-rep");
-    writer.number(state.repeat ? 1 : 0);
-    writer.key("-shuf");
-    writer.number(state.shuffle ? 1 : 0);
+    playerStateLayout(writer, state);
     return writer.bytes;
 }
 
@@ -110,28 +139,14 @@ int32_t SettingsFiles::savedVolumePercent(float masterVolume) {
 }
 
 SettingsFiles::Options SettingsFiles::parseOptions(const QByteArray& contents) {
-    LineReader reader(contents);
+    SettingsReader reader(contents);
     Options options;
-    reader.skipLines(3);
-    options.onFront = reader.readBool();
-    reader.skipLines(1);
-    options.openLastPlaylist = reader.readBool();
-    reader.skipLines(1);
-    options.skinPath = reader.readLine();
-    reader.skipLines(1);
-    options.useTags = reader.readBool();
+    optionsLayout(reader, options);
     return options;
 }
 
 QByteArray SettingsFiles::serializeOptions(const Options& options) {
     SettingsWriter writer;
-    writer.key("-on front");
-    writer.number(options.onFront ? 1 : 0);
-    writer.key("-open last playlist");
-    writer.number(options.openLastPlaylist ? 1 : 0);
-    writer.key("-skin");
-    writer.value(StoredText::encode(options.skinPath));
-    writer.key("-use tags");
-    writer.number(options.useTags ? 1 : 0);
+    optionsLayout(writer, options);
     return writer.bytes;
 }

@@ -72,12 +72,14 @@ bool MainWindow::toggleExpanded() {
         expandedHeight = height_;
         expanded = false;
         applySize(collapsedWidth, collapsedHeight);
+        emit expandedChanged(false);
         return false;
     }
     collapsedWidth = width_;
     collapsedHeight = height_;
     expanded = true;
     applySize(expandedWidth, expandedHeight);
+    emit expandedChanged(true);
     return true;
 }
 
@@ -272,12 +274,12 @@ void MainWindow::openSkinMenu() {
     SkinMenu menu(this);
     const int id = menu.run(menuPoint);
     if (id != 0) {
-        skinMenuCommand(id);
+        menu.choose(id, mapFromGlobal(menuPoint));
     }
 }
 
 void MainWindow::skinMenuCommand(int id) {
-    host_.skinMenuCommand(this, id, mapFromGlobal(menuPoint));
+    SkinMenu(this).choose(id, mapFromGlobal(menuPoint));
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -64,8 +64,10 @@ public:
 
     // Runs a skin menu command by its item id (1 "Add element", 2 "Add window", ...).
     void skinMenuCommand(int id);
-    // The screen position of the cursor when the skin menu was last opened.
-    QPoint getMenuPoint() const { return menuPoint; }
+
+signals:
+    // The window switched between its collapsed and its expanded size.
+    void expandedChanged(bool expanded);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,5 @@
 #include "skin_ui/SkinMenu.h"
 
-#include <QMenu>
-
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinWindowHost.h"
 
@@ -32,7 +30,7 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     const QString current = window->host().currentSkinName();
     for (int i = 0; i < listing.size(); ++i) {
         if (listing[i] != "." && listing[i] != "..") {
-            list.push_back({listing[i], firstSkinId + i, listing[i] == current});
+            list.push_back({listing[i], firstSkinId + i, listing[i] == current, true, true});
         }
     }
     list.push_back({"", 0, false});
@@ -47,22 +45,56 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
 }
 
 int SkinMenu::run(QPoint screenPoint) {
-    QMenu menu;
-    QMenu* skins = nullptr;
-    for (const Item& item : items()) {
-        QMenu* target = skins && item.id >= firstSkinId ? skins : &menu;
-        if (item.title == "Select skin") {
-            skins = menu.addMenu(item.title);
-        } else if (item.title.isEmpty()) {
-            menu.addSeparator();
-        } else {
-            QAction* action = target->addAction(item.title);
-            action->setData(item.id);
-            action->setCheckable(item.checked);
-            action->setChecked(item.checked);
-            action->setEnabled(item.enabled);
+    shown = items();
+    return MenuItems::run(shown, screenPoint);
+}
+
+void SkinMenu::choose(int id, QPoint clientPoint) {
+    SkinWindowHost& host = window->host();
+    switch (id) {
+        case addElementId:
+            host.addElement(window, clientPoint);
+            return;
+        case addWindowId:
+            host.addWindow();
+            return;
+        case deleteWindowId:
+            host.deleteWindow(window);
+            return;
+        case importSkinId:
+            host.importSkin(window);
+            return;
+        case exportSkinId:
+            host.exportSkin(window);
+            return;
+        case newSkinId:
+            host.newSkin(window);
+            return;
+        case saveSkinId:
+            host.saveSkin();
+            return;
+        case optionsId:
+            host.showOptions();
+            return;
+        case undoId:
+            host.undo();
+            return;
+        case redoId:
+            host.redo();
+            return;
+        default:
+            break;
+    }
+    if (id < firstSkinId) {
+        return;
+    }
+    if (shown.empty()) {
+        shown = items();
+    }
+    for (const Item& item : shown) {
+        if (item.id == id) {
+            host.useSkin(item.title);
+            return;
         }
     }
-    QAction* chosen = menu.exec(screenPoint);
-    return chosen ? chosen->data().toInt() : 0;
 }

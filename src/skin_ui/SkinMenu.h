@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "skin_ui/MenuItems.h"
+
 class MainWindow;
 
 // The skin menu of a skin window (Ctrl + right click), with its items in their fixed order. The
@@ -26,17 +28,17 @@ public:
 
     // Shows the menu at the screen point; returns the chosen item id, 0 when none.
     int run(QPoint screenPoint);
+    // Runs the item through the window's host; the client point is where the menu opened. A
+    // skin of the submenu is the one the menu showed under that id.
+    void choose(int id, QPoint clientPoint);
 
     // The titles and ids as shown, separators as empty titles with id 0 (the submenu's
     // entries follow the "Select skin" line). Used to check the menu without showing it.
-    struct Item {
-        QString title;
-        int id;
-        bool checked;
-        bool enabled = true;
-    };
+    using Item = MenuItem;
     std::vector<Item> items() const;
 
 private:
     MainWindow* window;
+    // The items the menu was shown with, empty before run.
+    std::vector<Item> shown;
 };

@@ -9,7 +9,8 @@ class Element;
 class MainWindow;
 
 // What a skin window and its elements report upward: the owner of the windows implements it,
-// so the skin windows never reach into the application above them.
+// so the skin windows never reach into the application above them. The menus decode their own
+// items and call the method of the item chosen.
 class SkinWindowHost {
 public:
     virtual ~SkinWindowHost() = default;
@@ -18,16 +19,32 @@ public:
     virtual void closeRequested() = 0;
     // Local paths dropped on a skin window, in the order of the drop.
     virtual void pathsDropped(const QStringList& paths) = 0;
-    // A skin menu item chosen in the window; the point is where the menu opened, in the
+
+    // The skin menu's items, chosen in the window. The point is where the menu opened, in the
     // window's client coordinates.
-    virtual void skinMenuCommand(MainWindow* window, int id, QPoint clientPoint) = 0;
-    // An element menu command that replaces or removes the element (a type change, delete).
-    virtual void elementCommand(Element* element, int id) = 0;
+    virtual void addElement(MainWindow* window, QPoint clientPoint) = 0;
+    virtual void addWindow() = 0;
+    virtual void deleteWindow(MainWindow* window) = 0;
+    // The dialogs belong to the window.
+    virtual void importSkin(MainWindow* window) = 0;
+    virtual void exportSkin(MainWindow* window) = 0;
+    virtual void newSkin(MainWindow* window) = 0;
+    virtual void saveSkin() = 0;
+    // A skin of the "Select skin" submenu, by its name.
+    virtual void useSkin(const QString& name) = 0;
+    virtual void showOptions() = 0;
+    virtual void undo() = 0;
+    virtual void redo() = 0;
+
+    // The element menu's commands that replace or remove the element.
+    virtual void changeType(Element* element, int type) = 0;
+    virtual void deleteElement(Element* element) = 0;
     // An editing gesture or menu command changed the element; `before` is its record as it was.
     virtual void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) = 0;
     // A resize, collapse or expand changed the window; `before` is the window's own part of its
     // record as it was (place, sizes, expanded; no element records: these edits keep them).
     virtual void windowEditFinished(MainWindow* window, const SkinWindowFile& before) = 0;
+
     // What the skin menu's "Undo" and "Redo" would take back or do again ("move", "delete
     // window", ...); empty when there is nothing.
     virtual QString undoableEdit() const = 0;

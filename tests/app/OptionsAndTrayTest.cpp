@@ -80,7 +80,7 @@ TEST_F(OptionsAndTray, OneWindowAtMostAndAFreshOneFromTheCurrentSettingsAfterClo
     EXPECT_EQ(openOptionsWindows(), 1);
     EXPECT_EQ(second.controls().back[2]->getPosition(), 60);
     // The text colour of the default skin, the current skin's name.
-    EXPECT_EQ(app().currentSkinName(), "default");
+    EXPECT_EQ(app().skinLibrary().currentSkinName(), "default");
 }
 
 TEST_F(OptionsAndTray, ApplyReachesTheSkinWindowsTheWorkerAndTheFilesAtOnce) {
@@ -161,11 +161,11 @@ TEST_F(OptionsAndTray, WithoutAStatusAreaTheLastWindowIsKept) {
 
     SkinWindows& layout = app().skinWindows();
     app().addWindow();
-    layout.skinMenuCommand(layout.window(1), SkinMenu::deleteWindowId, QPoint());
+    layout.deleteWindow(layout.window(1));
     EXPECT_EQ(layout.count(), 1u);
     EXPECT_TRUE(prompts.shown.empty());
 
-    layout.skinMenuCommand(layout.window(0), SkinMenu::deleteWindowId, QPoint());
+    layout.deleteWindow(layout.window(0));
     ASSERT_EQ(layout.count(), 1u);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "VeskPlayer");

@@ -39,7 +39,7 @@ QMap<QString, QByteArray> filesBelow(const QString& folder) {
 
 }  // namespace
 
-class SkinLibrary : public AppFixture {
+class SkinLibraryCommands : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
@@ -47,10 +47,11 @@ protected:
     }
 
     MainWindow* window(size_t i = 0) { return app().skinWindows().windowList().at(i); }
-    void command(int id) { app().skinLibraryCommand(window(), id); }
+    void command(int id) { window()->skinMenuCommand(id); }
     // The "Select skin" item of the skin, as the menu numbers it.
     int selectId(const QString& name) {
-        return SkinMenu::firstSkinId + static_cast<int>(app().skinListing().indexOf(name));
+        return SkinMenu::firstSkinId +
+               static_cast<int>(app().skinLibrary().listing().indexOf(name));
     }
     // The skin "blue", its pictures in one colour, its stored colours with that back colour.
     void makeBlueSkin() {
@@ -61,7 +62,7 @@ protected:
         QDir().mkpath(folder + "/sys");
         QFile::copy(dataPath("sfo.0"), folder + "/sys/sfo.0");
         prompts.answerNext(PromptAnswer::No);  // not used now
-        app().importSkin(dataPath("blue.vps"));
+        app().skinLibrary().importSkin(dataPath("blue.vps"));
         prompts.shown.clear();
     }
     // Whether every play button shows the colour of the blue skin.
@@ -77,7 +78,7 @@ protected:
     }
 };
 
-TEST_F(SkinLibrary, SelectSkinYesTakesThePicturesAndKeepsTheWindows) {
+TEST_F(SkinLibraryCommands, SelectSkinYesTakesThePicturesAndKeepsTheWindows) {
     app().saveAll();
     makeBlueSkin();
     app().addWindow();
@@ -92,10 +93,10 @@ TEST_F(SkinLibrary, SelectSkinYesTakesThePicturesAndKeepsTheWindows) {
     EXPECT_TRUE(readData("sfo.2").contains("skins\\blue")) << "kept at once";
     EXPECT_EQ(windowCount(), 2u);
     EXPECT_TRUE(playButtonsShowTheBlueSkin());
-    EXPECT_EQ(app().currentSkinName(), "blue");
+    EXPECT_EQ(app().skinLibrary().currentSkinName(), "blue");
 }
 
-TEST_F(SkinLibrary, SelectSkinNoTakesTheStoredWindowsToo) {
+TEST_F(SkinLibraryCommands, SelectSkinNoTakesTheStoredWindowsToo) {
     app().saveAll();
     makeBlueSkin();
     writeData("skins/blue/sys/windows", "3\r\n");
@@ -108,7 +109,7 @@ TEST_F(SkinLibrary, SelectSkinNoTakesTheStoredWindowsToo) {
     EXPECT_TRUE(playButtonsShowTheBlueSkin());
 }
 
-TEST_F(SkinLibrary, SelectSkinCancelledWritesNothing) {
+TEST_F(SkinLibraryCommands, SelectSkinCancelledWritesNothing) {
     app().saveAll();
     makeBlueSkin();
     const auto before = filesBelow(data.path());
@@ -119,17 +120,17 @@ TEST_F(SkinLibrary, SelectSkinCancelledWritesNothing) {
     EXPECT_FALSE(playButtonsShowTheBlueSkin());
 }
 
-TEST_F(SkinLibrary, NewDeleteAndSaveSkin) {
+TEST_F(SkinLibraryCommands, NewDeleteAndSaveSkin) {
     prompts.textAnswers.push_back("green");
     command(SkinMenu::newSkinId);
     ASSERT_EQ(prompts.textEntries.size(), 1u);
     EXPECT_EQ(prompts.textEntries[0].owner, static_cast<QWidget*>(window()));
     EXPECT_EQ(filesBelow(dataPath("skins/green")).size(), 66);
-    EXPECT_TRUE(app().skinListing().contains("green"));
+    EXPECT_TRUE(app().skinLibrary().listing().contains("green"));
 
-    app().deleteSkin("green");
+    app().skinLibrary().deleteSkin("green");
     EXPECT_FALSE(QFile::exists(dataPath("skins/green")));
-    app().deleteSkin("default");
+    app().skinLibrary().deleteSkin("default");
     EXPECT_TRUE(QFile::exists(dataPath("skins/default/1/102_play.bmp"))) << "in use: refused";
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
@@ -147,7 +148,7 @@ TEST_F(SkinLibrary, NewDeleteAndSaveSkin) {
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
-TEST_F(SkinLibrary, ExportAndImportGoThroughTheDialogsOfTheWindow) {
+TEST_F(SkinLibraryCommands, ExportAndImportGoThroughTheDialogsOfTheWindow) {
     prompts.saveAnswers.push_back(dataPath("mine.vps"));
     command(SkinMenu::exportSkinId);
     ASSERT_EQ(prompts.dialogs.size(), 1u);
@@ -169,7 +170,7 @@ TEST_F(SkinLibrary, ExportAndImportGoThroughTheDialogsOfTheWindow) {
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
-TEST_F(SkinLibrary, AnImportMetByTheFileWorkerAsksOnTheWindowThread) {
+TEST_F(SkinLibraryCommands, AnImportMetByTheFileWorkerAsksOnTheWindowThread) {
     ASSERT_EQ(Skin::createSkin(data.path(), "template", prompts), Skin::CreateResult::Created);
     writeData("red.vps", solidSkinPackage("red", skinColour, dataPath("skins/template")));
     prompts.answerNext(PromptAnswer::Yes);  // use it now

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "XServer.h"
+#include "support/WindowDelete.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -184,13 +185,5 @@ bool XServer::waitForGeometry(Window window, const QRect& wanted, int timeoutMs)
 }
 
 void XServer::sendDeleteWindow(Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
+    sendWindowDelete(display, window);
 }

@@ -28,8 +28,21 @@ public:
 
     void closeRequested() override { ++closes; }
     void pathsDropped(const QStringList& paths) override { dropped << paths; }
-    void skinMenuCommand(MainWindow*, int id, QPoint) override { skinCommands.push_back(id); }
-    void elementCommand(Element*, int id) override { elementCommands.push_back(id); }
+    void addElement(MainWindow*, QPoint at) override {
+        requests << QString("add element %1,%2").arg(at.x()).arg(at.y());
+    }
+    void addWindow() override { requests << "add window"; }
+    void deleteWindow(MainWindow*) override { requests << "delete window"; }
+    void importSkin(MainWindow*) override { requests << "import skin"; }
+    void exportSkin(MainWindow*) override { requests << "export skin"; }
+    void newSkin(MainWindow*) override { requests << "new skin"; }
+    void saveSkin() override { requests << "save skin"; }
+    void useSkin(const QString& name) override { requests << "use skin " + name; }
+    void showOptions() override { requests << "options"; }
+    void undo() override { requests << "undo"; }
+    void redo() override { requests << "redo"; }
+    void changeType(Element*, int type) override { requests << QString("type %1").arg(type); }
+    void deleteElement(Element*) override { requests << "delete"; }
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override {
         edits.push_back({element, before});
     }
@@ -49,8 +62,8 @@ public:
 
     int closes = 0;
     QStringList dropped;
-    std::vector<int> skinCommands;
-    std::vector<int> elementCommands;
+    // Each menu command as it arrived, named ("add window", "use skin red", "type 2", ...).
+    QStringList requests;
     std::vector<Edit> edits;
     std::vector<WindowEdit> windowEdits;
 };

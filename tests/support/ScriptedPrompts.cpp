@@ -1,5 +1,7 @@
 #include "support/ScriptedPrompts.h"
 
+#include "common/NestedLoop.h"
+
 ScriptedPrompts::ScriptedPrompts() {
     Prompts::install(this);
 }
@@ -8,8 +10,16 @@ ScriptedPrompts::~ScriptedPrompts() {
     Prompts::install(nullptr);
 }
 
-PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
+void ScriptedPrompts::open() {
     threads.push_back(QThread::currentThread());
+    const NestedLoop::Guard inDialog;
+    if (whileOpen) {
+        whileOpen();
+    }
+}
+
+PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
+    open();
     shown.push_back(message);
     if (!answers.empty()) {
         PromptAnswer answer = answers.front();
@@ -20,7 +30,7 @@ PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
 }
 
 QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
-    threads.push_back(QThread::currentThread());
+    open();
     dialogs.push_back(request);
     QStringList texts;
     for (const FileFilter& filter : request.filters) {
@@ -44,7 +54,7 @@ QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
 }
 
 std::optional<QString> ScriptedPrompts::enterText(const TextEntryRequest& request) {
-    threads.push_back(QThread::currentThread());
+    open();
     textEntries.push_back(request);
     if (textAnswers.empty()) {
         return std::nullopt;

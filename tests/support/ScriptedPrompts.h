@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "common/Prompts.h"
@@ -36,6 +37,13 @@ public:
     std::vector<Shown> shown;
     std::deque<PromptAnswer> answers;
 
+    // Runs inside every message, dialog and text entry while it is open, as the events a real
+    // one handles in its nested event loop.
+    std::function<void()> whileOpen;
+
     // The thread of every message, dialog and text entry, in order.
     std::vector<QThread*> threads;
+
+private:
+    void open();
 };

@@ -12,11 +12,26 @@ import os, struct, sys
 root = sys.argv[1]
 BACKGROUND = (62, 73, 67)
 ACCENT = (247, 178, 72)  # the glyph colour of a state that is on, used nowhere else
-ON_STATES = {"103_pause", "108_mute_1", "110_expand_1", "112_shuffle_1", "114_repeat_1"}
-buttons = ["100_close", "101_options", "102_play", "103_pause", "104_stop", "105_prev",
-           "106_next", "107_mute_0", "108_mute_1", "109_expand_0", "110_expand_1",
-           "111_shuffle_0", "112_shuffle_1", "113_repeat_0", "114_repeat_1", "115_return",
-           "116_openfile", "117_savefile"]
+
+def command_table():
+    """The button pictures of the command table: (pictures, pictures of a state that is on).
+    Only the numbered pictures are in the built-in set."""
+    import re
+    text = open(os.path.join(root, "src", "common", "ButtonCommand.h")).read()
+    row = re.compile(r'\{ButtonCommand::\w+, "[^"]*", "[^"]*", "([^"]+)\.bmp", '
+                     r'(?:"([^"]+)\.bmp"|nullptr), (?:true|false)\}')
+    pictures, on = [], set()
+    for picture, picture_on in row.findall(text):
+        for name in (picture, picture_on):
+            if re.match(r"\d{3}_", name):
+                pictures.append(name)
+        if picture_on:
+            on.add(picture_on)
+    if not pictures:
+        sys.exit("no button pictures found in src/common/ButtonCommand.h")
+    return pictures, on
+
+buttons, ON_STATES = command_table()
 
 def expected_size(name, size_class):
     u = 10 * (size_class + 1)

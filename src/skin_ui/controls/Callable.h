@@ -8,7 +8,6 @@ public:
     virtual ~Callable() = default;
 
     void setReceiver(CallerPtr* newReceiver) { receiver = newReceiver; }
-    CallerPtr* getReceiver() const { return receiver; }
 
 protected:
     // Calls the receiver's callback with this reporter; nothing happens without a receiver.

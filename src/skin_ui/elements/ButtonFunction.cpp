@@ -1,37 +1,28 @@
 #include "skin_ui/elements/ButtonFunction.h"
 
+#include "common/ButtonCommand.h"
+#include "playlist/PlayList.h"
+#include "playlist/PlayerEvents.h"
+#include "skin_ui/MainWindow.h"
+#include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/PlayerState.h"
 
 namespace {
 
-struct FunctionEntry {
-    const char* name;
-    const char* picture;
-    const char* pictureWhenOn;  // null for one-state functions
-    bool (*isOn)();
-};
-
-// Indexed by function id + 1.
-const FunctionEntry functionTable[] = {
-    {"close", "100_close.bmp", nullptr, nullptr},
-    {"options", "101_options.bmp", nullptr, nullptr},
-    {"play/pause", "102_play.bmp", "103_pause.bmp", PlayerState::playing},
-    {"stop", "104_stop.bmp", nullptr, nullptr},
-    {"prev", "105_prev.bmp", nullptr, nullptr},
-    {"next", "106_next.bmp", nullptr, nullptr},
-    {"mute", "107_mute_0.bmp", "108_mute_1.bmp", PlayerState::muted},
-    // Always starts collapsed: the expanded picture is set only after the window expands.
-    {"expand", "109_expand_0.bmp", "110_expand_1.bmp", nullptr},
-    {"shuffle", "111_shuffle_0.bmp", "112_shuffle_1.bmp", PlayerState::shuffle},
-    {"repeat", "113_repeat_0.bmp", "114_repeat_1.bmp", PlayerState::repeat},
-    {"repeat1", "repeat1_0.bmp", nullptr, nullptr},
-    {"return", "115_return.bmp", nullptr, nullptr},
-    {"open..", "116_openfile.bmp", nullptr, nullptr},
-    {"save..", "117_savefile.bmp", nullptr, nullptr},
-};
-
-const FunctionEntry& entryOf(int id) {
-    return functionTable[id - ButtonFunction::firstFunction];
+// The player's state a two-state command shows; expand shows its window's (see isOn).
+bool playerStateOn(ButtonCommand command) {
+    switch (command) {
+        case ButtonCommand::playPause:
+            return PlayerState::playing();
+        case ButtonCommand::mute:
+            return PlayerState::muted();
+        case ButtonCommand::shuffle:
+            return PlayerState::shuffle();
+        case ButtonCommand::repeat:
+            return PlayerState::repeat();
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -39,32 +30,50 @@ const FunctionEntry& entryOf(int id) {
 ButtonFunction::ButtonFunction(MainWindow* owner, int function)
     : Button(owner), function(function) {
     setFunction(function);
+    const PlayerEvents& events = PlayList::instance().events();
+    connect(&events, &PlayerEvents::stateChanged, this, &ButtonFunction::showState);
+    connect(&events, &PlayerEvents::muteChanged, this, &ButtonFunction::showState);
+    connect(&events, &PlayerEvents::modesChanged, this, &ButtonFunction::showState);
+    if (owner) {
+        connect(owner, &MainWindow::expandedChanged, this, &ButtonFunction::showState);
+    }
 }
 
 QString ButtonFunction::nameOf(int id) {
-    return isKnownFunction(id) ? QString(entryOf(id).name) : QString();
-}
-
-QString ButtonFunction::pictureOf(int id) {
-    if (!isKnownFunction(id)) {
-        return QString();
-    }
-    const FunctionEntry& entry = entryOf(id);
-    return pictureOf(id, entry.isOn && entry.isOn());
+    const ButtonCommandRow* row = buttonCommandRow(id);
+    return row ? QString(row->tooltip) : QString();
 }
 
 QString ButtonFunction::pictureOf(int id, bool on) {
-    if (!isKnownFunction(id)) {
+    const ButtonCommandRow* row = buttonCommandRow(id);
+    if (!row) {
         return QString();
     }
-    const FunctionEntry& entry = entryOf(id);
-    return on && entry.pictureWhenOn ? entry.pictureWhenOn : entry.picture;
+    return on && row->pictureWhenOn ? row->pictureWhenOn : row->picture;
+}
+
+bool ButtonFunction::isOn() const {
+    if (function == idOf(ButtonCommand::expand)) {
+        return getOwner() && getOwner()->isExpanded();
+    }
+    return playerStateOn(static_cast<ButtonCommand>(function));
+}
+
+void ButtonFunction::showState() {
+    if (!isKnownFunction(function)) {
+        return;
+    }
+    const QString picture = pictureOf(function, isOn());
+    if (!getBitmap() || getBitmap()->getName() != picture) {
+        setPicture(picture);
+        update();
+    }
 }
 
 void ButtonFunction::setFunction(int newFunction) {
     function = newFunction;
     if (isKnownFunction(newFunction)) {
-        setPicture(pictureOf(newFunction));
+        setPicture(pictureOf(newFunction, isOn()));
         setTooltipText(nameOf(newFunction));
     }
     update();

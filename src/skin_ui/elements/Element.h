@@ -74,9 +74,6 @@ public:
     QString getTooltipText() const;
     Tooltip* getTooltip() const { return tooltip.get(); }
 
-    // Screen position of the cursor when the element menu was last opened.
-    QPoint getMenuPoint() const { return menuPoint; }
-
 protected:
     // The screen position of the cursor for the mouse event being handled (the live cursor
     // outside an event).

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "skin_ui/MenuItems.h"
+
 class Element;
 
 // The element menu (Shift + right click on an element) and its commands: the element type,
@@ -26,12 +28,7 @@ public:
 
     // The entries as shown, in order: submenu entries follow their submenu's line with their
     // titles indented by two spaces; separators are empty titles with id 0.
-    struct Item {
-        QString title;
-        int id;
-        bool checked;
-        bool enabled;
-    };
+    using Item = MenuItem;
     std::vector<Item> items() const;
 
     // Carries out a menu command on the element. "Delete" and a type change delete it.

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QThread>
 
 #include "audio/Sound.h"
 #include "common/SkinContext.h"
@@ -40,11 +39,6 @@ Info::~Info() {
 }
 
 void Info::setText(const QString& newText) {
-    if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(
-            this, [this, newText] { setText(newText); }, Qt::QueuedConnection);
-        return;
-    }
     marquee.reset();
     textWidth = 0;
     text = newText;

@@ -20,8 +20,7 @@ public:
     explicit Info(MainWindow* owner);
     ~Info() override;
 
-    // Shows a new text from its start. Safe to call from any thread: the change is made on the
-    // element's thread.
+    // Shows a new text from its start.
     void setText(const QString& newText);
     QString getText() const { return text; }
     // The player's now-playing text.

@@ -5,8 +5,16 @@
 
 namespace PlayerState {
 
+namespace {
+
+bool held = false;
+bool pausedBeforeHold = false;
+
+}  // namespace
+
 bool playing() {
-    return Sound::instance().isPlaying();
+    const Sound& sound = Sound::instance();
+    return sound.isPlaying() && (!sound.isPaused() || (held && !pausedBeforeHold));
 }
 bool muted() {
     return Sound::instance().isMuted();
@@ -18,11 +26,15 @@ bool repeat() {
     return PlayList::instance().repeat();
 }
 
-bool paused() {
-    return Sound::instance().isPaused();
+void holdPlayback() {
+    pausedBeforeHold = Sound::instance().isPaused();
+    held = true;
+    Sound::instance().pauseAll(true);
 }
-void pauseAll(bool pause) {
-    Sound::instance().pauseAll(pause);
+
+void releasePlayback() {
+    held = false;
+    Sound::instance().pauseAll(pausedBeforeHold);
 }
 
 }  // namespace PlayerState

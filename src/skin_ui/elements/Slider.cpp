@@ -148,8 +148,7 @@ void Slider::paintFill(QPainter& painter) const {
 bool Slider::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
     if (lengthEdge != noEdge) {
         lengthChanging = true;
-        pausedBeforeLengthChange = PlayerState::paused();
-        PlayerState::pauseAll(true);
+        PlayerState::holdPlayback();
         captureMouse();
         savedValue = getValue();
         lengthStartPos = vertical ? y() : x();
@@ -229,7 +228,7 @@ bool Slider::onLeftButtonUp() {
     }
     setKnobFrame(1);
     if (lengthChanging) {
-        PlayerState::pauseAll(pausedBeforeLengthChange);
+        PlayerState::releasePlayback();
         lengthChanging = false;
         lengthEdge = noEdge;
         releaseCapture();

@@ -71,7 +71,6 @@ private:
     int lengthEdge = 0;
     int savedValue = 0;
     bool lengthChanging = false;
-    bool pausedBeforeLengthChange = false;
     int lengthStartPos = 0;
     int lengthStartSize = 0;
 };

@@ -1,6 +1,5 @@
 #include <QFontMetrics>
 #include <QTest>
-#include <thread>
 
 #include "SkinTestSupport.h"
 #include "skin_ui/elements/Info.h"
@@ -103,15 +102,6 @@ TEST_F(InfoTest, TheScrollTimerRestsWhileTheTextFits) {
     info->setText(QString(80, 'W'));
     info->grab();
     EXPECT_TRUE(info->isScrolling());
-}
-
-TEST_F(InfoTest, TextFromAnotherThreadArrivesOnTheWindowThread) {
-    auto info = make(285);
-    std::thread player([&info] { info->setText("Song - Artist"); });
-    player.join();
-    EXPECT_EQ(info->getText(), "Nothing playing") << "not touched from the other thread";
-    settle();
-    EXPECT_EQ(info->getText(), "Song - Artist");
 }
 
 TEST_F(InfoTest, TheWidthChangesByShiftDraggingAnEnd) {
