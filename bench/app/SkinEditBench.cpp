@@ -2,6 +2,9 @@
 // became a slider is built again as the button it was, in its place in the list and stacking.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
