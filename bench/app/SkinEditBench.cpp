@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 
 #include "app/SkinWindows.h"
 #include "app/Variables.h"

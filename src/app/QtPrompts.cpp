@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "common/NestedLoop.h"
+#include "skin_ui/DialogPlacement.h"
 
 namespace {
 
@@ -66,6 +67,16 @@ QStringList qtPatterns(const QStringList& patterns) {
 
 }  // namespace
 
+QtPrompts::QtPrompts(std::function<QWidget*()> fallbackOwner)
+    : fallbackOwner(std::move(fallbackOwner)) {}
+
+PromptOwner QtPrompts::ownerOr(PromptOwner owner) const {
+    if (owner == nullptr && fallbackOwner) {
+        return fallbackOwner();
+    }
+    return owner;
+}
+
 std::unique_ptr<QMessageBox> QtPrompts::messageBoxFor(const PromptMessage& message) {
     auto box =
         std::make_unique<QMessageBox>(toQtIcon(message.icon), message.caption, message.text,
@@ -77,10 +88,13 @@ std::unique_ptr<QMessageBox> QtPrompts::messageBoxFor(const PromptMessage& messa
     if (message.topmost) {
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
+    DialogPlacement::placeAbove(box.get(), ownerWidget(message.owner));
     return box;
 }
 
-PromptAnswer QtPrompts::ask(const PromptMessage& message) {
+PromptAnswer QtPrompts::ask(const PromptMessage& request) {
+    PromptMessage message = request;
+    message.owner = ownerOr(request.owner);
     const std::unique_ptr<QMessageBox> box = messageBoxFor(message);
     const NestedLoop::Guard inDialog;
     switch (box->exec()) {
@@ -116,6 +130,7 @@ std::unique_ptr<QFileDialog> QtPrompts::fileDialogFor(const FileDialogRequest& r
     if (!request.initialFolder.isEmpty()) {
         dialog->setDirectory(request.initialFolder);
     }
+    DialogPlacement::placeAbove(dialog.get(), ownerWidget(request.owner));
     switch (request.mode) {
         case FileDialogRequest::Mode::OpenFiles:
             dialog->setFileMode(QFileDialog::ExistingFiles);
@@ -133,7 +148,9 @@ std::unique_ptr<QFileDialog> QtPrompts::fileDialogFor(const FileDialogRequest& r
 }
 
 QStringList QtPrompts::chooseFiles(const FileDialogRequest& request) {
-    const std::unique_ptr<QFileDialog> dialog = fileDialogFor(request);
+    FileDialogRequest owned = request;
+    owned.owner = ownerOr(request.owner);
+    const std::unique_ptr<QFileDialog> dialog = fileDialogFor(owned);
     const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return {};
@@ -149,11 +166,14 @@ std::unique_ptr<QInputDialog> QtPrompts::textEntryFor(const TextEntryRequest& re
     dialog->setTextValue(request.initialText);
     dialog->setOkButtonText("&Ok");
     dialog->setCancelButtonText("&Cancel");
+    DialogPlacement::placeAbove(dialog.get(), ownerWidget(request.owner));
     return dialog;
 }
 
 std::optional<QString> QtPrompts::enterText(const TextEntryRequest& request) {
-    const std::unique_ptr<QInputDialog> dialog = textEntryFor(request);
+    TextEntryRequest owned = request;
+    owned.owner = ownerOr(request.owner);
+    const std::unique_ptr<QInputDialog> dialog = textEntryFor(owned);
     const NestedLoop::Guard inDialog;
     if (dialog->exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "common/Prompts.h"
@@ -7,11 +8,16 @@
 class QFileDialog;
 class QInputDialog;
 class QMessageBox;
+class QWidget;
 
 // The production prompts: Qt message boxes, Qt's own file dialogs and a text entry dialog. An
-// owner handed through the seam is the QWidget* of the window the prompt belongs to.
+// owner handed through the seam is the QWidget* of the window the prompt belongs to; a prompt
+// without one belongs to the fallback owner (the skin window the action came from). Every
+// prompt is kept above its owner.
 class QtPrompts : public Prompts {
 public:
+    explicit QtPrompts(std::function<QWidget*()> fallbackOwner = {});
+
     PromptAnswer ask(const PromptMessage& message) override;
     QStringList chooseFiles(const FileDialogRequest& request) override;
     std::optional<QString> enterText(const TextEntryRequest& request) override;
@@ -26,4 +32,9 @@ public:
     // the display text is followed by the patterns Qt understands: "*.mp3;*.wav" becomes
     // "*.mp3 *.wav", and "*.*" becomes "*" so that files without a dot are matched too.
     static QString qtNameFilter(const FileFilter& filter);
+
+private:
+    PromptOwner ownerOr(PromptOwner owner) const;
+
+    std::function<QWidget*()> fallbackOwner;
 };

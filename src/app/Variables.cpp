@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "app/AppOptionsHost.h"
+#include "app/DialogOwner.h"
 #include "app/Dispatcher.h"
 #include "app/SettingsStore.h"
 #include "app/SkinLibrary.h"
@@ -22,6 +23,7 @@
 #include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
 #include "playlist_ui/PlaylistWindow.h"
+#include "skin_ui/DialogPlacement.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
@@ -55,6 +57,8 @@ Variables::Variables()
       settings(std::make_unique<SettingsStore>(dataFolder, colours, options,
                                                context.playerChoices, *commandDispatcher)),
       windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
+      dialogs(std::make_unique<DialogOwner>(
+          [this]() -> QWidget* { return layout->count() > 0 ? layout->window(0) : nullptr; })),
       importReceiver(std::make_unique<QObject>()),
       optionsHost(std::make_unique<AppOptionsHost>(
           colours, options, dataFolder, *library,
@@ -172,8 +176,12 @@ void Variables::callback(Callable* caller) {
 
 void Variables::showOptions() {
     if (!openOptionsWindow) {
-        openOptionsWindow = new Options(*optionsHost);
+        openOptionsWindow = new Options(*optionsHost, dialogs->current());
     }
+}
+
+QWidget* Variables::currentDialogOwner() {
+    return singleton ? singleton->dialogs->current() : nullptr;
 }
 
 void Variables::optionsClosed() {
@@ -227,6 +235,10 @@ void Variables::reloadWindows() {
     // A muted player's state file holds volume 0; the level it unmutes to stays the user's.
     commandDispatcher->restoreVolume(volume);
     loadWindows();
+    if (openOptionsWindow) {
+        // Its skin window has gone.
+        DialogPlacement::placeAbove(openOptionsWindow, dialogs->current());
+    }
 }
 
 void Variables::addDroppedPaths(const QStringList& paths) {

@@ -13,6 +13,7 @@
 #include "skin_ui/controls/CallerPtr.h"
 
 class AppOptionsHost;
+class DialogOwner;
 class MainWindow;
 class QObject;
 class Dispatcher;
@@ -21,6 +22,7 @@ class PlaylistWindow;
 class QWidget;
 class SettingsStore;
 class SkinWindows;
+class QWidget;
 class TrayIcon;
 class WindowFiles;
 
@@ -45,8 +47,12 @@ public:
 
     void callback(Callable* caller) override;
 
-    // Opens the options window; nothing when it is open already.
+    // Opens the options window, above the skin window the action came from; nothing when it is
+    // open already.
     void showOptions() override;
+    // The skin window dialogs belong to (the one the action came from, else the first); none
+    // without skin windows or before the application exists.
+    static QWidget* currentDialogOwner();
     // The options window was closed: it goes once its close is handled.
     void optionsClosed();
     Options* optionsWindow() const { return openOptionsWindow; }
@@ -107,6 +113,7 @@ private:
     std::unique_ptr<Dispatcher> commandDispatcher;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<WindowFiles> windowFiles;
+    std::unique_ptr<DialogOwner> dialogs;
     // Receives the imports the file worker posts; with it gone, posted imports are dropped.
     std::unique_ptr<QObject> importReceiver;
     std::unique_ptr<AppOptionsHost> optionsHost;

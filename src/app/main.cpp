@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("VeskPlayer");
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(ProgramIcon::icon());
-    QtPrompts prompts;
+    QtPrompts prompts([] { return Variables::currentDialogOwner(); });
     Prompts::install(&prompts);
 
     // Qt has taken its own options ("-platform", "-style", ...) out of these.

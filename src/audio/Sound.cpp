@@ -80,6 +80,7 @@ bool Sound::playPause() {
         playing = true;
         cancelLoading();
         releaseSound();
+        playList.startOverIfRunOut();
         SongInfo song;
         if (playList.fetch(playList.currentIndex(), song) && startOutput()) {
             paused = false;  // a pause left over from before a stop
@@ -106,8 +107,7 @@ void Sound::stop() {
     cancelLoading();
     playList.setCurrentIndex(0);
     releaseSound();
-    announceNoSong();
-    announceState();
+    showStopped();
 }
 
 bool Sound::next() {
@@ -127,15 +127,14 @@ bool Sound::step(Step direction) {
     if (followerTookOver()) {
         advanceToFollowing();
     }
-    // Without shuffle or repeat there is nothing past the ends. Next on the last song ends it
-    // and keeps it loaded; previous on the first song leaves it playing (stopping it would let
-    // the poll move on to the second song).
+    // Without shuffle or repeat there is nothing past the ends. Next on the last song (or the
+    // last song ending) runs the list out: the player stops one beyond the end, where play
+    // starts over. Previous on the first song leaves it playing (stopping it would let the poll
+    // move on to the second song).
     if (!playList.shuffle() && !playList.repeat()) {
         const uint32_t index = playList.currentIndex();
         if (direction == Step::Forward && index >= playList.songCount() - 1u) {
-            engine->stopAllSounds();
-            dropFollowing();
-            announceState();
+            runOut();
             return false;
         }
         if (direction == Step::Back && index == 0) {
@@ -171,9 +170,17 @@ bool Sound::step(Step direction) {
         return startedPlaying && playing;
     }
     playing = false;
-    announceNoSong();
-    announceState();
+    showStopped();
     return false;
+}
+
+void Sound::runOut() {
+    engine->stopAllSounds();
+    cancelLoading();
+    releaseSound();
+    playing = false;
+    playList.setCurrentIndex(std::max(playList.currentIndex() + 1, playList.songCount()));
+    showStopped();
 }
 
 bool Sound::startOutput() {
@@ -191,8 +198,7 @@ void Sound::dropEngine() {
     engine.reset();
     current.reset();
     playing = false;
-    announceNoSong();
-    announceState();
+    showStopped();
 }
 
 void Sound::beginSong(const SongInfo& song, Step direction) {
@@ -222,8 +228,7 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
             return;
         }
         playing = false;
-        announceNoSong();
-        announceState();
+        showStopped();
         return;
     }
     current = std::move(sound);
@@ -342,11 +347,11 @@ void Sound::advanceToFollowing() {
     current.reset();
     if (fetched) {
         beginSong(song, Step::Forward);
+        announceState();
     } else {
         playing = false;
-        announceNoSong();
+        showStopped();
     }
-    announceState();
 }
 
 void Sound::releaseSound() {
@@ -488,8 +493,7 @@ PlayState Sound::state() const {
     if (paused) {
         return PlayState::Paused;
     }
-    return current && current->finished() && !followerTookOver() ? PlayState::Ended
-                                                                 : PlayState::Playing;
+    return PlayState::Playing;
 }
 
 void Sound::announceState() {
@@ -501,6 +505,12 @@ void Sound::announceState() {
         }
         emit playList.events().stateChanged(now);
     }
+}
+
+void Sound::showStopped() {
+    updateProgress(0);
+    announceNoSong();
+    announceState();
 }
 
 void Sound::announceNoSong() {

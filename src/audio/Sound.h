@@ -38,9 +38,11 @@ class SoundEngine;
 // song is stopped and the playlist's song played as before; the end of the list and the
 // missing-file question come as without gapless playing.
 //
-// States: Stopped (not playing, no sound), Playing, Paused (playing and paused), Ended (playing,
-// the last song finished with neither shuffle nor repeat on). Every change of state, song,
-// volume and mute and every jump is announced through the playlist's events.
+// States: Stopped (not playing, no sound), Playing, Paused (playing and paused). When the list
+// runs out (the last song ends, or next on it, with neither shuffle nor repeat on) the player
+// stops one beyond the end, and play starts over from the first song (in shuffle, a fresh
+// pick). Every change of state, song, volume and mute and every jump is announced through the
+// playlist's events.
 class Sound {
 public:
     static constexpr int pollIntervalMs = 500;
@@ -63,7 +65,8 @@ public:
     // From Stopped: starts the current song, true if a song started. Otherwise toggles the
     // pause: true if playback now runs, false if now paused.
     bool playPause();
-    // Stops and rewinds the playlist to its first song. Nothing happens while Stopped.
+    // Stops, rewinds the playlist to its first song and the progress displays to the start.
+    // Nothing happens while Stopped.
     void stop();
     // True when the player went from stopped or paused to playing.
     bool next();
@@ -114,6 +117,8 @@ private:
     enum class Step { Forward, Back };
 
     bool step(Step direction);
+    // The list has run out: stopped, one beyond the end.
+    void runOut();
     // Starts the output unless it runs; on failure reports it and drops the engine.
     bool startOutput();
     // Says once that there is no sound device and goes on without sound, stopped.
@@ -137,6 +142,8 @@ private:
     // Sends stateChanged when the state differs from the one last sent.
     void announceState();
     void announceNoSong();
+    // Progress displays to the start, no song, the state announced.
+    void showStopped();
 
     PlayList& playList;
     std::unique_ptr<SoundEngine> engine;

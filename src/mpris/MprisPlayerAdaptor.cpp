@@ -24,7 +24,6 @@ QString MprisPlayerAdaptor::playbackStatus() const {
         case PlayState::Paused:
             return "Paused";
         case PlayState::Stopped:
-        case PlayState::Ended:
             break;
     }
     return "Stopped";

@@ -8,6 +8,7 @@
 
 #include "options/ColorEle.h"
 #include "options/OptionsHost.h"
+#include "skin_ui/DialogPlacement.h"
 #include "skin_ui/controls/WinButton.h"
 #include "skin_ui/controls/WinCheckButton.h"
 #include "skin_ui/controls/WinCombobox.h"
@@ -55,7 +56,7 @@ void place(QWidget* control, int x, int y, int width, int height) {
 
 }  // namespace
 
-Options::Options(OptionsHost& host) : QWidget(nullptr), host(host) {
+Options::Options(OptionsHost& host, QWidget* above) : QWidget(nullptr), host(host) {
     setWindowTitle(QStringLiteral("Vesk Player Options"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -96,6 +97,7 @@ Options::Options(OptionsHost& host) : QWidget(nullptr), host(host) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.x() + (screen.width() - clientWidth) / 2,
          screen.y() + (screen.height() - clientHeight) / 2);
+    DialogPlacement::placeAbove(this, above);
     show();
     update();
 }

@@ -24,8 +24,9 @@ public:
     static constexpr const char* headingFace = "Stencil Std";
     static constexpr const char* versionText = "0.0.8";
 
-    // Builds the window from the host's settings, centred on the screen, and shows it.
-    explicit Options(OptionsHost& host);
+    // Builds the window from the host's settings, centred on the screen, and shows it above the
+    // skin window it belongs to (none: on its own).
+    explicit Options(OptionsHost& host, QWidget* above = nullptr);
     ~Options() override;
 
     void callback(Callable* caller) override;

@@ -327,6 +327,22 @@ bool PlayList::advanceLocked(Step direction) {
     return true;
 }
 
+void PlayList::startOverIfRunOut() {
+    std::lock_guard guard(mutex);
+    if (songList.empty() || current < songList.size()) {
+        return;
+    }
+    const auto count = static_cast<uint32_t>(songList.size());
+    if (shuffleOn) {
+        round.restart(count, ShuffleRound::none);
+        current = drawLocked(ShuffleRound::none);
+    } else {
+        current = 0;
+    }
+    shufflePos = 0;
+    history.assign(1, current);
+}
+
 uint32_t PlayList::drawLocked(uint32_t justPlayed) {
     return round.draw(static_cast<uint32_t>(songList.size()), justPlayed);
 }

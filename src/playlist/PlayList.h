@@ -73,6 +73,10 @@ public:
     // May stand beyond the end (after removals, after going past the end, or as read back).
     uint32_t currentIndex() const;
     void setCurrentIndex(uint32_t index);
+    // From beyond the end, where a list that ran out leaves it: back to the first song, or in
+    // shuffle to a fresh pick that starts a new history. Elsewhere, and on an empty list,
+    // nothing changes.
+    void startOverIfRunOut();
 
     uint32_t songCount() const;
     // The song at index, or an empty record beyond the end.

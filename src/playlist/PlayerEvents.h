@@ -5,9 +5,9 @@
 
 #include "playlist/SongInfo.h"
 
-// What the player is doing, as listeners see it: Stopped (nothing loaded), Playing, Paused, and
-// Ended (the last song finished with neither shuffle nor repeat on; it stays loaded).
-enum class PlayState { Stopped, Playing, Paused, Ended };
+// What the player is doing, as listeners see it: Stopped (nothing loaded; also once the list has
+// run out), Playing, Paused.
+enum class PlayState { Stopped, Playing, Paused };
 
 // The player's announcements, for whoever shows or exports its state (windows, tray, desktop
 // interfaces). Emitted on the window thread, only when the value changes (songChanged and

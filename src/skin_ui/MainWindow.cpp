@@ -233,13 +233,13 @@ void MainWindow::mouseMovedTo(QPoint client, QPoint screenCursor, Qt::KeyboardMo
     const QPoint cursor = screenCursor;
     if (dragging) {
         const QPoint target = WindowGeometry::snapDrag(cursor - grabPoint, startRect.size(),
-                                                       WindowGeometry::primaryScreenSize());
+                                                       WindowGeometry::workAreaOf(screen()));
         move(target);
         return;
     }
     if (resizing) {
         const QRect next = WindowGeometry::resize(startRect, resizeZone, cursor - grabPoint,
-                                                  WindowGeometry::primaryScreenSize());
+                                                  WindowGeometry::workAreaOf(screen()));
         width_ = next.width();
         height_ = next.height();
         updateSizeHints();
@@ -288,9 +288,15 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        leftButtonDown(event->modifiers(), event->globalPosition().toPoint());
+    if (event->button() != Qt::LeftButton) {
+        return;
     }
+    // Where no element is, a plain drag moves the window as Ctrl + drag does everywhere: the
+    // one way to move a window without a title bar that a new user finds by trying.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() == Qt::NoModifier && resizeZone == 0
+                                                ? Qt::ControlModifier
+                                                : event->modifiers();
+    leftButtonDown(modifiers, event->globalPosition().toPoint());
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {

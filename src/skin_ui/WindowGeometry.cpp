@@ -10,6 +10,15 @@ QSize primaryScreenSize() {
     return screen ? screen->geometry().size() : QSize(800, 600);
 }
 
+QRect workAreaOf(const QScreen* screen) {
+    if (!screen) {
+        return QRect(QPoint(0, 0), primaryScreenSize());
+    }
+    // Qt reads _NET_WORKAREA where the window manager sets it and gives the whole screen
+    // otherwise.
+    return screen->availableGeometry();
+}
+
 int resizeZoneAt(QPoint client, QSize windowSize) {
     const bool left = client.x() < edgeNear;
     const bool right = client.x() > windowSize.width() - edgeNear;
@@ -34,21 +43,24 @@ int resizeZoneAt(QPoint client, QSize windowSize) {
     return 0;
 }
 
-QPoint snapDrag(QPoint topLeft, QSize windowSize, QSize screen) {
+QPoint snapDrag(QPoint topLeft, QSize windowSize, const QRect& area) {
+    // Edges as left/top/right/bottom where right and bottom are exclusive.
+    const int areaRight = area.x() + area.width();
+    const int areaBottom = area.y() + area.height();
     int left = topLeft.x();
     int top = topLeft.y();
-    if (left < snapMargin)
-        left = 0;
-    if (left > screen.width() - snapMargin - windowSize.width())
-        left = screen.width() - windowSize.width();
-    if (top < snapMargin)
-        top = 0;
-    if (top > screen.height() - snapMargin - windowSize.height())
-        top = screen.height() - windowSize.height();
+    if (left < area.x() + snapMargin)
+        left = area.x();
+    if (left > areaRight - snapMargin - windowSize.width())
+        left = areaRight - windowSize.width();
+    if (top < area.y() + snapMargin)
+        top = area.y();
+    if (top > areaBottom - snapMargin - windowSize.height())
+        top = areaBottom - windowSize.height();
     return {left, top};
 }
 
-QRect resize(const QRect& start, int zone, QPoint delta, QSize screen) {
+QRect resize(const QRect& start, int zone, QPoint delta, const QRect& area) {
     // Edges as left/top/right/bottom where right and bottom are exclusive.
     int left = start.left();
     int top = start.top();
@@ -69,14 +81,16 @@ QRect resize(const QRect& start, int zone, QPoint delta, QSize screen) {
         height = minimumHeight;
     if (width < minimumWidth)
         width = minimumWidth;
-    if (left < snapMargin)
-        left = 0;
-    if (left + width > screen.width() - snapMargin)
-        width = screen.width() - left;
-    if (top < snapMargin)
-        top = 0;
-    if (top + height > screen.height() - snapMargin)
-        height = screen.height() - top;
+    const int areaRight = area.x() + area.width();
+    const int areaBottom = area.y() + area.height();
+    if (left < area.x() + snapMargin)
+        left = area.x();
+    if (left + width > areaRight - snapMargin)
+        width = areaRight - left;
+    if (top < area.y() + snapMargin)
+        top = area.y();
+    if (top + height > areaBottom - snapMargin)
+        height = areaBottom - top;
     width = width / 5 * 5;
     height = height / 5 * 5;
     return {left, top, width, height};

@@ -8,7 +8,9 @@
 
 #include "ResourceTable.h"
 #include "common/Prompts.h"
+#include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
+#include "common/StoredText.h"
 #include "skins/SkinFiles.h"
 #include "skins/WindowCountFile.h"
 
@@ -47,6 +49,21 @@ int liveWindowCount(const QString& dataFolder) {
 // Copies the stored file over the live one when it is there; true when it was copied.
 bool copyWhenStored(const QString& stored, const QString& live) {
     return SkinFiles::fileExists(stored) && SkinFiles::copyFile(stored, live);
+}
+
+// The built-in colours and, with the windows, one built-in default window, as live files;
+// true for each part written.
+void writeBuiltInLook(const QString& dataFolder, Skin::ApplyChoice choice,
+                      Skin::AppliedSkin& applied) {
+    applied.coloursReplaced = StoredText::writeFile(
+        dataFolder + "/sfo.0", SettingsFiles::serializeColours(SettingsFiles::Colours{}));
+    if (choice == Skin::ApplyChoice::PicturesAndWindows) {
+        applied.windowsReplaced =
+            StoredText::writeFile(dataFolder + "/" + WindowCountFile::fileName,
+                                  WindowCountFile::serialize(1)) &&
+            SkinFiles::extractResource(dataFolder + "/" + windowFileName(0),
+                                       ResourceTable::defaultWindowFileId);
+    }
 }
 
 }  // namespace
@@ -200,6 +217,11 @@ std::optional<Skin::AppliedSkin> Skin::applySkin(const QString& dataFolder, cons
     }
     AppliedSkin applied;
     applied.skinPath = pathOf(name);
+    if (name == builtInName) {
+        // Whatever its stored copy holds: "default" is the way back to the stock look.
+        writeBuiltInLook(dataFolder, choice, applied);
+        return applied;
+    }
     const QString stored = storedFolder(skinsFolder(dataFolder) + "/" + name);
     applied.coloursReplaced = copyWhenStored(stored + "/sfo.0", dataFolder + "/sfo.0");
     if (choice == ApplyChoice::PicturesAndWindows) {

@@ -16,6 +16,8 @@ namespace Skin {
 
 inline constexpr const char* skinsFolderName = "skins";
 inline constexpr const char* storedFolderName = "sys";
+// The skin that comes with the program; applying it always brings back the built-in look.
+inline constexpr const char* builtInName = "default";
 
 // The question asked before a skin is applied, and its caption.
 inline constexpr const char* applyQuestion = "When apllying the skin, use bitmaps only ?";

@@ -86,13 +86,14 @@ TEST_F(Dispatch, AQuietRunDoesWhatTheButtonDoesWithoutTheDebugLine) {
     EXPECT_EQ(debug.lines(), "play pressed\n");
 }
 
-TEST_F(Dispatch, NextAtTheLastSongChangesNothing) {
+// Without repeat the list runs out: stopped, and the play buttons show play again.
+TEST_F(Dispatch, NextAtTheLastSongStopsThePlayer) {
     addSongs(2);
     PlayList::instance().setCurrentIndex(1);
     click(first(playButton));
-    const QStringList before = pictures(playButton);
     click(first(nextButton));
-    EXPECT_EQ(pictures(playButton), before);
+    EXPECT_EQ(Sound::instance().state(), PlayState::Stopped);
+    EXPECT_EQ(pictures(playButton), QStringList(pictures(playButton).size(), "102_play.bmp"));
     EXPECT_NE(debug.lines().find("next pressed\n"), std::string::npos);
 }
 

@@ -107,7 +107,7 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         // The second song has ended as well: the end of the list, or in shuffle a new round,
         // which never begins with the song just played.
         sound.poll();
-        EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Ended);
+        EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
         EXPECT_EQ(info.last,
                   QString("%1 - Artist").arg(test.shuffle ? test.first.name : test.second.name));
     }
@@ -138,7 +138,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     // The last song: nothing follows, and the end is the end of the list.
     output.pullSeconds(0.4);
     sound.poll();
-    EXPECT_EQ(sound.state(), PlayState::Ended);
+    EXPECT_EQ(sound.state(), PlayState::Stopped);
     EXPECT_EQ(info.last, "c.wav - Artist");
 }
 

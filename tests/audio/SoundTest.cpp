@@ -41,7 +41,7 @@ public:
 class EventLog {
 public:
     explicit EventLog(PlayerEvents& events) {
-        static const char* stateNames[] = {"Stopped", "Playing", "Paused", "Ended"};
+        static const char* stateNames[] = {"Stopped", "Playing", "Paused"};
         QObject::connect(&events, &PlayerEvents::stateChanged, [this](PlayState state) {
             lines.push_back(QString("state ") + stateNames[static_cast<int>(state)]);
         });
@@ -186,25 +186,54 @@ TEST_F(SoundTest, ThePollRunsByItselfTwiceASecond) {
     EXPECT_NEAR(progress.positions.back(), 300, 3);
 }
 
-TEST_F(SoundTest, TheLastSongEndsTheListAndStaysLoaded) {
-    addSongs({0.5, 0.5});
-    playList.setCurrentIndex(1);
+// The list runs out (the last song ends, or next on it): stopped one beyond the end, the knob
+// at the start; play starts over from the first song, in shuffle from a fresh pick.
+TEST_F(SoundTest, AListThatRanOutStopsAndPlayStartsOver) {
+    addSongs({0.5, 0.5, 0.5});
+    const struct {
+        bool byNext;
+        bool shuffleAfterwards;
+        uint32_t expectedStart;
+    } cases[] = {{false, false, 0}, {true, false, 0}, {false, true, 1}, {true, true, 1}};
+    for (const auto& test : cases) {
+        playList.setShuffle(false);
+        sound->stop();
+        playList.setCurrentIndex(2);
+        ASSERT_TRUE(sound->playPause());
+        output->pullSeconds(0.2);
+        sound->poll();
+        if (test.byNext) {
+            EXPECT_FALSE(sound->next());
+        } else {
+            playToEndAndPoll();
+        }
+        EXPECT_EQ(sound->state(), PlayState::Stopped) << test.byNext;
+        EXPECT_EQ(playList.currentIndex(), 3u);
+        EXPECT_EQ(progress.positions.back(), 0u);
+        sound->poll();
+        EXPECT_EQ(playList.currentIndex(), 3u);
+
+        playList.setShuffle(test.shuffleAfterwards);
+        playList.setRandomSource([] { return 7u; });  // 7 % 3 = 1
+        ASSERT_TRUE(sound->playPause());
+        EXPECT_EQ(sound->state(), PlayState::Playing);
+        EXPECT_EQ(playList.currentIndex(), test.expectedStart);
+        EXPECT_EQ(info.last(), textOf(static_cast<int>(test.expectedStart)));
+        if (test.shuffleAfterwards) {
+            EXPECT_EQ(playList.shuffleHistory().front(), 1u);  // a new history
+            EXPECT_EQ(playList.shufflePosition(), 0u);
+        }
+    }
+}
+
+TEST_F(SoundTest, StopBringsTheProgressBackToTheStart) {
+    addSongs({1.0});
     ASSERT_TRUE(sound->playPause());
-    playToEndAndPoll();
-    // Ended: still "playing" with the finished song; every poll tries next in vain.
-    EXPECT_TRUE(sound->isPlaying());
-    EXPECT_EQ(playList.currentIndex(), 1u);
+    output->pullSeconds(0.4);
     sound->poll();
-    sound->poll();
-    EXPECT_EQ(playList.currentIndex(), 1u);
-    EXPECT_EQ(info.texts, std::vector<QString>{textOf(1)});
-    EXPECT_EQ(progress.positions.back(), 500u);
-    // playPause toggles the pause on the finished song.
-    EXPECT_FALSE(sound->playPause());
-    EXPECT_TRUE(sound->isPaused());
-    EXPECT_TRUE(sound->playPause());
+    ASSERT_GT(progress.positions.back(), 0u);
     sound->stop();
-    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_EQ(progress.positions.back(), 0u);
 }
 
 TEST_F(SoundTest, NextOnTheLastSongWithoutRepeatIsFalseAndWithRepeatStartsTheFirst) {
@@ -212,12 +241,12 @@ TEST_F(SoundTest, NextOnTheLastSongWithoutRepeatIsFalseAndWithRepeatStartsTheFir
     playList.setCurrentIndex(1);
     ASSERT_TRUE(sound->playPause());
     EXPECT_FALSE(sound->next());
-    EXPECT_TRUE(sound->isPlaying());
-    EXPECT_EQ(playList.currentIndex(), 1u);
-    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);  // the song was ended
+    EXPECT_FALSE(sound->isPlaying());  // the list ran out
+    EXPECT_EQ(playList.currentIndex(), 2u);
+    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);
 
     playList.setRepeat(true);
-    EXPECT_FALSE(sound->next());  // false: it was already playing
+    EXPECT_TRUE(sound->next());  // true: it was stopped
     EXPECT_EQ(playList.currentIndex(), 0u);
     EXPECT_EQ(info.last(), textOf(0));
     EXPECT_GT(rms(output->pullSeconds(0.1)), 0.25);
@@ -404,7 +433,9 @@ TEST_F(SoundTest, AnUnplayableSongAtTheEndStopsThePlayer) {
     ASSERT_TRUE(sound->playPause());
     playToEndAndPoll();
     EXPECT_FALSE(sound->isPlaying());
-    EXPECT_FALSE(sound->playPause());  // the index stands beyond the list now
+    // The index stands beyond the list: play starts over from the first song.
+    EXPECT_TRUE(sound->playPause());
+    EXPECT_EQ(info.last(), textOf(0));
 }
 
 TEST_F(SoundTest, AMissingSongIsTheQuestionOfThePlaylist) {
@@ -428,8 +459,8 @@ TEST_F(SoundTest, ASongEndingOnItsOwnIsAnnounced) {
     playToEndAndPoll();
     EXPECT_EQ(events.take(), QStringList({"song Song1"}));
     playToEndAndPoll();
-    EXPECT_EQ(events.take(), QStringList({"state Ended"}));
-    sound->poll();  // Ended stays Ended: nothing more
+    EXPECT_EQ(events.take(), QStringList({"song ", "state Stopped"}));
+    sound->poll();  // stopped: nothing more
     EXPECT_TRUE(events.take().isEmpty());
 }
 
@@ -455,8 +486,7 @@ TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
         {[&] { playList.setShuffle(false); }, {"modes 0 1"}},
         {[&] { sound->next(); }, {"song Song1"}},
         {[&] { playList.setRepeat(false); }, {"modes 0 0"}},
-        {[&] { sound->next(); }, {"state Ended"}},
-        {[&] { sound->stop(); }, {"song ", "state Stopped"}},
+        {[&] { sound->next(); }, {"song ", "state Stopped"}},
         {[&] { sound->stop(); }, {}},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
@@ -512,9 +542,8 @@ TEST(SoundOutput, OpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
     output.pullSeconds(1.0);
     sound.poll();  // the second song
     output.pullSeconds(1.0);
-    sound.poll();  // Ended
-    sound.stop();
-    EXPECT_EQ(output.idleCalls, std::vector<bool>({false, true, false, true, true}));
+    sound.poll();  // the list has run out
+    EXPECT_EQ(output.idleCalls, std::vector<bool>({false, true, false, true}));
     EXPECT_EQ(output.starts, 1);
 }
 

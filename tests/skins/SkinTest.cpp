@@ -198,7 +198,7 @@ TEST_F(SkinLibrary, AnUnreadableLiveCountTakesOneStoredWindow) {
     EXPECT_FALSE(QFileInfo::exists(data + "/sfw.1"));
 
     // A skin without a "sys" folder changes only the pictures, whatever the answer.
-    const auto bare = Skin::applySkin(data, "default", Skin::ApplyChoice::PicturesAndWindows);
+    const auto bare = Skin::applySkin(data, "plain", Skin::ApplyChoice::PicturesAndWindows);
     ASSERT_TRUE(bare);
     EXPECT_FALSE(bare->coloursReplaced || bare->windowsReplaced);
 }

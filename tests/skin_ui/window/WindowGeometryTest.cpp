@@ -6,16 +6,17 @@ using namespace WindowGeometry;
 
 namespace {
 const QSize screen(800, 600);
-}
+const QRect wholeScreen(QPoint(0, 0), screen);
+}  // namespace
 
 TEST(WindowDragSnap, SnapsWithinTwentyPixelsOfEachEdge) {
     const QSize size(100, 50);
-    EXPECT_EQ(snapDrag({19, 100}, size, screen).x(), 0);
-    EXPECT_EQ(snapDrag({20, 100}, size, screen).x(), 20);
-    EXPECT_EQ(snapDrag({681, 100}, size, screen).x(), 700) << "right edge snaps flush";
-    EXPECT_EQ(snapDrag({680, 100}, size, screen).x(), 680);
-    EXPECT_EQ(snapDrag({100, 5}, size, screen).y(), 0);
-    EXPECT_EQ(snapDrag({100, 531}, size, screen).y(), 550);
+    EXPECT_EQ(snapDrag({19, 100}, size, wholeScreen).x(), 0);
+    EXPECT_EQ(snapDrag({20, 100}, size, wholeScreen).x(), 20);
+    EXPECT_EQ(snapDrag({681, 100}, size, wholeScreen).x(), 700) << "right edge snaps flush";
+    EXPECT_EQ(snapDrag({680, 100}, size, wholeScreen).x(), 680);
+    EXPECT_EQ(snapDrag({100, 5}, size, wholeScreen).y(), 0);
+    EXPECT_EQ(snapDrag({100, 531}, size, wholeScreen).y(), 550);
 }
 
 TEST(WindowResizeZones, CornersWinOverEdgesAndTheMiddleIsNone) {
@@ -34,22 +35,22 @@ TEST(WindowResizeZones, CornersWinOverEdgesAndTheMiddleIsNone) {
 
 TEST(WindowResize, KeepsTheMinimumAndRoundsDownToFives) {
     const QRect start(100, 100, 100, 50);
-    EXPECT_EQ(resize(start, 6, {23, -3}, screen), QRect(100, 100, 120, 45))
+    EXPECT_EQ(resize(start, 6, {23, -3}, wholeScreen), QRect(100, 100, 120, 45))
         << "123 x 47 becomes 120 x 45";
-    EXPECT_EQ(resize(start, 6, {-500, -500}, screen).size(), QSize(30, 20));
+    EXPECT_EQ(resize(start, 6, {-500, -500}, wholeScreen).size(), QSize(30, 20));
 }
 
 TEST(WindowResize, LeftAndTopEdgesMoveTheOrigin) {
     const QRect start(100, 100, 100, 50);
-    const QRect grown = resize(start, 2, {-10, -10}, screen);
+    const QRect grown = resize(start, 2, {-10, -10}, wholeScreen);
     EXPECT_EQ(grown.topLeft(), QPoint(90, 90));
     EXPECT_EQ(grown.size(), QSize(110, 60));
 }
 
 TEST(WindowResize, SnapsToTheScreenEdges) {
     const QRect start(30, 30, 100, 50);
-    EXPECT_EQ(resize(start, 1, {-15, 0}, screen).left(), 0);
-    const QRect wide = resize(QRect(600, 100, 100, 50), 5, {95, 0}, screen);
+    EXPECT_EQ(resize(start, 1, {-15, 0}, wholeScreen).left(), 0);
+    const QRect wide = resize(QRect(600, 100, 100, 50), 5, {95, 0}, wholeScreen);
     EXPECT_EQ(wide.left() + wide.width(), 800) << "right edge within 20 pixels snaps to it";
 }
 
