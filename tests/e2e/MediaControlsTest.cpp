@@ -1,28 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QThread>
 #include <QUrl>
-#include <functional>
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
 #include "XServer.h"
+#include "support/Waiting.h"
 #include "support/WavFile.h"
 
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (condition()) {
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 // One player with two songs, on its own X server and session bus, playing the first song once
 // the background worker has added them.

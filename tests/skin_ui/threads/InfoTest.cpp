@@ -2,7 +2,7 @@
 #include <QTest>
 #include <thread>
 
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/Marquee.h"
 
