@@ -70,7 +70,9 @@ TEST(WindowManager, OpenboxKeepsTheSkinWindowRules) {
         << x.geometryOf(window).height();
     // ... and not below the least size.
     ASSERT_TRUE(x.drag("alt", {100 + 300, 80 + 215}, {10, 10}, "3"));
-    ASSERT_TRUE(x.waitForGeometry(window, {100, 80, 30, 20})) << "stops at 30 x 20";
+    ASSERT_TRUE(x.waitForGeometry(window, {100, 80, 30, 20}))
+        << "stops at 30 x 20, not " << x.geometryOf(window).width() << " x "
+        << x.geometryOf(window).height();
 
     // A minimise request leaves the window on screen.
     EXPECT_TRUE(comesBackAfterMinimise(x, window));
