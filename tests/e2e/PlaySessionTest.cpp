@@ -6,7 +6,7 @@
 #include "PlayerProcess.h"
 #include "PlaylistView.h"
 #include "XServer.h"
-#include "support/Waiting.h"
+#include "support/Files.h"
 #include "support/WavFile.h"
 
 namespace {

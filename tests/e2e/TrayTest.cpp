@@ -11,6 +11,7 @@
 #include "PlayerProcess.h"
 #include "PlaylistView.h"
 #include "XServer.h"
+#include "support/Files.h"
 #include "support/Waiting.h"
 #include "support/WavFile.h"
 

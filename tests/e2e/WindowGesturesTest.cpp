@@ -4,7 +4,7 @@
 
 #include "PlayerProcess.h"
 #include "XServer.h"
-#include "support/Waiting.h"
+#include "support/Files.h"
 
 namespace {}  // namespace
 

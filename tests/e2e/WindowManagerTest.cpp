@@ -5,6 +5,7 @@
 #include "PlayerProcess.h"
 #include "WindowManager.h"
 #include "XServer.h"
+#include "support/Files.h"
 #include "support/Waiting.h"
 
 #include <X11/Xutil.h>

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QString>
 #include <QThread>
 #include <functional>
 
@@ -19,10 +16,4 @@ inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 1000
         QThread::msleep(20);
     }
     return true;
-}
-
-// The whole file; empty when it cannot be read.
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -11,8 +11,8 @@
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/drawing/ProgramIcon.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompts.h"
-#include "support/Waiting.h"
 
 namespace {
 
