@@ -29,26 +29,18 @@ TEST(StoredText, SplitsLinesAndTellsWhetherTheLastWasEnded) {
     EXPECT_EQ(StoredText::splitLines("", &ended), QStringList());
 }
 
-TEST(StoredText, WritesWholeFilesOnly) {
+TEST(StoredText, BothWritersReplaceWholeFilesAndLeaveNoPartialFile) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("file");
-    ASSERT_TRUE(StoredText::writeFile(path, "one\r\n"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("one\r\n"));
-    EXPECT_FALSE(StoredText::writeFile(dir.filePath("missing/folder/file"), "x"));
-}
-
-TEST(StoredText, RestorableFilesReplaceWholeAndLeaveNoPartialFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("picture.bmp");
-    ASSERT_TRUE(StoredText::writeRestorableFile(path, "old contents"));
-    ASSERT_TRUE(StoredText::writeRestorableFile(path, "new"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("new"));
-    EXPECT_FALSE(QFile::exists(path + ".part"));
-    EXPECT_FALSE(StoredText::writeRestorableFile(dir.filePath("missing/picture.bmp"), "x"));
+    for (const auto write : {&StoredText::writeFile, &StoredText::writeRestorableFile}) {
+        const QString path = dir.filePath("picture.bmp");
+        ASSERT_TRUE(write(path, "old contents"));
+        ASSERT_TRUE(write(path, "new"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("new"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"picture.bmp"}));
+        EXPECT_FALSE(write(dir.filePath("missing/picture.bmp"), "x"));
+    }
 }
 
 TEST(StoredText, AFullDiskFailsTheWriteAndKeepsTheOldFile) {

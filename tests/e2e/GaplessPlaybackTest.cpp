@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "XServer.h"
 #include "audio/GeneratedSounds.h"
 
@@ -51,8 +52,8 @@ TEST(GaplessPlayback, TheRecordingHasNoSilenceBetweenTwoSongs) {
 
     player.start({first, second});
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
-    QThread::msleep(300);          // the worker adds the files in the background
-    ASSERT_TRUE(x.click(25, 10));  // the default skin's play button
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));  // the worker adds them in the background
+    ASSERT_TRUE(x.click(25, 10));                   // the default skin's play button
 
     // Both songs and a little more, at 44100 stereo frames of 8 bytes.
     const qint64 wanted = static_cast<qint64>((2 * seconds + 0.5) * 44100 * 8);

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QThread>
 #include <QUrl>
-#include <functional>
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
 #include "WaitFor.h"
 #include "XServer.h"
+#include "support/Waiting.h"
 #include "support/WavFile.h"
 
 namespace {

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "XServer.h"
 #include "support/WavFile.h"
 
@@ -21,13 +20,9 @@ TEST(PipeNamedAsASong, IsPassedOverAndTheCloseButtonStillEndsTheProgram) {
 
     player.start({pipe, song});
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
-    QThread::msleep(300);          // the worker adds the files in the background
-    ASSERT_TRUE(x.click(25, 10));  // play
-    QElapsedTimer waited;
-    waited.start();
-    while (!player.output().contains("Failed to play") && waited.elapsed() < 5000) {
-        QThread::msleep(20);
-    }
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));  // the worker adds them in the background
+    ASSERT_TRUE(x.click(25, 10));                   // play
+    EXPECT_TRUE(player.waitForOutput("Failed to play"));
     ASSERT_TRUE(x.click(5, 5));  // close
     EXPECT_TRUE(player.waitForExit(1000)) << "the close button did not end the program in 1 s";
     const QString output = player.output();

@@ -1,33 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPoint>
-#include <QThread>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "XServer.h"
+#include "support/Files.h"
 #include "support/WavFile.h"
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Waits until the program's output holds the text; false on timeout.
-bool waitForOutput(PlayerProcess& player, const QString& text, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (player.output().contains(text)) {
-            return true;
-        }
-        QThread::msleep(20);
-    }
-    return false;
-}
 
 // Where the default skin puts its buttons (the window stands at 0, 0).
 const QPoint playButton(25, 10);
@@ -50,11 +32,11 @@ TEST(PlaySession, ButtonsPlayAndTheStateComesBackAfterARestart) {
     player.start({first, second});
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
     // The worker adds the files in the background; play once they are there.
-    QThread::msleep(300);
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));
     for (QPoint button : {playButton, muteButton, shuffleButton, repeatButton}) {
         ASSERT_TRUE(x.click(button.x(), button.y()));
     }
-    ASSERT_TRUE(waitForOutput(player, "repeat pressed\n")) << player.output().toStdString();
+    ASSERT_TRUE(player.waitForOutput("repeat pressed\n")) << player.output().toStdString();
     ASSERT_TRUE(x.click(closeButton.x(), closeButton.y()));
     ASSERT_TRUE(player.waitForExit(20000));
     EXPECT_EQ(player.exitCode(), 0);
@@ -74,8 +56,9 @@ TEST(PlaySession, ButtonsPlayAndTheStateComesBackAfterARestart) {
     PlayerProcess again(x.displayName(), player.home());
     again.start();
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000));
-    ASSERT_TRUE(waitForOutput(again, "shuffle pressed\n")) << again.output().toStdString();
-    QThread::msleep(300);  // the worker reopens the last playlist in the background
+    ASSERT_TRUE(again.waitForOutput("shuffle pressed\n")) << again.output().toStdString();
+    // The worker reopens the last playlist in the background.
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));
     EXPECT_TRUE(again.output().startsWith("mute pressed\nrepeat pressed\nshuffle pressed\n"))
         << again.output().toStdString();
     x.sendDeleteWindow(x.windowsTitled("Vesk Player").front());

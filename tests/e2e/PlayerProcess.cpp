@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QProcessEnvironment>
 
+#include "support/Waiting.h"
+
 PlayerProcess::PlayerProcess(const QString& display, const QString& existingHome)
     : homePath(existingHome.isEmpty() ? homeDir.path() : existingHome), display(display) {}
 
@@ -51,4 +53,8 @@ QString PlayerProcess::output() {
     }
     collected += process.readAllStandardOutput();
     return QString::fromLatin1(collected);
+}
+
+bool PlayerProcess::waitForOutput(const QString& text, int times, int timeoutMs) {
+    return waitFor([&] { return output().count(text) >= times; }, timeoutMs);
 }

@@ -2,11 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QThread>
 #include <cstring>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "XServer.h"
+#include "support/Files.h"
 #include "support/WavFile.h"
 
 #include <sys/socket.h>
@@ -16,11 +17,6 @@
 namespace {
 
 const QString title = "Vesk Player";
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A socket on the running copy's address: connected and then left with the bytes, or (without
 // a connection) bound and dropped the way a crashed copy leaves it.
@@ -85,7 +81,8 @@ TEST(SingleCopy, ASecondStartHandsItsFilesToTheRunningPlayerAndEnds) {
     EXPECT_FALSE(second.crashed());
     EXPECT_EQ(x.windowsTitled(title).size(), 1u) << "the second start shows no window";
 
-    QThread::msleep(500);  // the file worker adds the handed-over songs in the background
+    // The file worker adds the handed-over songs in the background.
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 4));
     x.sendDeleteWindow(x.windowsTitled(title).front());
     ASSERT_TRUE(first.waitForExit(20000));
     const QByteArray playlist = readFile(first.dataFolder() + "/playlist.vpl");

@@ -8,15 +8,9 @@
 
 #include "PlayerProcess.h"
 #include "XServer.h"
+#include "support/Files.h"
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     XServer x;
@@ -40,8 +34,8 @@ TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     // The pictures the default window needed are the built-in ones, byte for byte.
     for (const char* picture : {"0/100_close.bmp", "1/102_play.bmp", "0/201_volume.bmp",
                                 "1/300_info.bmp", "1/400_listbox.bmp"}) {
-        EXPECT_EQ(readAll(data + "/skins/default/" + picture),
-                  readAll(QString(VESK_SOURCE_DIR "/resources/default/") + picture))
+        EXPECT_EQ(readFile(data + "/skins/default/" + picture),
+                  readFile(QString(VESK_SOURCE_DIR "/resources/default/") + picture))
             << picture;
     }
     EXPECT_FALSE(QFileInfo::exists(data + "/windows")) << "nothing is saved before the close";
@@ -53,9 +47,9 @@ TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     for (const char* saved : {"windows", "sfw.0", "sfo.0", "sfo.1", "sfo.2", "playlist.vpl"}) {
         EXPECT_TRUE(QFileInfo(data + "/" + saved).isFile()) << saved;
     }
-    EXPECT_EQ(readAll(data + "/windows"), QByteArray("1\r\n"));
-    EXPECT_EQ(readAll(data + "/sfw.0"),
-              readAll(QString(VESK_SOURCE_DIR "/resources/default_window.sfw")))
+    EXPECT_EQ(readFile(data + "/windows"), QByteArray("1\r\n"));
+    EXPECT_EQ(readFile(data + "/sfw.0"),
+              readFile(QString(VESK_SOURCE_DIR "/resources/default_window.sfw")))
         << "the untouched default window saves back byte for byte";
     EXPECT_TRUE(player.output().contains("started openfiles thread\n"));
     EXPECT_TRUE(player.output().endsWith("ended openfiles thread\n"))

@@ -1,25 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
-#include <functional>
 #include <optional>
+#include <vector>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "XServer.h"
+#include "support/Files.h"
+#include "support/Waiting.h"
 #include "support/WavFile.h"
 
 #include <X11/Xutil.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A system tray host (an XEmbed tray) on the test's display, ended by its process id.
 class TrayHost {
@@ -43,18 +41,6 @@ public:
     bool started = false;
     QProcess process;
 };
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (condition()) {
-            return true;
-        }
-        QThread::msleep(20);
-    }
-    return false;
-}
 
 bool trayRunning(XServer& x) {
     const Atom selection = XInternAtom(x.raw(), "_NET_SYSTEM_TRAY_S0", False);
@@ -103,10 +89,46 @@ std::optional<QPoint> findEmbeddedIcon(XServer& x, Window window, bool underRoot
 
 const QPoint playButton(25, 10);
 
-// A right click on the icon. Without --sync: the pointer may already be there, and a synced
-// move would wait for a motion that never comes.
-bool rightClick(XServer& x, QPoint at) {
-    return x.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "3"});
+// The mapped windows that bypass the manager: menus and tooltips.
+std::vector<Window> popupsShown(XServer& x) {
+    Display* display = x.raw();
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> shown;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        return shown;
+    }
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.override_redirect && attributes.map_state == IsViewable) {
+            shown.push_back(children[i]);
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return shown;
+}
+
+// A right click on the icon, and its menu on the screen: a popup that was not there before.
+// Without --sync: the pointer may already be there, and a synced move would wait for a motion
+// that never comes.
+bool openMenu(XServer& x, QPoint at) {
+    const std::vector<Window> before = popupsShown(x);
+    const bool shown =
+        x.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "3"}) &&
+        waitFor([&] {
+            const std::vector<Window> now = popupsShown(x);
+            return std::any_of(now.begin(), now.end(), [&](Window popup) {
+                return std::find(before.begin(), before.end(), popup) == before.end();
+            });
+        });
+    // Qt takes the keyboard for the menu a moment after showing it, and nothing a client can
+    // watch without disturbing it tells when: keys sent before reach the menu, but leave a grab
+    // that swallows the next click.
+    QThread::msleep(300);
+    return shown;
 }
 
 }  // namespace
@@ -131,18 +153,16 @@ TEST(TrayIcon, TheMenuOfTheIconInARealStatusAreaPlaysAndCloses) {
         << "the icon did not appear in the tray";
     const QRect buttonArea(playButton - QPoint(8, 8), QSize(16, 16));
     const QImage before = x.grab(buttonArea);
-    QThread::msleep(300);  // the worker adds the song in the background
+    ASSERT_TRUE(PlaylistView::waitForLines(x, 1)) << "the worker adds the song in the background";
 
     // Right click, then the second item (after "Add window"): "Play/Pause".
-    ASSERT_TRUE(rightClick(x, *icon));
-    QThread::msleep(300);
+    ASSERT_TRUE(openMenu(x, *icon));
     ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Return"}));
     ASSERT_TRUE(waitFor([&] { return x.grab(buttonArea) != before; }, 5000))
         << "the play button kept its picture";
 
     // The last item: "Close".
-    ASSERT_TRUE(rightClick(x, *icon));
-    QThread::msleep(300);
+    ASSERT_TRUE(openMenu(x, *icon));
     ASSERT_TRUE(x.xdotool({"key", "Up", "Return"}));
     ASSERT_TRUE(player.waitForExit(20000));
     EXPECT_EQ(player.exitCode(), 0);

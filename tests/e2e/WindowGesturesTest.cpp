@@ -4,15 +4,9 @@
 
 #include "PlayerProcess.h"
 #include "XServer.h"
+#include "support/Files.h"
 
-namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(WindowGestures, CtrlDragMovesAltDragResizesAndBothAreSaved) {
     XServer x;

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/elements/ButtonFunction.h"

@@ -6,36 +6,23 @@
 
 #include "ResourceTable.h"
 #include "skins/SkinFiles.h"
-
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-}  // namespace
+#include "support/Files.h"
 
 TEST(SkinFiles, CopiesExtractsAndTellsFilesFromFolders) {
     QTemporaryDir dir;
     const QString source = dir.filePath("source");
     const QByteArray bytes("a\0b\r\n|\xff", 7);
-    ASSERT_TRUE(writeAll(source, bytes));
-    ASSERT_TRUE(writeAll(dir.filePath("target"), "older and longer contents"));
+    ASSERT_TRUE(writeFile(source, bytes));
+    ASSERT_TRUE(writeFile(dir.filePath("target"), "older and longer contents"));
 
     EXPECT_TRUE(SkinFiles::copyFile(source, dir.filePath("target")));
-    EXPECT_EQ(readAll(dir.filePath("target")), bytes);
+    EXPECT_EQ(readFile(dir.filePath("target")), bytes);
     EXPECT_FALSE(SkinFiles::copyFile(dir.filePath("missing"), dir.filePath("untouched")));
     EXPECT_FALSE(QFile::exists(dir.filePath("untouched")));
 
     EXPECT_TRUE(SkinFiles::extractResource(dir.filePath("stop.bmp"), 1104));
-    EXPECT_EQ(readAll(dir.filePath("stop.bmp")), readAll(ResourceTable::pathOf(1104)));
-    EXPECT_FALSE(readAll(dir.filePath("stop.bmp")).isEmpty());
+    EXPECT_EQ(readFile(dir.filePath("stop.bmp")), readFile(ResourceTable::pathOf(1104)));
+    EXPECT_FALSE(readFile(dir.filePath("stop.bmp")).isEmpty());
     EXPECT_TRUE(SkinFiles::extractResource(dir.filePath("unknown"), 9999));
     EXPECT_TRUE(SkinFiles::fileExists(dir.filePath("unknown")));
     EXPECT_EQ(QFileInfo(dir.filePath("unknown")).size(), 0);
@@ -48,9 +35,9 @@ TEST(SkinFiles, CopiesExtractsAndTellsFilesFromFolders) {
 TEST(SkinFiles, DeletingAFolderNeverReachesThroughALink) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("outside"));
-    ASSERT_TRUE(writeAll(dir.filePath("outside/keep"), "keep"));
+    ASSERT_TRUE(writeFile(dir.filePath("outside/keep"), "keep"));
     ASSERT_TRUE(QDir(dir.path()).mkpath("skin/0"));
-    ASSERT_TRUE(writeAll(dir.filePath("skin/0/100_close.bmp"), "x"));
+    ASSERT_TRUE(writeFile(dir.filePath("skin/0/100_close.bmp"), "x"));
     ASSERT_TRUE(QFile::link(dir.filePath("outside"), dir.filePath("skin/link")));
     ASSERT_TRUE(QFile::link(dir.filePath("outside"), dir.filePath("linked skin")));
 
@@ -58,5 +45,5 @@ TEST(SkinFiles, DeletingAFolderNeverReachesThroughALink) {
     EXPECT_FALSE(QFileInfo(dir.filePath("linked skin")).isSymLink());
     SkinFiles::deleteFolder(dir.filePath("skin"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("skin")));
-    EXPECT_EQ(readAll(dir.filePath("outside/keep")), "keep");
+    EXPECT_EQ(readFile(dir.filePath("outside/keep")), "keep");
 }

@@ -11,14 +11,10 @@
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/drawing/ProgramIcon.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const char* const pictureNames[] = {
     "100_close.bmp",     "101_options.bmp",  "102_play.bmp",     "103_pause.bmp",
@@ -96,7 +92,7 @@ TEST(PictureLookup, EveryBuiltInPictureExistsAtItsSizeAndAtTwiceItsResolution) {
     EXPECT_EQ(readFile(ResourceTable::pathOf(ResourceTable::defaultWindowFileId)).size(), 1350);
 }
 
-TEST(PictureLookup, RestoresAMissingPictureByteForByte) {
+TEST(PictureLookup, RestoresAMissingPictureByteForByteAndKeepsAReplacedOne) {
     QTemporaryDir skin;
     const QString path = PictureLookup::ensurePicture(skin.path(), 2, "105_prev.bmp");
     EXPECT_EQ(path, skin.path() + "/2/105_prev.bmp");
@@ -106,16 +102,10 @@ TEST(PictureLookup, RestoresAMissingPictureByteForByte) {
     QFile::remove(path);
     PictureLookup::ensurePicture(skin.path(), 2, "105_prev.bmp");
     EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(2105)));
-}
 
-TEST(PictureLookup, AReplacedPictureIsKept) {
-    QTemporaryDir skin;
-    const QString path = PictureLookup::ensurePicture(skin.path(), 1, "104_stop.bmp");
-    QImage mine(20, 20, QImage::Format_RGB32);
-    mine.fill(Qt::yellow);
-    ASSERT_TRUE(mine.save(path));
+    ASSERT_TRUE(solid(QSize(20, 20), qRgb(255, 255, 0)).save(path));
     const QByteArray replaced = readFile(path);
-    auto bitmap = PictureLookup::load(skin.path(), 1, "104_stop.bmp");
+    auto bitmap = PictureLookup::load(skin.path(), 2, "105_prev.bmp");
     EXPECT_EQ(readFile(path), replaced);
     EXPECT_EQ(bitmap->width(), 20);
 }

@@ -1,7 +1,7 @@
-#include "SkinTestSupport.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/ButtonFunction.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 
@@ -56,25 +56,6 @@ TEST_F(ButtonTest, AReleaseOverTheButtonFiresWhenThePressBeganElsewhere) {
     EXPECT_EQ(button->getState(), Button::hoverState);
     Mouse::release(window.get(), inside);
     EXPECT_EQ(receiver.count(), 1u);
-}
-
-TEST_F(ButtonTest, EveryFunctionHasItsPictureAndTooltip) {
-    const std::pair<int, const char*> expected[] = {
-        {-1, "100_close.bmp"},   {0, "101_options.bmp"},  {1, "102_play.bmp"},
-        {2, "104_stop.bmp"},     {3, "105_prev.bmp"},     {4, "106_next.bmp"},
-        {5, "107_mute_0.bmp"},   {6, "109_expand_0.bmp"}, {7, "111_shuffle_0.bmp"},
-        {8, "113_repeat_0.bmp"}, {10, "115_return.bmp"},  {11, "116_openfile.bmp"},
-        {12, "117_savefile.bmp"}};
-    const char* names[] = {"close",   "options", "play/pause", "stop",    "prev",
-                           "next",    "mute",    "expand",     "shuffle", "repeat",
-                           "repeat1", "return",  "open..",     "save.."};
-    for (const auto& [function, picture] : expected) {
-        auto button = make(function);
-        EXPECT_EQ(button->getBitmap()->getName(), picture) << function;
-        EXPECT_EQ(button->getTooltipText(), names[function + 1]) << function;
-        EXPECT_EQ(button->size(), QSize(20, 20)) << function;
-    }
-    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(ButtonTest, TwoStateFunctionsStartWithThePictureOfTheCurrentState) {

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/ElementMenu.h"
 #include "skin_ui/elements/Info.h"

@@ -1,6 +1,6 @@
 #include <QImage>
 
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"

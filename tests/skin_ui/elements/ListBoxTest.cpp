@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "common/Colour.h"
 #include "skin_ui/elements/ListBox.h"
 

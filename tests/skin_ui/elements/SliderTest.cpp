@@ -1,6 +1,6 @@
 #include <QImage>
 
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/SliderFunction.h"
 

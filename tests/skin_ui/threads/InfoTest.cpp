@@ -1,7 +1,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/Marquee.h"
 
