@@ -4,7 +4,7 @@
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
-#include "WaitFor.h"
+#include "support/Waiting.h"
 #include "XServer.h"
 #include "support/Waiting.h"
 #include "support/WavFile.h"

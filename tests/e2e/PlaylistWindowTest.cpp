@@ -9,7 +9,7 @@
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
-#include "WaitFor.h"
+#include "support/Waiting.h"
 #include "XServer.h"
 #include "support/WavFile.h"
 
