@@ -41,7 +41,8 @@ QByteArray taggedFlac(const QString& folder) {
     QFile tone(wav);
     QByteArray header(
         "RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
-        "\x40\x1f\x00\x00\x80\x3e\x00\x00\x02\x00\x10\x00" "data\x00\x10\x00\x00",
+        "\x40\x1f\x00\x00\x80\x3e\x00\x00\x02\x00\x10\x00"
+        "data\x00\x10\x00\x00",
         44);
     if (!tone.open(QIODevice::WriteOnly) || tone.write(header + QByteArray(4096, '\x01')) < 0) {
         return {};

@@ -113,8 +113,7 @@ void SettingsStore::applyPlayerChoices(const PlayerFiles::PlayerChoices& choices
 }
 
 bool SettingsStore::savePlayerChoices() {
-    return saveQuietly(PlayerFiles::choicesFileName,
-                       PlayerFiles::serializeChoices(playerChoices));
+    return saveQuietly(PlayerFiles::choicesFileName, PlayerFiles::serializeChoices(playerChoices));
 }
 
 void SettingsStore::loadResumePoint() {

@@ -54,8 +54,8 @@ Variables::Variables()
       library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
       layout(std::make_unique<SkinWindows>(*this, *library, context, *this)),
       commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
-      settings(std::make_unique<SettingsStore>(dataFolder, colours, options,
-                                               context.playerChoices, *commandDispatcher)),
+      settings(std::make_unique<SettingsStore>(dataFolder, colours, options, context.playerChoices,
+                                               *commandDispatcher)),
       windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
       dialogs(std::make_unique<DialogOwner>(
           [this]() -> QWidget* { return layout->count() > 0 ? layout->window(0) : nullptr; })),

@@ -34,7 +34,8 @@ public:
     void choose(int id, QPoint clientPoint);
 
     // The titles and ids as shown, separators as empty titles with id 0 (the submenus'
-    // entries follow the "Select skin" and "Player" lines). Used to check the menu without showing it.
+    // entries follow the "Select skin" and "Player" lines). Used to check the menu without showing
+    // it.
     using Item = MenuItem;
     std::vector<Item> items() const;
 

@@ -4,7 +4,6 @@
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
-#include "support/Waiting.h"
 #include "XServer.h"
 #include "support/Waiting.h"
 #include "support/WavFile.h"

@@ -9,8 +9,8 @@
 
 #include "PlayerProcess.h"
 #include "SessionBus.h"
-#include "support/Waiting.h"
 #include "XServer.h"
+#include "support/Waiting.h"
 #include "support/WavFile.h"
 
 namespace {

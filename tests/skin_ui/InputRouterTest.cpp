@@ -1,8 +1,8 @@
-#include "support/SkinTestSupport.h"
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "support/SkinTestSupport.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/ElementMenu.h"
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include <QImage>
 
-#include "support/SkinTestSupport.h"
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"
@@ -8,6 +7,7 @@
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/ListBox.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

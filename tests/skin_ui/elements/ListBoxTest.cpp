@@ -1,6 +1,6 @@
-#include "support/SkinTestSupport.h"
 #include "common/Colour.h"
 #include "skin_ui/elements/ListBox.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QImage>
 
-#include "support/SkinTestSupport.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "support/SkinTestSupport.h"
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/Marquee.h"
+#include "support/SkinTestSupport.h"
 
 namespace {
 

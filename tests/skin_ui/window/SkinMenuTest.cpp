@@ -20,12 +20,29 @@ TEST(SkinMenu, ListsItsItemsInOrderWithUndoAndRedoLast) {
     RecordingSkinHost host;
     MainWindow window(host, host.context);
     const std::vector<SkinMenu::Item> items = SkinMenu(&window).items();
-    EXPECT_EQ(titles(items),
-              QStringList({"Add element", "Add window", "Delete window", "", "Import skin",
-                           "Export skin", "", "New skin", "Save skin", "", "Select skin", "",
-                           "Options", "", "Undo", "Redo", "", QString::fromUtf8("Playlist…"),
-                           "Player", "ReplayGain: track", "ReplayGain: album", "ReplayGain: off",
-                           "Resume where I left off"}));
+    EXPECT_EQ(titles(items), QStringList({"Add element",
+                                          "Add window",
+                                          "Delete window",
+                                          "",
+                                          "Import skin",
+                                          "Export skin",
+                                          "",
+                                          "New skin",
+                                          "Save skin",
+                                          "",
+                                          "Select skin",
+                                          "",
+                                          "Options",
+                                          "",
+                                          "Undo",
+                                          "Redo",
+                                          "",
+                                          QString::fromUtf8("Playlist…"),
+                                          "Player",
+                                          "ReplayGain: track",
+                                          "ReplayGain: album",
+                                          "ReplayGain: off",
+                                          "Resume where I left off"}));
     EXPECT_FALSE(items[14].enabled) << "nothing to undo";
     EXPECT_FALSE(items[15].enabled) << "nothing to redo";
 
