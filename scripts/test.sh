@@ -8,9 +8,12 @@ jobs="$(nproc)"
 stages=()
 
 timed() {  # stage name, command...
-  local name="$1" start=$SECONDS; shift
-  "$@"
-  stages+=("$(printf '%-36s %4d s' "$name" $((SECONDS - start)))")
+  local name="$1" start=$SECONDS status=0; shift
+  "$@" || status=$?
+  local outcome=""
+  [ "$status" -eq 0 ] || outcome=" (failed)"
+  stages+=("$(printf '%-36s %4d s%s' "$name" $((SECONDS - start)) "$outcome")")
+  return "$status"
 }
 
 report() {
