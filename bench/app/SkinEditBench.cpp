@@ -21,7 +21,7 @@ void UndoTypeChange(benchmark::State& state) {
     constexpr size_t stopButton = 3;
     for (auto _ : state) {
         state.PauseTiming();
-        layout.changeType(layout.elementsOf(0)[stopButton], Element::sliderType);
+        layout.changeType(layout.elementsOf(0)[stopButton], ElementType::slider);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
 

@@ -2,7 +2,6 @@
 
 #include "app/SkinWindows.h"
 #include "skin_ui/elements/Element.h"
-#include "skin_ui/elements/ElementFactory.h"
 
 ElementChange::ElementChange(SkinWindows& layout, size_t windowIndex, size_t position,
                              const std::optional<SkinWindowFile::ElementRecord>& before,
@@ -27,7 +26,7 @@ void ElementChange::change(const std::optional<SkinWindowFile::ElementRecord>& f
     }
     if (from && to && from->type == to->type) {
         Element* element = layout.elementsOf(windowIndex)[position];
-        ElementFactory::apply(*element, *to);
+        element->applyRecord(*to);
         return;
     }
     if (from) {
@@ -70,7 +69,7 @@ QString ElementChange::nameOf(const std::optional<SkinWindowFile::ElementRecord>
         return "length change";
     }
     if (was.width != is.width || was.height != is.height) {
-        return is.type == SkinWindowFile::info ? "width change" : "resize";
+        return is.type == ElementType::info ? "width change" : "resize";
     }
     return "move";
 }

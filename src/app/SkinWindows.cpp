@@ -97,7 +97,7 @@ void SkinWindows::insertWindow(size_t index, const SkinWindowFile& record) {
 SkinWindowFile SkinWindows::recordOf(size_t index) const {
     SkinWindowFile record = windows.at(index)->shapeRecord();
     for (const Element* element : elementLists[index]) {
-        record.elements.push_back(ElementFactory::recordOf(*element));
+        record.elements.push_back(element->record());
     }
     return record;
 }
@@ -202,16 +202,18 @@ void SkinWindows::removeElementAt(size_t windowIndex, size_t position) {
     element->deleteLater();
 }
 
-void SkinWindows::changeElementType(Element* element, int newType) {
+void SkinWindows::changeElementType(Element* element, ElementType newType) {
     size_t windowIndex = 0;
     size_t position = 0;
-    if (newType < Element::buttonType || newType > Element::listBoxType ||
-        !find(element, windowIndex, position)) {
+    if (!find(element, windowIndex, position)) {
         return;
     }
     const SkinWindowFile::ElementRecord record =
         ElementFactory::newRecord(newType, element->getX(), element->getY(), element->isMoveable());
     Element* replacement = ElementFactory::create(windows[windowIndex], record, &receiver);
+    if (!replacement) {
+        return;
+    }
     replacement->stackUnder(element);
     elementLists[windowIndex][position] = replacement;
     // The old element may be the one whose menu asked for the change.
@@ -256,9 +258,9 @@ void SkinWindows::addElement(MainWindow* window, QPoint clientPoint) {
     // A play/pause button at the point.
     if (Element* added =
             insertElement(at, position,
-                          ElementFactory::newRecord(Element::buttonType, clientPoint.x(),
+                          ElementFactory::newRecord(ElementType::button, clientPoint.x(),
                                                     clientPoint.y(), true))) {
-        edits.elementEdited(at, position, std::nullopt, ElementFactory::recordOf(*added));
+        edits.elementEdited(at, position, std::nullopt, added->record());
     }
 }
 
@@ -309,17 +311,17 @@ void SkinWindows::showOptions() {
     app.showOptions();
 }
 
-void SkinWindows::changeType(Element* element, int type) {
+void SkinWindows::changeType(Element* element, ElementType type) {
     size_t windowIndex = 0;
     size_t position = 0;
     if (!find(element, windowIndex, position)) {
         return;
     }
-    const SkinWindowFile::ElementRecord before = ElementFactory::recordOf(*element);
+    const SkinWindowFile::ElementRecord before = element->record();
     changeElementType(element, type);
     Element* replacement = elementLists[windowIndex][position];
     if (replacement != element) {
-        edits.elementEdited(windowIndex, position, before, ElementFactory::recordOf(*replacement));
+        edits.elementEdited(windowIndex, position, before, replacement->record());
     }
 }
 
@@ -329,7 +331,7 @@ void SkinWindows::deleteElement(Element* element) {
     if (!find(element, windowIndex, position)) {
         return;
     }
-    const SkinWindowFile::ElementRecord before = ElementFactory::recordOf(*element);
+    const SkinWindowFile::ElementRecord before = element->record();
     removeElementAt(windowIndex, position);
     edits.elementEdited(windowIndex, position, before, std::nullopt);
 }
@@ -338,7 +340,7 @@ void SkinWindows::editFinished(Element* element, const SkinWindowFile::ElementRe
     size_t windowIndex = 0;
     size_t position = 0;
     if (find(element, windowIndex, position)) {
-        edits.elementEdited(windowIndex, position, before, ElementFactory::recordOf(*element));
+        edits.elementEdited(windowIndex, position, before, element->record());
     }
 }
 

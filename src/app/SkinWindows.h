@@ -63,7 +63,7 @@ public:
     // Removes the element at the position of window i's list (after the event being handled,
     // which may come from it).
     void removeElementAt(size_t windowIndex, size_t position);
-    void changeElementType(Element* element, int newType);
+    void changeElementType(Element* element, ElementType newType);
 
     // Every volume slider of every window shows the value, without reporting back.
     void setVolumeSliders(int value);
@@ -88,7 +88,7 @@ public:
     void redo() override { edits.redo(); }
     void showPlaylist(MainWindow* window) override;
     void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) override;
-    void changeType(Element* element, int type) override;
+    void changeType(Element* element, ElementType type) override;
     void deleteElement(Element* element) override;
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override;
     void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override;

@@ -163,14 +163,10 @@ void Variables::saveAllAndQuit() {
 }
 
 void Variables::callback(Callable* caller) {
-    auto* element = dynamic_cast<Element*>(caller);
-    if (!element) {
-        return;
-    }
-    if (element->getType() == Element::buttonType) {
-        commandDispatcher->dispatchButton(static_cast<ButtonFunction&>(*element));
-    } else if (element->getType() == Element::sliderType) {
-        commandDispatcher->dispatchSlider(static_cast<SliderFunction&>(*element));
+    if (auto* button = dynamic_cast<ButtonFunction*>(caller)) {
+        commandDispatcher->dispatchButton(*button);
+    } else if (auto* slider = dynamic_cast<SliderFunction*>(caller)) {
+        commandDispatcher->dispatchSlider(*slider);
     }
 }
 

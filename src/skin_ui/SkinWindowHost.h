@@ -42,7 +42,7 @@ public:
     virtual void choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) = 0;
 
     // The element menu's commands that replace or remove the element.
-    virtual void changeType(Element* element, int type) = 0;
+    virtual void changeType(Element* element, ElementType type) = 0;
     virtual void deleteElement(Element* element) = 0;
     // An editing gesture or menu command changed the element; `before` is its record as it was.
     virtual void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) = 0;

@@ -9,169 +9,143 @@ namespace {
 // The line that info and list box records hold in place of a key; it is never read back.
 const char* const textFormatLine = "%an - %sn";
 
-int32_t readSize(LineReader& reader) {
-    return std::clamp(reader.readInt(), 0, SkinWindowFile::maxSize);
-}
-
-int32_t readPosition(LineReader& reader) {
-    return std::clamp(reader.readInt(), SkinWindowFile::minPosition, SkinWindowFile::maxPosition);
-}
-
-bool isKnownType(int32_t type) {
-    return type >= SkinWindowFile::button && type <= SkinWindowFile::listBox;
-}
-
-// The lines of one record after its type, up to and including its closing empty line.
-void readElementBody(LineReader& reader, SkinWindowFile::ElementRecord& element) {
-    switch (element.type) {
-        case SkinWindowFile::button:
-            reader.skipLines(1);
-            element.function = reader.readInt();
-            break;
-        case SkinWindowFile::slider:
-            reader.skipLines(1);
-            element.function = reader.readInt();
-            reader.skipLines(1);
-            element.sliderLength = readSize(reader);
-            reader.skipLines(1);
-            element.vertical = reader.readBool();
-            reader.skipLines(1);
-            element.filled = reader.readBool();
-            break;
-        case SkinWindowFile::info:
-            reader.skipLines(2);
-            element.width = readSize(reader);
-            break;
-        case SkinWindowFile::listBox:
-            reader.skipLines(2);
-            element.width = readSize(reader);
-            element.height = readSize(reader);
-            break;
-    }
-    reader.skipLines(1);
-    element.x = readPosition(reader);
-    element.y = readPosition(reader);
-    reader.skipLines(1);
-    element.sizeClass = reader.readUnsigned();
-    reader.skipLines(1);
-    element.moveable = reader.readBool();
-    reader.skipLines(1);
-}
-
-class LineWriter {
+// Reading and writing walk the same layouts below, so the two cannot drift apart: a key line
+// is skipped by the reader and written by the writer, a value is read into or written from
+// the field.
+class LinesIn {
 public:
-    void line(const char* text) {
+    explicit LinesIn(const QByteArray& contents) : reader(contents) {}
+
+    void key(const char*) { reader.skipLines(1); }
+    void number(int32_t& value) { value = reader.readInt(); }
+    void number(uint32_t& value) { value = reader.readUnsigned(); }
+    void flag(bool& value) { value = reader.readBool(); }
+    void size(int32_t& value) { value = std::clamp(reader.readInt(), 0, SkinWindowFile::maxSize); }
+    void position(int32_t& value) {
+        value =
+            std::clamp(reader.readInt(), SkinWindowFile::minPosition, SkinWindowFile::maxPosition);
+    }
+
+    LineReader reader;
+};
+
+class LinesOut {
+public:
+    void key(const char* text) {
         bytes += text;
         bytes += "\r\n";
     }
-    void number(int64_t value) { line(QByteArray::number(value).constData()); }
+    void number(int64_t value) { key(QByteArray::number(value).constData()); }
+    void flag(bool value) { number(value ? 1 : 0); }
+    void size(int64_t value) { number(value); }
+    void position(int64_t value) { number(value); }
 
     QByteArray bytes;
 };
 
-void writeElement(LineWriter& writer, const SkinWindowFile::ElementRecord& element) {
-    writer.line(">el");
-    writer.line("-id");
-    writer.number(element.type);
+// The window's lines up to the element count and the empty line after it.
+template <typename Lines, typename File>
+void windowHead(Lines& lines, File& file, uint32_t& elementCount) {
+    lines.key("#VP-V1.0.0");
+    lines.key("");
+    lines.key("#main");
+    lines.key("-pos");
+    lines.position(file.x);
+    lines.position(file.y);
+    lines.key("-dimC");
+    lines.size(file.collapsedWidth);
+    lines.size(file.collapsedHeight);
+    lines.key("-dimE");
+    lines.size(file.expandedWidth);
+    lines.size(file.expandedHeight);
+    lines.key("-expanded");
+    lines.flag(file.expanded);
+    lines.key("");
+    lines.key("#elements");
+    lines.number(elementCount);
+    lines.key("");
+}
+
+// The lines of one element record after its type, up to and including its closing empty line.
+template <typename Lines, typename Record>
+void elementBody(Lines& lines, Record& element) {
     switch (element.type) {
-        case SkinWindowFile::button:
-            writer.line("-func");
-            writer.number(element.function);
+        case ElementType::button:
+            lines.key("-func");
+            lines.number(element.function);
             break;
-        case SkinWindowFile::slider:
-            writer.line("-func");
-            writer.number(element.function);
-            writer.line("size");
-            writer.number(element.sliderLength);
-            writer.line("-vert");
-            writer.number(element.vertical ? 1 : 0);
-            writer.line("-filled");
-            writer.number(element.filled ? 1 : 0);
+        case ElementType::slider:
+            lines.key("-func");
+            lines.number(element.function);
+            lines.key("size");
+            lines.size(element.sliderLength);
+            lines.key("-vert");
+            lines.flag(element.vertical);
+            lines.key("-filled");
+            lines.flag(element.filled);
             break;
-        case SkinWindowFile::info:
-            writer.line(textFormatLine);
-            writer.line("size");
-            writer.number(element.width);
+        case ElementType::info:
+            lines.key(textFormatLine);
+            lines.key("size");
+            lines.size(element.width);
             break;
-        case SkinWindowFile::listBox:
-            writer.line(textFormatLine);
-            writer.line("size");
-            writer.number(element.width);
-            writer.number(element.height);
+        case ElementType::listBox:
+            lines.key(textFormatLine);
+            lines.key("size");
+            lines.size(element.width);
+            lines.size(element.height);
             break;
     }
-    writer.line("-pos");
-    writer.number(element.x);
-    writer.number(element.y);
-    writer.line("-size(pic)");
-    writer.number(element.sizeClass);
-    writer.line("-moveable");
-    writer.number(element.moveable ? 1 : 0);
-    writer.line("");
+    lines.key("-pos");
+    lines.position(element.x);
+    lines.position(element.y);
+    lines.key("-size(pic)");
+    lines.number(element.sizeClass);
+    lines.key("-moveable");
+    lines.flag(element.moveable);
+    lines.key("");
 }
 
 }  // namespace
 
 SkinWindowFile SkinWindowFile::parse(const QByteArray& contents) {
-    LineReader reader(contents);
+    LinesIn lines(contents);
     SkinWindowFile file;
-    reader.skipLines(4);
-    file.x = readPosition(reader);
-    file.y = readPosition(reader);
-    reader.skipLines(1);
-    file.collapsedWidth = readSize(reader);
-    file.collapsedHeight = readSize(reader);
-    reader.skipLines(1);
-    file.expandedWidth = readSize(reader);
-    file.expandedHeight = readSize(reader);
-    reader.skipLines(1);
-    file.expanded = reader.readBool();
-    reader.skipLines(2);
-    const uint32_t count = reader.readUnsigned();
-    reader.skipLines(1);
+    uint32_t count = 0;
+    windowHead(lines, file, count);
 
     for (uint32_t i = 0; i < count; ++i) {
-        const bool onlyRepeatedLines = !reader.hasFileLineLeft() && reader.repeatsLastLine();
-        ElementRecord element;
-        reader.skipLines(2);
-        element.type = reader.readInt();
-        if (!isKnownType(element.type)) {
+        const bool onlyRepeatedLines =
+            !lines.reader.hasFileLineLeft() && lines.reader.repeatsLastLine();
+        lines.key(">el");
+        lines.key("-id");
+        const int32_t type = lines.reader.readInt();
+        if (!isElementType(type)) {
             file.stoppedAtInvalidType = true;
             return file;
         }
         if (onlyRepeatedLines) {
             break;
         }
-        readElementBody(reader, element);
+        ElementRecord element;
+        element.type = static_cast<ElementType>(type);
+        elementBody(lines, element);
         file.elements.push_back(element);
     }
     return file;
 }
 
 QByteArray SkinWindowFile::serialize() const {
-    LineWriter writer;
-    writer.line("#VP-V1.0.0");
-    writer.line("");
-    writer.line("#main");
-    writer.line("-pos");
-    writer.number(x);
-    writer.number(y);
-    writer.line("-dimC");
-    writer.number(collapsedWidth);
-    writer.number(collapsedHeight);
-    writer.line("-dimE");
-    writer.number(expandedWidth);
-    writer.number(expandedHeight);
-    writer.line("-expanded");
-    writer.number(expanded ? 1 : 0);
-    writer.line("");
-    writer.line("#elements");
-    writer.number(static_cast<int64_t>(elements.size()));
-    writer.line("");
+    LinesOut lines;
+    uint32_t count = static_cast<uint32_t>(elements.size());
+    windowHead(lines, *this, count);
     for (const ElementRecord& element : elements) {
-        writeElement(writer, element);
+        lines.key(">el");
+        lines.key("-id");
+        lines.number(numberOf(element.type));
+        elementBody(lines, element);
     }
-    return writer.bytes;
+    return lines.bytes;
 }
 
 QString SkinWindowFile::fileName(int windowIndex) {

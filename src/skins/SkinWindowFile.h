@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "skins/ElementType.h"
+
 // One skin window file ("sfw." + window index): where the window stands, its collapsed and
 // expanded sizes, whether it is expanded, and its element records in list order. The reader
 // takes the lines by position and never compares a key; the writer gives the exact bytes the
@@ -20,10 +22,8 @@ public:
     // What the loader shows, caption "ERROR", when a record names no known element type.
     static constexpr const char* invalidTypeMessage = "Invallid ID.";
 
-    enum ElementType : int32_t { button = 1, slider = 2, info = 3, listBox = 4 };
-
     struct ElementRecord {
-        int32_t type = button;
+        ElementType type = ElementType::button;
         // Button function (-1 to 12) or slider function (1 volume, 2 progress).
         int32_t function = 0;
         // Slider: its long side, the height when vertical, else the width.

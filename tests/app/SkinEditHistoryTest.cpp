@@ -11,7 +11,7 @@
 #include "skin_ui/SkinMenu.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/ElementFactory.h"
+#include "skin_ui/elements/Element.h"
 #include "skin_ui/elements/ElementMenu.h"
 #include "support/MouseInput.h"
 
@@ -135,7 +135,8 @@ TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
          [&] { element(0, stopButton)->onCommand(ElementMenu::buttonFunctionBase + 4); }},
         {"function change",
          [&] { element(0, volumeSlider)->onCommand(ElementMenu::sliderFunctionBase + 2); }},
-        {"type change", [&] { element(0, listBox)->onCommand(Element::buttonType); }},
+        {"type change",
+         [&] { element(0, listBox)->onCommand(ElementMenu::typeId(ElementType::button)); }},
         {"delete", [&] { element(0, infoStrip)->onCommand(ElementMenu::deleteId); }},
         {"add element", [&] { layout().window(1)->skinMenuCommand(SkinMenu::addElementId); }},
         {"resize", [&] { altResize(layout().window(2), -60); }},
@@ -165,7 +166,7 @@ TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
 
 TEST_F(SkinEdits, EditsAfterATypeChangeAndADeletedWindowAreUndoneInTurn) {
     const Files start = saved();
-    element(0, stopButton)->onCommand(Element::sliderType);
+    element(0, stopButton)->onCommand(ElementMenu::typeId(ElementType::slider));
     settle();
     shiftDrag(element(0, stopButton), QPoint(7, 2), 10, 40);
     element(0, stopButton)->onCommand(ElementMenu::verticalId);
@@ -196,17 +197,17 @@ TEST_F(SkinEdits, AnElementTakenBackIsTheSameElementInItsPlaceInTheStacking) {
     // that function does not; locked, at size class 0.
     Element* expand = element(0, expandButton);
     expand->onCommand(ElementMenu::lockedId);
-    const SkinWindowFile::ElementRecord record = ElementFactory::recordOf(*expand);
+    const SkinWindowFile::ElementRecord record = expand->record();
     ASSERT_EQ(expand->getBitmap()->getName(), "110_expand_1.bmp");
 
-    for (int command : {Element::infoType, ElementMenu::deleteId}) {
+    for (int command : {ElementMenu::typeId(ElementType::info), ElementMenu::deleteId}) {
         SCOPED_TRACE(command);
         element(0, expandButton)->onCommand(command);
         settle();
         undo();
         auto* back = qobject_cast<ButtonFunction*>(element(0, expandButton));
         ASSERT_NE(back, nullptr);
-        EXPECT_EQ(ElementFactory::recordOf(*back), record);
+        EXPECT_EQ(back->record(), record);
         EXPECT_EQ(back->getBitmap()->getName(), "110_expand_1.bmp");
         EXPECT_EQ(back->getTooltipText(), "expand");
         EXPECT_FALSE(back->isMoveable());

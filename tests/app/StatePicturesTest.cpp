@@ -90,7 +90,7 @@ TEST_P(StatePictures, TheButtonShowsTheStateAsItIs) {
             firstButton()->onCommand(ElementMenu::deleteId);
             break;
         case Edit::typeChangeUndo:
-            firstButton()->onCommand(Element::sliderType);
+            firstButton()->onCommand(ElementMenu::typeId(ElementType::slider));
             break;
         case Edit::functionChangeUndo:
             firstButton()->onCommand(ElementMenu::buttonFunctionBase + idOf(ButtonCommand::stop));

@@ -175,16 +175,16 @@ TEST_F(Startup, ChangingAnElementTypeKeepsItsPlaceAndLock) {
     app().init({});
     Element* old = app().skinWindows().elementsOf(0)[2];
     const QPoint place = old->pos();
-    app().skinWindows().changeElementType(old, Element::listBoxType);
+    app().skinWindows().changeElementType(old, ElementType::listBox);
     Element* replacement = app().skinWindows().elementsOf(0)[2];
     EXPECT_NE(replacement, old);
-    EXPECT_EQ(replacement->getType(), Element::listBoxType);
+    EXPECT_EQ(replacement->getType(), ElementType::listBox);
     EXPECT_EQ(replacement->pos(), place);
     EXPECT_EQ(replacement->size(), QSize(80, 80));
     EXPECT_EQ(replacement->isMoveable(), old->isMoveable());
 
     Sound::instance().setVolume(70);
-    app().skinWindows().changeElementType(replacement, Element::sliderType);
+    app().skinWindows().changeElementType(replacement, ElementType::slider);
     auto* slider = dynamic_cast<SliderFunction*>(app().skinWindows().elementsOf(0)[2]);
     ASSERT_NE(slider, nullptr);
     EXPECT_NEAR(slider->getValue(), 70, 2) << "a new volume slider shows the volume";

@@ -17,7 +17,7 @@ QByteArray defaultWindowFile() {
 
 ElementRecord button(int function, int x, int y, unsigned sizeClass, bool moveable) {
     ElementRecord element;
-    element.type = SkinWindowFile::button;
+    element.type = ElementType::button;
     element.function = function;
     element.x = x;
     element.y = y;
@@ -62,7 +62,7 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     EXPECT_EQ(window.elements[15], button(11, 245, 10, 0, true));
 
     const ElementRecord& volume = window.elements[10];
-    EXPECT_EQ(volume.type, SkinWindowFile::slider);
+    EXPECT_EQ(volume.type, ElementType::slider);
     EXPECT_EQ(volume.function, 1);
     EXPECT_EQ(volume.sliderLength, 90);
     EXPECT_FALSE(volume.vertical);
@@ -70,11 +70,11 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     EXPECT_EQ(volume.x, 140);
     EXPECT_EQ(volume.y, 10);
 
-    EXPECT_EQ(window.elements[12].type, SkinWindowFile::info);
+    EXPECT_EQ(window.elements[12].type, ElementType::info);
     EXPECT_EQ(window.elements[12].width, 285);
     EXPECT_EQ(window.elements[12].sizeClass, 1u);
     const ElementRecord& list = window.elements[16];
-    EXPECT_EQ(list.type, SkinWindowFile::listBox);
+    EXPECT_EQ(list.type, ElementType::listBox);
     EXPECT_EQ(list.width, 275);
     EXPECT_EQ(list.height, 155);
     EXPECT_EQ(list.x, 5);
@@ -92,7 +92,7 @@ TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
     window.expanded = false;
     window.elements.push_back(button(12, 3, -4, 2, false));
     ElementRecord slider;
-    slider.type = SkinWindowFile::slider;
+    slider.type = ElementType::slider;
     slider.function = 2;
     slider.sliderLength = 120;
     slider.vertical = true;
@@ -103,12 +103,12 @@ TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
     slider.moveable = true;
     window.elements.push_back(slider);
     ElementRecord info;
-    info.type = SkinWindowFile::info;
+    info.type = ElementType::info;
     info.width = 150;
     info.x = 1;
     window.elements.push_back(info);
     ElementRecord list;
-    list.type = SkinWindowFile::listBox;
+    list.type = ElementType::listBox;
     list.width = 90;
     list.height = 80;
     list.y = 30;

@@ -45,7 +45,9 @@ public:
     void choosePlayerOptions(const PlayerFiles::PlayerChoices&) override {
         requests << "player options";
     }
-    void changeType(Element*, int type) override { requests << QString("type %1").arg(type); }
+    void changeType(Element*, ElementType type) override {
+        requests << QString("type %1").arg(numberOf(type));
+    }
     void deleteElement(Element*) override { requests << "delete"; }
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override {
         edits.push_back({element, before});

@@ -39,6 +39,28 @@ ButtonFunction::ButtonFunction(MainWindow* owner, int function)
     }
 }
 
+ButtonFunction::ButtonFunction(MainWindow* owner, const Record& record)
+    : ButtonFunction(owner, record.function) {
+    applyCommonSettings(record);
+}
+
+Element::Record ButtonFunction::newRecord() {
+    return {.type = ElementType::button,
+            .function = idOf(ButtonCommand::playPause),
+            .sizeClass = startSizeClass};
+}
+
+void ButtonFunction::writeOwnSettings(Record& record) const {
+    record.function = function;
+}
+
+void ButtonFunction::applyOwnSettings(const Record& record) {
+    if (function != record.function) {
+        setFunction(record.function);
+    }
+    setSizeClass(static_cast<int>(record.sizeClass));
+}
+
 QString ButtonFunction::nameOf(int id) {
     const ButtonCommandRow* row = buttonCommandRow(id);
     return row ? QString(row->tooltip) : QString();

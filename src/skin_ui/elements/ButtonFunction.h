@@ -17,6 +17,10 @@ public:
     static constexpr int lastFunction = lastButtonCommand;
 
     ButtonFunction(MainWindow* owner, int function);
+    // The button a window file record describes.
+    ButtonFunction(MainWindow* owner, const Record& record);
+    // The record of a button new to its window: play/pause.
+    static Record newRecord();
 
     // Stores the id; a known id also sets its picture and tooltip text.
     void setFunction(int newFunction);
@@ -27,6 +31,10 @@ public:
     static QString nameOf(int id);
     // The picture for the function in the given state; one-state functions have one picture.
     static QString pictureOf(int id, bool on);
+
+protected:
+    void writeOwnSettings(Record& record) const override;
+    void applyOwnSettings(const Record& record) override;
 
 private:
     // Shows the picture of the function's state as it is now.

@@ -14,7 +14,6 @@
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/PictureLookup.h"
-#include "skin_ui/elements/ElementFactory.h"
 #include "skin_ui/elements/ElementMenu.h"
 
 namespace {
@@ -28,7 +27,7 @@ bool altHeld(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Element::Element(MainWindow* owner, int type)
+Element::Element(MainWindow* owner, ElementType type)
     : QWidget(owner), type(type), owner(owner), tooltip(std::make_unique<Tooltip>("element")) {
     setMouseTracking(true);
     setGeometry(0, 0, 0, 0);
@@ -46,6 +45,34 @@ Element::~Element() {
     if (QWidget::mouseGrabber() == this) {
         releaseMouse();
     }
+}
+
+Element::Record Element::record() const {
+    Record record;
+    record.type = type;
+    writeOwnSettings(record);
+    record.x = getX();
+    record.y = getY();
+    record.sizeClass = static_cast<uint32_t>(sizeClass);
+    record.moveable = moveable;
+    return record;
+}
+
+bool Element::applyRecord(const Record& record) {
+    if (record.type != type) {
+        return false;
+    }
+    applyOwnSettings(record);
+    setPosition(record.x, record.y);
+    setMoveable(record.moveable);
+    update();
+    return true;
+}
+
+void Element::applyCommonSettings(const Record& record) {
+    setPosition(record.x, record.y);
+    setSizeClass(static_cast<int>(record.sizeClass));
+    setMoveable(record.moveable);
 }
 
 void Element::setPosition(int newX, int newY) {
@@ -120,11 +147,11 @@ bool Element::endMove() {
 }
 
 void Element::beginEdit() {
-    recordBeforeEdit = ElementFactory::recordOf(*this);
+    recordBeforeEdit = record();
 }
 
 void Element::finishEdit() {
-    if (ElementFactory::recordOf(*this) != recordBeforeEdit) {
+    if (record() != recordBeforeEdit) {
         owner->host().editFinished(this, recordBeforeEdit);
     }
 }

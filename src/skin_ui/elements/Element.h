@@ -24,13 +24,12 @@ class Element : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int buttonType = 1;
-    static constexpr int sliderType = 2;
-    static constexpr int infoType = 3;
-    static constexpr int listBoxType = 4;
+    using Record = SkinWindowFile::ElementRecord;
+
+    static constexpr int startSizeClass = 1;
 
     // The element starts hidden at (0, 0) with size class 1; the creator shows it.
-    Element(MainWindow* owner, int type);
+    Element(MainWindow* owner, ElementType type);
     ~Element() override;
 
     virtual void paint(QPainter& painter) = 0;
@@ -47,8 +46,15 @@ public:
     // The cursor rested on the element for the hover time: the tooltip shows at the cursor.
     void onMouseHover();
 
-    int getType() const { return type; }
+    ElementType getType() const { return type; }
     MainWindow* getOwner() const { return owner; }
+
+    // The element's record in its window file: the place, size class and lock every element
+    // has, and its type's own settings.
+    Record record() const;
+    // Gives the element a record of its type in place (an edit taken back or done again that
+    // kept the element). False, changing nothing, for a record of another type.
+    bool applyRecord(const Record& record);
 
     void setPosition(int newX, int newY);
     int getX() const { return x(); }
@@ -75,6 +81,14 @@ public:
     Tooltip* getTooltip() const { return tooltip.get(); }
 
 protected:
+    // The type's own part of its record: function, orientation, fill, lengths.
+    virtual void writeOwnSettings(Record& record) const = 0;
+    // Takes the type's own part of a record of its type, and the size class at the point the
+    // type needs it: after the picture, which it resizes, and before the lengths.
+    virtual void applyOwnSettings(const Record& record) = 0;
+    // The place, size class and lock of a record, for an element being built from it.
+    void applyCommonSettings(const Record& record);
+
     // The screen position of the cursor for the mouse event being handled (the live cursor
     // outside an event).
     QPoint screenCursor() const;
@@ -105,13 +119,13 @@ private:
     void openElementMenu();
     void beginEvent(const QMouseEvent* event);
 
-    int type;
+    ElementType type;
     bool moving = false;
     bool moveable = true;
     QPoint moveStartCursor;
     QPoint moveStartPos;
-    SkinWindowFile::ElementRecord recordBeforeEdit;
-    int sizeClass = 1;
+    Record recordBeforeEdit;
+    int sizeClass = startSizeClass;
     std::unique_ptr<Bitmap> bitmap;
     MainWindow* owner;
     std::unique_ptr<Tooltip> tooltip;

@@ -4,12 +4,17 @@
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/SkinWindowHost.h"
 #include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/ElementFactory.h"
 #include "skin_ui/elements/SliderFunction.h"
 
 namespace {
 
-const char* const typeNames[] = {"Button", "Slider", "Info", "Listbox"};
+const struct {
+    ElementType type;
+    const char* name;
+} typeEntries[] = {{ElementType::button, "Button"},
+                   {ElementType::slider, "Slider"},
+                   {ElementType::info, "Info"},
+                   {ElementType::listBox, "Listbox"}};
 const char* const sizeNames[] = {"small (0)", "medium (1)", "large (2)"};
 const char* const sliderFunctionNames[] = {"volume", "progress"};
 
@@ -30,9 +35,9 @@ ElementMenu::ElementMenu(Element* element) : element(element) {}
 std::vector<ElementMenu::Item> ElementMenu::items() const {
     std::vector<Item> list;
     list.push_back({"Element", 0, false, true});
-    for (int type = 1; type <= 4; ++type) {
-        list.push_back(
-            {QString("  ") + typeNames[type - 1], type, element->getType() == type, true, true});
+    for (const auto& entry : typeEntries) {
+        list.push_back({QString("  ") + entry.name, typeId(entry.type),
+                        element->getType() == entry.type, true, true});
     }
     list.push_back({"", 0, false, true});
     if (const auto* button = qobject_cast<const ButtonFunction*>(element)) {
@@ -65,16 +70,18 @@ int ElementMenu::run(QPoint screenPoint) {
 
 void ElementMenu::runCommand(Element* element, int id) {
     SkinWindowHost& host = element->getOwner()->host();
-    const bool typeChange = id >= Element::buttonType && id <= Element::listBoxType;
-    if (typeChange && id != element->getType()) {
-        host.changeType(element, id);
+    if (isElementType(id)) {
+        const auto type = static_cast<ElementType>(id);
+        if (type != element->getType()) {
+            host.changeType(element, type);
+        }
         return;
     }
     if (id == deleteId) {
         host.deleteElement(element);
         return;
     }
-    const ElementFactory::Record before = ElementFactory::recordOf(*element);
+    const Element::Record before = element->record();
     auto* button = qobject_cast<ButtonFunction*>(element);
     auto* slider = qobject_cast<SliderFunction*>(element);
     if (id == verticalId && slider) {
@@ -90,7 +97,7 @@ void ElementMenu::runCommand(Element* element, int id) {
     } else if (slider && (id == sliderFunctionBase + 1 || id == sliderFunctionBase + 2)) {
         slider->setFunction(id - sliderFunctionBase);
     }
-    if (ElementFactory::recordOf(*element) != before) {
+    if (element->record() != before) {
         host.editFinished(element, before);
     }
 }

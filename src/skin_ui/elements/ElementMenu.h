@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin_ui/MenuItems.h"
+#include "skins/ElementType.h"
 
 class Element;
 
@@ -22,6 +23,9 @@ public:
     static constexpr int sliderFunctionBase = 1500;
 
     explicit ElementMenu(Element* element);
+
+    // The "Element" entries change the element to the type their id names.
+    static constexpr int typeId(ElementType type) { return numberOf(type); }
 
     // Shows the menu at the screen point; returns the chosen item id, 0 when none.
     int run(QPoint screenPoint);

@@ -13,12 +13,13 @@
 namespace {
 
 constexpr int capWidth = 5;
+constexpr int newWidth = 80;
 
 enum WidthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2 };
 
 }  // namespace
 
-Info::Info(MainWindow* owner) : Element(owner, infoType) {
+Info::Info(MainWindow* owner) : Element(owner, ElementType::info) {
     setTooltipText("info");
     setPicture("300_info.bmp");
     setSize(width(), stripHeight);
@@ -32,6 +33,24 @@ Info::Info(MainWindow* owner) : Element(owner, infoType) {
     });
     scrollTimer.start(Marquee::stepMs);
     Sound::instance().addInfo(this);
+}
+
+Info::Info(MainWindow* owner, const Record& record) : Info(owner) {
+    setSize(record.width, stripHeight);
+    applyCommonSettings(record);
+}
+
+Element::Record Info::newRecord() {
+    return {.type = ElementType::info, .width = newWidth, .sizeClass = startSizeClass};
+}
+
+void Info::writeOwnSettings(Record& record) const {
+    record.width = getWidth();
+}
+
+void Info::applyOwnSettings(const Record& record) {
+    setSizeClass(static_cast<int>(record.sizeClass));
+    setSize(record.width, stripHeight);
 }
 
 Info::~Info() {

@@ -18,6 +18,10 @@ public:
     static constexpr int minimumWidth = 30;
 
     explicit Info(MainWindow* owner);
+    // The strip a window file record describes.
+    Info(MainWindow* owner, const Record& record);
+    // The record of a strip new to its window.
+    static Record newRecord();
     ~Info() override;
 
     // Shows a new text from its start.
@@ -42,6 +46,10 @@ public:
     bool isScrollingLeft() const { return marquee.isScrollingLeft(); }
     int getWidthEdge() const { return widthEdge; }
     bool isWidthChanging() const { return widthChanging; }
+
+protected:
+    void writeOwnSettings(Record& record) const override;
+    void applyOwnSettings(const Record& record) override;
 
 private:
     void changeWidth(QPoint ownerCursor);

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int tile = 5;
+constexpr int newSide = 80;
 constexpr int textInset = 5;
 constexpr int edgeZone = 5;
 
@@ -20,10 +21,32 @@ enum ResizeZone { noZone = 0, leftZone = 1, rightZone = 2, topZone = 3, bottomZo
 
 }  // namespace
 
-ListBox::ListBox(MainWindow* owner) : Element(owner, listBoxType) {
+ListBox::ListBox(MainWindow* owner) : Element(owner, ElementType::listBox) {
     setTooltipText("listbox");
     setPicture("400_listbox.bmp");
     PlayList::instance().addListView(this);
+}
+
+ListBox::ListBox(MainWindow* owner, const Record& record) : ListBox(owner) {
+    setSize(record.width, record.height);
+    applyCommonSettings(record);
+}
+
+Element::Record ListBox::newRecord() {
+    return {.type = ElementType::listBox,
+            .width = newSide,
+            .height = newSide,
+            .sizeClass = startSizeClass};
+}
+
+void ListBox::writeOwnSettings(Record& record) const {
+    record.width = getWidth();
+    record.height = getHeight();
+}
+
+void ListBox::applyOwnSettings(const Record& record) {
+    setSizeClass(static_cast<int>(record.sizeClass));
+    setSize(record.width, record.height);
 }
 
 ListBox::~ListBox() {

@@ -17,6 +17,10 @@ public:
     static constexpr int minimumSize = 40;
 
     explicit ListBox(MainWindow* owner);
+    // The list a window file record describes.
+    ListBox(MainWindow* owner, const Record& record);
+    // The record of a list new to its window.
+    static Record newRecord();
     ~ListBox() override;
 
     void paint(QPainter& painter) override;
@@ -29,6 +33,10 @@ public:
     int getRowHeight() const { return rowHeight; }
     int getResizeZone() const { return resizeZone; }
     bool isResizing() const { return resizing; }
+
+protected:
+    void writeOwnSettings(Record& record) const override;
+    void applyOwnSettings(const Record& record) override;
 
 private:
     void paintRows(QPainter& painter);

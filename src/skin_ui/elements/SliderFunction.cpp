@@ -5,8 +5,66 @@
 
 #include "audio/Sound.h"
 
+namespace {
+
+// The thickness a slider has until its picture gives it one.
+constexpr int startThickness = 10;
+constexpr int newLength = 80;
+
+}  // namespace
+
 SliderFunction::SliderFunction(MainWindow* owner, int function) : Slider(owner) {
     setFunction(function);
+}
+
+SliderFunction::SliderFunction(MainWindow* owner, const Record& record)
+    : SliderFunction(owner, record.function) {
+    setSize(record.sliderLength, startThickness);
+    setVertical(record.vertical);
+    setFilled(record.filled);
+    applyCommonSettings(record);
+    // The knob is placed from the value and the track length, so the volume is given once the
+    // slider has its final size and picture.
+    showVolume();
+}
+
+Element::Record SliderFunction::newRecord() {
+    return {.type = ElementType::slider,
+            .function = volumeFunction,
+            .sliderLength = newLength,
+            .sizeClass = 0};
+}
+
+void SliderFunction::writeOwnSettings(Record& record) const {
+    record.function = function;
+    record.vertical = isVertical();
+    record.sliderLength = getTrackLength();
+    record.filled = isFilled();
+}
+
+void SliderFunction::applyOwnSettings(const Record& record) {
+    // The picture and the settings that follow from it come first: they set the thickness,
+    // and the length the record gives comes after.
+    setVertical(record.vertical);
+    setFilled(record.filled);
+    if (function != record.function) {
+        setFunction(record.function);
+        showVolume();
+    }
+    setSizeClass(static_cast<int>(record.sizeClass));
+    const int value = getValue();
+    if (record.vertical) {
+        setSize(getWidth(), record.sliderLength);
+    } else {
+        setSize(record.sliderLength, getHeight());
+    }
+    setValue(value);
+}
+
+void SliderFunction::showVolume() {
+    if (function == volumeFunction) {
+        setValue(Sound::instance().volumePercent());
+    }
 }
 
 SliderFunction::~SliderFunction() {

@@ -13,6 +13,11 @@ public:
     static constexpr int progressFunction = 2;
 
     SliderFunction(MainWindow* owner, int function);
+    // The slider a window file record describes; a volume slider shows the player's volume.
+    SliderFunction(MainWindow* owner, const Record& record);
+    // The record of a slider new to its window: a horizontal volume slider of the smallest
+    // size class, whose track fits the length it starts with.
+    static Record newRecord();
     ~SliderFunction() override;
 
     // Stores the function; volume and progress also set their picture and tooltip, and a
@@ -27,6 +32,13 @@ public:
     // The element's place in its window is still set with two coordinates.
     using Slider::setPosition;
 
+protected:
+    void writeOwnSettings(Record& record) const override;
+    // The knob keeps its value.
+    void applyOwnSettings(const Record& record) override;
+
 private:
+    void showVolume();
+
     int function = 0;
 };

@@ -61,8 +61,8 @@ TEST_F(ElementMenuTest, CommandsChangeTheSliderInPlace) {
     EXPECT_EQ(slider.getSizeClass(), 0);
     ElementMenu::runCommand(&slider, ElementMenu::lockedId);
     EXPECT_FALSE(slider.isMoveable());
-    ElementMenu::runCommand(&slider, Element::sliderType);
-    EXPECT_EQ(slider.getType(), Element::sliderType) << "the same type changes nothing";
+    ElementMenu::runCommand(&slider, ElementMenu::typeId(ElementType::slider));
+    EXPECT_EQ(slider.getType(), ElementType::slider) << "the same type changes nothing";
     ElementMenu::runCommand(&slider, 1004);
     EXPECT_EQ(slider.getFunction(), 2) << "a button function means nothing to a slider";
 }

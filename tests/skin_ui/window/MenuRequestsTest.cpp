@@ -30,7 +30,7 @@ TEST(MenuRequests, EveryItemReachesTheHostAsItsOwnRequest) {
         {SkinMenu::redoId, 0, "redo"},
         {SkinMenu::firstSkinId + 2, 0, "use skin red"},
         {SkinMenu::firstSkinId + 3, 0, "use skin blue"},
-        {0, Element::sliderType, "type 2"},
+        {0, ElementMenu::typeId(ElementType::slider), "type 2"},
         {0, ElementMenu::deleteId, "delete"},
     };
     for (const auto& one : cases) {
@@ -48,6 +48,6 @@ TEST(MenuRequests, EveryItemReachesTheHostAsItsOwnRequest) {
     for (int nothing : {SkinMenu::firstSkinId, SkinMenu::firstSkinId + 4, 0, 4, 99}) {
         SkinMenu(&window).choose(nothing, QPoint());
     }
-    ElementMenu::runCommand(info, Element::infoType);  // its own type: no change
+    ElementMenu::runCommand(info, ElementMenu::typeId(ElementType::info));  // no change
     EXPECT_TRUE(host.requests.isEmpty()) << host.requests.join(", ").toStdString();
 }
