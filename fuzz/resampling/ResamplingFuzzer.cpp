@@ -19,15 +19,10 @@ class BytesDecoder : public Decoder {
 public:
     BytesDecoder(int rate, int channelCount, std::vector<float> samples, int64_t claimedLength,
                  bool canSeek)
-        : rate(rate),
+        : Decoder({rate, channelCount, claimedLength}),
           channelCount(channelCount),
           samples(std::move(samples)),
-          claimedLength(claimedLength),
           canSeek(canSeek) {}
-
-    int sampleRate() const override { return rate; }
-    int channels() const override { return channelCount; }
-    int64_t lengthFrames() const override { return claimedLength; }
 
     size_t read(float* out, size_t frames) override {
         const size_t total = samples.size() / static_cast<size_t>(channelCount);
@@ -49,10 +44,8 @@ public:
     }
 
 private:
-    const int rate;
     const int channelCount;
     const std::vector<float> samples;
-    const int64_t claimedLength;
     const bool canSeek;
     size_t position = 0;
 };

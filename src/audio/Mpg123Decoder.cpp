@@ -92,16 +92,11 @@ std::unique_ptr<Decoder> Mpg123Decoder::open(const QString& path) {
         return nullptr;
     }
     return std::unique_ptr<Decoder>(new Mpg123Decoder(handle.release(), descriptor.release(),
-                                                      static_cast<int>(rate), channels, length));
+                                                      {static_cast<int>(rate), channels, length}));
 }
 
-Mpg123Decoder::Mpg123Decoder(mpg123_handle* handle, int descriptor, int rate, int channelCount,
-                             int64_t frames)
-    : handle(handle),
-      descriptor(descriptor),
-      rate(rate),
-      channelCount(channelCount),
-      frames(frames) {}
+Mpg123Decoder::Mpg123Decoder(mpg123_handle* handle, int descriptor, const Format& format)
+    : Decoder(format), handle(handle), descriptor(descriptor) {}
 
 Mpg123Decoder::~Mpg123Decoder() {
     mpg123_close(handle);
@@ -110,7 +105,7 @@ Mpg123Decoder::~Mpg123Decoder() {
 }
 
 size_t Mpg123Decoder::read(float* out, size_t frameCount) {
-    const size_t frameBytes = sizeof(float) * static_cast<size_t>(channelCount);
+    const size_t frameBytes = sizeof(float) * static_cast<size_t>(channels());
     const size_t wanted = frameCount * frameBytes;
     auto* bytes = reinterpret_cast<unsigned char*>(out);
     size_t total = 0;
@@ -129,6 +124,6 @@ size_t Mpg123Decoder::read(float* out, size_t frameCount) {
 }
 
 bool Mpg123Decoder::seek(int64_t frame) {
-    const int64_t target = std::clamp<int64_t>(frame, 0, frames);
+    const int64_t target = std::clamp<int64_t>(frame, 0, lengthFrames());
     return mpg123_seek(handle, static_cast<off_t>(target), SEEK_SET) >= 0;
 }

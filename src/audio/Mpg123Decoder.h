@@ -16,19 +16,12 @@ public:
     static std::unique_ptr<Decoder> open(const QString& path);
     ~Mpg123Decoder() override;
 
-    int sampleRate() const override { return rate; }
-    int channels() const override { return channelCount; }
-    int64_t lengthFrames() const override { return frames; }
     size_t read(float* out, size_t frameCount) override;
     bool seek(int64_t frame) override;
 
 private:
-    Mpg123Decoder(mpg123_handle_struct* handle, int descriptor, int rate, int channelCount,
-                  int64_t frames);
+    Mpg123Decoder(mpg123_handle_struct* handle, int descriptor, const Format& format);
 
     mpg123_handle_struct* handle;
     int descriptor;
-    int rate;
-    int channelCount;
-    int64_t frames;
 };

@@ -33,7 +33,7 @@ std::unique_ptr<Decoder> OpenMptDecoder::open(const QString& path) {
 }
 
 OpenMptDecoder::OpenMptDecoder(std::FILE* file, openmpt_module* module, int64_t frames)
-    : file(file), module(module), frames(frames) {}
+    : Decoder({renderRate, 2, frames}), file(file), module(module) {}
 
 OpenMptDecoder::~OpenMptDecoder() {
     openmpt_module_destroy(module);

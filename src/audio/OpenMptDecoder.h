@@ -18,9 +18,6 @@ public:
     static std::unique_ptr<Decoder> open(const QString& path);
     ~OpenMptDecoder() override;
 
-    int sampleRate() const override { return renderRate; }
-    int channels() const override { return 2; }
-    int64_t lengthFrames() const override { return frames; }
     size_t read(float* out, size_t frameCount) override;
     bool seek(int64_t frame) override;
 
@@ -29,5 +26,4 @@ private:
 
     std::FILE* file;
     openmpt_module* module;
-    int64_t frames;
 };

@@ -33,7 +33,8 @@ std::unique_ptr<Decoder> OpusDecoder::open(const QString& path) {
     return std::unique_ptr<Decoder>(new OpusDecoder(file, frames));
 }
 
-OpusDecoder::OpusDecoder(OggOpusFile* file, int64_t frames) : file(file), frames(frames) {}
+OpusDecoder::OpusDecoder(OggOpusFile* file, int64_t frames)
+    : Decoder({outputRate, 2, frames}), file(file) {}
 
 OpusDecoder::~OpusDecoder() {
     op_free(file);

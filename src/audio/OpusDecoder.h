@@ -12,13 +12,12 @@ struct OggOpusFile;
 // output gain is applied, and seeking is sample-exact.
 class OpusDecoder : public Decoder {
 public:
+    static constexpr int outputRate = 48000;
+
     // Null when the file is no Ogg Opus stream.
     static std::unique_ptr<Decoder> open(const QString& path);
     ~OpusDecoder() override;
 
-    int sampleRate() const override { return 48000; }
-    int channels() const override { return 2; }
-    int64_t lengthFrames() const override { return frames; }
     size_t read(float* out, size_t frameCount) override;
     bool seek(int64_t frame) override;
 
@@ -26,5 +25,4 @@ private:
     OpusDecoder(OggOpusFile* file, int64_t frames);
 
     OggOpusFile* file;
-    int64_t frames;
 };

@@ -23,11 +23,10 @@ std::unique_ptr<Decoder> SndFileDecoder::open(const QString& path) {
         return nullptr;
     }
     return std::unique_ptr<Decoder>(
-        new SndFileDecoder(file, info.samplerate, info.channels, info.frames));
+        new SndFileDecoder(file, {info.samplerate, info.channels, info.frames}));
 }
 
-SndFileDecoder::SndFileDecoder(SNDFILE* file, int rate, int channelCount, int64_t frames)
-    : file(file), rate(rate), channelCount(channelCount), frames(frames) {}
+SndFileDecoder::SndFileDecoder(SNDFILE* file, const Format& format) : Decoder(format), file(file) {}
 
 SndFileDecoder::~SndFileDecoder() {
     sf_close(file);

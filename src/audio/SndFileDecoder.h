@@ -15,17 +15,11 @@ public:
     static std::unique_ptr<Decoder> open(const QString& path);
     ~SndFileDecoder() override;
 
-    int sampleRate() const override { return rate; }
-    int channels() const override { return channelCount; }
-    int64_t lengthFrames() const override { return frames; }
     size_t read(float* out, size_t frameCount) override;
     bool seek(int64_t frame) override;
 
 private:
-    SndFileDecoder(sf_private_tag* file, int rate, int channelCount, int64_t frames);
+    SndFileDecoder(sf_private_tag* file, const Format& format);
 
     sf_private_tag* file;
-    int rate;
-    int channelCount;
-    int64_t frames;
 };

@@ -26,12 +26,11 @@ std::unique_ptr<Decoder> VorbisDecoder::open(const QString& path) {
     }
     const int rate = static_cast<int>(info->rate);
     const int channels = info->channels;
-    return std::unique_ptr<Decoder>(new VorbisDecoder(std::move(file), rate, channels, frames));
+    return std::unique_ptr<Decoder>(new VorbisDecoder(std::move(file), {rate, channels, frames}));
 }
 
-VorbisDecoder::VorbisDecoder(std::unique_ptr<OggVorbis_File> file, int rate, int channelCount,
-                             int64_t frames)
-    : file(std::move(file)), rate(rate), channelCount(channelCount), frames(frames) {}
+VorbisDecoder::VorbisDecoder(std::unique_ptr<OggVorbis_File> file, const Format& format)
+    : Decoder(format), file(std::move(file)) {}
 
 VorbisDecoder::~VorbisDecoder() {
     ov_clear(file.get());
@@ -56,6 +55,7 @@ size_t VorbisDecoder::read(float* out, size_t frameCount) {
         }
         // A chained stream may change its channel count; only the first layout is played.
         const int planeCount = ov_info(file.get(), -1)->channels;
+        const int channelCount = channels();
         for (long frame = 0; frame < got; ++frame) {
             for (int channel = 0; channel < channelCount; ++channel) {
                 out[(total + frame) * channelCount + channel] =

@@ -146,6 +146,17 @@ bool Element::endMove() {
     return true;
 }
 
+bool Element::endEdgeDrag(bool& dragging, int& edge) {
+    if (!dragging) {
+        return false;
+    }
+    dragging = false;
+    edge = 0;
+    releaseCapture();
+    finishEdit();
+    return true;
+}
+
 void Element::beginEdit() {
     recordBeforeEdit = record();
 }

@@ -98,6 +98,9 @@ protected:
     void releaseCapture();
     // Ends a move if one is under way; true when it did.
     bool endMove();
+    // Ends an edge drag (a length, width or size change) if one is under way: the edge is let go
+    // (0), the mouse released and the change reported. True when it did.
+    bool endEdgeDrag(bool& dragging, int& edge);
     // An editing gesture (a move, a length, width or size change) starts: the element's record
     // is kept so that the gesture's end can report what it changed.
     void beginEdit();

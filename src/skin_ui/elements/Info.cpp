@@ -144,15 +144,5 @@ void Info::changeWidth(QPoint ownerCursor) {
 }
 
 bool Info::onLeftButtonUp() {
-    if (endMove()) {
-        return true;
-    }
-    if (widthChanging) {
-        widthChanging = false;
-        widthEdge = noEdge;
-        releaseCapture();
-        finishEdit();
-        return true;
-    }
-    return false;
+    return endMove() || endEdgeDrag(widthChanging, widthEdge);
 }

@@ -197,15 +197,5 @@ bool ListBox::onLeftButtonDown(Qt::KeyboardModifiers modifiers) {
 }
 
 bool ListBox::onLeftButtonUp() {
-    if (endMove()) {
-        return true;
-    }
-    if (resizing) {
-        resizing = false;
-        resizeZone = noZone;
-        releaseCapture();
-        finishEdit();
-        return true;
-    }
-    return false;
+    return endMove() || endEdgeDrag(resizing, resizeZone);
 }

@@ -229,13 +229,8 @@ bool Slider::onLeftButtonUp() {
     setKnobFrame(1);
     if (lengthChanging) {
         PlayerState::releasePlayback();
-        lengthChanging = false;
-        lengthEdge = noEdge;
-        releaseCapture();
-        finishEdit();
-        return true;
     }
-    return false;
+    return endEdgeDrag(lengthChanging, lengthEdge);
 }
 
 void Slider::onMouseLeave() {
