@@ -19,8 +19,6 @@ public:
     virtual void showOptions() = 0;
     // True while the tray icon is up in a status area: a way back when no window is left.
     virtual bool hasReachableTray() const = 0;
-    // "Add window": a new window at the next index, from its window file.
-    virtual void addWindow() = 0;
     // The playlist window, owned by the skin window given (the first one when none).
     virtual void showPlaylist(QWidget* owner) = 0;
     // The "Player" submenu's choices (ReplayGain, resuming), applied and kept.

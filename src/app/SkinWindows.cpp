@@ -4,6 +4,7 @@
 
 #include "app/AppRequests.h"
 #include "app/SkinLibrary.h"
+#include "app/WindowFiles.h"
 #include "common/ButtonCommand.h"
 #include "common/Prompts.h"
 #include "common/SkinContext.h"
@@ -31,9 +32,9 @@ QSize fitOnScreen(int width, int height) {
 
 }  // namespace
 
-SkinWindows::SkinWindows(AppRequests& app, SkinLibrary& library, const SkinContext& context,
-                         CallerPtr& receiver)
-    : app(app), library(library), context(context), receiver(receiver) {}
+SkinWindows::SkinWindows(AppRequests& app, SkinLibrary& library, WindowFiles& files,
+                         const SkinContext& context, CallerPtr& receiver)
+    : app(app), library(library), files(files), context(context), receiver(receiver) {}
 
 SkinWindows::~SkinWindows() {
     removeAll(Deletion::now);
@@ -266,7 +267,7 @@ void SkinWindows::addElement(MainWindow* window, QPoint clientPoint) {
 
 void SkinWindows::addWindow() {
     const size_t index = windows.size();
-    app.addWindow();
+    files.loadNextWindow(*this);
     if (windows.size() > index) {
         edits.windowEdited(index, std::nullopt, recordOf(index));
     }

@@ -15,6 +15,7 @@ class MainWindow;
 class SkinContext;
 class AppRequests;
 class SkinLibrary;
+class WindowFiles;
 
 // The owner of the skin layout: every skin window in order (its position is its window index)
 // and, parallel to it, each window's elements in stacking order. Windows are built from and
@@ -22,8 +23,8 @@ class SkinLibrary;
 // was. It is also the host the windows and elements report to.
 class SkinWindows : public SkinWindowHost {
 public:
-    SkinWindows(AppRequests& app, SkinLibrary& library, const SkinContext& context,
-                CallerPtr& receiver);
+    SkinWindows(AppRequests& app, SkinLibrary& library, WindowFiles& files,
+                const SkinContext& context, CallerPtr& receiver);
     ~SkinWindows() override;
     SkinWindows(const SkinWindows&) = delete;
     SkinWindows& operator=(const SkinWindows&) = delete;
@@ -103,6 +104,7 @@ private:
 
     AppRequests& app;
     SkinLibrary& library;
+    WindowFiles& files;
     const SkinContext& context;
     CallerPtr& receiver;
     std::vector<MainWindow*> windows;

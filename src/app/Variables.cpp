@@ -52,11 +52,11 @@ void Variables::destroyInstance() {
 Variables::Variables()
     : dataFolder(DataFolder::defaultPath()),
       library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
-      layout(std::make_unique<SkinWindows>(*this, *library, context, *this)),
+      windowFiles(std::make_unique<WindowFiles>(dataFolder)),
+      layout(std::make_unique<SkinWindows>(*this, *library, *windowFiles, context, *this)),
       commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
       settings(std::make_unique<SettingsStore>(dataFolder, colours, options, context.playerChoices,
                                                *commandDispatcher)),
-      windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
       dialogs(std::make_unique<DialogOwner>(
           [this]() -> QWidget* { return layout->count() > 0 ? layout->window(0) : nullptr; })),
       importReceiver(std::make_unique<QObject>()),
@@ -211,7 +211,7 @@ bool Variables::hasReachableTray() const {
 }
 
 void Variables::addWindow() {
-    windowFiles->loadWindowFile(static_cast<int>(layout->count()));
+    windowFiles->loadNextWindow(*layout);
 }
 
 void Variables::reloadWindows() {
@@ -264,10 +264,10 @@ void Variables::saveOptions() {
 void Variables::loadWindows() {
     // The windows and pictures are built with the settings as they are now.
     applySkinSettings();
-    windowFiles->loadWindows();
+    windowFiles->loadWindows(*layout);
 }
 void Variables::saveWindows() {
-    windowFiles->saveWindows();
+    windowFiles->saveWindows(*layout);
 }
 
 void Variables::choosePlayerOptions(const PlayerFiles::PlayerChoices& choices) {

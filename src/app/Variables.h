@@ -63,8 +63,9 @@ public:
     // True while the tray icon is up in a status area: a way back when no window is left.
     bool hasReachableTray() const override;
     TrayIcon* tray() const { return trayIcon.get(); }
-    // "Add window": a new window at the next index, from its window file.
-    void addWindow() override;
+    // The tray's "Add window": a new window at the next index, from its window file (not an
+    // edit of the skin: the skin menu's "Add window" is, see SkinWindows::addWindow).
+    void addWindow();
     // Rebuilds every window from the live files, keeping what plays and the volume.
     void reloadWindows() override;
     SkinLibrary& skinLibrary() { return *library; }
@@ -109,10 +110,10 @@ private:
 
     SkinContext context;
     std::unique_ptr<SkinLibrary> library;
+    std::unique_ptr<WindowFiles> windowFiles;
     std::unique_ptr<SkinWindows> layout;
     std::unique_ptr<Dispatcher> commandDispatcher;
     std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<WindowFiles> windowFiles;
     std::unique_ptr<DialogOwner> dialogs;
     // Receives the imports the file worker posts; with it gone, posted imports are dropped.
     std::unique_ptr<QObject> importReceiver;

@@ -23,22 +23,32 @@ SkinWindowFile builtInWindow() {
                                           : SkinWindowFile();
 }
 
+// True when some window has an area to show.
+bool anyWindowShowable(const SkinWindows& layout) {
+    for (const MainWindow* window : layout.windowList()) {
+        if (window->currentWidth() > 0 && window->currentHeight() > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 QString WindowFiles::pathOf(const QString& fileName) const {
     return dataFolder + "/" + fileName;
 }
 
-void WindowFiles::loadWindows() {
+void WindowFiles::loadWindows(SkinWindows& layout) {
     int count = WindowCountFile::countWhenMissing;
     QFile countFile(pathOf(WindowCountFile::fileName));
     if (countFile.open(QIODevice::ReadOnly)) {
         count = WindowCountFile::parse(countFile.readAll());
     }
     for (int i = 0; i < count; ++i) {
-        loadWindowFile(i);
+        loadNextWindow(layout);
     }
-    if (anyWindowShowable()) {
+    if (anyWindowShowable(layout)) {
         return;
     }
     // Without a window nothing can close the player, and the run's changes would be lost. The
@@ -49,15 +59,6 @@ void WindowFiles::loadWindows() {
         layout.removeWindowAt(0, SkinWindows::Deletion::now);
     }
     layout.insertWindow(0, builtInWindow());
-}
-
-bool WindowFiles::anyWindowShowable() const {
-    for (const MainWindow* window : layout.windowList()) {
-        if (window->currentWidth() > 0 && window->currentHeight() > 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 std::optional<SkinWindowFile> WindowFiles::readWindowFile(int index) {
@@ -74,7 +75,8 @@ std::optional<SkinWindowFile> WindowFiles::readWindowFile(int index) {
     return SkinWindowFile::parse(file.readAll());
 }
 
-void WindowFiles::loadWindowFile(int index) {
+void WindowFiles::loadNextWindow(SkinWindows& layout) {
+    const int index = static_cast<int>(layout.count());
     const std::optional<SkinWindowFile> record = readWindowFile(index);
     if (!record) {
         // The window still takes its index: empty, centred, at the size a new window has.
@@ -93,18 +95,18 @@ void WindowFiles::loadWindowFile(int index) {
     }
 }
 
-void WindowFiles::saveWindows() {
+void WindowFiles::saveWindows(const SkinWindows& layout) {
     const QString countPath = pathOf(WindowCountFile::fileName);
     if (!StoredText::writeFile(countPath,
                                WindowCountFile::serialize(static_cast<int>(layout.count())))) {
         SaveReport::failed(countPath, "windows");
     }
     for (size_t i = 0; i < layout.count(); ++i) {
-        saveWindowFile(i);
+        saveWindowFile(layout, i);
     }
 }
 
-bool WindowFiles::saveWindowFile(size_t index) {
+bool WindowFiles::saveWindowFile(const SkinWindows& layout, size_t index) {
     const QString path = pathOf(SkinWindowFile::fileName(static_cast<int>(index)));
     if (StoredText::writeFile(path, layout.recordOf(index).serialize())) {
         return true;
