@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "ResourceTable.h"
+#include "common/HomeTrash.h"
 #include "common/Prompts.h"
 #include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
@@ -169,7 +170,10 @@ bool Skin::deleteSkin(const QString& dataFolder, const QString& name,
     if (!info.exists() && !info.isSymLink()) {
         return false;
     }
-    SkinFiles::deleteFolder(folder);
+    // The trash keeps a slip of the mouse undoable; without one the folder goes for good.
+    if (!HomeTrash::moveIn(folder)) {
+        SkinFiles::deleteFolder(folder);
+    }
     return true;
 }
 

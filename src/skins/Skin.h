@@ -49,8 +49,9 @@ CreateResult createSkin(const QString& dataFolder, const QString& name, Prompts&
 std::optional<CreateResult> newSkinDialog(const QString& dataFolder, Prompts& prompts,
                                           PromptOwner owner = nullptr);
 
-// Removes the skin's folder with everything in it, without asking. A refused name and the
-// skin in use (currentSkinPath) are reported and nothing is removed.
+// Moves the skin's folder into the desktop's home trash without asking (removes it with
+// everything in it where it cannot go there). A refused name and the skin in use
+// (currentSkinPath) are reported and nothing is removed.
 bool deleteSkin(const QString& dataFolder, const QString& name, const QString& currentSkinPath,
                 Prompts& prompts);
 
