@@ -177,6 +177,17 @@ bool Skin::deleteSkin(const QString& dataFolder, const QString& name,
     return true;
 }
 
+bool Skin::storeBuiltInLook(const QString& dataFolder) {
+    const QString stored = storedFolder(skinsFolder(dataFolder) + "/" + builtInName);
+    AppliedSkin written;
+    if (!QDir().mkpath(stored)) {
+        return false;
+    }
+    // The stored copy has the live files' names, in the skin's "sys" folder.
+    writeBuiltInLook(stored, ApplyChoice::PicturesAndWindows, written);
+    return written.coloursReplaced && written.windowsReplaced;
+}
+
 bool Skin::saveSkin(const QString& dataFolder, const QString& skinPath) {
     const QString folder = folderOf(dataFolder, skinPath);
     if (folder.isEmpty()) {

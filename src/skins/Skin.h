@@ -60,6 +60,10 @@ bool deleteSkin(const QString& dataFolder, const QString& name, const QString& c
 // False when the skin path is not a skin of the skins folder or a copy failed.
 bool saveSkin(const QString& dataFolder, const QString& skinPath);
 
+// Writes the stored copy of the skin "default" (the built-in colours, one window, the built-in
+// default window), as a save of that skin would; true when every file was written.
+bool storeBuiltInLook(const QString& dataFolder);
+
 // How the user answered the apply question: Yes takes the pictures (and colours) only, No
 // the skin's windows too.
 enum class ApplyChoice { PicturesOnly, PicturesAndWindows };
