@@ -5,6 +5,7 @@
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+#include "playlist/DialogFolder.h"
 #include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
@@ -115,19 +116,21 @@ void Dispatcher::toggleRepeat(Echo echo) {
 }
 
 void Dispatcher::openFiles(MainWindow* origin) {
-    const QStringList names =
-        FileDialog::openFiles(Prompts::current(), QString(), static_cast<QWidget*>(origin));
+    const QStringList names = FileDialog::openFiles(
+        Prompts::current(), DialogFolder::start(dataFolder), static_cast<QWidget*>(origin));
+    DialogFolder::remember(dataFolder, names.value(0));
     for (const QString& name : names) {
         OpenFiles::instance().addPath(name);
     }
 }
 
 void Dispatcher::savePlaylist(MainWindow* origin) {
-    const QString path =
-        FileDialog::save(Prompts::current(), QString(), "vpl", static_cast<QWidget*>(origin));
+    const QString path = FileDialog::save(Prompts::current(), DialogFolder::start(dataFolder),
+                                          "vpl", static_cast<QWidget*>(origin));
     if (path.isEmpty()) {
         return;
     }
+    DialogFolder::remember(dataFolder, path);
     if (!PlayList::instance().save(path)) {
         Prompts::current().error("Failed to save the playlist.\n", "ERROR");
     }

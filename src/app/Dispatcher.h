@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 #include "common/ButtonCommand.h"
@@ -18,7 +19,9 @@ public:
     // Buttons write their debug line ("play pressed", ...); the tray and media keys do not.
     enum class Echo { debugLine, quiet };
 
-    Dispatcher(AppRequests& app, SkinWindows& layout) : app(app), layout(layout) {}
+    // The data folder keeps where the file dialogs open.
+    Dispatcher(AppRequests& app, SkinWindows& layout, const QString& dataFolder)
+        : app(app), layout(layout), dataFolder(dataFolder) {}
 
     // The window is the one the command came from (expand acts on it); null elsewhere.
     void run(ButtonCommand command, MainWindow* origin, Echo echo);
@@ -47,4 +50,5 @@ private:
 
     AppRequests& app;
     SkinWindows& layout;
+    const QString& dataFolder;
 };

@@ -56,7 +56,7 @@ Variables::Variables()
     : dataFolder(DataFolder::defaultPath()),
       library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
       layout(std::make_unique<SkinWindows>(*this, *library, context, *this)),
-      commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
+      commandDispatcher(std::make_unique<Dispatcher>(*this, *layout, dataFolder)),
       settings(std::make_unique<SettingsStore>(dataFolder, colours, options, context.playerChoices,
                                                *commandDispatcher)),
       windowFiles(std::make_unique<WindowFiles>(dataFolder, *layout)),
