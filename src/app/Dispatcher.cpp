@@ -1,5 +1,7 @@
 #include "app/Dispatcher.h"
 
+#include <QFileInfo>
+
 #include "app/AppRequests.h"
 #include "app/SkinWindows.h"
 #include "audio/Sound.h"
@@ -91,6 +93,23 @@ void Dispatcher::playSongAt(uint32_t index) {
     sound.stop();
     PlayList::instance().setCurrentIndex(index);
     sound.playPause();
+}
+
+void Dispatcher::addAndPlay(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return;
+    }
+    PlayList& playlist = PlayList::instance();
+    const uint32_t before = playlist.songCount();
+    // One file, added here by the worker's own rules, so it can start at once; the worker may
+    // append songs of its own meanwhile, so the new one is found by its path.
+    OpenFiles::instance().classify(path);
+    for (uint32_t index = playlist.songCount(); index-- > before;) {
+        if (playlist.songAt(index).path == path) {
+            playSongAt(index);
+            return;
+        }
+    }
 }
 
 void Dispatcher::togglePlayPause(Echo echo) {

@@ -38,6 +38,9 @@ public:
     void seek(uint32_t ms);
     // Plays the song at the playlist index from its start (the playlist window's choice).
     void playSongAt(uint32_t index);
+    // Appends the song file and plays it (the desktop's media controls opening a song); a path
+    // that is no regular file is not added.
+    void addAndPlay(const QString& path);
 
 private:
     void togglePlayPause(Echo echo);
