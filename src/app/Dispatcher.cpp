@@ -1,10 +1,13 @@
 #include "app/Dispatcher.h"
 
+#include <QFileInfo>
+
 #include "app/AppRequests.h"
 #include "app/SkinWindows.h"
 #include "audio/Sound.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+#include "playlist/DialogFolder.h"
 #include "playlist/FileDialog.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
@@ -92,6 +95,23 @@ void Dispatcher::playSongAt(uint32_t index) {
     sound.playPause();
 }
 
+void Dispatcher::addAndPlay(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return;
+    }
+    PlayList& playlist = PlayList::instance();
+    const uint32_t before = playlist.songCount();
+    // One file, added here by the worker's own rules, so it can start at once; the worker may
+    // append songs of its own meanwhile, so the new one is found by its path.
+    OpenFiles::instance().classify(path);
+    for (uint32_t index = playlist.songCount(); index-- > before;) {
+        if (playlist.songAt(index).path == path) {
+            playSongAt(index);
+            return;
+        }
+    }
+}
+
 void Dispatcher::togglePlayPause(Echo echo) {
     echoLine(echo, "play pressed\n");
     Sound::instance().playPause();
@@ -115,19 +135,21 @@ void Dispatcher::toggleRepeat(Echo echo) {
 }
 
 void Dispatcher::openFiles(MainWindow* origin) {
-    const QStringList names =
-        FileDialog::openFiles(Prompts::current(), QString(), static_cast<QWidget*>(origin));
+    const QStringList names = FileDialog::openFiles(
+        Prompts::current(), DialogFolder::start(dataFolder), static_cast<QWidget*>(origin));
+    DialogFolder::remember(dataFolder, names.value(0));
     for (const QString& name : names) {
         OpenFiles::instance().addPath(name);
     }
 }
 
 void Dispatcher::savePlaylist(MainWindow* origin) {
-    const QString path =
-        FileDialog::save(Prompts::current(), QString(), "vpl", static_cast<QWidget*>(origin));
+    const QString path = FileDialog::save(Prompts::current(), DialogFolder::start(dataFolder),
+                                          "vpl", static_cast<QWidget*>(origin));
     if (path.isEmpty()) {
         return;
     }
+    DialogFolder::remember(dataFolder, path);
     if (!PlayList::instance().save(path)) {
         Prompts::current().error("Failed to save the playlist.\n", "ERROR");
     }

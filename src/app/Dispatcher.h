@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 #include "common/ButtonCommand.h"
@@ -18,7 +19,9 @@ public:
     // Buttons write their debug line ("play pressed", ...); the tray and media keys do not.
     enum class Echo { debugLine, quiet };
 
-    Dispatcher(AppRequests& app, SkinWindows& layout) : app(app), layout(layout) {}
+    // The data folder keeps where the file dialogs open.
+    Dispatcher(AppRequests& app, SkinWindows& layout, const QString& dataFolder)
+        : app(app), layout(layout), dataFolder(dataFolder) {}
 
     // The window is the one the command came from (expand acts on it); null elsewhere.
     void run(ButtonCommand command, MainWindow* origin, Echo echo);
@@ -35,6 +38,9 @@ public:
     void seek(uint32_t ms);
     // Plays the song at the playlist index from its start (the playlist window's choice).
     void playSongAt(uint32_t index);
+    // Appends the song file and plays it (the desktop's media controls opening a song); a path
+    // that is no regular file is not added.
+    void addAndPlay(const QString& path);
 
 private:
     void togglePlayPause(Echo echo);
@@ -47,4 +53,5 @@ private:
 
     AppRequests& app;
     SkinWindows& layout;
+    const QString& dataFolder;
 };

@@ -1,5 +1,6 @@
 #include "app/SkinLibrary.h"
 
+#include "playlist/DialogFolder.h"
 #include "playlist/FileDialog.h"
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
@@ -55,7 +56,10 @@ void SkinLibrary::deleteSkin(const QString& name) {
 }
 
 void SkinLibrary::importSkinDialog(PromptOwner owner) {
-    importSkin(FileDialog::openSkinPackage(Prompts::current(), QString(), owner));
+    const QString path =
+        FileDialog::openSkinPackage(Prompts::current(), DialogFolder::start(dataFolder), owner);
+    DialogFolder::remember(dataFolder, path);
+    importSkin(path);
 }
 
 void SkinLibrary::importSkin(const QString& packagePath) {
@@ -67,10 +71,12 @@ void SkinLibrary::importSkin(const QString& packagePath) {
 }
 
 void SkinLibrary::exportSkinDialog(PromptOwner owner) {
-    const QString path = FileDialog::save(Prompts::current(), QString(), "vps", owner);
+    const QString path =
+        FileDialog::save(Prompts::current(), DialogFolder::start(dataFolder), "vps", owner);
     if (path.isEmpty()) {
         return;
     }
+    DialogFolder::remember(dataFolder, path);
     app.saveWindows();
     app.saveColours();
     SkinPackage::exportSkin(path, dataFolder, options.skinPath, Prompts::current());

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
+#include <QTimer>
 
 #include "app/AppOptionsHost.h"
 #include "app/DialogOwner.h"
@@ -24,11 +25,13 @@
 #include "playlist/StartFiles.h"
 #include "playlist_ui/PlaylistWindow.h"
 #include "skin_ui/DialogPlacement.h"
+#include "skin_ui/GestureHelp.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
 #include "skins/ImportLeftovers.h"
+#include "skins/Skin.h"
 
 namespace {
 
@@ -54,7 +57,7 @@ Variables::Variables()
       library(std::make_unique<SkinLibrary>(dataFolder, options, *this)),
       windowFiles(std::make_unique<WindowFiles>(dataFolder)),
       layout(std::make_unique<SkinWindows>(*this, *library, *windowFiles, context, *this)),
-      commandDispatcher(std::make_unique<Dispatcher>(*this, *layout)),
+      commandDispatcher(std::make_unique<Dispatcher>(*this, *layout, dataFolder)),
       settings(std::make_unique<SettingsStore>(dataFolder, colours, options, context.playerChoices,
                                                *commandDispatcher)),
       dialogs(std::make_unique<DialogOwner>(
@@ -83,16 +86,24 @@ Variables::~Variables() {
 
 void Variables::init(const QStringList& commandLineFiles) {
     Engine::instance();
-    if (!QFileInfo::exists(dataFolder)) {
+    const bool firstStart = !QFileInfo::exists(dataFolder);
+    if (firstStart) {
         // Parents are created too: a fresh account often has no documents folder yet.
         DataFolder::ensureExists(dataFolder);
         QDir(dataFolder).mkpath(options.skinPath.section('\\', 0, 0));
+        Skin::storeBuiltInLook(dataFolder);
     }
     ImportLeftovers::remove(dataFolder);
     loadColours();
     loadOptions();
     settings->loadPlayerChoices();
     loadWindows();
+    if (firstStart && layout->count() > 0) {
+        // A skin window has no title bar: a new user learns once how to move it and where its
+        // menu is.
+        MainWindow* first = layout->window(0);
+        QTimer::singleShot(0, first, [first] { GestureHelp::showFirstStartHint(first); });
+    }
     loadPlayerState();
     settings->loadResumePoint();
     readCommandLine(commandLineFiles);

@@ -42,7 +42,7 @@ MediaControls mediaControls() {
         },
         [&variables](int percent) { variables.dispatcher().setVolume(percent); },
         [&variables](uint32_t ms) { variables.dispatcher().seek(ms); },
-        addHandedOverFile,
+        [&variables](const QString& path) { variables.dispatcher().addAndPlay(path); },
         [&variables] {
             for (MainWindow* window : variables.skinWindows().windowList()) {
                 window->raise();

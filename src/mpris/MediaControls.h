@@ -8,7 +8,7 @@
 
 // What the desktop's media controls ask of the application: commands through the command door
 // (quietly, like the tray), the volume as the volume slider sets it, the play position as the
-// progress slider sets it, files as if dropped, and the windows brought to the front.
+// progress slider sets it, a song added and played at once, and the windows brought to the front.
 struct MediaControls {
     std::function<void(ButtonCommand)> run;
     std::function<void(int percent)> setVolume;

@@ -7,6 +7,7 @@
 
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
+#include "playlist/SongFile.h"
 
 namespace {
 
@@ -159,8 +160,14 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong pos
 }
 
 void MprisPlayerAdaptor::OpenUri(const QString& uri) {
+    // Media only, as the interface defines it: anything else is ignored.
     const QUrl url(uri);
-    if (url.isLocalFile()) {
-        controls.open(url.toLocalFile());
+    if (!url.isLocalFile()) {
+        return;
+    }
+    const QString path = url.toLocalFile();
+    const PathKind kind = SongFile::kindOf(path);
+    if (kind == PathKind::Mp3 || kind == PathKind::Sound) {
+        controls.open(path);
     }
 }

@@ -1,7 +1,7 @@
 #include "options/Options.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <utility>
@@ -93,6 +93,11 @@ Options::Options(OptionsHost& host, QWidget* above) : QWidget(nullptr), host(hos
     refreshSkinList();
     parts.applyButton = makeButton("Apply", 530, 290, 60);
     parts.applyButton->setEnabled(false);
+    // The controls' own bold face is for the skin's dialogs; this window reads as the desktop's
+    // other windows do, its headings aside.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setFont(QApplication::font());
+    }
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.x() + (screen.width() - clientWidth) / 2,
@@ -155,7 +160,10 @@ void Options::refreshSkinList() {
             parts.skinList->addItem(name);
         }
     }
-    parts.skinList->setCurrentIndex(-1);
+    // The list opens on the skin in use; "Use" waits for the user's own pick.
+    parts.skinList->setCurrentIndex(parts.skinList->findText(host.currentSkinName()));
+    parts.useButton->setEnabled(false);
+    parts.deleteButton->setEnabled(parts.skinList->currentIndex() >= 0);
 }
 
 void Options::loadSpinners() {
@@ -219,7 +227,8 @@ void Options::runCommandOf(Callable* caller) {
         loadSpinners();
         Engine::instance().invalidate(this);
     } else if (is(parts.skinList)) {
-        parts.useButton->setEnabled(true);
+        parts.useButton->setEnabled(parts.skinList->currentIndex() >= 0);
+        parts.deleteButton->setEnabled(parts.skinList->currentIndex() >= 0);
     } else if (is(parts.applyButton) || is(parts.onFrontBox) || is(parts.openLastBox) ||
                is(parts.useTagsBox) || is(parts.useOpacityBox) || isSpinnerOf(parts.back, caller) ||
                isSpinnerOf(parts.text, caller) || isSpinnerOf(parts.opacity, caller)) {

@@ -1,6 +1,8 @@
 #include "skin_ui/SkinMenu.h"
 
+#include "common/Prompts.h"
 #include "common/SkinContext.h"
+#include "skin_ui/GestureHelp.h"
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/PlayerMenu.h"
 #include "skin_ui/SkinWindowHost.h"
@@ -49,6 +51,8 @@ std::vector<SkinMenu::Item> SkinMenu::items() const {
     for (const PlayerMenu::Entry& entry : PlayerMenu::entries(window->context().playerChoices)) {
         list.push_back({entry.title, entry.id, entry.checked, true, true});
     }
+    list.push_back({"", 0, false});
+    list.push_back({QString::fromUtf8("Skin editing help…"), gestureHelpId, false});
     return list;
 }
 
@@ -92,6 +96,9 @@ void SkinMenu::choose(int id, QPoint clientPoint) {
             return;
         case playlistId:
             host.showPlaylist(window);
+            return;
+        case gestureHelpId:
+            Prompts::current().ask(GestureHelp::helpBox(window));
             return;
         default:
             break;

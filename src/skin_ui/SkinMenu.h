@@ -23,6 +23,7 @@ public:
     static constexpr int undoId = 16;
     static constexpr int redoId = 17;
     static constexpr int playlistId = 18;
+    static constexpr int gestureHelpId = 19;
     static constexpr int firstSkinId = 50;
 
     explicit SkinMenu(MainWindow* window);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "ResourceTable.h"
+#include "common/HomeTrash.h"
 #include "common/Prompts.h"
 #include "common/SettingsFiles.h"
 #include "common/StoredPath.h"
@@ -169,8 +170,22 @@ bool Skin::deleteSkin(const QString& dataFolder, const QString& name,
     if (!info.exists() && !info.isSymLink()) {
         return false;
     }
-    SkinFiles::deleteFolder(folder);
+    // The trash keeps a slip of the mouse undoable; without one the folder goes for good.
+    if (!HomeTrash::moveIn(folder)) {
+        SkinFiles::deleteFolder(folder);
+    }
     return true;
+}
+
+bool Skin::storeBuiltInLook(const QString& dataFolder) {
+    const QString stored = storedFolder(skinsFolder(dataFolder) + "/" + builtInName);
+    AppliedSkin written;
+    if (!QDir().mkpath(stored)) {
+        return false;
+    }
+    // The stored copy has the live files' names, in the skin's "sys" folder.
+    writeBuiltInLook(stored, ApplyChoice::PicturesAndWindows, written);
+    return written.coloursReplaced && written.windowsReplaced;
 }
 
 bool Skin::saveSkin(const QString& dataFolder, const QString& skinPath) {

@@ -49,8 +49,9 @@ CreateResult createSkin(const QString& dataFolder, const QString& name, Prompts&
 std::optional<CreateResult> newSkinDialog(const QString& dataFolder, Prompts& prompts,
                                           PromptOwner owner = nullptr);
 
-// Removes the skin's folder with everything in it, without asking. A refused name and the
-// skin in use (currentSkinPath) are reported and nothing is removed.
+// Moves the skin's folder into the desktop's home trash without asking (removes it with
+// everything in it where it cannot go there). A refused name and the skin in use
+// (currentSkinPath) are reported and nothing is removed.
 bool deleteSkin(const QString& dataFolder, const QString& name, const QString& currentSkinPath,
                 Prompts& prompts);
 
@@ -58,6 +59,10 @@ bool deleteSkin(const QString& dataFolder, const QString& name, const QString& c
 // "windows" counts into the skin's "sys" folder. The caller writes the live files first.
 // False when the skin path is not a skin of the skins folder or a copy failed.
 bool saveSkin(const QString& dataFolder, const QString& skinPath);
+
+// Writes the stored copy of the skin "default" (the built-in colours, one window, the built-in
+// default window), as a save of that skin would; true when every file was written.
+bool storeBuiltInLook(const QString& dataFolder);
 
 // How the user answered the apply question: Yes takes the pictures (and colours) only, No
 // the skin's windows too.

@@ -93,3 +93,16 @@ TEST_F(MediaControls, ASongEndingOnItsOwnAnnouncesTheNextSong) {
     monitor.terminate();
     monitor.waitForFinished(5000);
 }
+
+TEST_F(MediaControls, OpenUriAppendsTheSongAndPlaysIt) {
+    startPlaying(5.0);
+    const QString third = player.home() + "/third.wav";
+    ASSERT_TRUE(writeToneWav(third, 5.0));
+    playerctl({"open", QUrl::fromLocalFile(third).toString()});
+    EXPECT_TRUE(waitFor([this] { return playerctl({"metadata", "xesam:title"}) == "third"; }));
+    EXPECT_EQ(playerctl({"status"}), "Playing");
+    playerctl({"previous"});
+    EXPECT_TRUE(waitFor([this] {
+        return playerctl({"metadata", "xesam:title"}) == "second";
+    })) << "appended after the songs there";
+}

@@ -24,6 +24,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.insert("SDL_AUDIODRIVER", "dummy");
     environment.remove("XDG_DOCUMENTS_DIR");
     environment.remove("XDG_CONFIG_HOME");
+    environment.remove("XDG_DATA_HOME");  // the trash, too, is the test HOME's own
     environment.remove("WAYLAND_DISPLAY");
     // The desktop's media controls go on a bus only a test gives (setVariable).
     environment.remove("DBUS_SESSION_BUS_ADDRESS");

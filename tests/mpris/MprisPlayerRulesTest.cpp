@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"VolumeInfinite", [](auto& a) { a.setVolume(infinity); }, {}},
         RuleCase{"VolumeMinusInfinite", [](auto& a) { a.setVolume(-infinity); }, {}},
         RuleCase{
-            "OpenAFileUri", [](auto& a) { a.OpenUri("file:///m/a%20b.vps"); }, {"open /m/a b.vps"}},
+            "OpenASongUri", [](auto& a) { a.OpenUri("file:///m/a%20b.mp3"); }, {"open /m/a b.mp3"}},
+        RuleCase{"OpenAnOtherFileIsIgnored", [](auto& a) { a.OpenUri("file:///m/a.vps"); }, {}},
         RuleCase{
             "OpenAWebUriIsIgnored", [](auto& a) { a.OpenUri("https://example.org/a.mp3"); }, {}}),
     [](const auto& info) { return std::string(info.param.name); });

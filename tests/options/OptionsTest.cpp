@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,7 +25,7 @@ public:
         ++applied;
     }
     QString dataFolder() const override { return folder; }
-    QString currentSkinName() const override { return "default"; }
+    QString currentSkinName() const override { return currentSkin; }
     void useSkin(const QString& name) override {
         calls << "use " + name;
         current.colours = coloursOfUsedSkin;
@@ -43,6 +44,7 @@ public:
     void optionsClosed() override { calls << "closed"; }
 
     EditableSettings current;
+    QString currentSkin = "default";
     SettingsFiles::Colours coloursOfUsedSkin;
     QString folder;
     QStringList calls;
@@ -126,7 +128,13 @@ TEST_F(OptionsWindow, OpensWithTheControlsAtTheirPlacesAndTheSettingsShown) {
         EXPECT_EQ(place.control->geometry(), place.rect)
             << place.control->metaObject()->className();
         EXPECT_TRUE(place.control->isVisible());
+        // The desktop's regular face, not the controls' own bold one.
+        EXPECT_EQ(place.control->font(), QApplication::font());
     }
+    const QPalette opacityField = controls().opacity[0]->getTextBox()->palette();
+    EXPECT_NE(opacityField.color(QPalette::Disabled, QPalette::Base),
+              opacityField.color(QPalette::Active, QPalette::Base))
+        << "a disabled field looks disabled";
     EXPECT_EQ(controls().skinList->pos(), QPoint(10, 70));
 
     EXPECT_EQ(controls().back[1]->getPosition(), 2);
@@ -141,7 +149,8 @@ TEST_F(OptionsWindow, OpensWithTheControlsAtTheirPlacesAndTheSettingsShown) {
     EXPECT_FALSE(controls().useButton->isEnabled());
     EXPECT_FALSE(controls().applyButton->isEnabled());
     EXPECT_EQ(skinNames(), QStringList({"default", "night"}));
-    EXPECT_EQ(controls().skinList->currentIndex(), -1);
+    EXPECT_EQ(controls().skinList->currentText(), "default") << "the skin in use";
+    EXPECT_TRUE(controls().deleteButton->isEnabled());
 }
 
 TEST_F(OptionsWindow, SpinnersShowTheColourAtOnceAndOnlyApplyHandsItOver) {
@@ -186,8 +195,10 @@ TEST_F(OptionsWindow, TheOpacityBoxEnablesItsSpinnersAndApplyStoresTheBoxes) {
 }
 
 TEST_F(OptionsWindow, SkinButtonsActOnTheSelectedSkin) {
+    host.currentSkin = "gone";
     open();
     // Nothing selected: Delete deletes nothing.
+    EXPECT_FALSE(controls().deleteButton->isEnabled());
     click(controls().deleteButton);
     EXPECT_TRUE(host.calls.isEmpty());
 
@@ -200,13 +211,16 @@ TEST_F(OptionsWindow, SkinButtonsActOnTheSelectedSkin) {
     EXPECT_EQ(controls().text[2]->getPosition(), 30);
     EXPECT_EQ(controls().textSwatch->getColour(), makeColour(10, 20, 30));
 
+    pick("night");
     click(controls().newButton);
     EXPECT_EQ(skinNames(), QStringList({"blue", "default", "night"}));
+    EXPECT_FALSE(controls().useButton->isEnabled()) << "the list was filled anew";
     pick("blue");
     click(controls().deleteButton);
     EXPECT_EQ(host.calls.last(), "delete blue");
     EXPECT_EQ(skinNames(), QStringList({"default", "night"}));
     EXPECT_FALSE(controls().useButton->isEnabled());
+    EXPECT_FALSE(controls().deleteButton->isEnabled());
 
     click(controls().importButton);
     click(controls().exportButton);

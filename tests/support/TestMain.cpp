@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
     qputenv("XDG_DOCUMENTS_DIR", (home.path() + "/Documents").toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -13,8 +13,11 @@ public:
         background = newBackground;
         text = newText;
         QPalette palette = control->palette();
-        palette.setColor(QPalette::Base, toQColor(background));
-        palette.setColor(QPalette::Text, toQColor(text));
+        // A disabled field keeps the style's greyed look.
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, toQColor(background));
+            palette.setColor(group, QPalette::Text, toQColor(text));
+        }
         control->setPalette(palette);
     }
     ColourRef getBackground() const { return background; }

@@ -42,7 +42,9 @@ TEST(SkinMenu, ListsItsItemsInOrderWithUndoAndRedoLast) {
                                           "ReplayGain: track",
                                           "ReplayGain: album",
                                           "ReplayGain: off",
-                                          "Resume where I left off"}));
+                                          "Resume where I left off",
+                                          "",
+                                          QString::fromUtf8("Skin editing help…")}));
     EXPECT_FALSE(items[14].enabled) << "nothing to undo";
     EXPECT_FALSE(items[15].enabled) << "nothing to redo";
 
