@@ -11,6 +11,12 @@ PlaylistModel::PlaylistModel(PlayList& playlist, QObject* parent)
     : QAbstractListModel(parent), songs(playlist), markedSong(playlist.currentIndex()) {
     shown = search(current, nullptr);
     songs.addListView(this);
+    connect(&songs.events(), &PlayerEvents::songTagged, this, [this](uint32_t songIndex) {
+        const int row = rowOfSong(songIndex);
+        if (row >= 0) {
+            emit dataChanged(index(row), index(row));
+        }
+    });
 }
 
 PlaylistModel::~PlaylistModel() {
@@ -125,6 +131,13 @@ void PlaylistModel::currentSongChanged() {
         if (row >= 0) {
             emit dataChanged(index(row), index(row));
         }
+    }
+}
+
+void PlaylistModel::showingRows(int first, int last) {
+    if (first >= 0 && last >= first && last < rowCount()) {
+        const uint32_t firstSong = shown[static_cast<size_t>(first)];
+        songs.showingSongs(this, firstSong, shown[static_cast<size_t>(last)] - firstSong + 1);
     }
 }
 

@@ -36,6 +36,8 @@ public:
     void playlistChanged() override { refresh(); }
     // The current song changed: its mark moves.
     void currentSongChanged();
+    // The rows in view (first to last), whose songs get their tags before the others.
+    void showingRows(int first, int last);
 
     uint32_t songIndexAt(int row) const;
     // The row showing the song, -1 when the search hides it.

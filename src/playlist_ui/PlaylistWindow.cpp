@@ -47,6 +47,18 @@ SongListView::SongListView(QWidget* parent) : QListView(parent) {
     setDefaultDropAction(Qt::MoveAction);
 }
 
+void SongListView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    if (top.isValid()) {
+        QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 1));
+        if (!bottom.isValid()) {
+            bottom = model()->index(model()->rowCount() - 1, 0);
+        }
+        static_cast<PlaylistModel*>(model())->showingRows(top.row(), bottom.row());
+    }
+}
+
 void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     QListView::dragMoveEvent(event);
     if (event->mimeData()->hasFormat(QString::fromLatin1(PlaylistModel::rowsMimeType))) {

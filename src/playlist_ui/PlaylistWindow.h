@@ -25,6 +25,8 @@ signals:
     void songsMoved(uint32_t firstSongIndex, int count);
 
 protected:
+    // Also tells the model which rows are in view.
+    void paintEvent(QPaintEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 };
