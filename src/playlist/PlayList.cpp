@@ -431,24 +431,33 @@ std::vector<SongInfo> PlayList::songs(uint32_t first, uint32_t count) const {
     return std::vector<SongInfo>(songList.begin() + first, songList.begin() + last);
 }
 
-std::vector<uint32_t> PlayList::matching(const std::function<bool(const SongInfo&)>& keep,
-                                         const std::vector<uint32_t>* among) const {
+bool PlayList::matching(const Keep& keep, std::span<const uint32_t> candidates,
+                        uint64_t expectedShape, std::vector<uint32_t>& found) const {
     std::lock_guard guard(mutex);
-    std::vector<uint32_t> found;
-    if (among) {
-        for (const uint32_t index : *among) {
-            if (index < songList.size() && keep(songList[index])) {
-                found.push_back(index);
-            }
-        }
-        return found;
+    if (shapeCount != expectedShape) {
+        return false;
     }
-    for (uint32_t index = 0; index < songList.size(); ++index) {
+    for (const uint32_t index : candidates) {
+        if (index < songList.size() && keep(songList[index])) {
+            found.push_back(index);
+        }
+    }
+    return true;
+}
+
+bool PlayList::matching(const Keep& keep, uint32_t first, uint32_t end, uint64_t expectedShape,
+                        std::vector<uint32_t>& found) const {
+    std::lock_guard guard(mutex);
+    if (shapeCount != expectedShape) {
+        return false;
+    }
+    const uint32_t last = std::min<size_t>(end, songList.size());
+    for (uint32_t index = first; index < last; ++index) {
         if (keep(songList[index])) {
             found.push_back(index);
         }
     }
-    return found;
+    return true;
 }
 
 std::deque<uint32_t> PlayList::shuffleHistory() const {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "playlist/PlayerEvents.h"
@@ -89,11 +90,16 @@ public:
     // Up to count songs from first on, taken under one lock (what a view paints).
     std::vector<SongInfo> songs(uint32_t first, uint32_t count) const;
 
-    // The indexes, in list order, of the songs `keep` accepts: of every song, or of those among
-    // the given indexes (in their order; any beyond the end are passed over). One lock is held
-    // throughout, so `keep` must not call back into the playlist.
-    std::vector<uint32_t> matching(const std::function<bool(const SongInfo&)>& keep,
-                                   const std::vector<uint32_t>* among = nullptr) const;
+    // Appends to `found` the indexes of the songs `keep` accepts among the candidates (in their
+    // order; any beyond the end are passed over), or among the songs from `first` up to `end`,
+    // as long as the list still has the shape `expectedShape`: false, with nothing appended,
+    // once it has not. One lock is held throughout, so `keep` must not call back into the
+    // playlist, and a large list is best looked at in slices.
+    using Keep = std::function<bool(const SongInfo&)>;
+    bool matching(const Keep& keep, std::span<const uint32_t> candidates, uint64_t expectedShape,
+                  std::vector<uint32_t>& found) const;
+    bool matching(const Keep& keep, uint32_t first, uint32_t end, uint64_t expectedShape,
+                  std::vector<uint32_t>& found) const;
 
     // Changes whenever songs are removed or moved (not when songs are added or tagged): indexes
     // taken while it stays the same still name the same songs.
