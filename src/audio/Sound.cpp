@@ -43,6 +43,9 @@ Sound::Sound(PlayList& playList, std::unique_ptr<AudioOutput> output, SongOpener
     QObject::connect(
         &playList.events(), &PlayerEvents::modesChanged, pollTimer.get(),
         [this] { prepareFollowing(); }, Qt::QueuedConnection);
+    // Tags are read after songs are listed: the song that plays may get its tags now.
+    QObject::connect(&playList.events(), &PlayerEvents::songTagged, pollTimer.get(),
+                     [this](uint32_t index, const SongInfo& song) { songTagged(index, song); });
 }
 
 Sound::~Sound() {
@@ -161,7 +164,7 @@ bool Sound::step(Step direction) {
             paused = false;
             startedPlaying = true;
         }
-        if (direction == Step::Forward && preloaded && song == preloadedSong) {
+        if (direction == Step::Forward && preloaded && song.path == preloadedSong.path) {
             songOpened(song, std::move(preloaded));
         } else {
             beginSong(song, direction);
@@ -244,12 +247,9 @@ void Sound::songOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound
 }
 
 void Sound::showSong(const SongInfo& song) {
-    currentSong = song;
-    emit playList.events().songChanged(song);
-    const QString text = song.title + " - " + song.artist;
-    for (NowPlayingDisplay* info : infos) {
-        info->setNowPlaying(text);
-    }
+    // Its tags may have come while it was being opened.
+    const SongInfo listed = playList.songAt(playList.currentIndex());
+    showNowPlaying(listed.path == song.path ? listed : song);
     const uint32_t length = current->lengthMs();
     for (ProgressDisplay* progress : progresses) {
         progress->setLength(length);
@@ -258,6 +258,23 @@ void Sound::showSong(const SongInfo& song) {
     announceState();
     dropFollowing();
     prepareFollowing();
+}
+
+void Sound::showNowPlaying(const SongInfo& song) {
+    currentSong = song;
+    emit playList.events().songChanged(song);
+    const QString text = song.title + " - " + song.artist;
+    for (NowPlayingDisplay* info : infos) {
+        info->setNowPlaying(text);
+    }
+}
+
+void Sound::songTagged(uint32_t index, const SongInfo& song) {
+    // The index may be stale by now (songs removed meanwhile); the file must match too. A song
+    // still being opened takes its record from the list when it is shown.
+    if (current && index == playList.currentIndex() && song.path == currentSong.path) {
+        showNowPlaying(song);
+    }
 }
 
 void Sound::cancelLoading() {
@@ -273,7 +290,7 @@ void Sound::prepareFollowing() {
         dropFollowing();
         return;
     }
-    if (song == followAskedFor) {
+    if (song.path == followAskedFor.path) {
         return;  // queued, being opened, or unplayable
     }
     dropFollowing();
@@ -337,7 +354,7 @@ void Sound::advanceToFollowing() {
     const SongInfo expected = followingSong;
     SongInfo song;
     const bool fetched = playList.next(song);
-    if (fetched && song == expected) {
+    if (fetched && song.path == expected.path) {
         current = std::move(sound);
         showSong(song);
         return;

@@ -132,6 +132,9 @@ private:
     void cancelLoading();
     // Shows a song that now sounds (displays, events) and opens the one to follow it.
     void showSong(const SongInfo& song);
+    // The song's texts on the now-playing displays and in songChanged.
+    void showNowPlaying(const SongInfo& song);
+    void songTagged(uint32_t index, const SongInfo& song);
     void prepareFollowing();
     void followingOpened(const SongInfo& song, std::shared_ptr<PlayingSound> sound);
     void dropFollowing();

@@ -13,6 +13,11 @@
 
 namespace {
 
+// A batch goes to the list when it is this big or this old: one repaint per batch, and the
+// first songs of a long add show at once.
+constexpr size_t batchSize = 1000;
+constexpr std::chrono::milliseconds batchAge{30};
+
 OpenFiles* theInstance = nullptr;
 std::mutex instanceMutex;
 
@@ -79,7 +84,7 @@ void OpenFiles::setSkinImport(SkinImport import) {
 
 void OpenFiles::waitUntilIdle() {
     std::unique_lock lock(queueMutex);
-    queueDone.wait(lock, [this] { return queue.empty() && !handlingPath; });
+    queueDone.wait(lock, [this] { return queue.empty() && !busy && !tagsWaiting; });
 }
 
 void OpenFiles::run() {
@@ -87,18 +92,29 @@ void OpenFiles::run() {
     DebugLog::write("started openfiles thread\n");
     std::unique_lock lock(queueMutex);
     for (;;) {
-        pathQueued.wait(lock, [this] { return !queue.empty() || !running; });
-        if (queue.empty()) {
+        pathQueued.wait(lock, [this] { return !queue.empty() || !running || tagsWaiting; });
+        busy = true;
+        if (!queue.empty()) {
+            const QString path = queue.front();
+            queue.pop_front();
+            lock.unlock();
+            classify(path);
+            lock.lock();
+        } else if (!running) {
+            busy = false;
             break;  // stopped, and every queued path has been handled
+        } else {
+            // Paths come before tags: each tag read is short, so a drop is seen at once.
+            const uint64_t batchesBefore = tagBatches;
+            lock.unlock();
+            const bool read = readNextTags();
+            lock.lock();
+            if (!read && tagBatches == batchesBefore) {
+                tagsWaiting = false;  // every song has its tags, and none came meanwhile
+            }
         }
-        const QString path = queue.front();
-        queue.pop_front();
-        handlingPath = true;
-        lock.unlock();
-        classify(path);
-        lock.lock();
-        handlingPath = false;
-        if (queue.empty()) {
+        busy = false;
+        if (queue.empty() && !tagsWaiting) {
             queueDone.notify_all();
         }
     }
@@ -109,7 +125,49 @@ void OpenFiles::run() {
 
 bool OpenFiles::classify(const QString& path) {
     AddRun run;
-    return classify(path, run);
+    const bool known = classify(path, run);
+    flush(run);
+    return known;
+}
+
+void OpenFiles::addToBatch(SongInfo song, AddRun& run) {
+    if (run.batch.empty()) {
+        run.batchStart = std::chrono::steady_clock::now();
+    }
+    run.batch.push_back(std::move(song));
+    if (run.batch.size() >= batchSize ||
+        std::chrono::steady_clock::now() - run.batchStart >= batchAge) {
+        flush(run);
+    }
+}
+
+void OpenFiles::flush(AddRun& run) {
+    if (run.batch.empty()) {
+        return;
+    }
+    const bool readTags = tagsOn;
+    playlist.addSongs(run.batch, readTags ? PlayList::Tags::ToRead : PlayList::Tags::Known);
+    run.batch.clear();
+    if (readTags) {
+        {
+            std::lock_guard guard(queueMutex);
+            tagsWaiting = true;
+            ++tagBatches;
+        }
+        pathQueued.notify_one();
+    }
+}
+
+bool OpenFiles::readNextTags() {
+    if (stopping) {
+        return false;
+    }
+    const std::optional<PlayList::SongToTag> next = playlist.nextSongToTag();
+    if (!next) {
+        return false;
+    }
+    playlist.tagsRead(*next, SongFile::withTags(next->song, TagReader::read(next->song.path)));
+    return true;
 }
 
 bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& information) {
@@ -123,11 +181,9 @@ bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& infor
             walkFolder(path, run);
             return true;
         case PathKind::Mp3:
-        case PathKind::Sound: {
-            SongInfo song = SongFile::withTags(SongFile::withDefaults(path), information);
-            playlist.addSong(tagsOn ? SongFile::withTags(song, TagReader::read(path)) : song);
+        case PathKind::Sound:
+            addToBatch(SongFile::withTags(SongFile::withDefaults(path), information), run);
             return true;
-        }
         case PathKind::SkinPackage:
             importSkin(path);
             return true;

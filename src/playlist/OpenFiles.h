@@ -2,13 +2,16 @@
 
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "playlist/SeenFiles.h"
+#include "playlist/SongInfo.h"
 #include "playlist/TagReader.h"
 
 class PlayList;
@@ -17,6 +20,10 @@ class PlayList;
 // into playlist songs. Paths are queued and handled in order on the worker's own thread, which
 // wakes as soon as one arrives: sound files become songs, folders are walked, ".vps" skin packages
 // go to the skin import, anything else is read as a playlist file.
+//
+// Songs are listed at once with their defaults, in batches; when tags are on, the worker reads
+// them afterwards, whenever no path is waiting: the current song's first, then the songs a view
+// shows, then the others in list order (PlayList::nextSongToTag).
 class OpenFiles {
 public:
     // Called on the worker thread with the path of a skin package; the skin library installs it
@@ -47,7 +54,7 @@ public:
 
     void setSkinImport(SkinImport import);
 
-    // Returns once every queued path has been handled.
+    // Returns once every queued path has been handled and every tag read.
     void waitUntilIdle();
 
     // Cuts a running add short (a long folder walk or playlist ends at its next entry), drops the
@@ -62,6 +69,8 @@ private:
     struct AddRun {
         SeenFiles folders;
         SeenFiles playlists;
+        std::vector<SongInfo> batch;
+        std::chrono::steady_clock::time_point batchStart;
     };
 
     // `information` is what a playlist line said of the song; the file's own tags come first.
@@ -69,6 +78,10 @@ private:
     void walkFolder(const QString& folder, AddRun& run);
     bool readPlaylist(const QString& path, AddRun& run);
     void importSkin(const QString& path);
+    void addToBatch(SongInfo song, AddRun& run);
+    void flush(AddRun& run);
+    // Reads the tags of one song; false when no song waits for them.
+    bool readNextTags();
     void run();
 
     PlayList& playlist;
@@ -81,7 +94,10 @@ private:
     std::condition_variable pathQueued;
     std::condition_variable queueDone;
     std::deque<QString> queue;
-    bool handlingPath = false;
+    bool busy = false;
+    // Songs may wait for their tags (set by each batch added with tags on).
+    bool tagsWaiting = false;
+    uint64_t tagBatches = 0;
     bool running = true;
     std::atomic<bool> stopping = false;
     std::thread worker;

@@ -63,17 +63,22 @@ void PlayList::addSong(const SongInfo& song) {
     {
         std::lock_guard guard(mutex);
         songList.push_back(song);
+        tagsToRead.push_back(false);
     }
     songsChanged();
 }
 
-void PlayList::addSongs(const std::vector<SongInfo>& songs) {
+void PlayList::addSongs(const std::vector<SongInfo>& songs, Tags tags) {
     if (songs.empty()) {
         return;
     }
     {
         std::lock_guard guard(mutex);
         songList.insert(songList.end(), songs.begin(), songs.end());
+        tagsToRead.resize(songList.size(), tags == Tags::ToRead);
+        if (tags == Tags::ToRead) {
+            tagsToReadCount += songs.size();
+        }
     }
     songsChanged();
 }
@@ -154,11 +159,20 @@ void PlayList::reorderLocked(const std::vector<uint32_t>& order) {
     std::vector<uint32_t> newIndexOf(oldCount, beyondEnd);
     std::vector<SongInfo> reordered;
     reordered.reserve(order.size());
+    std::vector<bool> reorderedTagsToRead(order.size(), false);
+    tagsToReadCount = 0;
     for (uint32_t position = 0; position < order.size(); ++position) {
         newIndexOf[order[position]] = position;
         reordered.push_back(std::move(songList[order[position]]));
+        if (tagsToRead[order[position]]) {
+            reorderedTagsToRead[position] = true;
+            ++tagsToReadCount;
+        }
     }
     songList = std::move(reordered);
+    tagsToRead = std::move(reorderedTagsToRead);
+    tagsToReadFrom = 0;
+    ++shapeCount;
     const auto newCount = static_cast<uint32_t>(songList.size());
     round.follow(newIndexOf, newCount);
 
@@ -223,7 +237,8 @@ bool PlayList::fetch(uint32_t index, SongInfo& out) {
         bool removed = false;
         if (askToRemove(candidate)) {
             std::lock_guard guard(mutex);
-            if (index < songList.size() && songList[index] == candidate) {
+            // Its tags may have come meanwhile: the file tells it is the same song.
+            if (index < songList.size() && songList[index].path == candidate.path) {
                 removed = removeLocked({index});
             }
         }
@@ -416,24 +431,33 @@ std::vector<SongInfo> PlayList::songs(uint32_t first, uint32_t count) const {
     return std::vector<SongInfo>(songList.begin() + first, songList.begin() + last);
 }
 
-std::vector<uint32_t> PlayList::matching(const std::function<bool(const SongInfo&)>& keep,
-                                         const std::vector<uint32_t>* among) const {
+bool PlayList::matching(const Keep& keep, std::span<const uint32_t> candidates,
+                        uint64_t expectedShape, std::vector<uint32_t>& found) const {
     std::lock_guard guard(mutex);
-    std::vector<uint32_t> found;
-    if (among) {
-        for (const uint32_t index : *among) {
-            if (index < songList.size() && keep(songList[index])) {
-                found.push_back(index);
-            }
-        }
-        return found;
+    if (shapeCount != expectedShape) {
+        return false;
     }
-    for (uint32_t index = 0; index < songList.size(); ++index) {
+    for (const uint32_t index : candidates) {
+        if (index < songList.size() && keep(songList[index])) {
+            found.push_back(index);
+        }
+    }
+    return true;
+}
+
+bool PlayList::matching(const Keep& keep, uint32_t first, uint32_t end, uint64_t expectedShape,
+                        std::vector<uint32_t>& found) const {
+    std::lock_guard guard(mutex);
+    if (shapeCount != expectedShape) {
+        return false;
+    }
+    const uint32_t last = std::min<size_t>(end, songList.size());
+    for (uint32_t index = first; index < last; ++index) {
         if (keep(songList[index])) {
             found.push_back(index);
         }
     }
-    return found;
+    return true;
 }
 
 std::deque<uint32_t> PlayList::shuffleHistory() const {
@@ -448,12 +472,73 @@ uint32_t PlayList::shufflePosition() const {
 
 void PlayList::addListView(PlaylistView* view) {
     std::lock_guard guard(mutex);
-    views.push_back(view);
+    views.push_back({view});
 }
 
 void PlayList::removeListView(PlaylistView* view) {
     std::lock_guard guard(mutex);
-    std::erase(views, view);
+    std::erase_if(views, [view](const ViewShowing& showing) { return showing.view == view; });
+}
+
+void PlayList::showingSongs(PlaylistView* view, uint32_t first, uint32_t count) {
+    std::lock_guard guard(mutex);
+    for (ViewShowing& showing : views) {
+        if (showing.view == view) {
+            showing.first = first;
+            showing.count = count;
+        }
+    }
+}
+
+uint64_t PlayList::shape() const {
+    std::lock_guard guard(mutex);
+    return shapeCount;
+}
+
+bool PlayList::takeTagsToReadLocked(uint32_t index, std::optional<SongToTag>& out) {
+    if (index >= songList.size() || !tagsToRead[index]) {
+        return false;
+    }
+    out = SongToTag{index, songList[index], shapeCount};
+    return true;
+}
+
+std::optional<PlayList::SongToTag> PlayList::nextSongToTag() {
+    std::lock_guard guard(mutex);
+    std::optional<SongToTag> next;
+    if (tagsToReadCount == 0 || takeTagsToReadLocked(current, next)) {
+        return next;
+    }
+    for (const ViewShowing& showing : views) {
+        const uint32_t end =
+            std::min<uint64_t>(songList.size(), uint64_t{showing.first} + showing.count);
+        for (uint32_t index = showing.first; index < end; ++index) {
+            if (takeTagsToReadLocked(index, next)) {
+                return next;
+            }
+        }
+    }
+    while (tagsToReadFrom < songList.size() && !takeTagsToReadLocked(tagsToReadFrom, next)) {
+        ++tagsToReadFrom;
+    }
+    return next;
+}
+
+void PlayList::tagsRead(const SongToTag& handedOut, const SongInfo& tagged) {
+    {
+        std::lock_guard guard(mutex);
+        const uint32_t index = handedOut.index;
+        if (handedOut.shape != shapeCount || index >= songList.size() || !tagsToRead[index]) {
+            return;
+        }
+        tagsToRead[index] = false;
+        --tagsToReadCount;
+        if (songList[index] == tagged) {
+            return;
+        }
+        songList[index] = tagged;
+    }
+    emit playerEvents->songTagged(handedOut.index, tagged);
 }
 
 bool PlayList::save(const QString& path) const {
@@ -491,7 +576,9 @@ void PlayList::notifyViews() {
     {
         std::lock_guard guard(mutex);
         notificationPending = false;
-        toNotify = views;
+        for (const ViewShowing& showing : views) {
+            toNotify.push_back(showing.view);
+        }
     }
     for (PlaylistView* view : toNotify) {
         view->playlistChanged();

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "playlist/PlayerEvents.h"
@@ -35,8 +37,12 @@ public:
     static PlayList& instance();
     static void deleteInstance();
 
+    // Songs whose tags are read after they are listed (by the file worker) are added with
+    // TagsToRead; they show their defaults until tagsRead fills them in.
+    enum class Tags { Known, ToRead };
+
     void addSong(const SongInfo& song);
-    void addSongs(const std::vector<SongInfo>& songs);
+    void addSongs(const std::vector<SongInfo>& songs, Tags tags = Tags::Known);
     // Erases the songs at the indexes (any order; those beyond the end are ignored). The current
     // index follows the current song; when that song itself goes, it names the song that took
     // its place. The shuffle history forgets the removed songs and renumbers the others.
@@ -84,11 +90,34 @@ public:
     // Up to count songs from first on, taken under one lock (what a view paints).
     std::vector<SongInfo> songs(uint32_t first, uint32_t count) const;
 
-    // The indexes, in list order, of the songs `keep` accepts: of every song, or of those among
-    // the given indexes (in their order; any beyond the end are passed over). One lock is held
-    // throughout, so `keep` must not call back into the playlist.
-    std::vector<uint32_t> matching(const std::function<bool(const SongInfo&)>& keep,
-                                   const std::vector<uint32_t>* among = nullptr) const;
+    // Appends to `found` the indexes of the songs `keep` accepts among the candidates (in their
+    // order; any beyond the end are passed over), or among the songs from `first` up to `end`,
+    // as long as the list still has the shape `expectedShape`: false, with nothing appended,
+    // once it has not. One lock is held throughout, so `keep` must not call back into the
+    // playlist, and a large list is best looked at in slices.
+    using Keep = std::function<bool(const SongInfo&)>;
+    bool matching(const Keep& keep, std::span<const uint32_t> candidates, uint64_t expectedShape,
+                  std::vector<uint32_t>& found) const;
+    bool matching(const Keep& keep, uint32_t first, uint32_t end, uint64_t expectedShape,
+                  std::vector<uint32_t>& found) const;
+
+    // Changes whenever songs are removed or moved (not when songs are added or tagged): indexes
+    // taken while it stays the same still name the same songs.
+    uint64_t shape() const;
+
+    // A song whose tags are still to be read, as it was when it was handed out.
+    struct SongToTag {
+        uint32_t index = 0;
+        SongInfo song;
+        uint64_t shape = 0;
+    };
+    // The next song to read the tags of: the current song first, then the songs the views
+    // show, then the others in list order. Nothing when every song has its tags.
+    std::optional<SongToTag> nextSongToTag();
+    // Puts the song with its tags in place of the one handed out, unless the list changed shape
+    // meanwhile (the song is then handed out again at its new index). A song that changed is
+    // announced through songTagged.
+    void tagsRead(const SongToTag& handedOut, const SongInfo& tagged);
 
     // The shuffle history and the position in it (for the settings and for tests).
     std::deque<uint32_t> shuffleHistory() const;
@@ -98,6 +127,8 @@ public:
     // thread; changes that come before that call has run are reported once.
     void addListView(PlaylistView* view);
     void removeListView(PlaylistView* view);
+    // The songs the view shows now, whose tags are read before the others'.
+    void showingSongs(PlaylistView* view, uint32_t first, uint32_t count);
 
     // Writes the songs as a ".vpl" playlist file, whole or not at all.
     bool save(const QString& path) const;
@@ -123,15 +154,28 @@ private:
     void reorderLocked(const std::vector<uint32_t>& order);
     void songsChanged();
     void notifyViews();
+    bool takeTagsToReadLocked(uint32_t index, std::optional<SongToTag>& out);
+
+    struct ViewShowing {
+        PlaylistView* view;
+        uint32_t first = 0;
+        uint32_t count = 0;
+    };
 
     mutable std::mutex mutex;
     std::vector<SongInfo> songList;
+    // Parallel to songList: the songs whose tags are still to be read, how many there are and
+    // below which index none is.
+    std::vector<bool> tagsToRead;
+    size_t tagsToReadCount = 0;
+    uint32_t tagsToReadFrom = 0;
+    uint64_t shapeCount = 0;
     bool shuffleOn = false;
     bool repeatOn = false;
     uint32_t current = 0;
     uint32_t shufflePos = 0;
     std::deque<uint32_t> history;
-    std::vector<PlaylistView*> views;
+    std::vector<ViewShowing> views;
     ShuffleRound round;
     bool notificationPending = false;
     // Lives on the application's thread; carries the queued view notifications.

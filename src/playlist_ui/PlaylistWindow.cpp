@@ -47,6 +47,18 @@ SongListView::SongListView(QWidget* parent) : QListView(parent) {
     setDefaultDropAction(Qt::MoveAction);
 }
 
+void SongListView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    if (top.isValid()) {
+        QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 1));
+        if (!bottom.isValid()) {
+            bottom = model()->index(model()->rowCount() - 1, 0);
+        }
+        static_cast<PlaylistModel*>(model())->showingRows(top.row(), bottom.row());
+    }
+}
+
 void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     QListView::dragMoveEvent(event);
     if (event->mimeData()->hasFormat(QString::fromLatin1(PlaylistModel::rowsMimeType))) {
@@ -78,7 +90,7 @@ void SongListView::dropSongsAt(const QMimeData* data, QPoint viewportPoint) {
     }
     const uint32_t before = songs->songIndexBeforeRow(row);
     songs->playlist().moveSongs(moving, before);
-    songs->refresh();
+    songs->songsMoved(moving, before);
     const auto above = std::count_if(moving.begin(), moving.end(),
                                      [before](uint32_t index) { return index < before; });
     emit songsMoved(before - static_cast<uint32_t>(above), static_cast<int>(moving.size()));
@@ -107,6 +119,7 @@ PlaylistWindow::PlaylistWindow(PlayList& playlist, const SkinContext& context, P
     search->installEventFilter(this);
     list->installEventFilter(this);
     connect(search, &QLineEdit::textChanged, this, &PlaylistWindow::searchChanged);
+    connect(songs, &PlaylistModel::searchApplied, this, &PlaylistWindow::searchApplied);
     connect(list, &QListView::doubleClicked, this, [this] { playSelected(); });
     connect(list, &SongListView::songsMoved, this, [this](uint32_t first, int count) {
         const int row = songs->rowOfSong(first);
@@ -150,9 +163,25 @@ void PlaylistWindow::selectRow(int row) {
 }
 
 void PlaylistWindow::searchChanged(const QString& text) {
-    const uint32_t selected = songs->songIndexAt(list->currentIndex().row());
+    if (!songs->searching()) {
+        songToKeep = songs->songIndexAt(list->currentIndex().row());
+    }
     songs->setSearch(text);
-    selectRow(std::max(0, songs->rowOfSong(selected)));
+}
+
+void PlaylistWindow::searchApplied() {
+    selectRow(std::max(0, songs->rowOfSong(songToKeep)));
+    if (const auto action = std::exchange(afterSearch, nullptr)) {
+        (this->*action)();
+    }
+}
+
+void PlaylistWindow::whenSearched(void (PlaylistWindow::*action)()) {
+    if (songs->searching()) {
+        afterSearch = action;  // the keys act on the songs of what was typed
+    } else {
+        (this->*action)();
+    }
 }
 
 void PlaylistWindow::playSelected() {
@@ -173,7 +202,7 @@ void PlaylistWindow::removeSelected() {
         return;
     }
     songs->playlist().removeSongs(removing);
-    songs->refresh();
+    songs->songsRemoved(removing);
     selectRow(std::min(firstRow, songs->rowCount() - 1));
 }
 
@@ -193,7 +222,7 @@ bool PlaylistWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            playSelected();
+            whenSearched(&PlaylistWindow::playSelected);
             return true;
         case Qt::Key_Escape:
             close();
@@ -204,7 +233,7 @@ bool PlaylistWindow::eventFilter(QObject* watched, QEvent* event) {
                 (search->hasSelectedText() || search->cursorPosition() < search->text().size())) {
                 return false;
             }
-            removeSelected();
+            whenSearched(&PlaylistWindow::removeSelected);
             return true;
         default:
             if (watched == search && isListKey(key->key())) {

@@ -25,15 +25,18 @@ signals:
     void songsMoved(uint32_t firstSongIndex, int count);
 
 protected:
+    // Also tells the model which rows are in view.
+    void paintEvent(QPaintEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 };
 
 // A window beside the skin to find, play, remove and reorder songs: a search field over the
 // matching songs (title and artist), the current song marked and kept in view. Enter or a double
-// click plays the selected song, Delete removes the selected songs, dragging rows reorders them,
-// Escape closes. It is owned by (and stays above) the skin window it was opened from, takes the
-// keyboard focus, and shows the background and text colours of the options.
+// click plays the selected song, Delete removes the selected songs (both wait for a search still
+// running), dragging rows reorders them, Escape closes. It is owned by (and stays above) the skin
+// window it was opened from, takes the keyboard focus, and shows the background and text colours of
+// the options.
 class PlaylistWindow : public QWidget {
     Q_OBJECT
 
@@ -61,10 +64,16 @@ private:
     void applyColours();
     void selectRow(int row);
     void searchChanged(const QString& text);
+    void searchApplied();
+    // Runs the action now, or once the search typed is shown.
+    void whenSearched(void (PlaylistWindow::*action)());
 
     const SkinContext& context;
     PlaySong playSong;
     PlaylistModel* songs;
     QLineEdit* search;
     SongListView* list;
+    // The song selected before the search changed, selected again when it is among the rows.
+    uint32_t songToKeep = 0;
+    void (PlaylistWindow::*afterSearch)() = nullptr;
 };

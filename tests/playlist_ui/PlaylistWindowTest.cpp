@@ -139,6 +139,10 @@ protected:
                 break;
             }
         }
+        // Searches run beside the window; Enter and Delete wait for the one typed.
+        for (int waits = 0; waits < 10000 && window->model()->searching(); ++waits) {
+            QTest::qWait(1);
+        }
     }
 
     PlayList playlist;

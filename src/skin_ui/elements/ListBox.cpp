@@ -25,6 +25,7 @@ ListBox::ListBox(MainWindow* owner) : Element(owner, ElementType::listBox) {
     setTooltipText("listbox");
     setPicture("400_listbox.bmp");
     PlayList::instance().addListView(this);
+    connect(&PlayList::instance().events(), &PlayerEvents::songTagged, this, &ListBox::repaintSong);
 }
 
 ListBox::ListBox(MainWindow* owner, const Record& record) : ListBox(owner) {
@@ -57,6 +58,17 @@ void ListBox::playlistChanged() {
     update();
 }
 
+void ListBox::repaintSong(uint32_t index) {
+    if (rowHeight > 0 && index >= firstRow && index - firstRow < uint32_t(visibleRows())) {
+        const int top = textInset + static_cast<int>(index - firstRow) * rowHeight;
+        update(0, top, width(), rowHeight);
+    }
+}
+
+int ListBox::visibleRows() const {
+    return (height() - textInset + rowHeight - 1) / rowHeight;
+}
+
 void ListBox::paint(QPainter& painter) {
     Engine::instance().fillBackground(this, getOwner()->context().colours.backColour, painter);
     paintRows(painter);
@@ -74,19 +86,21 @@ void ListBox::paintRows(QPainter& painter) {
     }
     // Only the rows that start inside the element are fetched and drawn, so the paint costs
     // the same for ten songs and for a hundred thousand.
-    const int visibleRows = (height() - textInset + rowHeight - 1) / rowHeight;
-    if (visibleRows <= 0) {
+    const int rows = visibleRows();
+    if (rows <= 0) {
         return;
     }
+    // Their tags are read first.
+    playlist.showingSongs(this, firstRow, static_cast<uint32_t>(rows));
     Engine& engine = Engine::instance();
     engine.textColour = getOwner()->context().colours.textColour;
-    const std::vector<SongInfo> rows = playlist.songs(firstRow, static_cast<uint32_t>(visibleRows));
+    const std::vector<SongInfo> songs = playlist.songs(firstRow, static_cast<uint32_t>(rows));
     // A row cut by the bottom edge is drawn only inside the frame, never across it.
     painter.save();
     painter.setClipRect(QRect(tile, tile, width() - 2 * tile, height() - 2 * tile));
-    for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t i = 0; i < songs.size(); ++i) {
         const int top = textInset + static_cast<int>(i) * rowHeight;
-        engine.drawText(painter, rows[i].title + " - " + rows[i].artist, textInset, top, width(),
+        engine.drawText(painter, songs[i].title + " - " + songs[i].artist, textInset, top, width(),
                         rowHeight);
     }
     painter.restore();

@@ -40,6 +40,10 @@ protected:
 
 private:
     void paintRows(QPainter& painter);
+    // The song got its tags: its row is drawn again when it is in view.
+    void repaintSong(uint32_t index);
+    // The rows that start inside the element (once the row height is known).
+    int visibleRows() const;
     void paintFrame(QPainter& painter) const;
     void armResizeZone(QPoint client);
     void resizeTo(QPoint ownerCursor);
