@@ -16,6 +16,7 @@
 #include "common/DataFolder.h"
 #include "common/NestedLoop.h"
 #include "common/SaveReport.h"
+#include "common/StartPhases.h"
 #include "common/StoredPath.h"
 #include "options/Options.h"
 #include "options/TrayIcon.h"
@@ -92,15 +93,19 @@ void Variables::init(const QStringList& commandLineFiles) {
     loadColours();
     loadOptions();
     settings->loadPlayerChoices();
+    StartPhases::mark("data-folder");
     loadWindows();
+    StartPhases::mark("windows");
     loadPlayerState();
     settings->loadResumePoint();
     readCommandLine(commandLineFiles);
+    StartPhases::mark("command-line");
     trayIcon = std::make_unique<TrayIcon>(
         TrayIcon::Actions{[this](ButtonCommand command) {
                               commandDispatcher->run(command, nullptr, Dispatcher::Echo::quiet);
                           },
                           [this] { addWindow(); }});
+    StartPhases::mark("tray");
 }
 
 void Variables::installSkinImport() {
