@@ -83,6 +83,11 @@ Variables::~Variables() {
 }
 
 void Variables::init(const QStringList& commandLineFiles) {
+    initWindows(commandLineFiles);
+    initTray();
+}
+
+void Variables::initWindows(const QStringList& commandLineFiles) {
     Engine::instance();
     if (!QFileInfo::exists(dataFolder)) {
         // Parents are created too: a fresh account often has no documents folder yet.
@@ -100,12 +105,14 @@ void Variables::init(const QStringList& commandLineFiles) {
     settings->loadResumePoint();
     readCommandLine(commandLineFiles);
     StartPhases::mark("command-line");
+}
+
+void Variables::initTray() {
     trayIcon = std::make_unique<TrayIcon>(
         TrayIcon::Actions{[this](ButtonCommand command) {
                               commandDispatcher->run(command, nullptr, Dispatcher::Echo::quiet);
                           },
                           [this] { addWindow(); }});
-    StartPhases::mark("tray");
 }
 
 void Variables::installSkinImport() {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <memory>
 
 #include "app/Dispatcher.h"
 #include "app/FirstFrame.h"
@@ -78,17 +79,22 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options ("-platform", "-style", ...) out of these.
     const StartOptions options = StartOptions::parse(app.arguments().mid(1));
-    Variables::instance().init(options.names);
+    Variables::instance().initWindows(options.names);
     for (DesktopAction action : options.actions) {
         runDesktopAction(action);
     }
-    const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
-    FirstFrame::then(windows.empty() ? nullptr : windows.front(),
-                     [] { StartPhases::mark("first-paint"); });
     {
         InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
-        MprisService mediaKeys(mediaControls());
-        StartPhases::mark("bus");
+        // The bus and the tray draw nothing of the first frame: they come once it is painted.
+        std::unique_ptr<MprisService> mediaKeys;
+        const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
+        FirstFrame::then(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
+            StartPhases::mark("first-paint");
+            mediaKeys = std::make_unique<MprisService>(mediaControls());
+            StartPhases::mark("bus");
+            Variables::instance().initTray();
+            StartPhases::mark("tray");
+        });
         app.exec();
     }
     // Everything a new start reads is saved by now, so it may start a player of its own.
