@@ -108,7 +108,7 @@ if [ "$sections" = all ] || [ "$sections" = start ]; then
 echo "== start: $start_runs runs (each: exec, first painted window, 2 s idle, VmRSS, close), each"
 echo "   followed by a start of the trivial Qt window"
 : >"$work/painted" && : >"$work/rss" && : >"$work/cpu-by-paint" && : >"$work/phases"
-: >"$work/floor-painted" && : >"$work/floor-rss"
+: >"$work/floor-painted" && : >"$work/floor-rss" && : >"$work/floor-cpu"
 for run in $(seq "$start_runs"); do
     audio_env+=(VESK_START_PHASES=1)
     run_probe start "$work/start.out" "$work/start.err" -- "$player" >"$work/start.txt" || {
@@ -118,6 +118,7 @@ for run in $(seq "$start_runs"); do
     run_probe start "$work/floor.out" "$work/floor.err" -- "$floor_window" >"$work/floor.txt" || {
         echo "trivial window run $run failed:"; cat "$work/floor.txt" "$work/floor.err"; exit 1; }
     figure painted_ms "$work/floor.txt" >>"$work/floor-painted"
+    figure cpu_by_paint_ms "$work/floor.txt" >>"$work/floor-cpu"
     awk -v k="$(figure VmRSS_kib "$work/floor.txt")" 'BEGIN { printf "%.2f\n", k / 1024 }' \
         >>"$work/floor-rss"
     painted="$(figure painted_ms "$work/start.txt")"
@@ -135,9 +136,10 @@ read -r start_min start_median start_max < <(stats <"$work/painted")
 cpu_by_paint="$(median <"$work/cpu-by-paint")"
 read -r floor_min floor_median floor_max < <(stats <"$work/floor-painted")
 floor_rss="$(median <"$work/floor-rss")"
+floor_cpu="$(median <"$work/floor-cpu")"
 echo "  the player's start phases, ms after the launcher's exec (median of the runs; marks the player"
 echo "  writes when VESK_START_PHASES is set):"
-for phase in launcher exec player qt data-folder windows sound command-line first-paint bus tray; do
+for phase in launcher exec player qt sound data-folder windows command-line first-paint bus tray; do
     values="$(awk -v key="phase_${phase}_ms" '$1 == key { print $2 }' "$work/phases")"
     [ -n "$values" ] && printf '    %-14s %7.1f\n' "$phase" "$(median <<<"$values")"
 done
@@ -213,7 +215,8 @@ printf '%-44s %-28s %-10s %s\n' "start to first painted window (ms)" \
     "$(printf '%.1f (min %.1f, max %.1f)' "$start_median" "$start_min" "$start_max")" "" \
     "(player's own CPU by then: median $(printf '%.1f' "$cpu_by_paint") ms)"
 printf '%-44s %-28s %-10s %s\n' "  trivial Qt window, the same runs (ms)" \
-    "$(printf '%.1f (min %.1f, max %.1f)' "$floor_median" "$floor_min" "$floor_max")" "" ""
+    "$(printf '%.1f (min %.1f, max %.1f)' "$floor_median" "$floor_min" "$floor_max")" "" \
+    "(its own CPU by then: median $(printf '%.1f' "$floor_cpu") ms)"
 start_ratio="$(awk -v a="$start_median" -v b="$floor_median" 'BEGIN { printf "%.2f", a / b }')"
 printf '%-44s %-28s %-10s %s\n' "  start as a multiple of the trivial window" "$start_ratio" "< 1.5" \
     "$(verdict "$start_ratio" 1.5)"
