@@ -16,7 +16,11 @@ QHash<int, QString> buildTable(bool doubleSize) {
     }
     for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
         const QString folder = QString(":/default/%1").arg(sizeClass);
-        for (const QString& name : QDir(folder).entryList({"*.bmp"}, QDir::Files)) {
+        // Filtered by hand: a name filter would compile a regular expression at every start.
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
+                continue;
+            }
             bool isNumber = false;
             const int number = name.left(3).toInt(&isNumber);
             if (isNumber && name.endsWith(doubleSizeSuffix) == doubleSize) {

@@ -1,6 +1,7 @@
 // Drives one run of the real player for run.sh and prints its figures as "key value" lines.
 //
-//   whole_program_probe start  OUT ERR -- PLAYER [ARGS...]   first painted window, idle memory
+//   whole_program_probe start  OUT ERR -- PLAYER [ARGS...]   first painted window, idle memory,
+//                                the start's phases when the program marks them on ERR
 //   whole_program_probe play   OUT ERR SECONDS -- PLAYER FILE  CPU share while playing
 //   whole_program_probe folder OUT ERR -- PLAYER FOLDER      time until the file worker is done
 //   whole_program_probe server OUT ERR SECONDS SERVERPID -- PLAYER FILE
@@ -121,6 +122,19 @@ bool launch(ScreenWatch& screen, PlayerLaunch& player, const std::vector<std::st
     return true;
 }
 
+// The marks a program started with VESK_START_PHASES writes to its standard error, "start-phase
+// NAME SECONDS" on the monotonic clock, printed as "phase_NAME_ms" after the spawn.
+void printPhases(const std::string& err, double startedAt) {
+    std::istringstream lines(readWhole(err));
+    std::string word, name;
+    double at = 0;
+    while (lines >> word) {
+        if (word == "start-phase" && lines >> name >> at) {
+            printFigure("phase_" + name + "_ms", (at - startedAt) * 1000);
+        }
+    }
+}
+
 int measureStart(ScreenWatch& screen, const std::vector<std::string>& command,
                  const std::string& out, const std::string& err) {
     PlayerLaunch player;
@@ -143,6 +157,7 @@ int measureStart(ScreenWatch& screen, const std::vector<std::string>& command,
         printFigure(key + std::string("_kib"), static_cast<double>(stats.statusKib(key)));
     }
     printFigure("threads", static_cast<double>(stats.threads().size()));
+    printPhases(err, player.startedAt());
     closePlayer(screen, player, painted.window, 20);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "common/DataFolder.h"
 #include "common/NestedLoop.h"
 #include "common/SaveReport.h"
+#include "common/StartPhases.h"
 #include "common/StoredPath.h"
 #include "options/Options.h"
 #include "options/TrayIcon.h"
@@ -85,6 +86,11 @@ Variables::~Variables() {
 }
 
 void Variables::init(const QStringList& commandLineFiles) {
+    initWindows(commandLineFiles);
+    initTray();
+}
+
+void Variables::initWindows(const QStringList& commandLineFiles) {
     Engine::instance();
     const bool firstStart = !QFileInfo::exists(dataFolder);
     if (firstStart) {
@@ -97,7 +103,9 @@ void Variables::init(const QStringList& commandLineFiles) {
     loadColours();
     loadOptions();
     settings->loadPlayerChoices();
+    StartPhases::mark("data-folder");
     loadWindows();
+    StartPhases::mark("windows");
     if (firstStart && layout->count() > 0) {
         // A skin window has no title bar: a new user learns once how to move it and where its
         // menu is.
@@ -107,6 +115,10 @@ void Variables::init(const QStringList& commandLineFiles) {
     loadPlayerState();
     settings->loadResumePoint();
     readCommandLine(commandLineFiles);
+    StartPhases::mark("command-line");
+}
+
+void Variables::initTray() {
     trayIcon = std::make_unique<TrayIcon>(
         TrayIcon::Actions{[this](ButtonCommand command) {
                               commandDispatcher->run(command, nullptr, Dispatcher::Echo::quiet);

@@ -37,8 +37,14 @@ public:
 
     ~Variables() override;
 
-    // The start-up sequence, once, with the files named on the command line.
+    // The start-up sequence, once, with the files named on the command line: initWindows, then
+    // initTray.
     void init(const QStringList& commandLineFiles);
+    // The start-up up to the first frame: the data folder, the settings, the skin windows, the
+    // files of the command line.
+    void initWindows(const QStringList& commandLineFiles);
+    // Puts the tray icon up; the program does it once its first frame is painted.
+    void initTray();
     // Saves the skin windows, the settings files and the playlist; each step reports its own
     // failure and the next runs regardless.
     void saveAll();

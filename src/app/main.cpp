@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <memory>
 
 #include "app/Dispatcher.h"
+#include "app/FirstFrame.h"
 #include "app/QtPrompts.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
+#include "common/StartPhases.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/RunningCopy.h"
@@ -54,6 +57,7 @@ MediaControls mediaControls() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartPhases::mark("player");
     // The launcher ("veskplayer") made this process the user's running copy, or let it run on
     // its own; it passes the socket later starts come to.
     RunningCopy runningCopy = RunningCopy::adopt(argc, argv);
@@ -71,16 +75,26 @@ int main(int argc, char** argv) {
     app.setWindowIcon(ProgramIcon::icon());
     QtPrompts prompts([] { return Variables::currentDialogOwner(); });
     Prompts::install(&prompts);
+    StartPhases::mark("qt");
 
     // Qt has taken its own options ("-platform", "-style", ...) out of these.
     const StartOptions options = StartOptions::parse(app.arguments().mid(1));
-    Variables::instance().init(options.names);
+    Variables::instance().initWindows(options.names);
     for (DesktopAction action : options.actions) {
         runDesktopAction(action);
     }
     {
         InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
-        MprisService mediaKeys(mediaControls());
+        // The bus and the tray draw nothing of the first frame: they come once it is painted.
+        std::unique_ptr<MprisService> mediaKeys;
+        const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
+        FirstFrame::then(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
+            StartPhases::mark("first-paint");
+            mediaKeys = std::make_unique<MprisService>(mediaControls());
+            StartPhases::mark("bus");
+            Variables::instance().initTray();
+            StartPhases::mark("tray");
+        });
         app.exec();
     }
     // Everything a new start reads is saved by now, so it may start a player of its own.

@@ -12,6 +12,7 @@
 #include "audio/SoundEngine.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
+#include "common/StartPhases.h"
 #include "playlist/PlayList.h"
 
 namespace {
@@ -59,6 +60,7 @@ Sound::~Sound() {
 Sound& Sound::instance() {
     if (soundInstance == nullptr) {
         soundInstance = new Sound(PlayList::instance(), std::make_unique<SdlOutput>());
+        StartPhases::mark("sound");
     }
     return *soundInstance;
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/StartPhases.h"
 #include "desktop/HandOverMessage.h"
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
@@ -50,6 +51,7 @@ QByteArray playerProgram() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartPhases::mark("launcher");
     const StartOptions options = StartOptions::parse(argumentsOf(argc, argv));
     if (options.help) {
         std::fputs(qPrintable(StartOptions::usage()), stdout);
@@ -92,6 +94,7 @@ int main(int argc, char** argv) {
     }
     arguments.insert(arguments.end(), argv + 1, argv + argc);
     arguments.push_back(nullptr);
+    StartPhases::mark("exec");
     ::execv(player.constData(), arguments.data());
     std::fprintf(stderr, "Cannot run %s\n", player.constData());
     return 127;

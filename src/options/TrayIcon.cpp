@@ -1,5 +1,7 @@
 #include "options/TrayIcon.h"
 
+#include <QGuiApplication>
+
 #include "common/DebugLog.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 
@@ -18,7 +20,9 @@ TrayIcon::TrayIcon(Actions givenActions) : actions(std::move(givenActions)) {
         actions.runCommand(ButtonCommand::close);
     });
 
-    trayIcon.setIcon(ProgramIcon::icon());
+    // The program's icon is loaded once: the application's windows carry it already.
+    const QIcon programIcon = QGuiApplication::windowIcon();
+    trayIcon.setIcon(programIcon.isNull() ? ProgramIcon::icon() : programIcon);
     trayIcon.setToolTip(QStringLiteral("VeskPlayer"));
     // Only the right button opens the menu; other clicks on the icon do nothing.
     trayIcon.setContextMenu(&contextMenu);

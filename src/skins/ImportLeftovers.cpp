@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
+#include <algorithm>
 
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
@@ -11,9 +11,22 @@
 namespace {
 
 // "<target>.<random base 36>.part": the new file of a save (package entries' are staged).
+// Checked by hand, as are the names below: a regular expression (a name filter is one too)
+// would be compiled, and its library paged in, at every start.
 bool isOurPart(const QString& fileName) {
-    static const QRegularExpression part("^.+\\.[0-9a-z]{1,13}\\.part$");
-    return part.match(fileName).hasMatch();
+    const QLatin1String suffix(".part");
+    if (!fileName.endsWith(suffix)) {
+        return false;
+    }
+    const QStringView stem = QStringView(fileName).chopped(suffix.size());
+    const qsizetype dot = stem.lastIndexOf(u'.');
+    const QStringView random = stem.mid(dot + 1);
+    if (dot < 1 || random.isEmpty() || random.size() > 13 || stem.left(dot).contains(u'\n')) {
+        return false;
+    }
+    return std::all_of(random.begin(), random.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z');
+    });
 }
 
 int removeParts(const QString& folder, QDirIterator::IteratorFlags flags) {
@@ -33,11 +46,14 @@ int removeParts(const QString& folder, QDirIterator::IteratorFlags flags) {
 int ImportLeftovers::remove(const QString& dataFolder) {
     const QString skinsFolder = dataFolder + "/" + Skin::skinsFolderName;
     int removed = 0;
-    const QStringList staging =
+    const QStringList folders =
         QDir(skinsFolder)
-            .entryList({QString(SkinPackage::stagingPrefix) + "*"},
-                       QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-    for (const QString& name : staging) {
+            .entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString& name : folders) {
+        // Matched by hand, as a name filter would (without regard to case).
+        if (!name.startsWith(QLatin1String(SkinPackage::stagingPrefix), Qt::CaseInsensitive)) {
+            continue;
+        }
         removed += QDir(skinsFolder + "/" + name).removeRecursively() ? 1 : 0;
     }
     removed += removeParts(dataFolder, QDirIterator::NoIteratorFlags);

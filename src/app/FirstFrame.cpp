@@ -1,0 +1,53 @@
+#include "app/FirstFrame.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+
+void FirstFrame::then(QWidget* window, std::function<void()> work,
+                      std::chrono::milliseconds latest) {
+    new FirstFrame(window, std::move(work), latest);
+}
+
+FirstFrame::FirstFrame(QWidget* watched, std::function<void()> givenWork,
+                       std::chrono::milliseconds latest)
+    : QObject(QCoreApplication::instance()), window(watched), work(std::move(givenWork)) {
+    fallback.setSingleShot(true);
+    connect(&fallback, &QTimer::timeout, this, &FirstFrame::finish);
+    if (!window) {
+        fallback.start(0);
+        return;
+    }
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, &FirstFrame::finish);
+    fallback.start(latest);
+}
+
+bool FirstFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !painted) {
+        painted = true;
+        watched->removeEventFilter(this);
+        // The frame is on its way once this paint and its flush are done: the work comes
+        // after them in the event loop.
+        fallback.start(0);
+    }
+    return false;
+}
+
+void FirstFrame::finish() {
+    if (!work) {
+        return;
+    }
+    if (painted) {
+        // The window system has the frame before anything else is asked of it.
+        QGuiApplication::sync();
+    }
+    if (window) {
+        window->removeEventFilter(this);
+    }
+    const std::function<void()> runOnce = std::move(work);
+    work = nullptr;
+    deleteLater();
+    runOnce();
+}
