@@ -6,10 +6,9 @@
 #include <algorithm>
 
 #include "audio/GeneratedSounds.h"
-#include "audio/NowPlayingDisplay.h"
 #include "audio/NullOutput.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/PlayingSound.h"
-#include "audio/RenderedAlone.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
 #include "support/ScriptedPrompts.h"
@@ -18,12 +17,6 @@ namespace {
 
 using Format = GeneratedSounds::Format;
 using ToneFile = GeneratedSounds::ToneFile;
-
-class RecordingInfo : public NowPlayingDisplay {
-public:
-    void setNowPlaying(const QString& text) override { last = text; }
-    QString last;
-};
 
 size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
     size_t frame = from;
@@ -100,15 +93,15 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         // No more silence at the joint than the second song's converter gives on its own.
         EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
 
-        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.first.name));
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.first.name));
         sound.poll();
-        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.second.name));
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.second.name));
         EXPECT_EQ(playList.currentIndex(), 1u);
         // The second song has ended as well: the end of the list, or in shuffle a new round,
         // which never begins with the song just played.
         sound.poll();
         EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
-        EXPECT_EQ(info.last,
+        EXPECT_EQ(info.last(),
                   QString("%1 - Artist").arg(test.shuffle ? test.first.name : test.second.name));
     }
 }
@@ -131,7 +124,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     playList.removeSong(1);
     output.pullSeconds(0.4);
     sound.poll();
-    EXPECT_EQ(info.last, "c.wav - Artist");
+    EXPECT_EQ(info.last(), "c.wav - Artist");
     EXPECT_EQ(playList.currentIndex(), 1u);
     EXPECT_EQ(sound.state(), PlayState::Playing);
 
@@ -139,7 +132,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     output.pullSeconds(0.4);
     sound.poll();
     EXPECT_EQ(sound.state(), PlayState::Stopped);
-    EXPECT_EQ(info.last, "c.wav - Artist");
+    EXPECT_EQ(info.last(), "c.wav - Artist");
 }
 
 }  // namespace

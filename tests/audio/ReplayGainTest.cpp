@@ -11,8 +11,8 @@
 
 #include "audio/GeneratedSounds.h"
 #include "audio/NullOutput.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/PlayingSound.h"
-#include "audio/RenderedAlone.h"
 #include "audio/ReplayGainReader.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
