@@ -10,46 +10,33 @@
 
 namespace {
 
-QStringList namesOf(const QString& commandLine) {
-    return CommandLineTokenizer::split(commandLine).names;
-}
-
-TEST(CommandLineTokenizer, ABareStartHasNoArguments) {
-    EXPECT_FALSE(CommandLineTokenizer::split("vp.exe").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("vp.exe    ").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("\"C:\\Program Files\\vp.exe\"").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("\"C:\\Program Files\\vp.exe\"  ").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("").given);
-}
-
-TEST(CommandLineTokenizer, NamesFollowTheProgramPathInOrder) {
-    const auto arguments = CommandLineTokenizer::split("vp.exe a.mp3 b.mp3");
-    EXPECT_TRUE(arguments.given);
-    EXPECT_EQ(arguments.names, (QStringList{"a.mp3", "b.mp3"}));
-}
-
-TEST(CommandLineTokenizer, AQuotedProgramPathWithBlanksIsNeverAName) {
-    EXPECT_EQ(namesOf("\"C:\\Program Files\\vp.exe\" a.mp3"), QStringList{"a.mp3"});
-}
-
-TEST(CommandLineTokenizer, AQuotedNameKeepsItsBlanksAndLosesItsQuotes) {
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3\""), QStringList{"D:\\My Music\\a b.mp3"});
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3\" c.mp3"),
-              (QStringList{"D:\\My Music\\a b.mp3", "c.mp3"}));
-    EXPECT_EQ(namesOf("vp.exe x.mp3 \"y z.mp3\""), (QStringList{"x.mp3", "y z.mp3"}));
-}
-
-TEST(CommandLineTokenizer, RunsOfBlanksGiveNoEmptyNames) {
-    EXPECT_EQ(namesOf("vp.exe a.mp3  b.mp3   "), (QStringList{"a.mp3", "b.mp3"}));
-    const auto onlyQuotes = CommandLineTokenizer::split("vp.exe \"\"");
-    EXPECT_TRUE(onlyQuotes.given);
-    EXPECT_TRUE(onlyQuotes.names.isEmpty());
-}
-
-TEST(CommandLineTokenizer, AnUnclosedQuoteGivesTheWholeNameAndThenItsPieces) {
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3"),
-              (QStringList{"D:\\My Music\\a b.mp3", "D:\\My", "Music\\a", "b.mp3"}));
-    EXPECT_EQ(namesOf("vp.exe \"last.mp3"), QStringList{"last.mp3"});
+TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
+    const struct {
+        const char* line;
+        bool given;
+        QStringList names;
+    } cases[] = {
+        {"", false, {}},
+        {"vp.exe", false, {}},
+        {"vp.exe    ", false, {}},
+        {"\"C:\\Program Files\\vp.exe\"  ", false, {}},
+        {"vp.exe a.mp3 b.mp3", true, {"a.mp3", "b.mp3"}},
+        {"\"C:\\Program Files\\vp.exe\" a.mp3", true, {"a.mp3"}},
+        {"vp.exe \"D:\\My Music\\a b.mp3\" c.mp3", true, {"D:\\My Music\\a b.mp3", "c.mp3"}},
+        {"vp.exe x.mp3 \"y z.mp3\"", true, {"x.mp3", "y z.mp3"}},
+        {"vp.exe a.mp3  b.mp3   ", true, {"a.mp3", "b.mp3"}},
+        {"vp.exe \"\"", true, {}},
+        // An unclosed quote gives the whole name and then its pieces.
+        {"vp.exe \"D:\\My Music\\a b.mp3",
+         true,
+         {"D:\\My Music\\a b.mp3", "D:\\My", "Music\\a", "b.mp3"}},
+        {"vp.exe \"last.mp3", true, {"last.mp3"}},
+    };
+    for (const auto& c : cases) {
+        const auto arguments = CommandLineTokenizer::split(c.line);
+        EXPECT_EQ(arguments.given, c.given) << c.line;
+        EXPECT_EQ(arguments.names, c.names) << c.line;
+    }
 }
 
 // The program's arguments at start, as the app hands them on.
