@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include "desktop/HandOverMessage.h"
+#include "desktop/InstanceFolder.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/RunningCopy.h"
 
@@ -226,4 +228,26 @@ TEST_F(HandOver, AStartWhileThePlayerEndsTakesItsPlace) {
     ending.close();
     later.join();
     EXPECT_EQ(outcome, RunningCopy::Outcome::claimed);
+}
+
+// Clients that connect to the running copy and say nothing cannot lock later starts out.
+TEST_F(HandOver, SixteenIdleClientsAndAStartStillHandsOver) {
+    RunningCopy first(folder);
+    ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
+    InstanceServer server(first.listener(), receivers);
+    std::vector<int> idle;
+    for (int i = 0; i < 16; ++i) {
+        idle.push_back(connectTo(folder->socketPath()));
+        ASSERT_GE(idle.back(), 0);
+        QTest::qWait(5);
+    }
+    HandOverMessage message;
+    message.files = QStringList{"/a.mp3"};
+    RunningCopy::Outcome outcome{};
+    whileServing([&] { outcome = RunningCopy(folder, 500).handOverOrClaim(message.encode()); });
+    EXPECT_EQ(outcome, RunningCopy::Outcome::handedOver);
+    EXPECT_EQ(files, QStringList{"/a.mp3"});
+    for (int socket : idle) {
+        ::close(socket);
+    }
 }
