@@ -73,6 +73,10 @@ const WalkCase walkCases[] = {
     {"EmptyListGivesNothingAndDrawsNothing", "", 0, true, true, "np", "--", 0},
 };
 
+void PrintTo(const WalkCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class PlayListWalk : public PlayListTest, public ::testing::WithParamInterface<WalkCase> {};
 
 TEST_P(PlayListWalk, FetchesTheSongsInTurn) {
@@ -172,6 +176,10 @@ const MissingCase missingCases[] = {
     // Unanswered questions count as No: with repeat on the walk would go round for ever.
     {"OnlyMissingFilesAskEachOnce", "abc", "abc", 0, true, std::nullopt, "-", 0, "abc", 3},
 };
+
+void PrintTo(const MissingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PlayListMissing : public PlayListTest, public ::testing::WithParamInterface<MissingCase> {};
 
