@@ -39,52 +39,40 @@ TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
     }
 }
 
-// The program's arguments at start, as the app hands them on.
-class StartFilesTest : public ::testing::Test {
-protected:
-    TestFolder folder;
-    PlayList playlist;
-    OpenFiles files{playlist};
-};
-
-TEST_F(StartFilesTest, ABareStartReopensTheLastPlaylistKeepingTheIndex) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3\r\n/n/b.mp3");
-    playlist.setCurrentIndex(1);
-    StartFiles::queue({}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b.mp3"}));
-    EXPECT_EQ(playlist.currentIndex(), 1u);
-}
-
-TEST_F(StartFilesTest, ABareStartWithoutTheOptionStartsEmptyAtIndexZero) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3");
-    playlist.setCurrentIndex(4);
-    StartFiles::queue({}, false, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(playlist.songCount(), 0u);
-    EXPECT_EQ(playlist.currentIndex(), 0u);
-}
-
-TEST_F(StartFilesTest, GivenNamesAreQueuedInOrderInsteadOfTheLastPlaylist) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/old.mp3");
-    playlist.setCurrentIndex(4);
-    StartFiles::queue({"/n/a.mp3", "", "/n/b b.ogg"}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b b.ogg"}));
-    EXPECT_EQ(playlist.currentIndex(), 0u);
-}
-
-TEST_F(StartFilesTest, ARelativeNameIsTakenFromTheStartFolder) {
+// The program's arguments at start, as the app hands them on: the names given, or else the last
+// playlist (in the data folder, when the option says so) at the index kept.
+TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
     const QString started = QDir::currentPath();
-    StartFiles::queue({"b b.ogg"}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{started + "/b b.ogg"}));
-}
-
-TEST_F(StartFilesTest, AMissingLastPlaylistIsIgnored) {
-    StartFiles::queue({}, true, folder.path("nowhere"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(playlist.songCount(), 0u);
+    const struct {
+        const char* what;
+        QStringList names;
+        bool openLast;
+        const char* dataFolder;
+        QStringList paths;
+        uint32_t index;
+    } cases[] = {
+        {"bare start", {}, true, "data", {"/n/a.mp3", "/n/b.mp3"}, 1},
+        {"bare start without the option", {}, false, "data", {}, 0},
+        {"names given",
+         {"/n/a.mp3", "", "/n/b b.ogg"},
+         true,
+         "data",
+         {"/n/a.mp3", "/n/b b.ogg"},
+         0},
+        {"a relative name", {"b b.ogg"}, true, "data", {started + "/b b.ogg"}, 0},
+        {"no last playlist", {}, true, "nowhere", {}, 1},
+    };
+    for (const auto& c : cases) {
+        TestFolder folder;
+        folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3\r\n/n/b.mp3");
+        PlayList playlist;
+        OpenFiles files{playlist};
+        playlist.setCurrentIndex(1);
+        StartFiles::queue(c.names, c.openLast, folder.path(c.dataFolder), playlist, files);
+        files.waitUntilIdle();
+        EXPECT_EQ(pathsOf(playlist), c.paths) << c.what;
+        EXPECT_EQ(playlist.currentIndex(), c.index) << c.what;
+    }
 }
 
 }  // namespace
