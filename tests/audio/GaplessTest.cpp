@@ -4,12 +4,13 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 
 #include "audio/GeneratedSounds.h"
-#include "audio/NowPlayingDisplay.h"
 #include "audio/NullOutput.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/PlayingSound.h"
-#include "audio/RenderedAlone.h"
+#include "audio/ReplayGain.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
 #include "support/ScriptedPrompts.h"
@@ -18,12 +19,6 @@ namespace {
 
 using Format = GeneratedSounds::Format;
 using ToneFile = GeneratedSounds::ToneFile;
-
-class RecordingInfo : public NowPlayingDisplay {
-public:
-    void setNowPlaying(const QString& text) override { last = text; }
-    QString last;
-};
 
 size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
     size_t frame = from;
@@ -49,12 +44,36 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         ToneFile first;
         ToneFile second;
         bool shuffle;
+        // The first song is tagged -12 dB for the track and -3 dB for the album (but a WAV file
+        // holds no tag); the second holds none. Each is scaled by its own gain up to the joint.
+        ReplayGainMode mode;
+        double firstDb;
     } cases[] = {
-        {{"a.wav", Format::Wav, 44100, 2}, {"b.flac", Format::Flac, 22050, 1}, false},
-        {{"a.ogg", Format::OggVorbis, 48000, 1}, {"b.mp3", Format::Mp3, 32000, 2}, false},
-        {{"a.flac", Format::Flac, 48000, 2}, {"b.wav", Format::Wav, 8000, 1}, true},
-        {{"a.mp3", Format::Mp3, 44100, 2}, {"b.ogg", Format::OggVorbis, 22050, 2}, true},
-        {{"a.opus", Format::Opus, 48000, 2}, {"b.flac", Format::Flac, 44100, 2}, false},
+        {{"a.wav", Format::Wav, 44100, 2},
+         {"b.flac", Format::Flac, 22050, 1},
+         false,
+         ReplayGainMode::Track,
+         0.0},
+        {{"a.ogg", Format::OggVorbis, 48000, 1},
+         {"b.mp3", Format::Mp3, 32000, 2},
+         false,
+         ReplayGainMode::Album,
+         -3.0},
+        {{"a.flac", Format::Flac, 48000, 2},
+         {"b.wav", Format::Wav, 8000, 1},
+         true,
+         ReplayGainMode::Track,
+         -12.0},
+        {{"a.mp3", Format::Mp3, 44100, 2},
+         {"b.ogg", Format::OggVorbis, 22050, 2},
+         true,
+         ReplayGainMode::Off,
+         0.0},
+        {{"a.opus", Format::Opus, 48000, 2},
+         {"b.flac", Format::Flac, 44100, 2},
+         false,
+         ReplayGainMode::Track,
+         -12.0},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +
@@ -67,6 +86,11 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
             ASSERT_TRUE(
                 GeneratedSounds::writeTone(path, tone.format, tone.rate, tone.channels, 0.6));
             playList.addSong({path, "Artist", tone.name});
+        }
+        if (test.first.format != Format::Wav) {
+            ASSERT_TRUE(GeneratedSounds::writeTags(
+                dir.filePath(test.first.name),
+                {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}, {"REPLAYGAIN_ALBUM_GAIN", "-3 dB"}}));
         }
         if (test.shuffle) {
             playList.setRandomSource([] { return 1u; });
@@ -82,6 +106,7 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         Sound sound(playList, std::move(nullOutput), SongOpener::Mode::Inline);
         RecordingInfo info;
         sound.addInfo(&info);
+        sound.setReplayGainMode(test.mode);
         ASSERT_TRUE(sound.playPause());
         // Blocks of an odd size, so the joint falls inside one.
         std::vector<float> heard;
@@ -91,8 +116,9 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         }
 
         const size_t joint = first.size() / 2;
+        const auto gain = static_cast<float>(std::pow(10.0, test.firstDb / 20.0));
         for (size_t i = 0; i < first.size(); ++i) {
-            ASSERT_EQ(heard[i], first[i]) << "first song, sample " << i;
+            ASSERT_NEAR(heard[i], first[i] * gain, 1e-6) << "first song, sample " << i;
         }
         for (size_t i = 0; i < second.size(); ++i) {
             ASSERT_EQ(heard[first.size() + i], second[i]) << "second song, sample " << i;
@@ -100,15 +126,15 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         // No more silence at the joint than the second song's converter gives on its own.
         EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
 
-        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.first.name));
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.first.name));
         sound.poll();
-        EXPECT_EQ(info.last, QString("%1 - Artist").arg(test.second.name));
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.second.name));
         EXPECT_EQ(playList.currentIndex(), 1u);
         // The second song has ended as well: the end of the list, or in shuffle a new round,
         // which never begins with the song just played.
         sound.poll();
         EXPECT_EQ(sound.state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
-        EXPECT_EQ(info.last,
+        EXPECT_EQ(info.last(),
                   QString("%1 - Artist").arg(test.shuffle ? test.first.name : test.second.name));
     }
 }
@@ -131,7 +157,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     playList.removeSong(1);
     output.pullSeconds(0.4);
     sound.poll();
-    EXPECT_EQ(info.last, "c.wav - Artist");
+    EXPECT_EQ(info.last(), "c.wav - Artist");
     EXPECT_EQ(playList.currentIndex(), 1u);
     EXPECT_EQ(sound.state(), PlayState::Playing);
 
@@ -139,7 +165,7 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     output.pullSeconds(0.4);
     sound.poll();
     EXPECT_EQ(sound.state(), PlayState::Stopped);
-    EXPECT_EQ(info.last, "c.wav - Artist");
+    EXPECT_EQ(info.last(), "c.wav - Artist");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <functional>
 #include <limits>
 
 #include "common/SettingsFiles.h"
@@ -9,157 +10,131 @@ using namespace SettingsFiles;
 
 namespace {
 
-QByteArray lines(const QStringList& values, bool endLast = false) {
-    QByteArray bytes = values.join("\r\n").toLatin1();
-    if (endLast) {
-        bytes += "\r\n";
-    }
-    return bytes;
+// Each file's values on one line, colours as hexadecimal 0xBBGGRR.
+QString text(const Colours& c) {
+    return QString("%1 %2 %3 %4")
+        .arg(c.backColour, 6, 16, QChar('0'))
+        .arg(c.textColour, 6, 16, QChar('0'))
+        .arg(c.opacityColour, 6, 16, QChar('0'))
+        .arg(c.useOpacity);
 }
+QString text(const PlayerState& s) {
+    return QString("%1 %2 %3 %4 %5")
+        .arg(s.currentSong)
+        .arg(s.volume)
+        .arg(s.muted)
+        .arg(s.repeat)
+        .arg(s.shuffle);
+}
+QString text(const Options& o) {
+    return QString("%1 %2 %3 %4")
+        .arg(o.onFront)
+        .arg(o.openLastPlaylist)
+        .arg(o.skinPath)
+        .arg(o.useTags);
+}
+
+const std::function<QString(const QByteArray&)> colours = [](const QByteArray& bytes) {
+    return text(parseColours(bytes));
+};
+const std::function<QString(const QByteArray&)> state = [](const QByteArray& bytes) {
+    return text(parsePlayerState(bytes));
+};
+const std::function<QString(const QByteArray&)> options = [](const QByteArray& bytes) {
+    return text(parseOptions(bytes));
+};
 
 }  // namespace
 
-TEST(ColoursFile, WritesTheExactBytes) {
+TEST(SettingsFiles, WriteTheExactBytesAndReadThemBack) {
+    Colours someColours;
+    someColours.backColour = colourOf(1, 2, 3);
+    someColours.textColour = colourOf(254, 0, 128);
+    someColours.opacityColour = colourOf(0, 255, 7);
+    someColours.useOpacity = false;
+    PlayerState someState;
+    someState.currentSong = 12;
+    someState.volume = 57;
+    someState.repeat = true;
+    PlayerState mutedState;  // the engine reads back 0 while muted
+    mutedState.volume = 0;
+    mutedState.muted = true;
+    mutedState.shuffle = true;
+    Options someOptions;
+    someOptions.openLastPlaylist = false;
     EXPECT_EQ(serializeColours(Colours()),
               QByteArray("#VP-V1.0.0\r\n\r\n-back color\r\n62\r\n73\r\n67\r\n"
                          "-text color\r\n255\r\n255\r\n255\r\n"
                          "-opacity color\r\n62\r\n73\r\n67\r\n-use opacity \r\n1"));
-}
-
-TEST(ColoursFile, KeepsEveryComponentAndTheOpacityFlag) {
-    Colours colours;
-    colours.backColour = colourOf(1, 2, 3);
-    colours.textColour = colourOf(254, 0, 128);
-    colours.opacityColour = colourOf(0, 255, 7);
-    colours.useOpacity = false;
-    const Colours back = parseColours(serializeColours(colours));
-    EXPECT_EQ(back.backColour, 0x030201u);
-    EXPECT_EQ(back.textColour, colourOf(254, 0, 128));
-    EXPECT_EQ(back.opacityColour, colourOf(0, 255, 7));
-    EXPECT_FALSE(back.useOpacity);
-}
-
-TEST(ColoursFile, ComponentsAreTakenModulo256) {
-    const Colours colours = parseColours(lines({"#VP-V1.0.0", "", "x", "300", "256", "-1", "x",
-                                                "10", "20", "30", "x", "0", "0", "0", "x", "1"}));
-    EXPECT_EQ(colours.backColour, colourOf(44, 0, 255));
-    EXPECT_EQ(colours.textColour, colourOf(10, 20, 30));
-    EXPECT_TRUE(colours.useOpacity);
-}
-
-TEST(ColoursFile, AShortFileReadsZeroesOrItsUnendedLastLine) {
-    const Colours ended = parseColours(lines({"#VP-V1.0.0", "", "-back color", "9"}, true));
-    EXPECT_EQ(ended.backColour, colourOf(9, 0, 0));
-    EXPECT_EQ(ended.textColour, 0u);
-    EXPECT_FALSE(ended.useOpacity);
-
-    const Colours unended = parseColours(lines({"#VP-V1.0.0", "", "-back color", "1"}));
-    EXPECT_EQ(unended.backColour, colourOf(1, 1, 1));
-    EXPECT_EQ(unended.opacityColour, colourOf(1, 1, 1));
-    EXPECT_TRUE(unended.useOpacity) << "the last line \"1\" is read again for the flag";
-}
-
-TEST(PlayerStateFile, WritesTheExactBytes) {
-    PlayerState state;
-    state.currentSong = 12;
-    state.volume = 57;
-    state.repeat = true;
-    EXPECT_EQ(serializePlayerState(state),
+    EXPECT_EQ(serializePlayerState(someState),
               QByteArray("#VP-V1.0.0\r\n\r\n-cursong\r\n12\r\n-volume\r\n57\r\n-mute\r\n0\r\n"
                          "-rep\r\n1\r\n-shuf\r\n0"));
+    EXPECT_EQ(serializeOptions(someOptions),
+              QByteArray("#VP-V1.0.0\r\n\r\n-on front\r\n1\r\n-open last playlist\r\n0\r\n"
+                         "-skin\r\nskins\\default\r\n-use tags\r\n1"));
+
+    EXPECT_EQ(colours(serializeColours(someColours)), text(someColours));
+    for (const PlayerState& s : {someState, mutedState}) {
+        EXPECT_EQ(state(serializePlayerState(s)), text(s));
+        EXPECT_EQ(state(serializePlayerState(s) + "\r\n"), text(s)) << "an ended last line";
+    }
+    for (const QString& skin : {QString("skins\\Björk"), QString("skins\\日本"), QString()}) {
+        someOptions.skinPath = skin;
+        EXPECT_EQ(options(serializeOptions(someOptions)), text(someOptions));
+    }
 }
 
-TEST(PlayerStateFile, AVolumeOf57ReadBackFromTheEngineStays57) {
+TEST(SettingsFiles, OddFilesReadAsTheLinesSay) {
+    const struct {
+        const char* what;
+        const std::function<QString(const QByteArray&)>& read;
+        QStringList lines;  // after the header and the empty line
+        bool endsLast;
+        QString expected;
+    } cases[] = {
+        {"components modulo 256",
+         colours,
+         {"x", "300", "256", "-1", "x", "10", "20", "30", "x", "0", "0", "0", "x", "1"},
+         false,
+         "ff002c 1e140a 000000 1"},
+        {"short file reads zeroes", colours, {"-back color", "9"}, true, "000009 000000 000000 0"},
+        {"short file rereads its unended last line",
+         colours,
+         {"-back color", "1"},
+         false,
+         "010101 010101 010101 1"},
+        {"flags other than 1 are off",
+         state,
+         {"-cursong", "3", "-volume", "80", "-mute", "2", "-rep", "1", "-shuf", "yes"},
+         false,
+         "3 80 0 1 0"},
+        {"volume kept to 100", state, {"-cursong", "0", "-volume", "100000"}, true, "0 100 0 0 0"},
+        {"volume kept to 0", state, {"-cursong", "0", "-volume", "-7"}, true, "0 0 0 0 0"},
+        {"volume not a number", state, {"-cursong", "0", "-volume", "loud"}, true, "0 0 0 0 0"},
+        {"empty skin line",
+         options,
+         {"-on front", "0", "-open last playlist", "1", "-skin", "", "-use tags", "0"},
+         false,
+         "0 1  0"},
+        {"short file rereads its last line as the skin",
+         options,
+         {"-on front", "1"},
+         false,
+         "1 1 1 1"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = ("#VP-V1.0.0\r\n\r\n" + c.lines.join("\r\n")).toLatin1();
+        if (c.endsLast) {
+            bytes += "\r\n";
+        }
+        EXPECT_EQ(c.read(bytes), c.expected) << c.what;
+    }
+}
+
+TEST(SettingsFiles, TheVolumeReadBackFromTheEngineIsSavedAsTheSamePercent) {
     // The engine keeps its master volume as a float: 57 / 100 is a hair below 0.57.
-    const float masterVolume = static_cast<float>(57 / 100.0);
-    PlayerState state;
-    state.volume = savedVolumePercent(masterVolume);
-    EXPECT_EQ(state.volume, 57);
-    EXPECT_EQ(parsePlayerState(serializePlayerState(state)).volume, 57);
     for (int percent = 0; percent <= 100; ++percent) {
         EXPECT_EQ(savedVolumePercent(static_cast<float>(percent / 100.0)), percent);
     }
-}
-
-TEST(PlayerStateFile, SavedWhileMutedWritesVolume0AndRestoresMuted) {
-    PlayerState state;
-    state.volume = savedVolumePercent(0.0f);  // the engine reads back 0 while muted
-    state.muted = true;
-    const QByteArray bytes = serializePlayerState(state);
-    EXPECT_TRUE(bytes.contains("-volume\r\n0\r\n-mute\r\n1\r\n"));
-    const PlayerState back = parsePlayerState(bytes);
-    EXPECT_EQ(back.volume, 0);
-    EXPECT_TRUE(back.muted);
-    EXPECT_FALSE(back.repeat);
-    EXPECT_FALSE(back.shuffle);
-}
-
-TEST(PlayerStateFile, FlagsOtherThan1AreOff) {
-    const PlayerState state =
-        parsePlayerState(lines({"#VP-V1.0.0", "", "-cursong", "3", "-volume", "80", "-mute", "2",
-                                "-rep", "1", "-shuf", "yes"}));
-    EXPECT_EQ(state.currentSong, 3u);
-    EXPECT_EQ(state.volume, 80);
-    EXPECT_FALSE(state.muted) << "2 reads as false";
-    EXPECT_TRUE(state.repeat);
-    EXPECT_FALSE(state.shuffle);
-}
-
-TEST(PlayerStateFile, AVolumeOutsideThePercentRangeIsKeptWithinIt) {
-    auto volumeOf = [](const char* line) {
-        return parsePlayerState(lines({"#VP-V1.0.0", "", "-cursong", "0", "-volume", line}, true))
-            .volume;
-    };
-    EXPECT_EQ(volumeOf("100000"), 100);
-    EXPECT_EQ(volumeOf("-7"), 0);
-    EXPECT_EQ(volumeOf("loud"), 0);
     EXPECT_EQ(savedVolumePercent(std::numeric_limits<float>::quiet_NaN()), 0);
-}
-
-TEST(PlayerStateFile, AFileWithoutALineEndAfterTheLastValueReadsTheSame) {
-    PlayerState state;
-    state.shuffle = true;
-    const QByteArray bytes = serializePlayerState(state);
-    EXPECT_FALSE(bytes.endsWith("\n"));
-    EXPECT_TRUE(parsePlayerState(bytes).shuffle);
-    EXPECT_TRUE(parsePlayerState(bytes + "\r\n").shuffle);
-}
-
-TEST(OptionsFile, WritesTheExactBytesAndReadsThemBack) {
-    Options options;
-    options.openLastPlaylist = false;
-    const QByteArray bytes = serializeOptions(options);
-    EXPECT_EQ(bytes, QByteArray("#VP-V1.0.0\r\n\r\n-on front\r\n1\r\n-open last playlist\r\n0\r\n"
-                                "-skin\r\nskins\\default\r\n-use tags\r\n1"));
-    const Options back = parseOptions(bytes);
-    EXPECT_TRUE(back.onFront);
-    EXPECT_FALSE(back.openLastPlaylist);
-    EXPECT_EQ(back.skinPath, QString("skins\\default"));
-    EXPECT_TRUE(back.useTags);
-}
-
-TEST(OptionsFile, KeepsSkinPathsOutsideLatin1) {
-    for (const QString& path : {QString("skins\\Björk"), QString("skins\\日本")}) {
-        Options options;
-        options.skinPath = path;
-        EXPECT_EQ(parseOptions(serializeOptions(options)).skinPath, path);
-    }
-}
-
-TEST(OptionsFile, AnEmptySkinLineGivesAnEmptySkinPath) {
-    const Options options =
-        parseOptions(lines({"#VP-V1.0.0", "", "-on front", "0", "-open last playlist", "1", "-skin",
-                            "", "-use tags", "0"}));
-    EXPECT_FALSE(options.onFront);
-    EXPECT_TRUE(options.openLastPlaylist);
-    EXPECT_EQ(options.skinPath, QString());
-    EXPECT_FALSE(options.useTags);
-}
-
-TEST(OptionsFile, AShortFileRereadsItsUnendedLastLineAsTheSkin) {
-    const Options options = parseOptions(lines({"#VP-V1.0.0", "", "-on front", "1"}));
-    EXPECT_TRUE(options.onFront);
-    EXPECT_TRUE(options.openLastPlaylist);
-    EXPECT_EQ(options.skinPath, QString("1"));
-    EXPECT_TRUE(options.useTags);
 }

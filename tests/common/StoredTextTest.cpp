@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "common/DataFolder.h"
 #include "common/StoredText.h"
 #include "support/FullDisk.h"
 
@@ -65,4 +67,12 @@ TEST(StoredText, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"filler", "state"}))
         << "no temporary file is left behind";
+}
+
+TEST(DataFolder, LivesInTheDocumentsFolderAndIsMadeWithItsParents) {
+    EXPECT_TRUE(DataFolder::defaultPath().endsWith("/VeskPlayer"));
+    QTemporaryDir root;
+    const QString deep = root.path() + "/Documents/VeskPlayer";
+    EXPECT_TRUE(DataFolder::ensureExists(deep));
+    EXPECT_TRUE(QFileInfo(deep).isDir());
 }

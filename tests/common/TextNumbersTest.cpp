@@ -1,28 +1,26 @@
-#include <gtest/gtest.h>
-
 #include "common/TextNumbers.h"
 
-TEST(TextNumbers, ReadsTheNumberAtTheStartOrZero) {
-    EXPECT_EQ(TextNumbers::toInt("1101"), 1101);
-    EXPECT_EQ(TextNumbers::toInt("0rep"), 0);
-    EXPECT_EQ(TextNumbers::toInt("  -42 px"), -42);
-    EXPECT_EQ(TextNumbers::toInt("rep"), 0);
-    EXPECT_EQ(TextNumbers::toInt(""), 0);
-    EXPECT_EQ(TextNumbers::toInt("-"), 0);
-}
+#include <gtest/gtest.h>
 
-TEST(TextNumbers, OutOfRangeReadsAsZero) {
-    EXPECT_EQ(TextNumbers::toInt("2147483647"), 2147483647);
-    EXPECT_EQ(TextNumbers::toInt("2147483648"), 0);
-    EXPECT_EQ(TextNumbers::toInt("99999999999999999999999"), 0);
+TEST(TextNumbers, ReadTheNumberAtTheStartOrZeroWhenOutOfRange) {
+    const std::pair<const char*, int> ints[] = {{"1101", 1101},
+                                                {"0rep", 0},
+                                                {"  -42 px", -42},
+                                                {"rep", 0},
+                                                {"", 0},
+                                                {"-", 0},
+                                                {"2147483647", 2147483647},
+                                                {"2147483648", 0},
+                                                {"99999999999999999999999", 0}};
+    for (const auto& [text, value] : ints) {
+        EXPECT_EQ(TextNumbers::toInt(text), value) << text;
+    }
     EXPECT_EQ(TextNumbers::toUnsigned("4294967295"), 4294967295u);
     EXPECT_EQ(TextNumbers::toUnsigned("4294967296"), 0u);
     EXPECT_EQ(TextNumbers::toUnsigned("-3"), 0u);
-}
-
-TEST(TextNumbers, BoolIsExactlyOne) {
+    // A flag is on for exactly "1".
     EXPECT_TRUE(TextNumbers::toBool("1"));
-    EXPECT_FALSE(TextNumbers::toBool("0"));
-    EXPECT_FALSE(TextNumbers::toBool("2"));
-    EXPECT_FALSE(TextNumbers::toBool("yes"));
+    for (const char* off : {"0", "2", "yes", ""}) {
+        EXPECT_FALSE(TextNumbers::toBool(off)) << off;
+    }
 }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include "desktop/HandOverMessage.h"
+#include "desktop/InstanceFolder.h"
 #include "desktop/InstanceServer.h"
 #include "desktop/RunningCopy.h"
 
@@ -62,6 +64,22 @@ QByteArray exchange(const QByteArray& path, const QByteArray& bytes) {
     return answer;
 }
 
+// Bytes that are no hand-over: the running copy closes without an answer and changes nothing.
+const std::vector<std::pair<const char*, QByteArray>> refused{
+    {"empty", {}},
+    {"another header", QByteArrayLiteral("VeskPlayer hand-over 2\0E\0")},
+    {"no end", header + QByteArrayLiteral("F/a.mp3\0")},
+    {"unknown kind", header + QByteArrayLiteral("X/a.mp3\0E\0")},
+    {"unknown action", header + QByteArrayLiteral("Alouder\0E\0")},
+    {"unknown action after a file", header + QByteArrayLiteral("F/a.mp3\0Alouder\0E\0")},
+    {"relative path", header + QByteArrayLiteral("Fa.mp3\0E\0")},
+    {"bytes after the end", header + QByteArrayLiteral("E\0F/a.mp3\0")},
+    {"an end with payload", header + QByteArrayLiteral("Ex\0")},
+    {"an empty record", header + QByteArrayLiteral("\0E\0")},
+    {"too large",
+     header + "F/" + QByteArray(HandOverMessage::maximumSize, 'a') + QByteArrayLiteral("\0E\0")},
+};
+
 // Runs the blocking client on its own thread while this one serves, as two processes would.
 void whileServing(const std::function<void()>& client) {
     std::atomic<bool> done = false;
@@ -103,19 +121,6 @@ TEST(HandOverMessage, RoundTripsAndRefusesEverythingElse) {
     EXPECT_EQ(decoded->files, message.files);
     EXPECT_EQ(decoded->actions, message.actions);
 
-    const std::vector<std::pair<const char*, QByteArray>> refused{
-        {"empty", {}},
-        {"another header", QByteArrayLiteral("VeskPlayer hand-over 2\0E\0")},
-        {"no end", header + QByteArrayLiteral("F/a.mp3\0")},
-        {"unknown kind", header + QByteArrayLiteral("X/a.mp3\0E\0")},
-        {"unknown action", header + QByteArrayLiteral("Alouder\0E\0")},
-        {"relative path", header + QByteArrayLiteral("Fa.mp3\0E\0")},
-        {"bytes after the end", header + QByteArrayLiteral("E\0F/a.mp3\0")},
-        {"an end with payload", header + QByteArrayLiteral("Ex\0")},
-        {"an empty record", header + QByteArrayLiteral("\0E\0")},
-        {"too large", header + "F/" + QByteArray(HandOverMessage::maximumSize, 'a') +
-                          QByteArrayLiteral("\0E\0")},
-    };
     for (const auto& [what, garbage] : refused) {
         EXPECT_FALSE(HandOverMessage::decode(garbage)) << what;
     }
@@ -144,20 +149,13 @@ TEST_F(HandOver, ASecondStartsFilesAndActionsReachTheRunningCopyInOrder) {
     EXPECT_EQ(actions, message.actions);
 }
 
-TEST_F(HandOver, GarbageOversizedAndUnfinishedClientsChangeNothing) {
+TEST_F(HandOver, ClientsSendingNoHandOverChangeNothing) {
     RunningCopy first(folder);
     ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
     InstanceServer server(first.listener(), receivers, 200);
     const QByteArray path = folder->socketPath();
 
-    const std::vector<std::pair<const char*, QByteArray>> unanswered{
-        {"garbage with an end", QByteArrayLiteral("\x01\x02junk\0E\0")},
-        {"unknown action", header + QByteArrayLiteral("F/a.mp3\0Alouder\0E\0")},
-        {"never finished", header + QByteArrayLiteral("F/a.mp3\0")},
-        {"more than the limit", header + "F/" + QByteArray(HandOverMessage::maximumSize, 'a') +
-                                    QByteArrayLiteral("\0E\0")},
-    };
-    for (const auto& [what, bytes] : unanswered) {
+    for (const auto& [what, bytes] : refused) {
         const QByteArray sent = bytes;  // a lambda may not capture a structured binding
         QByteArray answer;
         whileServing([&] { answer = exchange(path, sent); });
@@ -226,4 +224,26 @@ TEST_F(HandOver, AStartWhileThePlayerEndsTakesItsPlace) {
     ending.close();
     later.join();
     EXPECT_EQ(outcome, RunningCopy::Outcome::claimed);
+}
+
+// Clients that connect to the running copy and say nothing cannot lock later starts out.
+TEST_F(HandOver, SixteenIdleClientsAndAStartStillHandsOver) {
+    RunningCopy first(folder);
+    ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
+    InstanceServer server(first.listener(), receivers);
+    std::vector<int> idle;
+    for (int i = 0; i < 16; ++i) {
+        idle.push_back(connectTo(folder->socketPath()));
+        ASSERT_GE(idle.back(), 0);
+        QTest::qWait(5);
+    }
+    HandOverMessage message;
+    message.files = QStringList{"/a.mp3"};
+    RunningCopy::Outcome outcome{};
+    whileServing([&] { outcome = RunningCopy(folder, 500).handOverOrClaim(message.encode()); });
+    EXPECT_EQ(outcome, RunningCopy::Outcome::handedOver);
+    EXPECT_EQ(files, QStringList{"/a.mp3"});
+    for (int socket : idle) {
+        ::close(socket);
+    }
 }

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "options/ColorEle.h"
@@ -38,10 +42,20 @@ public:
         calls << "delete " + name;
         QDir(folder + "/skins/" + name).removeRecursively();
     }
-    void importSkin(PromptOwner) override { calls << "import"; }
+    void importSkin(PromptOwner) override {
+        calls << "import";
+        if (duringImport) {
+            duringImport();
+        }
+    }
     void exportSkin(PromptOwner) override { calls << "export"; }
     void saveSkin() override { calls << "save"; }
-    void optionsClosed() override { calls << "closed"; }
+    void optionsClosed() override {
+        calls << "closed";
+        if (window) {
+            window->deleteLater();  // as the application lets go of a closed window
+        }
+    }
 
     EditableSettings current;
     QString currentSkin = "default";
@@ -49,6 +63,8 @@ public:
     QString folder;
     QStringList calls;
     int applied = 0;
+    std::function<void()> duringImport;
+    QPointer<Options> window;  // deleted when closed, when set
 };
 
 }  // namespace
@@ -229,8 +245,23 @@ TEST_F(OptionsWindow, SkinButtonsActOnTheSelectedSkin) {
     EXPECT_EQ(host.applied, 0);
 }
 
-TEST_F(OptionsWindow, ClosingTellsTheHost) {
-    Options& options = open();
-    options.close();
-    EXPECT_EQ(host.calls, QStringList({"closed"}));
+// Closed while its import waits in a nested event loop, as a file dialog does: the window lives
+// until the import has returned into it, then goes.
+TEST_F(OptionsWindow, ClosedDuringAnImportItOutlivesTheImportThenGoes) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        host.window = new Options(host);
+        bool aliveAfterDialog = false;
+        host.duringImport = [&] {
+            QEventLoop dialog;
+            QTimer::singleShot(0, host.window, [&] { host.window->close(); });
+            QTimer::singleShot(20, &dialog, &QEventLoop::quit);
+            dialog.exec();
+            aliveAfterDialog = !host.window.isNull();
+        };
+        click(host.window->controls().importButton);
+        EXPECT_TRUE(aliveAfterDialog) << "deleted under its import, attempt " << attempt;
+        EXPECT_EQ(host.calls.mid(host.calls.size() - 2), QStringList({"import", "closed"}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(host.window.isNull()) << "the closed window was never deleted";
+    }
 }

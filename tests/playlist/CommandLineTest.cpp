@@ -10,94 +10,69 @@
 
 namespace {
 
-QStringList namesOf(const QString& commandLine) {
-    return CommandLineTokenizer::split(commandLine).names;
+TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
+    const struct {
+        const char* line;
+        bool given;
+        QStringList names;
+    } cases[] = {
+        {"", false, {}},
+        {"vp.exe", false, {}},
+        {"vp.exe    ", false, {}},
+        {"\"C:\\Program Files\\vp.exe\"  ", false, {}},
+        {"vp.exe a.mp3 b.mp3", true, {"a.mp3", "b.mp3"}},
+        {"\"C:\\Program Files\\vp.exe\" a.mp3", true, {"a.mp3"}},
+        {"vp.exe \"D:\\My Music\\a b.mp3\" c.mp3", true, {"D:\\My Music\\a b.mp3", "c.mp3"}},
+        {"vp.exe x.mp3 \"y z.mp3\"", true, {"x.mp3", "y z.mp3"}},
+        {"vp.exe a.mp3  b.mp3   ", true, {"a.mp3", "b.mp3"}},
+        {"vp.exe \"\"", true, {}},
+        // An unclosed quote gives the whole name and then its pieces.
+        {"vp.exe \"D:\\My Music\\a b.mp3",
+         true,
+         {"D:\\My Music\\a b.mp3", "D:\\My", "Music\\a", "b.mp3"}},
+        {"vp.exe \"last.mp3", true, {"last.mp3"}},
+    };
+    for (const auto& c : cases) {
+        const auto arguments = CommandLineTokenizer::split(c.line);
+        EXPECT_EQ(arguments.given, c.given) << c.line;
+        EXPECT_EQ(arguments.names, c.names) << c.line;
+    }
 }
 
-TEST(CommandLineTokenizer, ABareStartHasNoArguments) {
-    EXPECT_FALSE(CommandLineTokenizer::split("vp.exe").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("vp.exe    ").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("\"C:\\Program Files\\vp.exe\"").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("\"C:\\Program Files\\vp.exe\"  ").given);
-    EXPECT_FALSE(CommandLineTokenizer::split("").given);
-}
-
-TEST(CommandLineTokenizer, NamesFollowTheProgramPathInOrder) {
-    const auto arguments = CommandLineTokenizer::split("vp.exe a.mp3 b.mp3");
-    EXPECT_TRUE(arguments.given);
-    EXPECT_EQ(arguments.names, (QStringList{"a.mp3", "b.mp3"}));
-}
-
-TEST(CommandLineTokenizer, AQuotedProgramPathWithBlanksIsNeverAName) {
-    EXPECT_EQ(namesOf("\"C:\\Program Files\\vp.exe\" a.mp3"), QStringList{"a.mp3"});
-}
-
-TEST(CommandLineTokenizer, AQuotedNameKeepsItsBlanksAndLosesItsQuotes) {
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3\""), QStringList{"D:\\My Music\\a b.mp3"});
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3\" c.mp3"),
-              (QStringList{"D:\\My Music\\a b.mp3", "c.mp3"}));
-    EXPECT_EQ(namesOf("vp.exe x.mp3 \"y z.mp3\""), (QStringList{"x.mp3", "y z.mp3"}));
-}
-
-TEST(CommandLineTokenizer, RunsOfBlanksGiveNoEmptyNames) {
-    EXPECT_EQ(namesOf("vp.exe a.mp3  b.mp3   "), (QStringList{"a.mp3", "b.mp3"}));
-    const auto onlyQuotes = CommandLineTokenizer::split("vp.exe \"\"");
-    EXPECT_TRUE(onlyQuotes.given);
-    EXPECT_TRUE(onlyQuotes.names.isEmpty());
-}
-
-TEST(CommandLineTokenizer, AnUnclosedQuoteGivesTheWholeNameAndThenItsPieces) {
-    EXPECT_EQ(namesOf("vp.exe \"D:\\My Music\\a b.mp3"),
-              (QStringList{"D:\\My Music\\a b.mp3", "D:\\My", "Music\\a", "b.mp3"}));
-    EXPECT_EQ(namesOf("vp.exe \"last.mp3"), QStringList{"last.mp3"});
-}
-
-// The program's arguments at start, as the app hands them on.
-class StartFilesTest : public ::testing::Test {
-protected:
-    TestFolder folder;
-    PlayList playlist;
-    OpenFiles files{playlist};
-};
-
-TEST_F(StartFilesTest, ABareStartReopensTheLastPlaylistKeepingTheIndex) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3\r\n/n/b.mp3");
-    playlist.setCurrentIndex(1);
-    StartFiles::queue({}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b.mp3"}));
-    EXPECT_EQ(playlist.currentIndex(), 1u);
-}
-
-TEST_F(StartFilesTest, ABareStartWithoutTheOptionStartsEmptyAtIndexZero) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3");
-    playlist.setCurrentIndex(4);
-    StartFiles::queue({}, false, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(playlist.songCount(), 0u);
-    EXPECT_EQ(playlist.currentIndex(), 0u);
-}
-
-TEST_F(StartFilesTest, GivenNamesAreQueuedInOrderInsteadOfTheLastPlaylist) {
-    folder.write("data/playlist.vpl", "#vpl-List\r\n/n/old.mp3");
-    playlist.setCurrentIndex(4);
-    StartFiles::queue({"/n/a.mp3", "", "/n/b b.ogg"}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{"/n/a.mp3", "/n/b b.ogg"}));
-    EXPECT_EQ(playlist.currentIndex(), 0u);
-}
-
-TEST_F(StartFilesTest, ARelativeNameIsTakenFromTheStartFolder) {
+// The program's arguments at start, as the app hands them on: the names given, or else the last
+// playlist (in the data folder, when the option says so) at the index kept.
+TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
     const QString started = QDir::currentPath();
-    StartFiles::queue({"b b.ogg"}, true, folder.path("data"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(pathsOf(playlist), (QStringList{started + "/b b.ogg"}));
-}
-
-TEST_F(StartFilesTest, AMissingLastPlaylistIsIgnored) {
-    StartFiles::queue({}, true, folder.path("nowhere"), playlist, files);
-    files.waitUntilIdle();
-    EXPECT_EQ(playlist.songCount(), 0u);
+    const struct {
+        const char* what;
+        QStringList names;
+        bool openLast;
+        const char* dataFolder;
+        QStringList paths;
+        uint32_t index;
+    } cases[] = {
+        {"bare start", {}, true, "data", {"/n/a.mp3", "/n/b.mp3"}, 1},
+        {"bare start without the option", {}, false, "data", {}, 0},
+        {"names given",
+         {"/n/a.mp3", "", "/n/b b.ogg"},
+         true,
+         "data",
+         {"/n/a.mp3", "/n/b b.ogg"},
+         0},
+        {"a relative name", {"b b.ogg"}, true, "data", {started + "/b b.ogg"}, 0},
+        {"no last playlist", {}, true, "nowhere", {}, 1},
+    };
+    for (const auto& c : cases) {
+        TestFolder folder;
+        folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3\r\n/n/b.mp3");
+        PlayList playlist;
+        OpenFiles files{playlist};
+        playlist.setCurrentIndex(1);
+        StartFiles::queue(c.names, c.openLast, folder.path(c.dataFolder), playlist, files);
+        files.waitUntilIdle();
+        EXPECT_EQ(pathsOf(playlist), c.paths) << c.what;
+        EXPECT_EQ(playlist.currentIndex(), c.index) << c.what;
+    }
 }
 
 }  // namespace

@@ -17,33 +17,28 @@ public:
     int changes = 0;
 };
 
-// A playlist of songs whose files exist (unless named in `missing`), in a temporary folder.
+// A playlist of songs, each named by one letter, whose files exist unless named in `missing`.
 class PlayListTest : public ::testing::Test {
 protected:
-    void addSongs(const QStringList& names, const QStringList& missing = {}) {
-        for (const QString& name : names) {
-            const QString path = folder.filePath(name + ".mp3");
+    void addSongs(const QString& names, const QString& missing = {}) {
+        for (const QChar name : names) {
+            const QString path = folder.filePath(QString(name) + ".mp3");
             if (!missing.contains(name)) {
                 QFile file(path);
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             }
-            playlist.addSong({path, "artist " + name, name});
+            playlist.addSong({path, QString("artist ") + name, name});
         }
     }
-
     // Shuffle picks come from this script, in order.
     void scriptRandom(std::vector<uint32_t> values) {
         picks = std::move(values);
-        playlist.setRandomSource([this] {
-            ++draws;
-            return picks.at(draws - 1);
-        });
+        playlist.setRandomSource([this] { return picks.at(draws++); });
     }
-
-    QStringList titlesInList() const {
-        QStringList titles;
+    QString titlesInList() const {
+        QString titles;
         for (const SongInfo& song : playlist.songs(0, playlist.songCount())) {
-            titles.append(song.title);
+            titles += song.title;
         }
         return titles;
     }
@@ -56,71 +51,73 @@ protected:
     SongInfo out;
 };
 
-TEST_F(PlayListTest, StartsEmptyAtIndexZeroWithBothSwitchesOff) {
-    EXPECT_EQ(playlist.songCount(), 0u);
+// Steps through the list: 'n' next, 'p' previous; each gives the title fetched or '-' for no
+// song (and the record left alone).
+struct WalkCase {
+    const char* name;
+    QString songs;
+    uint32_t current;
+    bool repeat;
+    bool shuffle;
+    QString steps;
+    QString fetched;
+    uint32_t currentAfter;
+};
+
+const WalkCase walkCases[] = {
+    {"NextStopsOneBeyondTheEnd", "abc", 0, false, false, "nnn", "bc-", 3},
+    {"NextOnTheLastWithRepeatGivesTheFirst", "abc", 2, true, false, "n", "a", 0},
+    {"PreviousOnTheFirstWrapsBeyondTheEnd", "ab", 0, false, false, "p", "-", PlayList::beyondEnd},
+    {"PreviousOnTheFirstWithRepeatGivesTheLast", "abc", 0, true, false, "p", "c", 2},
+    {"PreviousWalksBack", "abc", 2, false, false, "pp", "ba", 0},
+    {"EmptyListGivesNothingAndDrawsNothing", "", 0, true, true, "np", "--", 0},
+};
+
+void PrintTo(const WalkCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PlayListWalk : public PlayListTest, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(PlayListWalk, FetchesTheSongsInTurn) {
+    const WalkCase& c = GetParam();
+    addSongs(c.songs);
+    playlist.setCurrentIndex(c.current);
+    playlist.setRepeat(c.repeat);
+    scriptRandom({});
+    playlist.setShuffle(c.shuffle);
+    QString fetched;
+    for (const QChar step : c.steps) {
+        const QString before = out.title;
+        const bool got = step == 'n' ? playlist.next(out) : playlist.previous(out);
+        fetched += got ? out.title : "-";
+        if (!got) {
+            EXPECT_EQ(out.title, before) << "a failed step leaves the record alone";
+        }
+    }
+    EXPECT_EQ(fetched, c.fetched);
+    EXPECT_EQ(playlist.currentIndex(), c.currentAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, PlayListWalk, ::testing::ValuesIn(walkCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlayListTest, StartsEmptyWithBothSwitchesOffAndGivesTheRangeThatExists) {
     EXPECT_EQ(playlist.currentIndex(), 0u);
     EXPECT_FALSE(playlist.shuffle());
     EXPECT_FALSE(playlist.repeat());
-    EXPECT_TRUE(playlist.shuffleHistory().empty());
-}
-
-TEST_F(PlayListTest, EmptyListGivesNoSongInAnyModeAndDrawsNothing) {
-    scriptRandom({});
-    EXPECT_FALSE(playlist.fetch(0, out));
-    EXPECT_FALSE(playlist.next(out));
-    EXPECT_FALSE(playlist.previous(out));
-    playlist.setRepeat(true);
-    playlist.setShuffle(true);
-    EXPECT_FALSE(playlist.next(out));
-    EXPECT_FALSE(playlist.previous(out));
-    EXPECT_EQ(draws, 0u);
-}
-
-TEST_F(PlayListTest, NextWalksTheListAndStopsOneBeyondTheEndWithoutRepeat) {
-    addSongs({"a", "b", "c"});
-    ASSERT_TRUE(playlist.next(out));
-    EXPECT_EQ(out.title, "b");
-    ASSERT_TRUE(playlist.next(out));
-    EXPECT_EQ(out.title, "c");
-    EXPECT_FALSE(playlist.next(out));
-    EXPECT_EQ(playlist.currentIndex(), 3u);
-    EXPECT_EQ(out.title, "c");  // a failed step leaves the record alone
-}
-
-TEST_F(PlayListTest, NextOnTheLastSongWithRepeatFetchesTheFirst) {
-    addSongs({"a", "b", "c"});
-    playlist.setRepeat(true);
-    playlist.setCurrentIndex(2);
-    ASSERT_TRUE(playlist.next(out));
-    EXPECT_EQ(out.title, "a");
-    EXPECT_EQ(playlist.currentIndex(), 0u);
-}
-
-TEST_F(PlayListTest, PreviousOnTheFirstSongWrapsBeyondTheEndWithoutRepeat) {
-    addSongs({"a", "b"});
-    EXPECT_FALSE(playlist.previous(out));
-    EXPECT_EQ(playlist.currentIndex(), 4294967295u);
-    EXPECT_EQ(playlist.currentIndex(), PlayList::beyondEnd);
-}
-
-TEST_F(PlayListTest, PreviousOnTheFirstSongWithRepeatFetchesTheLast) {
-    addSongs({"a", "b", "c"});
-    playlist.setRepeat(true);
-    ASSERT_TRUE(playlist.previous(out));
-    EXPECT_EQ(out.title, "c");
-    EXPECT_EQ(playlist.currentIndex(), 2u);
-}
-
-TEST_F(PlayListTest, FetchBeyondTheEndGivesNoSong) {
-    addSongs({"a"});
-    EXPECT_FALSE(playlist.fetch(1, out));
+    addSongs("abc");
+    EXPECT_EQ(playlist.songs(1, 10).size(), 2u);
+    EXPECT_TRUE(playlist.songs(3, 1).empty());
+    EXPECT_EQ(playlist.songAt(5), SongInfo{});
+    EXPECT_FALSE(playlist.fetch(3, out));
     EXPECT_FALSE(playlist.fetch(PlayList::beyondEnd, out));
     ASSERT_TRUE(playlist.fetch(0, out));
     EXPECT_EQ(out, (SongInfo{folder.filePath("a.mp3"), "artist a", "a"}));
 }
 
 TEST_F(PlayListTest, ShuffleWalksItsHistoryAndDrawsOnlyAtItsEnds) {
-    addSongs({"s0", "s1", "s2", "s3", "s4"});
+    addSongs("01234");
     playlist.setCurrentIndex(3);
     scriptRandom({1, 2});  // places among the songs not yet picked: {0, 1, 2, 4}, then {0, 4, 2}
     playlist.setShuffle(true);
@@ -128,24 +125,24 @@ TEST_F(PlayListTest, ShuffleWalksItsHistoryAndDrawsOnlyAtItsEnds) {
     EXPECT_EQ(playlist.shufflePosition(), 0u);
 
     ASSERT_TRUE(playlist.next(out));
-    EXPECT_EQ(out.title, "s1");
+    EXPECT_EQ(out.title, "1");
     EXPECT_EQ(playlist.shuffleHistory(), (std::deque<uint32_t>{3, 1}));
     ASSERT_TRUE(playlist.previous(out));
-    EXPECT_EQ(out.title, "s3");
+    EXPECT_EQ(out.title, "3");
     ASSERT_TRUE(playlist.next(out));  // replays the pick already made
-    EXPECT_EQ(out.title, "s1");
+    EXPECT_EQ(out.title, "1");
     EXPECT_EQ(draws, 1u);
 
     playlist.previous(out);
     ASSERT_TRUE(playlist.previous(out));  // before the front: a new pick goes in front
-    EXPECT_EQ(out.title, "s2");
+    EXPECT_EQ(out.title, "2");
     EXPECT_EQ(playlist.shuffleHistory(), (std::deque<uint32_t>{2, 3, 1}));
     EXPECT_EQ(playlist.shufflePosition(), 0u);
     EXPECT_EQ(draws, 2u);
 }
 
 TEST_F(PlayListTest, SwitchingShuffleEitherWayRestartsTheHistoryAtTheCurrentSong) {
-    addSongs({"a", "b", "c"});
+    addSongs("abc");
     scriptRandom({0, 0});  // songs 1, then 2
     playlist.setShuffle(true);
     playlist.next(out);
@@ -157,55 +154,69 @@ TEST_F(PlayListTest, SwitchingShuffleEitherWayRestartsTheHistoryAtTheCurrentSong
     ASSERT_FALSE(playlist.next(out));  // sequential again, from song 2
 }
 
-TEST_F(PlayListTest, MissingFileAnsweredNoStaysAndTheFollowingSongIsFetched) {
-    addSongs({"a", "b", "c"}, {"b"});
-    playlist.setCurrentIndex(1);
-    prompts.answerNext(PromptAnswer::No);
-    ASSERT_TRUE(playlist.fetch(1, out));
-    EXPECT_EQ(out.title, "c");
-    EXPECT_EQ(playlist.currentIndex(), 2u);
-    EXPECT_EQ(playlist.songCount(), 3u);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    const ScriptedPrompts::Shown& question = prompts.shown.back();
+// A song whose file is gone is asked about: kept (No, or no answer) or removed (Yes); then the
+// next song that exists is fetched.
+struct MissingCase {
+    const char* name;
+    QString songs;
+    QString missing;
+    uint32_t current;
+    bool repeat;
+    std::optional<PromptAnswer> answer;
+    QString fetched;  // "-" for none
+    uint32_t currentAfter;
+    QString listAfter;
+    size_t questions;
+};
+
+const MissingCase missingCases[] = {
+    {"AnsweredNoStays", "abc", "b", 1, false, PromptAnswer::No, "c", 2, "abc", 1},
+    {"AnsweredYesIsRemoved", "abcd", "b", 1, false, PromptAnswer::Yes, "c", 1, "acd", 1},
+    {"TheLastRemovedEndsTheList", "ab", "b", 1, false, PromptAnswer::Yes, "-", 1, "a", 1},
+    // Unanswered questions count as No: with repeat on the walk would go round for ever.
+    {"OnlyMissingFilesAskEachOnce", "abc", "abc", 0, true, std::nullopt, "-", 0, "abc", 3},
+};
+
+void PrintTo(const MissingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PlayListMissing : public PlayListTest, public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(PlayListMissing, AsksAndFetchesTheNextSongThatExists) {
+    const MissingCase& c = GetParam();
+    addSongs(c.songs, c.missing);
+    CountingView view;
+    playlist.addListView(&view);
+    playlist.setCurrentIndex(c.current);
+    playlist.setRepeat(c.repeat);
+    if (c.answer) {
+        prompts.answerNext(*c.answer);
+    }
+    const bool got = playlist.fetch(c.current, out);
+    EXPECT_EQ(got ? out.title : "-", c.fetched);
+    if (got) {
+        EXPECT_EQ(playlist.currentIndex(), c.currentAfter);
+    }
+    EXPECT_EQ(titlesInList(), c.listAfter);
+    EXPECT_EQ(prompts.shown.size(), c.questions);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(view.changes, c.listAfter == c.songs ? 0 : 1);
+    playlist.removeListView(&view);
+
+    const ScriptedPrompts::Shown& question = prompts.shown.at(0);
+    const QString first = c.missing.left(1);
     EXPECT_EQ(question.caption, "File does not exists.");
-    EXPECT_EQ(question.text, "song: b\nartist: artist b\npath: " + folder.filePath("b.mp3") +
+    EXPECT_EQ(question.text, "song: " + first + "\nartist: artist " + first +
+                                 "\npath: " + folder.filePath(first + ".mp3") +
                                  "\n\nDo want to remove this song out of the list?");
     EXPECT_EQ(question.icon, PromptIcon::Error);
     EXPECT_EQ(question.buttons, PromptButtons::YesNo);
     EXPECT_TRUE(question.topmost);
 }
 
-TEST_F(PlayListTest, MissingFileAnsweredYesIsRemovedAndTheSongMovedIntoItsPlaceIsFetched) {
-    addSongs({"a", "b", "c", "d"}, {"b"});
-    CountingView view;
-    playlist.addListView(&view);
-    playlist.setCurrentIndex(1);
-    prompts.answerNext(PromptAnswer::Yes);
-    ASSERT_TRUE(playlist.fetch(1, out));
-    EXPECT_EQ(out.title, "c");
-    EXPECT_EQ(playlist.currentIndex(), 1u);
-    EXPECT_EQ(titlesInList(), (QStringList{"a", "c", "d"}));
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(view.changes, 1);
-    playlist.removeListView(&view);
-}
-
-TEST_F(PlayListTest, RemovingTheLastMissingSongEndsTheListWithoutRepeat) {
-    addSongs({"a", "b"}, {"b"});
-    playlist.setCurrentIndex(1);
-    prompts.answerNext(PromptAnswer::Yes);
-    EXPECT_FALSE(playlist.fetch(1, out));
-    EXPECT_EQ(playlist.songCount(), 1u);
-}
-
-TEST_F(PlayListTest, AListOfOnlyMissingFilesGivesUpAfterAskingAboutEachOnce) {
-    addSongs({"a", "b", "c"}, {"a", "b", "c"});
-    playlist.setRepeat(true);
-    // Unanswered questions count as No: with repeat on the walk would go round for ever.
-    EXPECT_FALSE(playlist.fetch(0, out));
-    EXPECT_EQ(prompts.shown.size(), 3u);
-    EXPECT_EQ(playlist.songCount(), 3u);
-}
+INSTANTIATE_TEST_SUITE_P(Files, PlayListMissing, ::testing::ValuesIn(missingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlayListTest, AFolderCountsAsAMissingSong) {
     ASSERT_TRUE(QDir(folder.path()).mkdir("album"));
@@ -234,23 +245,6 @@ TEST_F(PlayListTest, ViewsHearOfABurstOfChangesOnceAndNotAfterRemoval) {
     EXPECT_EQ(first.changes, 2);
     EXPECT_EQ(second.changes, 2);
     playlist.removeListView(&first);
-}
-
-TEST_F(PlayListTest, SongsGivesTheRangeThatExists) {
-    addSongs({"a", "b", "c"});
-    EXPECT_EQ(playlist.songs(1, 10).size(), 2u);
-    EXPECT_TRUE(playlist.songs(3, 1).empty());
-    EXPECT_EQ(playlist.songs(0, 1).at(0).title, "a");
-    EXPECT_EQ(playlist.songAt(5), SongInfo{});
-}
-
-TEST(PlayListInstance, IsCreatedOnFirstUseAndMadeAnewAfterDeletion) {
-    PlayList& first = PlayList::instance();
-    EXPECT_EQ(&first, &PlayList::instance());
-    first.setRepeat(true);
-    PlayList::deleteInstance();
-    EXPECT_FALSE(PlayList::instance().repeat());
-    PlayList::deleteInstance();
 }
 
 }  // namespace

@@ -7,15 +7,6 @@
 
 namespace {
 
-QStringList parsed(const QByteArray& contents, bool* accepted = nullptr) {
-    QStringList paths;
-    const bool ok = PlaylistFile::parse(contents, paths);
-    if (accepted) {
-        *accepted = ok;
-    }
-    return paths;
-}
-
 class PlaylistFileTest : public ::testing::Test {
 protected:
     QByteArray contentsOf(const QString& path) {
@@ -25,12 +16,6 @@ protected:
 
     TestFolder folder;
 };
-
-TEST_F(PlaylistFileTest, AnEmptyPlaylistIsTheHeaderAlone) {
-    PlayList empty;
-    ASSERT_TRUE(empty.save(folder.path("empty.vpl")));
-    EXPECT_EQ(contentsOf(folder.path("empty.vpl")), "#vpl-List");
-}
 
 TEST_F(PlaylistFileTest, SongsAreWrittenAsPathLinesWithCrLfBetweenThem) {
     PlayList playlist;
@@ -43,6 +28,8 @@ TEST_F(PlaylistFileTest, SongsAreWrittenAsPathLinesWithCrLfBetweenThem) {
     QStringList paths;
     ASSERT_TRUE(PlaylistFile::read(path, paths));
     EXPECT_EQ(paths, (QStringList{"/m/a.mp3", "/m/b.ogg", "/m/c d.xm"}));
+    ASSERT_TRUE(PlayList().save(path));
+    EXPECT_EQ(contentsOf(path), "#vpl-List");
 }
 
 TEST_F(PlaylistFileTest, PathsBeyondLatin1SurviveTheRoundTrip) {
@@ -73,6 +60,7 @@ TEST_F(PlaylistFileTest, NamesTheFileCannotHoldAreLeftOutAndTheRestReadBackExact
     QStringList paths;
     ASSERT_TRUE(PlaylistFile::read(path, paths));
     EXPECT_EQ(paths, (QStringList{songs[4].path, "/m/kept.mp3"}));
+    EXPECT_FALSE(PlaylistFile::write(folder.path("no/such/folder/x.vpl"), songs));
     const std::string lines = debug.lines();
     for (const char* shown :
          {"/m/two\\nlines.mp3\n", "/m/cr\\r.mp3\n", "#comment.mp3\n", "/m/caf\xE9.mp3\n"}) {
@@ -84,35 +72,30 @@ TEST_F(PlaylistFileTest, NamesTheFileCannotHoldAreLeftOutAndTheRestReadBackExact
     }
 }
 
-TEST_F(PlaylistFileTest, AFileThatCannotBeWrittenIsReported) {
-    EXPECT_FALSE(PlaylistFile::write(folder.path("no/such/folder/x.vpl"), {}));
-}
-
-TEST(PlaylistFileParse, M3uInformationLinesAndEmptyLinesAreSkipped) {
-    bool accepted = false;
-    EXPECT_EQ(parsed("#EXTM3U\n#EXTINF:123,Artist - Title\n/m/a.mp3\n\n#EXTINF:5,x\r\n/m/b.ogg\n",
-                     &accepted),
-              (QStringList{"/m/a.mp3", "/m/b.ogg"}));
-    EXPECT_TRUE(accepted);
-}
-
-TEST(PlaylistFileParse, ATrailingLineBreakAddsNoSong) {
-    EXPECT_EQ(parsed("#vpl-List\r\n/m/a.mp3\r\n"), QStringList{"/m/a.mp3"});
-    EXPECT_EQ(parsed("#vpl-List\n/m/a.mp3\n"), QStringList{"/m/a.mp3"});
-}
-
-TEST(PlaylistFileParse, TheHeaderMustBeExact) {
-    for (const QByteArray& contents :
-         {QByteArray("#EXTM3U \n/m/a.mp3"), QByteArray("#extm3u\n/m/a.mp3"),
-          QByteArray("\xEF\xBB\xBF#vpl-List\r\n/m/a.mp3"), QByteArray("#vpl-List \r\n/m/a.mp3"),
-          QByteArray("/m/a.mp3\n#vpl-List"), QByteArray("")}) {
-        bool accepted = true;
-        EXPECT_TRUE(parsed(contents, &accepted).isEmpty());
-        EXPECT_FALSE(accepted) << contents.constData();
+TEST(PlaylistFileParse, AnExactHeaderThenOnePathALine) {
+    const struct {
+        QByteArray contents;
+        bool accepted;
+        QStringList paths;
+    } cases[] = {
+        {"#EXTM3U\n#EXTINF:123,Artist - Title\n/m/a.mp3\n\n#EXTINF:5,x\r\n/m/b.ogg\n",
+         true,
+         {"/m/a.mp3", "/m/b.ogg"}},
+        {"#vpl-List\r\n/m/a.mp3\r\n", true, {"/m/a.mp3"}},
+        {"#vpl-List\n/m/a.mp3\n", true, {"/m/a.mp3"}},
+        {"#vpl-List", true, {}},
+        {"#EXTM3U \n/m/a.mp3", false, {}},
+        {"#extm3u\n/m/a.mp3", false, {}},
+        {"\xEF\xBB\xBF#vpl-List\r\n/m/a.mp3", false, {}},
+        {"#vpl-List \r\n/m/a.mp3", false, {}},
+        {"/m/a.mp3\n#vpl-List", false, {}},
+        {"", false, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList paths;
+        EXPECT_EQ(PlaylistFile::parse(c.contents, paths), c.accepted) << c.contents.constData();
+        EXPECT_EQ(paths, c.paths) << c.contents.constData();
     }
-    bool accepted = false;
-    EXPECT_TRUE(parsed("#vpl-List", &accepted).isEmpty());
-    EXPECT_TRUE(accepted);
 }
 
 TEST_F(PlaylistFileTest, ReadingLooksAtTheFirstLineOfAFile) {

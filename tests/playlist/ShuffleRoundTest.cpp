@@ -86,31 +86,26 @@ TEST(ShuffleRound, ARoundFollowsRemovedAndMovedSongs) {
     ShuffleRound round;
     round.restart(6, 0);
     const uint32_t first = round.draw(6, 0);
-    // Song i moves to 5 - i; the first pick and one unpicked song are removed.
     const uint32_t removed = first == 1 ? 2 : 1;
-    std::vector<uint32_t> newIndexOf(6);
-    for (uint32_t song = 0; song < 6; ++song) {
-        newIndexOf[song] = 5 - song;
-    }
-    newIndexOf[first] = newIndexOf[removed] = ShuffleRound::none;
-    // The remaining four songs keep their new indexes below 6: compact them into 0..3.
+    // The order is reversed, the first pick and one unpicked song are removed and the rest close
+    // up: the round goes on with the songs it had not picked, at their new indexes.
+    std::vector<uint32_t> newIndexOf(6, ShuffleRound::none);
+    std::set<uint32_t> unpicked;
     uint32_t next = 0;
-    std::vector<uint32_t> unpickedBefore;
-    for (uint32_t i = 5; i != ShuffleRound::none; --i) {
-        const uint32_t song = 5 - i;
-        if (newIndexOf[song] != ShuffleRound::none) {
+    for (int song = 5; song >= 0; --song) {
+        if (song != static_cast<int>(first) && song != static_cast<int>(removed)) {
             newIndexOf[song] = next++;
-            if (song != 0) {
-                unpickedBefore.push_back(newIndexOf[song]);
+            if (song != 0) {  // the song the round began on counts as picked
+                unpicked.insert(newIndexOf[song]);
             }
         }
     }
     round.follow(newIndexOf, 4);
     std::set<uint32_t> rest;
-    for (size_t i = 0; i < unpickedBefore.size(); ++i) {
+    for (size_t i = 0; i < unpicked.size(); ++i) {
         rest.insert(round.draw(4, ShuffleRound::none));
     }
-    EXPECT_EQ(rest, std::set<uint32_t>(unpickedBefore.begin(), unpickedBefore.end()));
+    EXPECT_EQ(rest, unpicked);
 }
 
 }  // namespace

@@ -9,12 +9,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <future>
 
-#include "audio/DecoderFactory.h"
 #include "audio/GeneratedSounds.h"
-#include "audio/NowPlayingDisplay.h"
 #include "audio/NullOutput.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
 #include "support/DebugCapture.h"
@@ -23,12 +21,6 @@
 namespace {
 
 using Format = GeneratedSounds::Format;
-
-class RecordingInfo : public NowPlayingDisplay {
-public:
-    void setNowPlaying(const QString& text) override { last = text; }
-    QString last;
-};
 
 // Runs the window thread's event loop until the condition holds; false after ten seconds.
 bool processEventsUntil(const std::function<bool()>& condition) {
@@ -76,18 +68,6 @@ protected:
     RecordingInfo info;
 };
 
-TEST_F(SongOpeningTest, NoDecoderOpensAPipeOrADevice) {
-    for (const QString& path : {fifo, QString("/dev/zero"), QString("/dev/null"), dir.path()}) {
-        auto opened = std::async(std::launch::async, [&] { return DecoderFactory::open(path); });
-        const bool answered = opened.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
-        if (!answered) {
-            releasePipe();
-        }
-        ASSERT_TRUE(answered) << path.toStdString();
-        EXPECT_EQ(opened.get(), nullptr) << path.toStdString();
-    }
-}
-
 TEST_F(SongOpeningTest, APipeNamedAsASongIsPassedOver) {
     playList.addSong({fifo, "N/A", "pipe"});
     playList.addSong({"/dev/zero", "N/A", "zero"});
@@ -95,7 +75,7 @@ TEST_F(SongOpeningTest, APipeNamedAsASongIsPassedOver) {
     // The command answers before any file is opened.
     EXPECT_TRUE(sound->playPause());
     EXPECT_TRUE(sound->isPlaying());
-    const bool started = processEventsUntil([&] { return info.last == "Good - Artist"; });
+    const bool started = processEventsUntil([&] { return info.last() == "Good - Artist"; });
     if (!started) {
         releasePipe();
     }
@@ -121,7 +101,7 @@ TEST_F(SongOpeningTest, WhenNoSongCanPlayThePlayerStopsLater) {
     }
     ASSERT_TRUE(stopped);
     EXPECT_EQ(states, std::vector<PlayState>({PlayState::Playing, PlayState::Stopped}));
-    EXPECT_TRUE(info.last.isEmpty());
+    EXPECT_TRUE(info.last().isEmpty());
 }
 
 TEST_F(SongOpeningTest, ACommandWhileASongOpensReplacesIt) {
@@ -133,8 +113,8 @@ TEST_F(SongOpeningTest, ACommandWhileASongOpensReplacesIt) {
     EXPECT_TRUE(sound->playPause());
     EXPECT_FALSE(sound->next());
     EXPECT_FALSE(sound->playPause());  // paused while it opens
-    ASSERT_TRUE(processEventsUntil([&] { return !info.last.isEmpty(); }));
-    EXPECT_EQ(info.last, "Second - Artist");
+    ASSERT_TRUE(processEventsUntil([&] { return !info.last().isEmpty(); }));
+    EXPECT_EQ(info.last(), "Second - Artist");
     EXPECT_EQ(sound->state(), PlayState::Paused);
     EXPECT_EQ(output->pull(4096), std::vector<float>(8192, 0.0f));
     EXPECT_TRUE(sound->playPause());
