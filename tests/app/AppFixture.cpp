@@ -10,6 +10,7 @@
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
+#include "support/Files.h"
 
 void AppFixture::SetUp() {
     restartApp();
@@ -30,48 +31,44 @@ Variables& AppFixture::app() {
 }
 
 QByteArray AppFixture::readData(const QString& name) const {
-    QFile file(dataPath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFile(dataPath(name));
 }
 
 void AppFixture::writeData(const QString& name, const QByteArray& contents) const {
-    QFile file(dataPath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
+    ASSERT_TRUE(writeFile(dataPath(name), contents));
 }
 
-std::vector<ButtonFunction*> AppFixture::buttons(size_t window, int function) {
-    std::vector<ButtonFunction*> found;
-    for (Element* element : app().skinWindows().elementsOf(window)) {
-        auto* button = dynamic_cast<ButtonFunction*>(element);
-        if (button && button->getFunction() == function) {
-            found.push_back(button);
-        }
-    }
-    return found;
-}
+namespace {
 
-std::vector<ButtonFunction*> AppFixture::allButtons(int function) {
-    std::vector<ButtonFunction*> found;
-    for (size_t i = 0; i < app().skinWindows().count(); ++i) {
-        for (ButtonFunction* button : buttons(i, function)) {
-            found.push_back(button);
-        }
-    }
-    return found;
-}
-
-std::vector<SliderFunction*> AppFixture::sliders(int function) {
-    std::vector<SliderFunction*> found;
-    for (size_t i = 0; i < app().skinWindows().count(); ++i) {
-        for (Element* element : app().skinWindows().elementsOf(i)) {
-            auto* slider = dynamic_cast<SliderFunction*>(element);
-            if (slider && slider->getFunction() == function) {
-                found.push_back(slider);
+// The elements of the type in the windows [first, end) that have the function.
+template <typename Type>
+std::vector<Type*> withFunction(SkinWindows& windows, size_t first, size_t end, int function) {
+    std::vector<Type*> found;
+    for (size_t i = first; i < end; ++i) {
+        for (Element* element : windows.elementsOf(i)) {
+            auto* typed = dynamic_cast<Type*>(element);
+            if (typed && typed->getFunction() == function) {
+                found.push_back(typed);
             }
         }
     }
     return found;
+}
+
+}  // namespace
+
+std::vector<ButtonFunction*> AppFixture::buttons(size_t window, int function) {
+    return withFunction<ButtonFunction>(app().skinWindows(), window, window + 1, function);
+}
+
+std::vector<ButtonFunction*> AppFixture::allButtons(int function) {
+    return withFunction<ButtonFunction>(app().skinWindows(), 0, app().skinWindows().count(),
+                                        function);
+}
+
+std::vector<SliderFunction*> AppFixture::sliders(int function) {
+    return withFunction<SliderFunction>(app().skinWindows(), 0, app().skinWindows().count(),
+                                        function);
 }
 
 QStringList AppFixture::pictures(int function) {

@@ -97,36 +97,46 @@ TEST_F(Dispatch, NextAtTheLastSongStopsThePlayer) {
     EXPECT_NE(debug.lines().find("next pressed\n"), std::string::npos);
 }
 
-TEST_F(Dispatch, MuteSwitchesTheMuteButtonsOfEveryWindow) {
-    app().addWindow();
-    ASSERT_EQ(allButtons(muteButton).size(), 2u);
-    click(buttons(1, muteButton).front());
-    EXPECT_EQ(pictures(muteButton), QStringList({"108_mute_1.bmp", "108_mute_1.bmp"}));
-    EXPECT_TRUE(Sound::instance().isMuted());
-    click(buttons(0, muteButton).front());
-    EXPECT_EQ(pictures(muteButton), QStringList({"107_mute_0.bmp", "107_mute_0.bmp"}));
-}
-
-TEST_F(Dispatch, ExpandChangesOnlyItsOwnWindow) {
+// A toggle pressed in one window switches its state and the picture of that button in every
+// window (expand: only in its own); pressed again, it switches back.
+TEST_F(Dispatch, TogglesSwitchTheirStateAndThePicturesOfTheirButtons) {
     app().addWindow();
     MainWindow* second = app().skinWindows().windowList()[1];
-    ASSERT_TRUE(second->isExpanded());
-    click(buttons(1, expandButton).front());
-    EXPECT_FALSE(second->isExpanded());
+    const struct {
+        int function;
+        size_t window;
+        QStringList pictures;
+        std::function<bool()> switched;
+    } cases[] = {
+        {muteButton,
+         1,
+         {"108_mute_1.bmp", "108_mute_1.bmp"},
+         [] { return Sound::instance().isMuted(); }},
+        {shuffleButton,
+         0,
+         {"112_shuffle_1.bmp", "112_shuffle_1.bmp"},
+         [] { return PlayList::instance().shuffle(); }},
+        {repeatButton,
+         1,
+         {"114_repeat_1.bmp", "114_repeat_1.bmp"},
+         [] { return PlayList::instance().repeat(); }},
+        {expandButton,
+         1,
+         {"110_expand_1.bmp", "109_expand_0.bmp"},
+         [&] { return !second->isExpanded(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        const QStringList before = pictures(c.function);
+        ASSERT_FALSE(c.switched());
+        click(buttons(c.window, c.function).front());
+        EXPECT_TRUE(c.switched());
+        EXPECT_EQ(pictures(c.function), c.pictures);
+        click(buttons(c.window, c.function).front());
+        EXPECT_FALSE(c.switched());
+        EXPECT_EQ(pictures(c.function), before);
+    }
     EXPECT_TRUE(app().skinWindows().windowList()[0]->isExpanded());
-    EXPECT_EQ(pictures(expandButton), QStringList({"110_expand_1.bmp", "109_expand_0.bmp"}));
-}
-
-TEST_F(Dispatch, ShuffleAndRepeatToggleWithTheirPictures) {
-    click(first(shuffleButton));
-    click(first(repeatButton));
-    EXPECT_TRUE(PlayList::instance().shuffle());
-    EXPECT_TRUE(PlayList::instance().repeat());
-    EXPECT_EQ(pictures(shuffleButton), QStringList({"112_shuffle_1.bmp"}));
-    EXPECT_EQ(pictures(repeatButton), QStringList({"114_repeat_1.bmp"}));
-    click(first(repeatButton));
-    EXPECT_FALSE(PlayList::instance().repeat());
-    EXPECT_EQ(pictures(repeatButton), QStringList({"113_repeat_0.bmp"}));
 }
 
 TEST_F(Dispatch, MovingAVolumeSliderUnmutesAndMovesTheOthers) {

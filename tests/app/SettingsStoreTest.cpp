@@ -48,33 +48,29 @@ TEST_F(Settings, SavedWhileMutedRestoresMutedWithVolumeZero) {
     EXPECT_NE(debug.lines().find("mute pressed\n"), std::string::npos);
 }
 
-TEST_F(Settings, PlayerStateRoundTripsThroughTheButtons) {
+TEST_F(Settings, EverythingSavedComesBackAfterARestart) {
     Sound::instance().setVolume(57);
     PlayList::instance().setRepeat(true);
     PlayList::instance().setShuffle(true);
-    app().savePlayerState();
-
-    restartApp();
-    app().loadWindows();
-    app().loadPlayerState();
-    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.57f);
-    EXPECT_TRUE(PlayList::instance().repeat());
-    EXPECT_TRUE(PlayList::instance().shuffle());
-    EXPECT_EQ(pictures(8), QStringList({"114_repeat_1.bmp"}));
-    EXPECT_EQ(pictures(7), QStringList({"112_shuffle_1.bmp"}));
-}
-
-TEST_F(Settings, ColoursAndOptionsRoundTrip) {
     app().colours.backColour = makeColour(1, 2, 3);
     app().colours.textColour = makeColour(250, 0, 9);
     app().colours.useOpacity = false;
     app().options.skinPath = "skins\\night";
     app().options.useTags = false;
+    app().savePlayerState();
     app().saveColours();
     app().saveOptions();
+
     restartApp();
+    app().loadWindows();
+    app().loadPlayerState();
     app().loadColours();
     app().loadOptions();
+    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.57f);
+    EXPECT_TRUE(PlayList::instance().repeat());
+    EXPECT_TRUE(PlayList::instance().shuffle());
+    EXPECT_EQ(pictures(8), QStringList({"114_repeat_1.bmp"}));
+    EXPECT_EQ(pictures(7), QStringList({"112_shuffle_1.bmp"}));
     EXPECT_EQ(app().colours.backColour, makeColour(1, 2, 3));
     EXPECT_EQ(app().colours.textColour, makeColour(250, 0, 9));
     EXPECT_FALSE(app().colours.useOpacity);

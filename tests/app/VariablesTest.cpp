@@ -1,12 +1,10 @@
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <map>
 
 #include "AppFixture.h"
-#include "ResourceTable.h"
 #include "app/Dispatcher.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
@@ -14,21 +12,11 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "skin_ui/MainWindow.h"
-#include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
-#include "skins/SkinWindowFile.h"
+#include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/WavFile.h"
-
-namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class Startup : public AppFixture {
 protected:
@@ -39,29 +27,6 @@ protected:
     }
     QString folder() const { return data.path() + "/Documents/VeskPlayer"; }
 };
-
-TEST_F(Startup, FirstStartCreatesTheFoldersAndWritesThePicturesItNeeds) {
-    app().init({});
-    EXPECT_TRUE(QFileInfo(folder()).isDir());
-    EXPECT_TRUE(QFileInfo(folder() + "/skins").isDir());
-    ASSERT_EQ(app().skinWindows().windowList().size(), 1u);
-    EXPECT_TRUE(app().skinWindows().windowList()[0]->isVisible());
-    EXPECT_FALSE(QFile::exists(folder() + "/windows"));
-
-    int pictures = 0;
-    QDirIterator it(folder() + "/skins/default", {"*.bmp"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const int sizeClass = QFileInfo(path).dir().dirName().toInt();
-        const int id = PictureLookup::resourceIdOf(QFileInfo(path).fileName(), sizeClass);
-        EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(id))) << path.toStdString();
-        ++pictures;
-    }
-    EXPECT_GE(pictures, 17);
-    EXPECT_TRUE(QFile::exists(folder() + "/skins/default/1/102_play.bmp"));
-    EXPECT_TRUE(QFile::exists(folder() + "/skins/default/0/100_close.bmp"));
-}
 
 TEST_F(Startup, SaveAllWritesEveryFileAndThePlaylistOnlyWhenAsked) {
     app().init({});
@@ -76,23 +41,13 @@ TEST_F(Startup, SaveAllWritesEveryFileAndThePlaylistOnlyWhenAsked) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(Startup, FilesOnTheCommandLineStartAPlaylistOfTheirOwn) {
+// Files on the command line start a playlist of their own; a bare start reopens the last one.
+TEST_F(Startup, CommandLineFilesMakeThePlaylistThatABareStartReopens) {
     QDir().mkpath(folder());
     const QString a = data.path() + "/a.wav", b = data.path() + "/b.wav";
     ASSERT_TRUE(writeToneWav(a, 0.1));
     ASSERT_TRUE(writeToneWav(b, 0.1));
     app().init({a, b});
-    OpenFiles::instance().waitUntilIdle();
-    ASSERT_EQ(PlayList::instance().songCount(), 2u);
-    EXPECT_EQ(PlayList::instance().songAt(0).path, a);
-    EXPECT_EQ(PlayList::instance().songAt(1).path, b);
-}
-
-TEST_F(Startup, ABareStartReopensTheLastPlaylist) {
-    QDir().mkpath(folder());
-    const QString a = data.path() + "/a.wav";
-    ASSERT_TRUE(writeToneWav(a, 0.1));
-    app().init({a});
     OpenFiles::instance().waitUntilIdle();
     app().saveAll();
 
@@ -100,8 +55,9 @@ TEST_F(Startup, ABareStartReopensTheLastPlaylist) {
     app().dataFolder = folder();
     app().init({});
     OpenFiles::instance().waitUntilIdle();
-    ASSERT_EQ(PlayList::instance().songCount(), 1u);
+    ASSERT_EQ(PlayList::instance().songCount(), 2u);
     EXPECT_EQ(PlayList::instance().songAt(0).path, a);
+    EXPECT_EQ(PlayList::instance().songAt(1).path, b);
 }
 
 TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
@@ -121,30 +77,6 @@ TEST_F(Startup, DeletingWindowZeroOfThreeShiftsTheOthersDown) {
     app().saveAll();
     EXPECT_EQ(readFile(folder() + "/windows"), QByteArray("2\r\n"));
     EXPECT_TRUE(readFile(folder() + "/sfw.1").contains("-pos\r\n100\r\n35\r\n"));
-}
-
-TEST_F(Startup, AWindowPutBackAtItsIndexSavesTheSameFiles) {
-    app().init({});
-    app().addWindow();
-    app().addWindow();
-    SkinWindows& layout = app().skinWindows();
-    layout.window(1)->move(40, 50);
-    layout.elementsOf(1)[3]->setPosition(100, 35);
-    layout.elementsOf(2).front()->setPosition(5, 5);
-    app().saveWindows();
-    const QStringList names = {"windows", "sfw.0", "sfw.1", "sfw.2"};
-    QList<QByteArray> before;
-    for (const QString& name : names) {
-        before << readFile(folder() + "/" + name);
-    }
-
-    const SkinWindowFile record = layout.recordOf(1);
-    layout.removeWindowAt(1, SkinWindows::Deletion::now);
-    layout.insertWindow(1, record);
-    app().saveWindows();
-    for (int i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(readFile(folder() + "/" + names[i]), before[i]) << names[i].toStdString();
-    }
 }
 
 TEST_F(Startup, ReloadingTheWindowsKeepsWhatIsPlayingEvenWithAnOlderStateFile) {

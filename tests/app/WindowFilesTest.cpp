@@ -9,6 +9,7 @@
 #include "skin_ui/elements/ButtonFunction.h"
 #include "skin_ui/elements/SliderFunction.h"
 #include "skins/SkinWindowFile.h"
+#include "skins/WindowCountFile.h"
 
 namespace {
 
@@ -17,43 +18,121 @@ QByteArray builtInDefaultWindowFile() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The default window file with its element count and records cut after `keep` records.
-QByteArray defaultCutAfter(int keep) {
+// The default window file with its records from number `index` (from 0) cut off.
+QByteArray cutAfter(int index) {
     QByteArray bytes = builtInDefaultWindowFile();
-    qsizetype at = 0;
-    for (int record = 0; record <= keep; ++record) {
-        at = bytes.indexOf(">el", at + 1);
+    qsizetype at = -1;
+    for (int record = 0; record <= index; ++record) {
+        at = bytes.indexOf(">el\r\n-id\r\n", at + 1);
     }
     return bytes.left(at);
 }
 
+// ... with the type of record number `index` unknown.
+QByteArray unknownType(int index) {
+    QByteArray bytes = builtInDefaultWindowFile();
+    bytes[cutAfter(index).size() + 10] = '5';
+    return bytes;
+}
+
+QByteArray overRightEdge() {
+    return builtInDefaultWindowFile().replace("-pos\r\n0\r\n0\r\n", "-pos\r\n700\r\n-30\r\n");
+}
+
+QByteArray expandedTwo() {
+    return builtInDefaultWindowFile().replace("-expanded\r\n1\r\n", "-expanded\r\n2\r\n");
+}
+
+// ... with all four sizes of the window the given side.
+QByteArray sized(int side) {
+    SkinWindowFile window = SkinWindowFile::parse(builtInDefaultWindowFile());
+    window.collapsedWidth = window.collapsedHeight = window.expandedWidth = window.expandedHeight =
+        side;
+    return window.serialize();
+}
+
+const char* const invalidId = SkinWindowFile::invalidTypeMessage;
+
+// Window files as a user's data folder may hold them, and what loading them shows.
+struct LoadCase {
+    const char* what;
+    QByteArray count;         // the "windows" file; null: none
+    QList<QByteArray> files;  // "sfw.0", "sfw.1", ...
+    size_t windows;           // shown
+    size_t elements;          // in the first window
+    QRect geometry;           // of the first window; empty: the size of the screen at 0, 0
+    const char* said = "";    // in a debug line
+    const char* prompt = "";  // the text of the one message shown
+};
+
+class WindowFileLoad : public AppFixture, public ::testing::WithParamInterface<LoadCase> {};
+
+const QRect expanded(0, 0, 285, 210);
+const QRect collapsed(0, 0, 285, 45);
+
 }  // namespace
+
+TEST_P(WindowFileLoad, ShowsWhatTheFilesAllow) {
+    const LoadCase& c = GetParam();
+    if (!c.count.isNull()) {
+        writeData("windows", c.count);
+    }
+    for (int i = 0; i < c.files.size(); ++i) {
+        writeData(SkinWindowFile::fileName(i), c.files[i]);
+    }
+    app().loadWindows();
+    ASSERT_EQ(app().skinWindows().count(), c.windows);
+    ASSERT_EQ(app().skinWindows().windowList().size(), c.windows);
+    for (size_t i = 0; i < c.windows; ++i) {
+        EXPECT_EQ(app().skinWindows().elementsOf(i).size(), i == 0 ? c.elements : 17u) << i;
+        if (!*c.said && static_cast<qsizetype>(i) >= c.files.size()) {  // built from the default
+            EXPECT_EQ(readData(SkinWindowFile::fileName(int(i))), builtInDefaultWindowFile());
+        }
+    }
+    const MainWindow* first = app().skinWindows().window(0);
+    const QRect geometry = c.geometry.isEmpty()
+                               ? QRect(QPoint(0, 0), WindowGeometry::primaryScreenSize())
+                               : c.geometry;
+    EXPECT_EQ(QRect(first->pos(), first->size()), geometry);
+    EXPECT_EQ(first->isExpanded(), geometry.height() != 45);
+    EXPECT_NE(debug.lines().find(c.said), std::string::npos) << c.said;
+    ASSERT_EQ(prompts.shown.size(), *c.prompt ? 1u : 0u);
+    if (*c.prompt) {
+        EXPECT_EQ(prompts.shown[0].text, c.prompt);
+        EXPECT_EQ(prompts.shown[0].caption, "ERROR");
+    }
+}
+
+// Without a window (and without a tray) nothing could close the player: the default one shows.
+// A window stopped at a bad record is read, but stays collapsed.
+INSTANTIATE_TEST_SUITE_P(
+    Files, WindowFileLoad,
+    ::testing::Values(
+        LoadCase{"None", {}, {}, 1, 17, expanded},
+        LoadCase{"ACountOfThreeWithoutFiles", "3\r\n", {}, 3, 17, expanded},
+        LoadCase{"ACountOfZero", "0\r\n", {}, 1, 17, expanded, "showing the default window"},
+        LoadCase{"ANegativeCount", "-3\r\n", {}, 1, 17, expanded, "showing the default window"},
+        LoadCase{"ACountInWords", "three\r\n", {}, 1, 17, expanded, "showing the default window"},
+        LoadCase{"AnEmptyCount", "", {}, 1, 17, expanded, "showing the default window"},
+        LoadCase{"WindowsWithoutArea", "2\r\n", {sized(0), sized(0)}, 2, 17, expanded, "an area"},
+        LoadCase{"ACountBeyondTheLimit", "4294967295", {}, WindowCountFile::maxCount, 17, expanded},
+        LoadCase{"AWindowLargerThanTheScreen", {}, {sized(100000)}, 1, 17, {}},
+        LoadCase{"AWindowOverTheRightEdge", {}, {overRightEdge()}, 1, 17, {515, -30, 285, 210}},
+        LoadCase{"AnExpandedFlagOfTwo", {}, {expandedTwo()}, 1, 17, collapsed},
+        LoadCase{"AFileCutShort", {}, {cutAfter(5)}, 1, 5, collapsed, "", invalidId},
+        LoadCase{"AnUnknownElementType", {}, {unknownType(2)}, 1, 2, collapsed, "", invalidId}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 using SkinWindowFiles = AppFixture;
 
-TEST_F(SkinWindowFiles, AMissingWindowFileIsWrittenFromTheDefaultAndLoaded) {
-    app().loadWindows();
-    ASSERT_EQ(app().skinWindows().windowList().size(), 1u);
-    ASSERT_EQ(app().skinWindows().count(), 1u);
-    EXPECT_EQ(readData("sfw.0"), builtInDefaultWindowFile());
-    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 17u);
-
-    MainWindow* window = app().skinWindows().windowList()[0];
-    EXPECT_TRUE(window->isExpanded());
-    EXPECT_EQ(window->size(), QSize(285, 210));
-    EXPECT_EQ(pictures(6), QStringList({"110_expand_1.bmp"}));
-    EXPECT_FALSE(QFile::exists(dataPath("windows"))) << "the count is first written on save";
-}
-
-TEST_F(SkinWindowFiles, TheDefaultWindowSavesBackByteForByte) {
-    app().loadWindows();
-    app().saveWindows();
-    EXPECT_EQ(readData("sfw.0"), builtInDefaultWindowFile());
-    EXPECT_EQ(readData("windows"), QByteArray("1\r\n"));
-}
-
 TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
     app().loadWindows();
+    EXPECT_EQ(pictures(6), QStringList({"110_expand_1.bmp"}));
+    EXPECT_FALSE(QFile::exists(dataPath("windows"))) << "the count is first written on save";
+    app().saveWindows();
+    EXPECT_EQ(readData("sfw.0"), builtInDefaultWindowFile()) << "saved back byte for byte";
+    EXPECT_EQ(readData("windows"), QByteArray("1\r\n"));
+
     MainWindow* window = app().skinWindows().windowList()[0];
     window->toggleExpanded();  // collapsed now
     window->setPositionKeepingSize(40, 60);
@@ -90,96 +169,6 @@ TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
 
     app().saveWindows();
     EXPECT_EQ(readData("sfw.0"), saved);
-}
-
-TEST_F(SkinWindowFiles, ACountOfThreeWithOneFileBuildsTheOthersFromTheDefault) {
-    writeData("windows", "3\r\n");
-    app().loadWindows();
-    ASSERT_EQ(app().skinWindows().windowList().size(), 3u);
-    ASSERT_EQ(app().skinWindows().count(), 3u);
-    EXPECT_EQ(readData("sfw.2"), builtInDefaultWindowFile());
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(app().skinWindows().elementsOf(i).size(), 17u);
-    }
-}
-
-TEST_F(SkinWindowFiles, WhenNoWindowCanBeShownTheBuiltInWindowIs) {
-    // Without a window (and without a tray) nothing could close the player.
-    for (const char* count : {"0\r\n", "-3\r\n", "three\r\n", ""}) {
-        writeData("windows", count);
-        app().loadWindows();
-        ASSERT_EQ(app().skinWindows().count(), 1u) << count;
-        EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 17u) << count;
-        EXPECT_NE(debug.lines().find("showing the default window"), std::string::npos);
-        app().skinWindows().removeAll(SkinWindows::Deletion::now);
-    }
-    SkinWindowFile empty = SkinWindowFile::parse(builtInDefaultWindowFile());
-    empty.collapsedWidth = empty.collapsedHeight = empty.expandedWidth = empty.expandedHeight = 0;
-    writeData("windows", "2\r\n");
-    writeData("sfw.0", empty.serialize());
-    writeData("sfw.1", empty.serialize());
-    app().loadWindows();
-    ASSERT_EQ(app().skinWindows().count(), 2u);
-    EXPECT_EQ(app().skinWindows().window(0)->size(), QSize(285, 210));
-}
-
-TEST_F(SkinWindowFiles, NoWindowIsLargerThanTheScreen) {
-    SkinWindowFile huge = SkinWindowFile::parse(builtInDefaultWindowFile());
-    huge.collapsedWidth = huge.collapsedHeight = huge.expandedWidth = huge.expandedHeight = 100000;
-    writeData("sfw.0", huge.serialize());
-    app().loadWindows();
-    EXPECT_EQ(app().skinWindows().window(0)->size(), WindowGeometry::primaryScreenSize());
-    EXPECT_EQ(app().skinWindows().window(0)->pos(), QPoint(0, 0));
-}
-
-TEST_F(SkinWindowFiles, ADamagedCountNeverCreatesWindowsWithoutEnd) {
-    writeData("windows", "4294967295");
-    app().loadWindows();
-    EXPECT_LE(app().skinWindows().windowList().size(), 64u);
-    EXPECT_EQ(app().skinWindows().windowList().size(), app().skinWindows().count());
-}
-
-TEST_F(SkinWindowFiles, AFileCutShortStopsWithInvalidIdAndStaysCollapsed) {
-    writeData("sfw.0", defaultCutAfter(5));
-    app().loadWindows();
-    ASSERT_EQ(app().skinWindows().count(), 1u);
-    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 5u);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "Invallid ID.");
-    EXPECT_EQ(prompts.shown[0].caption, "ERROR");
-    EXPECT_FALSE(app().skinWindows().windowList()[0]->isExpanded());
-}
-
-TEST_F(SkinWindowFiles, AnExpandedFlagOfTwoLoadsCollapsed) {
-    QByteArray bytes = builtInDefaultWindowFile();
-    bytes.replace("-expanded\r\n1\r\n", "-expanded\r\n2\r\n");
-    writeData("sfw.0", bytes);
-    app().loadWindows();
-    EXPECT_FALSE(app().skinWindows().windowList()[0]->isExpanded());
-    EXPECT_EQ(app().skinWindows().windowList()[0]->size(), QSize(285, 45));
-}
-
-TEST_F(SkinWindowFiles, AnUnknownElementTypeStopsTheFile) {
-    QByteArray bytes = builtInDefaultWindowFile();
-    const QByteArray head = ">el\r\n-id\r\n";
-    qsizetype third = -1;
-    for (int record = 0; record < 3; ++record) {
-        third = bytes.indexOf(head, third + 1);
-    }
-    bytes[third + head.size()] = '5';
-    writeData("sfw.0", bytes);
-    app().loadWindows();
-    EXPECT_EQ(app().skinWindows().elementsOf(0).size(), 2u);
-    ASSERT_FALSE(prompts.shown.empty());
-    EXPECT_EQ(prompts.shown.back().text, "Invallid ID.");
-}
-
-TEST_F(SkinWindowFiles, AWindowHangingOverTheRightEdgeIsPulledBack) {
-    QByteArray bytes = builtInDefaultWindowFile();
-    bytes.replace("-pos\r\n0\r\n0\r\n-dimC", "-pos\r\n700\r\n-30\r\n-dimC");
-    writeData("sfw.0", bytes);
-    app().loadWindows();
-    EXPECT_EQ(app().skinWindows().windowList()[0]->pos(), QPoint(800 - 285, -30));
 }
 
 TEST_F(SkinWindowFiles, AnUnwritableSaveNamesTheFileAndGoesOn) {

@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "PlayerProcess.h"
+#include "PlaylistView.h"
 #include "SessionBus.h"
 #include "XServer.h"
 #include "support/Waiting.h"
@@ -10,11 +11,11 @@
 
 namespace {
 
-// One player with two songs, on its own X server and session bus, playing the first song once
-// the background worker has added them.
+// One player with two songs, on its own X server and session bus.
 class MediaControls : public ::testing::Test {
 protected:
-    void startPlaying(double songSeconds) {
+    // Starts the player; stopped, once it is on the bus and the worker has added the songs.
+    void startStopped(double songSeconds) {
         ASSERT_TRUE(x.isRunning());
         ASSERT_TRUE(bus.isRunning()) << "dbus-daemon did not start";
         first = player.home() + "/first.wav";
@@ -26,6 +27,12 @@ protected:
         ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000));
         ASSERT_TRUE(waitFor([this] { return playerctl({"status"}) == "Stopped"; }))
             << "the player is not on the bus";
+        ASSERT_TRUE(PlaylistView::waitForLines(x, 2));
+    }
+
+    // ... and playing the first song.
+    void startPlaying(double songSeconds) {
+        ASSERT_NO_FATAL_FAILURE(startStopped(songSeconds));
         ASSERT_TRUE(waitFor([this] {
             playerctl({"play"});
             return playerctl({"status"}) == "Playing";
@@ -105,4 +112,30 @@ TEST_F(MediaControls, OpenUriAppendsTheSongAndPlaysIt) {
     EXPECT_TRUE(waitFor([this] {
         return playerctl({"metadata", "xesam:title"}) == "second";
     })) << "appended after the songs there";
+}
+
+// The list runs out: stopped, every play button shows play again, and one click on it starts
+// the first song again.
+TEST_F(MediaControls, AtTheEndOfTheListThePlayButtonStartsTheFirstSongAgain) {
+    const QRect playButton(15, 0, 20, 20);  // the default skin's, the window at 0, 0
+    // Clicks the button and moves the pointer off it, so that no tooltip covers the picture.
+    const auto clickPlay = [&] {
+        return x.click(playButton.center().x(), playButton.center().y()) &&
+               x.xdotool({"mousemove", "270", "200"});
+    };
+    ASSERT_NO_FATAL_FAILURE(startStopped(1.0));
+    const QImage playPicture = x.grab(playButton);
+    ASSERT_TRUE(clickPlay());
+    ASSERT_TRUE(waitFor([this] { return playerctl({"status"}) == "Playing"; }));
+    ASSERT_TRUE(waitFor([&] { return x.grab(playButton) != playPicture; }))
+        << "the pause picture while playing";
+    ASSERT_TRUE(waitFor([this] { return playerctl({"metadata", "xesam:title"}) == "second"; }));
+
+    ASSERT_TRUE(waitFor([this] { return playerctl({"status"}) == "Stopped"; }));
+    EXPECT_TRUE(waitFor([&] { return x.grab(playButton) == playPicture; }));
+
+    ASSERT_TRUE(clickPlay());
+    EXPECT_TRUE(waitFor([this] { return playerctl({"status"}) == "Playing"; }));
+    EXPECT_TRUE(waitFor([this] { return playerctl({"metadata", "xesam:title"}) == "first"; }));
+    EXPECT_TRUE(waitFor([&] { return x.grab(playButton) != playPicture; }));
 }

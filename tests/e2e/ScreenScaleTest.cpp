@@ -25,19 +25,17 @@ QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, in
     x.xdotool({"mousemove", "1020", "760"});
     player.setVariable("QT_SCALE_FACTOR", factor);
     player.start();
-    if (!x.waitForMappedWindows("Vesk Player", 1, 20000)) {
-        ADD_FAILURE() << "no window at factor " << factor.toStdString() << "\n"
+    const Window window = x.waitForWindow("Vesk Player");
+    const QRect area(0, 0, defaultWindow.width() * wholeFactor,
+                     defaultWindow.height() * wholeFactor);
+    if (!window || !x.waitForGeometry(window, area)) {
+        ADD_FAILURE() << "no window of " << area.width() << " x " << area.height() << " at factor "
+                      << factor.toStdString() << "\n"
                       << player.output().toStdString();
         return {};
     }
-    const Window window = x.windowsTitled("Vesk Player").front();
     QElapsedTimer timer;
     timer.start();
-    while (x.geometryOf(window).size() != defaultWindow * wholeFactor && timer.elapsed() < 10000) {
-        QThread::msleep(20);
-    }
-    const QRect area = x.geometryOf(window);
-    EXPECT_EQ(area.size(), defaultWindow * wholeFactor) << "factor " << factor.toStdString();
     QImage shown = x.grab(area);
     for (QImage previous; timer.elapsed() < 15000; previous = shown, shown = x.grab(area)) {
         if (shown == previous && ready(shown)) {

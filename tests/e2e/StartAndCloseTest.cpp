@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
 #include "support/Files.h"
-
-namespace {}  // namespace
 
 TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     XServer x;
@@ -18,15 +12,10 @@ TEST(StartAndClose, FirstStartCreatesTheDataFolderAndTheSystemCloseQuits) {
     PlayerProcess player(x.displayName());
     player.start();
 
-    ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
+    const Window window = x.waitForWindow("Vesk Player");
+    ASSERT_NE(window, 0u) << player.output().toStdString();
     // The window shows as soon as it exists; its elements follow in the same start-up.
-    const Window window = x.windowsTitled("Vesk Player").front();
-    QElapsedTimer timer;
-    timer.start();
-    while (x.geometryOf(window).size() != QSize(285, 210) && timer.elapsed() < 10000) {
-        QThread::msleep(20);
-    }
-    ASSERT_EQ(x.geometryOf(window), QRect(0, 0, 285, 210)) << "the default window, expanded";
+    ASSERT_TRUE(x.waitForGeometry(window, {0, 0, 285, 210})) << "the default window, expanded";
     const QString data = player.dataFolder();
     EXPECT_TRUE(QFileInfo(data).isDir());
     EXPECT_TRUE(QFileInfo(data + "/skins").isDir());

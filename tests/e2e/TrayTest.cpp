@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
 #include <QThread>
 #include <algorithm>
-#include <csignal>
 #include <optional>
 #include <vector>
 
 #include "PlayerProcess.h"
 #include "PlaylistView.h"
+#include "WindowManager.h"
 #include "XServer.h"
 #include "support/Files.h"
 #include "support/Waiting.h"
@@ -18,29 +16,6 @@
 #include <X11/Xutil.h>
 
 namespace {
-
-// A system tray host (an XEmbed tray) on the test's display, ended by its process id.
-class TrayHost {
-public:
-    explicit TrayHost(const QString& display) {
-        QStringList arguments = {"--edge",       "bottom", "--align",  "right",
-                                 "--widthtype",  "pixel",  "--width",  "64",
-                                 "--heighttype", "pixel",  "--height", "32"};
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display);
-        process.setProcessEnvironment(environment);
-        process.start("trayer", arguments);
-        started = process.waitForStarted(5000);
-    }
-    ~TrayHost() {
-        if (started && process.state() != QProcess::NotRunning) {
-            ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
-            process.waitForFinished(5000);
-        }
-    }
-    bool started = false;
-    QProcess process;
-};
 
 bool trayRunning(XServer& x) {
     const Atom selection = XInternAtom(x.raw(), "_NET_SYSTEM_TRAY_S0", False);
@@ -137,8 +112,9 @@ bool openMenu(XServer& x, QPoint at) {
 TEST(TrayIcon, TheMenuOfTheIconInARealStatusAreaPlaysAndCloses) {
     XServer x;
     ASSERT_TRUE(x.isRunning());
-    TrayHost tray(x.displayName());
-    ASSERT_TRUE(tray.started) << "trayer is needed (scripts/packages.txt)";
+    Trayer tray(x, {"--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width", "64",
+                    "--heighttype", "pixel", "--height", "32"});
+    ASSERT_TRUE(tray.isRunning()) << "trayer is needed (scripts/packages.txt)";
     ASSERT_TRUE(waitFor([&] { return trayRunning(x); }, 10000));
 
     PlayerProcess player(x.displayName());

@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "PlayerProcess.h"
 #include "XServer.h"
 #include "support/Files.h"
-
-namespace {}  // namespace
 
 TEST(WindowGestures, CtrlDragMovesAltDragResizesAndBothAreSaved) {
     XServer x;
     ASSERT_TRUE(x.isRunning());
     PlayerProcess player(x.displayName());
     player.start();
-    ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000));
-    const Window window = x.windowsTitled("Vesk Player").front();
+    const Window window = x.waitForWindow("Vesk Player");
     ASSERT_TRUE(x.waitForGeometry(window, {0, 0, 285, 210}));
 
     // Ctrl + drag on the list box element moves the whole window.

@@ -1,52 +1,52 @@
 #include "WindowManager.h"
 
-#include <QElapsedTimer>
 #include <QProcessEnvironment>
-#include <QThread>
+#include <algorithm>
+#include <vector>
 
-#include "XServer.h"
+#include "support/Waiting.h"
 
 #include <X11/Xatom.h>
 
 namespace {
 
-// A manager that follows the desktop conventions names itself on the root window.
-bool managerAnnounced(Display* display) {
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
+// Up to `most` values of the root window's property, empty when it is not set.
+std::vector<unsigned long> rootProperty(XServer& x, const char* name, Atom type, long most) {
+    Atom actualType = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    const bool found =
-        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &data) == Success &&
-        count == 1;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(x.raw(), DefaultRootWindow(x.raw()), XInternAtom(x.raw(), name, False),
+                           0, most, False, type, &actualType, &format, &count, &after,
+                           &data) == Success &&
+        data) {
+        const auto* items = reinterpret_cast<const unsigned long*>(data);
+        values.assign(items, items + count);
+    }
     if (data) {
         XFree(data);
     }
-    return found;
+    return values;
+}
+
+void startOn(XServer& x, QProcess& process, const QString& program, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", x.displayName());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
 }
 
 }  // namespace
 
 WindowManager::WindowManager(XServer& x) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", x.displayName());
-    openbox.setProcessEnvironment(environment);
-    openbox.start("openbox",
-                  {"--config-file", QStringLiteral(VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml")});
-    if (!openbox.waitForStarted(5000)) {
-        return;
-    }
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000 && openbox.state() == QProcess::Running) {
-        if (managerAnnounced(x.raw())) {
-            running = true;
-            return;
-        }
-        QThread::msleep(20);
-    }
+    startOn(x, openbox, "openbox",
+            {"--config-file", QStringLiteral(VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml")});
+    // A manager that follows the desktop conventions names itself on the root window.
+    running = openbox.waitForStarted(5000) && waitFor([&] {
+                  return openbox.state() == QProcess::Running &&
+                         rootProperty(x, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1).size() == 1;
+              });
 }
 
 WindowManager::~WindowManager() {
@@ -54,5 +54,31 @@ WindowManager::~WindowManager() {
     if (!openbox.waitForFinished(5000)) {
         openbox.kill();
         openbox.waitForFinished(5000);
+    }
+}
+
+bool WindowManager::stackedAbove(XServer& x, Window upper, Window lower) {
+    // The managed windows from bottom to top.
+    const std::vector<unsigned long> order =
+        rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
+    const auto upperAt = std::find(order.begin(), order.end(), upper);
+    const auto lowerAt = std::find(order.begin(), order.end(), lower);
+    return upperAt != order.end() && lowerAt != order.end() && upperAt > lowerAt;
+}
+
+long WindowManager::workAreaTop(XServer& x) {
+    const std::vector<unsigned long> area = rootProperty(x, "_NET_WORKAREA", XA_CARDINAL, 4);
+    return area.size() >= 4 ? static_cast<long>(area[1]) : -1;
+}
+
+Trayer::Trayer(XServer& x, const QStringList& arguments) {
+    startOn(x, process, "trayer", arguments);
+    started = process.waitForStarted(5000);
+}
+
+Trayer::~Trayer() {
+    if (started && process.state() != QProcess::NotRunning) {
+        process.terminate();
+        process.waitForFinished(5000);
     }
 }

@@ -1,8 +1,9 @@
 #include <QElapsedTimer>
 #include <QThread>
-#include <cstdio>
+#include <utility>
 
 #include "XServer.h"
+#include "support/Waiting.h"
 #include "support/WindowDelete.h"
 
 #include <X11/Xatom.h>
@@ -80,20 +81,43 @@ bool XServer::isMapped(Window window) {
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        size_t mapped = 0;
-        for (Window window : windowsTitled(title)) {
-            mapped += isMapped(window) ? 1 : 0;
+Window XServer::waitForWindow(const QString& title, Window other, int timeoutMs) {
+    Window found = 0;
+    waitFor(
+        [&] {
+            for (Window window : windowsTitled(title)) {
+                if (window != other && isMapped(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+int XServer::pixelsOf(Window window, QRgb colour) {
+    const QImage shot = grab(geometryOf(window));
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            count += (shot.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
         }
-        if (mapped == count) {
-            return true;
-        }
-        QThread::msleep(20);
     }
-    return false;
+    return count;
+}
+
+bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {
+    return waitFor(
+        [&] {
+            size_t mapped = 0;
+            for (Window window : windowsTitled(title)) {
+                mapped += isMapped(window) ? 1 : 0;
+            }
+            return mapped == count;
+        },
+        timeoutMs);
 }
 
 QRect XServer::geometryOf(Window window) {
@@ -107,10 +131,18 @@ QRect XServer::geometryOf(Window window) {
     return {x, y, attributes.width, attributes.height};
 }
 
+QRect XServer::settledGeometry(Window window) {
+    QRect last;
+    waitFor([&] {
+        const QRect now = geometryOf(window);
+        return std::exchange(last, now) == now && !now.isEmpty();
+    });
+    return last;
+}
+
 QImage XServer::grab(const QRect& area) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
-                              static_cast<unsigned>(area.width()),
-                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+                              unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap);
     if (!image) {
         return {};
     }
@@ -144,39 +176,31 @@ bool XServer::click(int x, int y, const QString& button) {
 }
 
 bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& button) {
-    const QPoint middle = (from + to) / 2;
-    return xdotool({"keydown",
-                    key,
-                    "mousemove",
-                    "--sync",
-                    QString::number(from.x()),
-                    QString::number(from.y()),
-                    "mousedown",
-                    button,
-                    "mousemove",
-                    "--sync",
-                    QString::number(middle.x()),
-                    QString::number(middle.y()),
-                    "mousemove",
-                    "--sync",
-                    QString::number(to.x()),
-                    QString::number(to.y()),
-                    "mouseup",
-                    button,
-                    "keyup",
-                    key});
+    const auto moveTo = [](QPoint point) {
+        return QStringList{"mousemove", "--sync", QString::number(point.x()),
+                           QString::number(point.y())};
+    };
+    return xdotool(QStringList{"keydown", key} + moveTo(from) + QStringList{"mousedown", button} +
+                   moveTo((from + to) / 2) + moveTo(to) +
+                   QStringList{"mouseup", button, "keyup", key}) &&
+           waitForFreePointer();
+}
+
+bool XServer::waitForFreePointer() {
+    // The window that moved let go of the pointer only once it has handled the release, which
+    // may come after its last move; a window manager's drag starting before that would miss.
+    return waitFor([this] {
+        const int grabbed =
+            XGrabPointer(display, DefaultRootWindow(display), False, ButtonPressMask, GrabModeAsync,
+                         GrabModeAsync, None, None, CurrentTime);
+        XUngrabPointer(display, CurrentTime);
+        XSync(display, False);
+        return grabbed == GrabSuccess;
+    });
 }
 
 bool XServer::waitForGeometry(Window window, const QRect& wanted, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (geometryOf(window) == wanted) {
-            return true;
-        }
-        QThread::msleep(20);
-    }
-    return false;
+    return waitFor([&] { return geometryOf(window) == wanted; }, timeoutMs);
 }
 
 void XServer::sendDeleteWindow(Window window) {

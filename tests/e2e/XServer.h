@@ -26,17 +26,25 @@ public:
     // timeout.
     bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs);
     bool isMapped(Window window);
+    // Waits for a mapped window with the title other than `other`; 0 on timeout.
+    Window waitForWindow(const QString& title, Window other = 0, int timeoutMs = 20000);
+    // How many pixels of the window the screen shows in the colour.
+    int pixelsOf(Window window, QRgb colour);
     QRect geometryOf(Window window);
+    // The geometry once two looks in a row agree (a window manager has placed the window).
+    QRect settledGeometry(Window window);
     // Waits until the window has the geometry; false on timeout.
     bool waitForGeometry(Window window, const QRect& wanted, int timeoutMs = 10000);
     // What the screen shows in the area (root window coordinates), as on a screenshot.
     QImage grab(const QRect& area);
     // Real input through the XTEST extension (xdotool): move there, press and release.
     bool click(int x, int y, const QString& button = "1");
+    // Waits until no program holds an active grab of the pointer.
+    bool waitForFreePointer();
     // Runs xdotool with the arguments on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments);
     // A drag with the button from one screen point to another (through the middle) while the key
-    // ("ctrl", "alt") is held.
+    // ("ctrl", "alt") is held; true once it is done and no program holds the pointer any more.
     bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1");
 
     // What a window manager sends when the user closes a window (Alt+F4).

@@ -9,28 +9,23 @@ namespace {
 const QSize screen(800, 600);
 const QSize text(60, 14);
 
-TEST(TooltipPlacement, SitsBesideTheCursor) {
-    EXPECT_EQ(Tooltip::placement(QPoint(100, 200), text, screen), QRect(110, 200, 64, 18));
-}
-
-TEST(TooltipPlacement, NearTheRightEdgeItGoesAboveTheCursorFlushRight) {
-    const QRect rect = Tooltip::placement(QPoint(740, 300), text, screen);
-    EXPECT_EQ(rect, QRect(800 - 64, 300 - 14 - 6, 64, 18));
-    EXPECT_EQ(rect.right() + 1, 800);
-    // 736 + 64 is exactly the screen width: still fits beside the cursor.
-    EXPECT_EQ(Tooltip::placement(QPoint(726, 300), text, screen).topLeft(), QPoint(736, 300));
-}
-
-TEST(TooltipPlacement, AtTheBottomItIsPushedUpToTouchIt) {
-    const QRect rect = Tooltip::placement(QPoint(100, 590), text, screen);
-    EXPECT_EQ(rect.topLeft(), QPoint(110, 600 - 18));
-    EXPECT_EQ(rect.bottom() + 1, 600);
-}
-
-TEST(TooltipPlacement, NeverAboveTheScreenTop) {
-    // Top right corner: above the cursor would be off screen, so it goes below.
-    const QRect rect = Tooltip::placement(QPoint(790, 5), text, screen);
-    EXPECT_EQ(rect.topLeft(), QPoint(736, 5 + 14 + 4));
+// Beside the cursor; near the right edge above it, flush right; pushed up to touch the bottom;
+// never above the top of the screen.
+TEST(TooltipPlacement, StaysOnTheScreenBesideTheCursor) {
+    const struct {
+        QPoint cursor;
+        QPoint placed;
+    } cases[] = {
+        {{100, 200}, {110, 200}},
+        {{740, 300}, {800 - 64, 300 - 14 - 6}},
+        {{726, 300}, {736, 300}},  // 736 + 64 is exactly the screen width: still fits
+        {{100, 590}, {110, 600 - 18}},
+        {{790, 5}, {736, 5 + 14 + 4}},  // above the cursor would be off screen
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Tooltip::placement(c.cursor, text, screen), QRect(c.placed, QSize(64, 18)))
+            << c.cursor.x() << "," << c.cursor.y();
+    }
 }
 
 TEST(Tooltip, NeverTakesTheFocusNorTheMouse) {

@@ -4,11 +4,10 @@
 #include <QMap>
 #include <QString>
 
-// Small file helpers of the skin library tests.
-namespace SkinFolders {
+#include "support/Files.h"
 
-QByteArray read(const QString& path);
-bool write(const QString& path, const QByteArray& bytes);
+// Folder helpers of the skin library tests.
+namespace SkinFolders {
 
 // Every file below the folder, by path relative to it ("0/100_close.bmp"), with its bytes.
 QMap<QString, QByteArray> snapshot(const QString& folder);

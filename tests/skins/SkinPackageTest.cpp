@@ -14,9 +14,7 @@
 #include "support/DebugCapture.h"
 #include "support/ScriptedPrompts.h"
 
-using SkinFolders::read;
 using SkinFolders::snapshot;
-using SkinFolders::write;
 
 namespace {
 
@@ -73,7 +71,7 @@ protected:
     }
 
     SkinPackage::ImportResult importBytes(const QByteArray& bytes) {
-        EXPECT_TRUE(write(package, bytes));
+        EXPECT_TRUE(writeFile(package, bytes));
         return SkinPackage::importSkin(package, into, prompts);
     }
 
@@ -105,28 +103,29 @@ TEST_F(SkinPackageTest, TheDefaultSkinWithThreeWindowsGives66PicturesAndFiveStor
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(debug.lines(), "save complete.\n");
 
-    const QByteArray bytes = read(package);
+    const QByteArray bytes = readFile(package);
     EXPECT_TRUE(bytes.startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
     const QStringList names = entryNamesOf(bytes);
     ASSERT_EQ(names.size(), 71);
     EXPECT_EQ(names.filter(QRegularExpression("^[012]\\\\\\d{3}_\\w+\\.bmp$")).size(), 66);
     EXPECT_EQ(names.mid(66), (QStringList{"sys\\sfo.0", "sys\\sfw.0", "sys\\sfw.1", "sys\\sfw.2",
                                           "sys\\windows"}));
-    EXPECT_EQ(read(from + "/skins/default/sys/windows"), "3\r\n");
+    EXPECT_EQ(readFile(from + "/skins/default/sys/windows"), "3\r\n");
 }
 
 TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte) {
     makeDefaultSkin();
     const QString skin = from + "/skins/default";
-    ASSERT_TRUE(write(skin + "/0/100_close.bmp", awkwardBytes + read(skin + "/0/100_close.bmp")));
-    ASSERT_TRUE(write(skin + "/1/empty.bmp", ""));
-    ASSERT_TRUE(write(skin + "/extra/deeper/still/nested.bmp", awkwardBytes));
     ASSERT_TRUE(
-        write(skin + QString::fromUtf8("/2/Bj\xc3\xb6rk \xe6\x97\xa5\xe6\x9c\xac.bmp"), "x"));
+        writeFile(skin + "/0/100_close.bmp", awkwardBytes + readFile(skin + "/0/100_close.bmp")));
+    ASSERT_TRUE(writeFile(skin + "/1/empty.bmp", ""));
+    ASSERT_TRUE(writeFile(skin + "/extra/deeper/still/nested.bmp", awkwardBytes));
+    ASSERT_TRUE(
+        writeFile(skin + QString::fromUtf8("/2/Bj\xc3\xb6rk \xe6\x97\xa5\xe6\x9c\xac.bmp"), "x"));
     ASSERT_TRUE(QDir().mkpath(skin + "/a folder without files"));
     ASSERT_TRUE(SkinPackage::exportSkin(package, from, "skins\\default", prompts).written);
-    EXPECT_TRUE(read(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
-    EXPECT_TRUE(read(package).contains("|extra\\deeper\\still\\nested.bmp|9|"));
+    EXPECT_TRUE(readFile(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
+    EXPECT_TRUE(readFile(package).contains("|extra\\deeper\\still\\nested.bmp|9|"));
 
     prompts.answerNext(PromptAnswer::Yes);
     const auto result = SkinPackage::importSkin(package, into, prompts);
@@ -146,8 +145,8 @@ TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte)
 }
 
 TEST_F(SkinPackageTest, ImportReplacesContainedFilesAndKeepsTheOthers) {
-    ASSERT_TRUE(write(into + "/skins/blue/0/100_close.bmp", "old"));
-    ASSERT_TRUE(write(into + "/skins/blue/0/101_options.bmp", "kept"));
+    ASSERT_TRUE(writeFile(into + "/skins/blue/0/100_close.bmp", "old"));
+    ASSERT_TRUE(writeFile(into + "/skins/blue/0/101_options.bmp", "kept"));
     const auto result = importBytes(packageOf("blue", {{"0\\100_close.bmp", "new"}}));
     EXPECT_FALSE(result.applyRequested);
     EXPECT_EQ(
@@ -172,7 +171,7 @@ TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
 
     prompts.answerNext(PromptAnswer::Yes);
     EXPECT_TRUE(importBytes(bytes).imported);
-    EXPECT_EQ(read(into + "/skins/blue/0/100_close.bmp"), "x");
+    EXPECT_EQ(readFile(into + "/skins/blue/0/100_close.bmp"), "x");
 }
 
 TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
@@ -188,7 +187,7 @@ TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
         prompts.shown.clear();
         const auto result =
             importBytes(packageOf("blue", {{bad, "evil"}, {"1\\good.bmp", "good"}}));
-        EXPECT_EQ(read(into + "/skins/blue/1/good.bmp"), "good") << bad.constData();
+        EXPECT_EQ(readFile(into + "/skins/blue/1/good.bmp"), "good") << bad.constData();
         ASSERT_EQ(result.problems.size(), 1) << bad.constData();
         EXPECT_FALSE(result.applyRequested);
         ASSERT_EQ(prompts.shown.size(), 1u) << bad.constData();
@@ -212,7 +211,7 @@ TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
 }
 
 TEST_F(SkinPackageTest, ADamagedPackageKeepsWhatCameBeforeTheDamage) {
-    ASSERT_TRUE(write(into + "/skins/blue/1/second.bmp", "the old second picture"));
+    ASSERT_TRUE(writeFile(into + "/skins/blue/1/second.bmp", "the old second picture"));
     const QByteArray good = packageOf("blue", {{"0\\first.bmp", awkwardBytes}});
     const QByteArray second = "|1\\second.bmp|";
     const QByteArray damaged[] = {
@@ -257,12 +256,12 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     const QString skin = from + "/skins/default";
     ASSERT_EQ(mkfifo(QFile::encodeName(skin + "/0/pipe.bmp").constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(root.filePath("nowhere"), skin + "/1/dangling.bmp"));
-    ASSERT_TRUE(write(skin + "/2/a|b.bmp", "x"));
+    ASSERT_TRUE(writeFile(skin + "/2/a|b.bmp", "x"));
 
     const auto result = SkinPackage::exportSkin(package, from, "skins\\default", prompts);
     ASSERT_TRUE(result.written);
     EXPECT_EQ(result.leftOut.size(), 3);
-    EXPECT_EQ(entryNamesOf(read(package)).size(), 71);
+    EXPECT_EQ(entryNamesOf(readFile(package)).size(), 71);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Warning);
     for (const QString name : {"0\\pipe.bmp", "1\\dangling.bmp", "2\\a|b.bmp"}) {

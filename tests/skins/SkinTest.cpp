@@ -6,12 +6,11 @@
 
 #include "ResourceTable.h"
 #include "SkinFolders.h"
+#include "common/SettingsFiles.h"
 #include "skins/Skin.h"
 #include "support/ScriptedPrompts.h"
 
-using SkinFolders::read;
 using SkinFolders::snapshot;
-using SkinFolders::write;
 
 namespace {
 
@@ -32,7 +31,7 @@ protected:
 
 TEST_F(SkinLibrary, ListsEveryFolderOfTheSkinsFolderWithDotAndDotDot) {
     ASSERT_TRUE(QDir().mkpath(skin("blue")));
-    ASSERT_TRUE(write(skin("notes.txt"), "not a skin"));
+    ASSERT_TRUE(writeFile(skin("notes.txt"), "not a skin"));
     ASSERT_TRUE(QFile::link(root.path(), skin("linked")));
     EXPECT_EQ(Skin::listSkins(data), (QStringList{".", "..", "blue", "default"}));
     EXPECT_TRUE(Skin::listSkins(root.filePath("nowhere")).isEmpty());
@@ -49,40 +48,23 @@ TEST_F(SkinLibrary, StoredSkinPathsNameOneSkinOfTheSkinsFolder) {
     }
 }
 
-TEST_F(SkinLibrary, ANewSkinHoldsThe66BuiltInPictures) {
-    ASSERT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Created);
-    const QMap<QString, QByteArray> files = snapshot(skin("blue"));
-    EXPECT_EQ(files.size(), 66);
-    for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
-        for (const QString& picture : ResourceTable::pictureNames()) {
-            const QString name = QString::number(sizeClass) + "/" + picture;
-            const int id = sizeClass * 1000 + picture.left(3).toInt();
-            ASSERT_TRUE(files.contains(name)) << name.toStdString();
-            EXPECT_EQ(files[name], read(ResourceTable::pathOf(id))) << name.toStdString();
-        }
-    }
-    EXPECT_EQ(files["1/104_stop.bmp"], read(ResourceTable::pathOf(1104)));
-    EXPECT_FALSE(files["1/104_stop.bmp"].isEmpty());
-    EXPECT_TRUE(prompts.shown.empty());
-}
-
 TEST_F(SkinLibrary, AnExistingSkinKeepsItsPicturesUnlessTheUserAgrees) {
-    ASSERT_TRUE(write(skin("blue") + "/0/100_close.bmp", "my own picture"));
+    ASSERT_TRUE(writeFile(skin("blue") + "/0/100_close.bmp", "my own picture"));
 
     EXPECT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Kept);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
     EXPECT_EQ(prompts.shown[0].defaultButton, PromptAnswer::No);
-    EXPECT_EQ(read(skin("blue") + "/0/100_close.bmp"), "my own picture");
+    EXPECT_EQ(readFile(skin("blue") + "/0/100_close.bmp"), "my own picture");
     EXPECT_EQ(snapshot(skin("blue")).size(), 1);
 
     prompts.answerNext(PromptAnswer::Yes);
     EXPECT_EQ(Skin::createSkin(data, "blue", prompts), Skin::CreateResult::Created);
-    EXPECT_EQ(read(skin("blue") + "/0/100_close.bmp"), read(ResourceTable::pathOf(100)));
+    EXPECT_EQ(readFile(skin("blue") + "/0/100_close.bmp"), readFile(ResourceTable::pathOf(100)));
 }
 
 TEST_F(SkinLibrary, NamesLeadingOutOfTheSkinsFolderAreRefused) {
-    ASSERT_TRUE(write(skin("default") + "/0/100_close.bmp", "default picture"));
+    ASSERT_TRUE(writeFile(skin("default") + "/0/100_close.bmp", "default picture"));
     ASSERT_TRUE(QFile::link(root.filePath("elsewhere"), skin("linked")));
     const QMap<QString, QByteArray> before = snapshot(root.path());
     for (const QString name : {"", ".", "..", "../x", "a/b", "a\\b", "..\\..\\x", "a|b", "C:"}) {
@@ -101,8 +83,8 @@ TEST_F(SkinLibrary, NamesLeadingOutOfTheSkinsFolderAreRefused) {
 }
 
 TEST_F(SkinLibrary, DeletingRemovesOneSkinButNeverTheSkinInUse) {
-    ASSERT_TRUE(write(skin("blue") + "/0/100_close.bmp", "blue"));
-    ASSERT_TRUE(write(skin("default") + "/0/100_close.bmp", "default"));
+    ASSERT_TRUE(writeFile(skin("blue") + "/0/100_close.bmp", "blue"));
+    ASSERT_TRUE(writeFile(skin("default") + "/0/100_close.bmp", "default"));
 
     EXPECT_FALSE(Skin::deleteSkin(data, "blue", "skins\\blue", prompts));
     ASSERT_EQ(prompts.shown.size(), 1u);
@@ -112,21 +94,21 @@ TEST_F(SkinLibrary, DeletingRemovesOneSkinButNeverTheSkinInUse) {
 
     EXPECT_TRUE(Skin::deleteSkin(data, "blue", "skins\\default", prompts));
     EXPECT_FALSE(QFileInfo::exists(skin("blue")));
-    EXPECT_EQ(read(skin("default") + "/0/100_close.bmp"), "default");
+    EXPECT_EQ(readFile(skin("default") + "/0/100_close.bmp"), "default");
     EXPECT_FALSE(Skin::deleteSkin(data, "blue", "skins\\default", prompts));
 }
 
 TEST_F(SkinLibrary, SavingStoresTheLiveFilesOfEveryWindow) {
     ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 3, "live"));
-    ASSERT_TRUE(write(data + "/sfw.3", "a window file left from before"));
-    ASSERT_TRUE(write(skin("default") + "/sys/sfw.5", "left from an earlier save"));
+    ASSERT_TRUE(writeFile(data + "/sfw.3", "a window file left from before"));
+    ASSERT_TRUE(writeFile(skin("default") + "/sys/sfw.5", "left from an earlier save"));
 
     ASSERT_TRUE(Skin::saveSkin(data, "skins\\default"));
     const QMap<QString, QByteArray> stored = snapshot(skin("default") + "/sys");
     EXPECT_EQ(stored.keys(), (QStringList{"sfo.0", "sfw.0", "sfw.1", "sfw.2", "sfw.5", "windows"}));
     EXPECT_EQ(stored["windows"], "3\r\n");
     for (const QString name : {"sfo.0", "sfw.0", "sfw.1", "sfw.2"}) {
-        EXPECT_EQ(stored[name], read(data + "/" + name)) << name.toStdString();
+        EXPECT_EQ(stored[name], readFile(data + "/" + name)) << name.toStdString();
     }
     EXPECT_FALSE(Skin::saveSkin(data, "skins\\..\\.."));
 }
@@ -160,7 +142,7 @@ TEST_F(SkinLibrary, PicturesOnlyTakesTheStoredColoursAndKeepsTheWindows) {
     EXPECT_TRUE(applied->coloursReplaced);
     EXPECT_FALSE(applied->windowsReplaced);
     QMap<QString, QByteArray> after = snapshot(data);
-    EXPECT_EQ(after.take("sfo.0"), read(skin("blue") + "/sys/sfo.0"));
+    EXPECT_EQ(after.take("sfo.0"), readFile(skin("blue") + "/sys/sfo.0"));
     QMap<QString, QByteArray> expected = before;
     expected.remove("sfo.0");
     for (const QString& key : after.keys()) {
@@ -174,27 +156,27 @@ TEST_F(SkinLibrary, PicturesOnlyTakesTheStoredColoursAndKeepsTheWindows) {
 
 TEST_F(SkinLibrary, WindowsMissingFromTheStoreKeepTheirLiveFiles) {
     ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 2, "live"));
-    ASSERT_TRUE(write(skin("blue") + "/sys/windows", "2\r\n"));
-    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.0", "blue window 0"));
-    const QByteArray liveColours = read(data + "/sfo.0");
-    const QByteArray liveWindow1 = read(data + "/sfw.1");
+    ASSERT_TRUE(writeFile(skin("blue") + "/sys/windows", "2\r\n"));
+    ASSERT_TRUE(writeFile(skin("blue") + "/sys/sfw.0", "blue window 0"));
+    const QByteArray liveColours = readFile(data + "/sfo.0");
+    const QByteArray liveWindow1 = readFile(data + "/sfw.1");
 
     const auto applied = Skin::applySkin(data, "blue", Skin::ApplyChoice::PicturesAndWindows);
     ASSERT_TRUE(applied);
     EXPECT_FALSE(applied->coloursReplaced);
     EXPECT_TRUE(applied->windowsReplaced);
-    EXPECT_EQ(read(data + "/sfo.0"), liveColours);
-    EXPECT_EQ(read(data + "/windows"), "2\r\n");
-    EXPECT_EQ(read(data + "/sfw.0"), "blue window 0");
-    EXPECT_EQ(read(data + "/sfw.1"), liveWindow1);
+    EXPECT_EQ(readFile(data + "/sfo.0"), liveColours);
+    EXPECT_EQ(readFile(data + "/windows"), "2\r\n");
+    EXPECT_EQ(readFile(data + "/sfw.0"), "blue window 0");
+    EXPECT_EQ(readFile(data + "/sfw.1"), liveWindow1);
 }
 
 TEST_F(SkinLibrary, AnUnreadableLiveCountTakesOneStoredWindow) {
-    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.0", "blue window 0"));
-    ASSERT_TRUE(write(skin("blue") + "/sys/sfw.1", "blue window 1"));
+    ASSERT_TRUE(writeFile(skin("blue") + "/sys/sfw.0", "blue window 0"));
+    ASSERT_TRUE(writeFile(skin("blue") + "/sys/sfw.1", "blue window 1"));
     const auto applied = Skin::applySkin(data, "blue", Skin::ApplyChoice::PicturesAndWindows);
     ASSERT_TRUE(applied);
-    EXPECT_EQ(read(data + "/sfw.0"), "blue window 0");
+    EXPECT_EQ(readFile(data + "/sfw.0"), "blue window 0");
     EXPECT_FALSE(QFileInfo::exists(data + "/sfw.1"));
 
     // A skin without a "sys" folder changes only the pictures, whatever the answer.
@@ -203,15 +185,55 @@ TEST_F(SkinLibrary, AnUnreadableLiveCountTakesOneStoredWindow) {
     EXPECT_FALSE(bare->coloursReplaced || bare->windowsReplaced);
 }
 
+// The new skin holds the 66 built-in pictures.
 TEST_F(SkinLibrary, TheNewSkinDialogMakesTheSkinNamedInItsBox) {
     int owner = 0;
     prompts.textAnswers = {QString("name"), std::nullopt};
     EXPECT_EQ(Skin::newSkinDialog(data, prompts, &owner), Skin::CreateResult::Created);
-    EXPECT_EQ(snapshot(skin("name")).size(), 66);
     EXPECT_EQ(Skin::newSkinDialog(data, prompts), std::nullopt) << "cancelled";
     EXPECT_EQ(Skin::listSkins(data), (QStringList{".", "..", "default", "name"}));
     ASSERT_EQ(prompts.textEntries.size(), 2u);
     EXPECT_EQ(prompts.textEntries[0].caption, "VeskPlayer - New skin");
     EXPECT_EQ(prompts.textEntries[0].initialText, "name");
     EXPECT_EQ(prompts.textEntries[0].owner, &owner);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    const QMap<QString, QByteArray> files = snapshot(skin("name"));
+    EXPECT_EQ(files.size(), 66);
+    for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
+        for (const QString& picture : ResourceTable::pictureNames()) {
+            const QString name = QString::number(sizeClass) + "/" + picture;
+            const QByteArray builtIn =
+                readFile(ResourceTable::pathOf(sizeClass * 1000 + picture.left(3).toInt()));
+            EXPECT_FALSE(builtIn.isEmpty()) << name.toStdString();
+            EXPECT_EQ(files.value(name), builtIn) << name.toStdString();
+        }
+    }
+}
+
+// "default" brings back the stock look whatever the live files and its own stored copy hold.
+TEST_F(SkinLibrary, DefaultAlwaysRestoresTheBuiltInColoursAndWindow) {
+    const QByteArray builtInColours = SettingsFiles::serializeColours(SettingsFiles::Colours{});
+    const QByteArray builtInWindow =
+        readFile(ResourceTable::pathOf(ResourceTable::defaultWindowFileId));
+    ASSERT_FALSE(builtInWindow.isEmpty());
+    for (const bool storedCopy : {false, true}) {
+        for (const auto choice :
+             {Skin::ApplyChoice::PicturesOnly, Skin::ApplyChoice::PicturesAndWindows}) {
+            ASSERT_TRUE(SkinFolders::writeLiveFiles(data, 2, "edited"));
+            if (storedCopy) {
+                ASSERT_TRUE(SkinFolders::writeLiveFiles(skin("default") + "/sys", 2, "saved"));
+            }
+            const bool windowsToo = choice == Skin::ApplyChoice::PicturesAndWindows;
+            const QByteArray liveWindow = readFile(data + "/sfw.0");
+            const auto applied = Skin::applySkin(data, "default", choice);
+            ASSERT_TRUE(applied);
+            EXPECT_EQ(applied->skinPath, "skins\\default");
+            EXPECT_TRUE(applied->coloursReplaced);
+            EXPECT_EQ(applied->windowsReplaced, windowsToo);
+            EXPECT_EQ(readFile(data + "/sfo.0"), builtInColours) << storedCopy;
+            EXPECT_EQ(readFile(data + "/windows"), windowsToo ? "1\r\n" : "2\r\n");
+            EXPECT_EQ(readFile(data + "/sfw.0"), windowsToo ? builtInWindow : liveWindow);
+        }
+    }
 }

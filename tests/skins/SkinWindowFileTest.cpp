@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRect>
 
 #include "ResourceTable.h"
 #include "skins/SkinWindowFile.h"
+#include "skins/WindowCountFile.h"
 
 namespace {
 
@@ -49,36 +51,20 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     ASSERT_EQ(bytes.size(), 1350);
     const SkinWindowFile window = SkinWindowFile::parse(bytes);
     EXPECT_EQ(window.serialize(), bytes);
-
     EXPECT_FALSE(window.stoppedAtInvalidType);
-    EXPECT_EQ(window.x, 0);
-    EXPECT_EQ(window.collapsedWidth, 285);
-    EXPECT_EQ(window.collapsedHeight, 45);
-    EXPECT_EQ(window.expandedWidth, 285);
-    EXPECT_EQ(window.expandedHeight, 210);
-    EXPECT_TRUE(window.expanded);
+    EXPECT_EQ(QRect(window.x, window.y, window.collapsedWidth, window.collapsedHeight),
+              QRect(0, 0, 285, 45));
+    EXPECT_EQ(QSize(window.expandedWidth, window.expandedHeight), QSize(285, 210));
     ASSERT_EQ(window.elements.size(), 17u);
     EXPECT_EQ(window.elements[0], button(-1, 0, 0, 0, false));
     EXPECT_EQ(window.elements[15], button(11, 245, 10, 0, true));
-
     const ElementRecord& volume = window.elements[10];
-    EXPECT_EQ(volume.type, ElementType::slider);
-    EXPECT_EQ(volume.function, 1);
-    EXPECT_EQ(volume.sliderLength, 90);
-    EXPECT_FALSE(volume.vertical);
-    EXPECT_TRUE(volume.filled);
-    EXPECT_EQ(volume.x, 140);
-    EXPECT_EQ(volume.y, 10);
-
-    EXPECT_EQ(window.elements[12].type, ElementType::info);
-    EXPECT_EQ(window.elements[12].width, 285);
-    EXPECT_EQ(window.elements[12].sizeClass, 1u);
+    EXPECT_EQ(QRect(volume.x, volume.y, volume.sliderLength, volume.function),
+              QRect(140, 10, 90, 1));
+    EXPECT_TRUE(volume.type == ElementType::slider && !volume.vertical && volume.filled);
     const ElementRecord& list = window.elements[16];
     EXPECT_EQ(list.type, ElementType::listBox);
-    EXPECT_EQ(list.width, 275);
-    EXPECT_EQ(list.height, 155);
-    EXPECT_EQ(list.x, 5);
-    EXPECT_EQ(list.y, 50);
+    EXPECT_EQ(QRect(list.x, list.y, list.width, list.height), QRect(5, 50, 275, 155));
 }
 
 TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
@@ -120,40 +106,10 @@ TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
     EXPECT_EQ(SkinWindowFile::parse(bytes), window);
 }
 
-TEST(SkinWindowFile, ExpandedIsOnlyExactly1) {
-    EXPECT_TRUE(SkinWindowFile::parse(head("1", "0")).expanded);
-    EXPECT_FALSE(SkinWindowFile::parse(head("2", "0")).expanded);
-    EXPECT_FALSE(SkinWindowFile::parse(head("on", "0")).expanded);
-}
-
-TEST(SkinWindowFile, AFileCutShortAfterItsFifthRecordStopsAtTheNextType) {
-    QByteArray bytes = head("1", "17");
-    for (int function = 1; function <= 5; ++function) {
-        bytes += buttonRecord(function);
-    }
-    ASSERT_TRUE(bytes.endsWith("\r\n\r\n"));
-    const SkinWindowFile window = SkinWindowFile::parse(bytes);
-    ASSERT_EQ(window.elements.size(), 5u);
-    EXPECT_EQ(window.elements[4].function, 5);
-    EXPECT_TRUE(window.stoppedAtInvalidType);
-    EXPECT_TRUE(window.expanded) << "read, but the caller leaves it unapplied";
-    EXPECT_EQ(window.x, 10);
-}
-
-TEST(SkinWindowFile, AnUnknownTypeStopsTheReadingAndKeepsTheRecordsBefore) {
-    QByteArray bytes = head("0", "3") + buttonRecord(4);
-    bytes +=
-        ">el\r\n-id\r\n5\r\n-func\r\n1\r\n-pos\r\n0\r\n0\r\n-size(pic)\r\n0\r\n-moveable\r\n0"
-        "\r\n\r\n";
-    bytes += buttonRecord(6);
-    const SkinWindowFile window = SkinWindowFile::parse(bytes);
-    ASSERT_EQ(window.elements.size(), 1u);
-    EXPECT_EQ(window.elements[0].function, 4);
-    EXPECT_TRUE(window.stoppedAtInvalidType);
-
-    const SkinWindowFile noCount = SkinWindowFile::parse(head("0", "many") + buttonRecord(4));
-    EXPECT_TRUE(noCount.elements.empty()) << "a count that is not a number reads as 0";
-    EXPECT_FALSE(noCount.stoppedAtInvalidType);
+TEST(SkinWindowFile, ACountThatIsNoNumberReadsAsNoElement) {
+    const SkinWindowFile window = SkinWindowFile::parse(head("0", "many") + buttonRecord(4));
+    EXPECT_TRUE(window.elements.empty());
+    EXPECT_FALSE(window.stoppedAtInvalidType);
 }
 
 TEST(SkinWindowFile, AnUnendedLastLineIsReadAgainForTheRestOfItsRecord) {
@@ -218,7 +174,18 @@ TEST(SkinWindowFile, SizesAndPositionsAreKeptToWhatAScreenCanShow) {
     EXPECT_EQ(window.elements[1].height, SkinWindowFile::maxSize);
 }
 
-TEST(SkinWindowFile, FileNameIsTheIndexAfterSfw) {
-    EXPECT_EQ(SkinWindowFile::fileName(0), QString("sfw.0"));
-    EXPECT_EQ(SkinWindowFile::fileName(12), QString("sfw.12"));
+TEST(WindowCountFile, ReadsACountOfZeroToTheLimit) {
+    const std::pair<QByteArray, int> cases[] = {{WindowCountFile::serialize(3), 3},
+                                                {"2", 2},
+                                                {"0\r\n", 0},
+                                                {"three\r\n", 0},
+                                                {"", 0},
+                                                {"-1\r\n", 0},
+                                                {"64\r\n", 64},
+                                                {"65\r\n", 64},
+                                                {"4294967295\r\n", 64}};
+    for (const auto& [bytes, count] : cases) {
+        EXPECT_EQ(WindowCountFile::parse(bytes), count) << bytes.constData();
+    }
+    EXPECT_EQ(WindowCountFile::serialize(3), QByteArray("3\r\n"));
 }

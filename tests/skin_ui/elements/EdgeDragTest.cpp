@@ -2,28 +2,27 @@
 
 #include "skin_ui/elements/EdgeDrag.h"
 
-namespace {
-
 using EdgeDrag::Span;
 
-TEST(EdgeDrag, TheDraggedStartSnapsAndTheFarEndStays) {
-    EXPECT_EQ(EdgeDrag::moveStart({50, 200}, 73, 40, 300), (Span{70, 180}));
-    EXPECT_EQ(EdgeDrag::moveStart({50, 200}, 27, 40, 300), (Span{25, 225}));
+// An element's span (start, length) after its start or end is dragged to a point: on the grid
+// of 5, the other end staying, within the least length and the window's 300 pixels.
+TEST(EdgeDrag, TheDraggedEndSnapsWithinTheMinimumAndTheWindow) {
+    const struct {
+        bool start;
+        Span span;
+        int to;
+        int least;
+        Span result;
+    } cases[] = {
+        {true, {50, 200}, 73, 40, {70, 180}},  {true, {50, 200}, 27, 40, {25, 225}},
+        {true, {50, 200}, 240, 40, {210, 40}}, {true, {50, 200}, -35, 40, {0, 250}},
+        {true, {260, 80}, 250, 30, {250, 50}},  // already past the window: pulled back in
+        {false, {20, 90}, 143, 30, {20, 120}}, {false, {20, 90}, 25, 30, {20, 30}},
+        {false, {20, 90}, 900, 30, {20, 280}},
+    };
+    for (const auto& c : cases) {
+        const Span result = c.start ? EdgeDrag::moveStart(c.span, c.to, c.least, 300)
+                                    : EdgeDrag::moveEnd(c.span, c.to, c.least, 300);
+        EXPECT_EQ(result, c.result) << c.start << " " << c.span.start << " to " << c.to;
+    }
 }
-
-TEST(EdgeDrag, TheStartStopsAtTheMinimumAndAtTheWindow) {
-    EXPECT_EQ(EdgeDrag::moveStart({50, 200}, 240, 40, 300), (Span{210, 40}));
-    EXPECT_EQ(EdgeDrag::moveStart({50, 200}, -35, 40, 300), (Span{0, 250}));
-}
-
-TEST(EdgeDrag, TheDraggedEndSnapsWithinTheMinimumAndTheRoom) {
-    EXPECT_EQ(EdgeDrag::moveEnd({20, 90}, 143, 30, 300), (Span{20, 120}));
-    EXPECT_EQ(EdgeDrag::moveEnd({20, 90}, 25, 30, 300), (Span{20, 30}));
-    EXPECT_EQ(EdgeDrag::moveEnd({20, 90}, 900, 30, 300), (Span{20, 280}));
-}
-
-TEST(EdgeDrag, AnElementAlreadyPastTheWindowIsPulledBackIn) {
-    EXPECT_EQ(EdgeDrag::moveStart({260, 80}, 250, 30, 300), (Span{250, 50}));
-}
-
-}  // namespace

@@ -33,28 +33,25 @@ protected:
     std::unique_ptr<ButtonFunction> button;
 };
 
-TEST_F(ElementTest, ShiftDragMovesOnTheFivePixelGrid) {
+// Shift-drags of the 20 x 20 button at (50, 50) in the 300 x 200 window, one after the other.
+TEST_F(ElementTest, ShiftDragMovesOnTheFivePixelGridInsideTheWindow) {
     Element* element = makeButton();
-    shiftDrag(element, 7, 0);
-    EXPECT_EQ(element->getX(), 55) << "7 pixels move 5";
-    EXPECT_EQ(element->getY(), 50);
-    shiftDrag(element, 4, 4);
-    EXPECT_EQ(element->pos(), QPoint(55, 50)) << "4 pixels leave it in place";
-    shiftDrag(element, -13, 9);
-    EXPECT_EQ(element->pos(), QPoint(40, 55)) << "42 snaps to 40";
+    const struct {
+        QPoint by;
+        QPoint at;
+    } drags[] = {
+        {{7, 0}, {55, 50}},    // 7 pixels move 5
+        {{4, 4}, {55, 50}},    // 4 pixels leave it in place
+        {{-13, 9}, {40, 55}},  // 42 snaps to 40
+        {{1000, 1000}, {280, 180}}, {{-1000, -1000}, {0, 0}},
+    };
+    for (const auto& drag : drags) {
+        shiftDrag(element, drag.by.x(), drag.by.y());
+        EXPECT_EQ(element->pos(), drag.at) << drag.by.x() << "," << drag.by.y();
+    }
     EXPECT_FALSE(element->isMoving());
     EXPECT_EQ(receiver.count(), 0u) << "a move is not a click";
-}
 
-TEST_F(ElementTest, ShiftDragStaysInsideTheWindow) {
-    Element* element = makeButton();
-    shiftDrag(element, 1000, 1000);
-    EXPECT_EQ(element->pos(), QPoint(300 - 20, 200 - 20));
-    shiftDrag(element, -1000, -1000);
-    EXPECT_EQ(element->pos(), QPoint(0, 0));
-}
-
-TEST_F(ElementTest, AnElementWiderThanItsWindowEndsAtANegativePosition) {
     Info info(window.get());
     info.setSize(320, 20);
     info.setPosition(0, 0);
@@ -63,48 +60,40 @@ TEST_F(ElementTest, AnElementWiderThanItsWindowEndsAtANegativePosition) {
     EXPECT_EQ(info.getX(), 300 - 320) << "the upper bound is applied last and wins";
 }
 
-TEST_F(ElementTest, ShiftClickOnALockedButtonIsAClick) {
-    Element* element = makeButton();
-    element->setMoveable(false);
-    const QPoint point = Mouse::at(element, 10, 10);
-    Mouse::press(element, point, Qt::ShiftModifier);
-    EXPECT_FALSE(element->isMoving());
-    Mouse::release(element, point, Qt::ShiftModifier);
-    EXPECT_EQ(receiver.count(), 1u);
-    EXPECT_EQ(element->pos(), QPoint(50, 50));
-}
-
-TEST_F(ElementTest, ShiftClickOnAMoveableButtonMovesAndDoesNotFire) {
-    Element* element = makeButton();
-    const QPoint point = Mouse::at(element, 10, 10);
-    Mouse::press(element, point, Qt::ShiftModifier);
-    EXPECT_TRUE(element->isMoving());
-    EXPECT_EQ(QWidget::mouseGrabber(), element) << "a move keeps the mouse";
-    Mouse::release(element, point, Qt::ShiftModifier);
-    EXPECT_FALSE(element->isMoving());
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(receiver.count(), 0u);
-}
-
-TEST_F(ElementTest, CtrlPressDragsTheWholeWindow) {
-    Element* element = makeButton();
-    const QPoint point = Mouse::at(element, 10, 10);
-    Mouse::press(element, point, Qt::ControlModifier);
-    EXPECT_TRUE(window->isDragging());
-    EXPECT_FALSE(element->isMoving());
-    // The window holds the mouse now: the release reaches it, not the button.
-    Mouse::release(QWidget::mouseGrabber(), point, Qt::ControlModifier);
-    EXPECT_FALSE(window->isDragging());
-    EXPECT_EQ(receiver.count(), 0u);
-}
-
-TEST_F(ElementTest, AltClickNeverFires) {
-    Element* element = makeButton();
-    const QPoint point = Mouse::at(element, 10, 10);
-    Mouse::press(element, point, Qt::AltModifier);
-    Mouse::release(element, point, Qt::AltModifier);
-    EXPECT_EQ(receiver.count(), 0u);
-    EXPECT_FALSE(window->isResizing()) << "Alt over an element arms no window resize";
+// What a click with a modifier does on the button: Shift moves a moveable element (holding
+// the mouse), Ctrl drags the whole window, Alt does nothing over an element.
+TEST_F(ElementTest, AClickWithAModifierFiresOnlyWhenItMeansNothingElse) {
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        bool locked;
+        bool moving;
+        bool windowDragging;
+        size_t fired;
+    } cases[] = {
+        {Qt::NoModifier, false, false, false, 1},   {Qt::ShiftModifier, true, false, false, 1},
+        {Qt::ShiftModifier, false, true, false, 0}, {Qt::ControlModifier, false, false, true, 0},
+        {Qt::AltModifier, false, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.modifiers.toInt() + c.locked);
+        receiver.callers.clear();
+        Element* element = makeButton();
+        element->setMoveable(!c.locked);
+        const QPoint point = Mouse::at(element, 10, 10);
+        Mouse::press(element, point, c.modifiers);
+        EXPECT_EQ(element->isMoving(), c.moving);
+        EXPECT_EQ(window->isDragging(), c.windowDragging);
+        EXPECT_FALSE(window->isResizing()) << "Alt over an element arms no window resize";
+        QWidget* grabber = QWidget::mouseGrabber();
+        QWidget* holder = c.moving ? static_cast<QWidget*>(element) : nullptr;
+        EXPECT_EQ(grabber, c.windowDragging ? window.get() : holder);
+        // Whoever holds the mouse gets the release.
+        Mouse::release(grabber ? grabber : element, point, c.modifiers);
+        EXPECT_FALSE(element->isMoving() || window->isDragging());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+        EXPECT_EQ(receiver.count(), c.fired);
+        EXPECT_EQ(element->pos(), QPoint(50, 50));
+    }
 }
 
 TEST_F(ElementTest, PictureSizesButtonsAndSlidersButNotInfoOrListBox) {

@@ -1,4 +1,3 @@
-#include "common/Colour.h"
 #include "skin_ui/elements/ListBox.h"
 #include "support/SkinTestSupport.h"
 
@@ -81,34 +80,6 @@ TEST_F(ListBoxTest, ZonesAreTestedLeftRightTopBottom) {
     EXPECT_EQ(zoneAt(100, 3), 3);
     EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
     EXPECT_EQ(zoneAt(100, 96), 4);
-}
-
-TEST_F(ListBoxTest, RowsAreMeasuredOnceSongsExist) {
-    list->grab();
-    EXPECT_EQ(list->getRowHeight(), 0) << "nothing to measure in an empty playlist";
-    PlayList::instance().addSong({"/music/a.mp3", "Artist", "Title"});
-    list->grab();
-    EXPECT_GT(list->getRowHeight(), 0);
-}
-
-TEST_F(ListBoxTest, OnlyTheRowsThatFitAreDrawn) {
-    std::vector<SongInfo> songs;
-    for (int i = 0; i < 50; ++i) {
-        songs.push_back({"/music/" + QString::number(i), "Artist", "Song " + QString::number(i)});
-    }
-    PlayList::instance().addSongs(songs);
-    context().colours.useOpacity = false;
-    const QImage shown = list->grab().toImage();
-    const QColor background = toQColor(context().colours.backColour);
-    const QColor text = toQColor(context().colours.textColour);
-    int textPixels = 0;
-    for (int y = 5; y < 95; ++y) {
-        for (int x = 5; x < 195; ++x) {
-            textPixels += shown.pixelColor(x, y) != background ? 1 : 0;
-        }
-    }
-    EXPECT_GT(textPixels, 0);
-    EXPECT_NE(shown.pixelColor(0, 50), text) << "the frame is drawn over the text";
 }
 
 TEST_F(ListBoxTest, RowsStayInsideTheFrame) {

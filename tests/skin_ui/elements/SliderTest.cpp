@@ -25,47 +25,32 @@ protected:
     }
 };
 
+// The 90 x 10 slider's track is 80 pixels (the length less the knob); values grow to the
+// right and upward, and the far end of the track goes past the maximum.
 TEST_F(SliderTest, AClickReportsTheValueUnderTheCursor) {
-    auto slider = make();
-    click(slider.get(), 40, 5);
-    ASSERT_EQ(receiver.count(), 1u);
-    EXPECT_EQ(slider->getValue(), 50) << "40 / 80 x 100";
-    click(slider.get(), 88, 5);
-    EXPECT_EQ(slider->getValue(), 110) << "the far end of the track goes past the maximum";
-    EXPECT_EQ(slider->getKnobFrame(), 1);
-}
-
-TEST_F(SliderTest, VerticalValuesGrowUpwardAndGoNegativeAtTheBottom) {
-    auto slider = make();
-    slider->setVertical(true);
-    ASSERT_EQ(slider->size(), QSize(10, 90));
-    click(slider.get(), 5, 0);
-    EXPECT_EQ(slider->getValue(), 100);
-    click(slider.get(), 5, 40);
-    EXPECT_EQ(slider->getValue(), 50);
-    click(slider.get(), 5, 88);
-    EXPECT_LT(slider->getValue(), 0);
-    slider->setValue(25);
-    EXPECT_EQ(slider->getKnobPos(), 90 - 20 - 10);
-}
-
-TEST_F(SliderTest, ASliderWithoutTravelOrMaximumReportsZero) {
-    auto slider = make();
-    slider->setSize(10, 10);
-    click(slider.get(), 7, 5);
-    EXPECT_EQ(slider->getValue(), 0);
-    slider->setValue(60);
-    EXPECT_EQ(slider->getValue(), 0);
-
-    slider->setSize(90, 10);
-    slider->setMaximum(0);
-    slider->setValue(500);
-    EXPECT_EQ(slider->getKnobPos(), 0);
-    click(slider.get(), 60, 5);
-    EXPECT_EQ(slider->getValue(), 0);
-    slider->setVertical(true);
-    slider->setValue(7);
-    EXPECT_EQ(slider->getKnobPos(), 80) << "the start of a vertical track is its bottom";
+    const struct {
+        bool vertical;
+        int length;
+        int maximum;
+        QPoint at;
+        int value;
+    } cases[] = {
+        {false, 90, 100, {40, 5}, 50}, {false, 90, 100, {88, 5}, 110}, {true, 90, 100, {5, 0}, 100},
+        {true, 90, 100, {5, 40}, 50},  {true, 90, 100, {5, 88}, -10},  // below the track's start
+        {false, 10, 100, {7, 5}, 0},                                   // no travel
+        {false, 90, 0, {60, 5}, 0},                                    // no maximum
+    };
+    for (const auto& c : cases) {
+        auto slider = make();
+        slider->setMaximum(c.maximum);
+        slider->setSize(c.length, 10);
+        slider->setVertical(c.vertical);
+        click(slider.get(), c.at.x(), c.at.y());
+        EXPECT_EQ(slider->getValue(), c.value) << c.vertical << " " << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(slider->getKnobFrame(), 1) << "the knob is hovered after the release";
+        EXPECT_EQ(receiver.count(), 1u) << "the click is reported";
+        receiver.callers.clear();
+    }
 }
 
 TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
@@ -82,6 +67,18 @@ TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
     slider->setValue(100);
     slider->grab();
     EXPECT_EQ(slider->getKnobPos(), 80) << "length - half the thickness";
+
+    // Without travel or without a maximum the knob stays at the track's start.
+    slider->setSize(10, 10);
+    slider->setValue(60);
+    EXPECT_EQ(slider->getValue(), 0);
+    slider->setSize(90, 10);
+    slider->setMaximum(0);
+    slider->setValue(500);
+    EXPECT_EQ(slider->getKnobPos(), 0);
+    slider->setVertical(true);
+    slider->setValue(7);
+    EXPECT_EQ(slider->getKnobPos(), 80) << "the start of a vertical track is its bottom";
 }
 
 TEST_F(SliderTest, ToggleVerticalSwapsTheSizeAtTheSameCorner) {

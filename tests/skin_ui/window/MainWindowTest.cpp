@@ -7,7 +7,7 @@
 #include "skin_ui/MainWindow.h"
 #include "support/RecordingSkinHost.h"
 
-TEST(MainWindow, StartsSmallAndCentred) {
+TEST(MainWindow, StartsSmallAndCentredAndTogglesBetweenItsTwoSizes) {
     RecordingSkinHost host;
     MainWindow window(host, host.context);
     window.create();
@@ -17,12 +17,7 @@ TEST(MainWindow, StartsSmallAndCentred) {
     EXPECT_EQ(window.pos(), QPoint((screen.width() - 30) / 2, (screen.height() - 30) / 2));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(window.windowFlags() & Qt::WindowDoesNotAcceptFocus);
-}
 
-TEST(MainWindow, ToggleSwitchesSizesAndRemembersTheCurrentOne) {
-    RecordingSkinHost host;
-    MainWindow window(host, host.context);
-    window.create();
     window.setCollapsedSize(285, 45);
     window.setExpandedSize(285, 210);
     const QPoint corner = window.pos();

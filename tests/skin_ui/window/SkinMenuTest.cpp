@@ -20,31 +20,11 @@ TEST(SkinMenu, ListsItsItemsInOrderWithUndoAndRedoLast) {
     RecordingSkinHost host;
     MainWindow window(host, host.context);
     const std::vector<SkinMenu::Item> items = SkinMenu(&window).items();
-    EXPECT_EQ(titles(items), QStringList({"Add element",
-                                          "Add window",
-                                          "Delete window",
-                                          "",
-                                          "Import skin",
-                                          "Export skin",
-                                          "",
-                                          "New skin",
-                                          "Save skin",
-                                          "",
-                                          "Select skin",
-                                          "",
-                                          "Options",
-                                          "",
-                                          "Undo",
-                                          "Redo",
-                                          "",
-                                          QString::fromUtf8("Playlist…"),
-                                          "Player",
-                                          "ReplayGain: track",
-                                          "ReplayGain: album",
-                                          "ReplayGain: off",
-                                          "Resume where I left off",
-                                          "",
-                                          QString::fromUtf8("Skin editing help…")}));
+    EXPECT_EQ(titles(items).join('|'),
+              QString::fromUtf8("Add element|Add window|Delete window||Import skin|Export skin||"
+                                "New skin|Save skin||Select skin||Options||Undo|Redo||Playlist…|"
+                                "Player|ReplayGain: track|ReplayGain: album|ReplayGain: off|"
+                                "Resume where I left off||Skin editing help…"));
     EXPECT_FALSE(items[14].enabled) << "nothing to undo";
     EXPECT_FALSE(items[15].enabled) << "nothing to redo";
 
@@ -52,11 +32,10 @@ TEST(SkinMenu, ListsItsItemsInOrderWithUndoAndRedoLast) {
     host.redoable = "move";
     const std::vector<SkinMenu::Item> named = SkinMenu(&window).items();
     EXPECT_EQ(named[14].title, "Undo delete window");
-    EXPECT_EQ(named[14].id, SkinMenu::undoId);
-    EXPECT_TRUE(named[14].enabled);
     EXPECT_EQ(named[15].title, "Redo move");
+    EXPECT_TRUE(named[14].enabled && named[15].enabled);
+    EXPECT_EQ(named[14].id, SkinMenu::undoId);
     EXPECT_EQ(named[15].id, SkinMenu::redoId);
-    EXPECT_TRUE(named[15].enabled);
 }
 
 TEST(SkinMenu, SkinEntriesKeepTheirListingPositionAsIdAndTheCurrentIsChecked) {
