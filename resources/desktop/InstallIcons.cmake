@@ -1,8 +1,7 @@
 # Installs the player's icon into the hicolor theme at 16 to 256 pixels and scalable, named after
 # the application id. Run by `cmake --install` with VESK_APP_ID, VESK_ICON_SOURCE (the folder of
 # veskplayer-<size>.png and veskplayer.svg) and VESK_ICON_THEME (the theme below the prefix).
-# VESK_ICON_DIR in the environment names another source folder, for packagers and for the
-# install test.
+# VESK_ICON_DIR in the environment names another source folder, for packagers.
 if(DEFINED ENV{VESK_ICON_DIR})
     set(VESK_ICON_SOURCE "$ENV{VESK_ICON_DIR}")
 endif()

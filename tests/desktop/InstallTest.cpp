@@ -6,7 +6,6 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <cstdio>
 
 namespace {
 
@@ -18,10 +17,8 @@ struct ToolRun {
     QString output;
 };
 
-ToolRun run(const QString& program, const QStringList& arguments,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+ToolRun run(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(120000);
@@ -31,29 +28,6 @@ ToolRun run(const QString& program, const QStringList& arguments,
     }
     return {finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
             output};
-}
-
-// The drawn icons while they exist; until then stand-ins of the right sizes, so the rules and
-// the tree can be checked all the same.
-QString iconSource(const QTemporaryDir& scratch) {
-    const QString drawn = VESK_SOURCE_DIR "/resources/icons";
-    bool complete = QFile::exists(drawn + "/veskplayer.svg");
-    for (int size : iconSizes) {
-        complete = complete && QFile::exists(drawn + QString("/veskplayer-%1.png").arg(size));
-    }
-    if (complete) {
-        return drawn;
-    }
-    std::printf("resources/icons is incomplete: installing stand-in icons\n");
-    for (int size : iconSizes) {
-        QImage standIn(size, size, QImage::Format_ARGB32);
-        standIn.fill(Qt::darkCyan);
-        standIn.save(scratch.filePath(QString("veskplayer-%1.png").arg(size)));
-    }
-    QFile svg(scratch.filePath("veskplayer.svg"));
-    svg.open(QIODevice::WriteOnly);
-    svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"/>)");
-    return scratch.path();
 }
 
 // A list value of the desktop entry's main group.
@@ -74,11 +48,8 @@ QStringList entryList(const QString& desktopFile, const QString& key) {
 }  // namespace
 
 TEST(DesktopInstall, InstallsAValidEntryMetainfoIconsAndFileTypes) {
-    QTemporaryDir prefix, scratch;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("VESK_ICON_DIR", iconSource(scratch));
-    const ToolRun install =
-        run("cmake", {"--install", VESK_BINARY_DIR, "--prefix", prefix.path()}, environment);
+    QTemporaryDir prefix;
+    const ToolRun install = run("cmake", {"--install", VESK_BINARY_DIR, "--prefix", prefix.path()});
     ASSERT_TRUE(install.ok) << install.output.toStdString();
 
     const QString share = prefix.path() + "/share";
