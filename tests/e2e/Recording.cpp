@@ -12,8 +12,9 @@ void Recording::recordInto(PlayerProcess& player, const QString& path) {
     QFile::remove(path);
     player.setVariable("SDL_AUDIODRIVER", "disk");
     player.setVariable("SDL_DISKAUDIOFILE", path);
-    // 20 ms for each block of 4096 frames.
-    player.setVariable("SDL_DISKAUDIODELAY", "20");
+    // 40 ms for each block of 4096 frames: fast enough, and slow enough that a player on a
+    // loaded machine still fills each block in time (a late block is recorded as silence).
+    player.setVariable("SDL_DISKAUDIODELAY", "40");
 }
 
 bool Recording::waitForSeconds(const QString& path, double seconds) {

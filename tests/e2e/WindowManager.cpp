@@ -57,6 +57,12 @@ WindowManager::~WindowManager() {
     }
 }
 
+bool WindowManager::manages(XServer& x, Window window) {
+    const std::vector<unsigned long> clients =
+        rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
+    return std::find(clients.begin(), clients.end(), window) != clients.end();
+}
+
 bool WindowManager::stackedAbove(XServer& x, Window upper, Window lower) {
     // The managed windows from bottom to top.
     const std::vector<unsigned long> order =

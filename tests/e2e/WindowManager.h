@@ -15,6 +15,8 @@ public:
     // True once openbox manages the screen.
     bool isRunning() const { return running; }
 
+    // Whether the manager has the window among its clients.
+    static bool manages(XServer& x, Window window);
     // Whether the manager stacks the upper window above the lower one.
     static bool stackedAbove(XServer& x, Window upper, Window lower);
     // The top of the work area the manager announces, or -1.

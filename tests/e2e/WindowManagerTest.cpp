@@ -55,7 +55,7 @@ QRect placedAbove(XServer& x, Window window, Window skin) {
 
 }  // namespace
 
-TEST_F(UnderOpenbox, TheSkinWindowKeepsItsRulesAndItsDialogsOpenAboveIt) {
+TEST_F(UnderOpenbox, TheSkinWindowKeepsItsRulesMovesAndResizes) {
     const Window skin = startPlayer();
     ASSERT_NE(skin, 0u);
     XClassHint windowClass{};
@@ -89,42 +89,9 @@ TEST_F(UnderOpenbox, TheSkinWindowKeepsItsRulesAndItsDialogsOpenAboveIt) {
                    "160", "mousemove", "--sync", "102", "200", "mouseup", "1"}));
     ASSERT_TRUE(x.waitForGeometry(skin, {100, 80, 285, 210}));
 
-    // Ctrl + drag on the list box element, to the middle of the screen, where the options window
-    // opens centred, under the skin window's place.
-    const QPoint at(370, 280);
-    ASSERT_TRUE(x.drag("ctrl", QPoint(150, 120) + QPoint(100, 80), QPoint(150, 120) + at));
-    ASSERT_TRUE(x.waitForGeometry(skin, {at.x(), at.y(), 285, 210})) << "moved by the drag";
-
-    // The skin's options button opens it above the skin; its controls take clicks.
-    ASSERT_TRUE(x.click(at.x() + 5, at.y() + 15));
-    const Window options = x.waitForWindow("Vesk Player Options");
-    ASSERT_NE(options, 0u);
-    const QRect client = placedAbove(x, options, skin);
-    const QByteArray coloursBefore = readFile(player.dataFolder() + "/sfo.0");
-    // "Use opacity on bitmaps." (under the skin window's place), then "Apply".
-    ASSERT_TRUE(x.click(client.x() + 320, client.y() + 150));
-    ASSERT_TRUE(x.click(client.x() + 560, client.y() + 300));
-    EXPECT_TRUE(waitFor([&] { return readFile(player.dataFolder() + "/sfo.0") != coloursBefore; }))
-        << "the clicks reached the options window";
-    x.sendDeleteWindow(options);
-    ASSERT_TRUE(waitFor([&] { return x.windowsTitled("Vesk Player Options").empty(); }));
-
-    // The skin menu's "Select skin" > "default" asks whether to use the pictures only.
-    ASSERT_TRUE(x.xdotool({"keydown", "ctrl", "mousemove", "--sync", QString::number(at.x() + 150),
-                           QString::number(at.y() + 120), "click", "3", "keyup", "ctrl"}));
-    QThread::msleep(300);  // the menu takes the keyboard a moment after it shows
-    ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down",
-                           "Right", "Return"}));
-    const Window question = x.waitForWindow("Veskplayer -use skin");
-    ASSERT_NE(question, 0u);
-    const QRect box = placedAbove(x, question, skin);
-    // The last button of the row, Cancel, closes the question.
-    ASSERT_TRUE(x.click(box.right() - 50, box.bottom() - 20));
-    EXPECT_TRUE(waitFor([&] { return x.windowsTitled("Veskplayer -use skin").empty(); }))
-        << "the click reached the question";
-
     // openbox resizes with Alt + right drag, on the skin's grid of 5, and not below the least
     // size.
+    const QPoint at(100, 80);
     const QPoint corner = at + QPoint(280, 205);
     ASSERT_TRUE(x.drag("alt", corner, corner + QPoint(22, 12), "3"));
     ASSERT_TRUE(x.waitForGeometry(skin, {at.x(), at.y(), 305, 220}))
@@ -142,9 +109,52 @@ TEST_F(UnderOpenbox, TheSkinWindowKeepsItsRulesAndItsDialogsOpenAboveIt) {
     ASSERT_TRUE(player.waitForExit(20000)) << "the close button did not end the player";
     const QByteArray saved = readFile(player.dataFolder() + "/sfw.0");
     EXPECT_TRUE(
-        saved.contains("-pos\r\n370\r\n280\r\n-dimC\r\n285\r\n45\r\n-dimE\r\n30\r\n20\r\n"
+        saved.contains("-pos\r\n100\r\n80\r\n-dimC\r\n285\r\n45\r\n-dimE\r\n30\r\n20\r\n"
                        "-expanded\r\n1\r\n"))
         << "the manager's resize is the expanded size: " << saved.left(120).toStdString();
+}
+
+// The options window opens centred on the screen, so under the skin window moved there.
+TEST_F(UnderOpenbox, TheOptionsWindowAndAQuestionOpenAboveTheSkinAndTakeClicks) {
+    const Window skin = startPlayer();
+    ASSERT_NE(skin, 0u);
+    // Ctrl + drag on the list box element, to the middle of the screen, where the options window
+    // opens centred, under the skin window's place.
+    const QPoint at(370, 280);
+    ASSERT_TRUE(x.drag("ctrl", QPoint(150, 120), QPoint(150, 120) + at));
+    ASSERT_TRUE(x.waitForGeometry(skin, {at.x(), at.y(), 285, 210})) << "moved by the drag";
+
+    // The skin's options button opens it above the skin; its controls take clicks.
+    ASSERT_TRUE(x.click(at.x() + 5, at.y() + 15));
+    const Window options = x.waitForWindow("Vesk Player Options");
+    ASSERT_NE(options, 0u);
+    const QRect client = placedAbove(x, options, skin);
+    const QByteArray coloursBefore = readFile(player.dataFolder() + "/sfo.0");
+    // "Use opacity on bitmaps." (under the skin window's place), then "Apply".
+    ASSERT_TRUE(x.click(client.x() + 320, client.y() + 150));
+    ASSERT_TRUE(x.click(client.x() + 560, client.y() + 300));
+    EXPECT_TRUE(waitFor([&] { return readFile(player.dataFolder() + "/sfo.0") != coloursBefore; }))
+        << "the clicks reached the options window";
+    x.sendDeleteWindow(options);
+    // Gone, and let go by the manager (which then gives the focus elsewhere and grabs its
+    // buttons on the windows again).
+    ASSERT_TRUE(waitFor([&] { return !WindowManager::manages(x, options); }));
+
+    // The skin menu's "Select skin" > "default" asks whether to use the pictures only.
+    ASSERT_TRUE(x.xdotool({"keydown", "ctrl", "mousemove", "--sync", QString::number(at.x() + 150),
+                           QString::number(at.y() + 120), "click", "3", "keyup", "ctrl"}));
+    QThread::msleep(300);  // the menu takes the keyboard a moment after it shows
+    ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down",
+                           "Right", "Return"}));
+    const Window question = x.waitForWindow("Veskplayer -use skin");
+    ASSERT_NE(question, 0u);
+    const QRect box = placedAbove(x, question, skin);
+    // The last button of the row, Cancel, closes the question.
+    ASSERT_TRUE(x.click(box.right() - 50, box.bottom() - 20));
+    EXPECT_TRUE(waitFor([&] {
+        return x.windowsTitled("Veskplayer -use skin").empty() &&
+               !WindowManager::manages(x, question);
+    })) << "the click reached the question";
 }
 
 TEST_F(UnderOpenbox, SnappingKeepsOffATopPanel) {

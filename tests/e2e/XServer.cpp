@@ -180,7 +180,9 @@ bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& bu
         return QStringList{"mousemove", "--sync", QString::number(point.x()),
                            QString::number(point.y())};
     };
-    return xdotool(QStringList{"keydown", key} + moveTo(from) + QStringList{"mousedown", button} +
+    // A program that still holds the pointer would take the drag's press.
+    return waitForFreePointer() &&
+           xdotool(QStringList{"keydown", key} + moveTo(from) + QStringList{"mousedown", button} +
                    moveTo((from + to) / 2) + moveTo(to) +
                    QStringList{"mouseup", button, "keyup", key}) &&
            waitForFreePointer();

@@ -44,7 +44,8 @@ public:
     // Runs xdotool with the arguments on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments);
     // A drag with the button from one screen point to another (through the middle) while the key
-    // ("ctrl", "alt") is held; true once it is done and no program holds the pointer any more.
+    // ("ctrl", "alt") is held, started and ended when no program holds the pointer; true once
+    // it is done.
     bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1");
 
     // What a window manager sends when the user closes a window (Alt+F4).
