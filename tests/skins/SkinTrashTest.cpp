@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "SkinFolders.h"
 #include "common/HomeTrash.h"
 #include "skins/Skin.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
@@ -28,16 +28,16 @@ TEST_P(DeletedSkin, GoesToTheTrashWhereThereIsOne) {
     const bool trashUsable = GetParam();
     const QString dataHome = root.filePath("share");
     if (!trashUsable) {
-        ASSERT_TRUE(SkinFolders::write(dataHome, "a file where the trash would be"));
+        ASSERT_TRUE(writeFile(dataHome, "a file where the trash would be"));
     }
     qputenv("XDG_DATA_HOME", dataHome.toUtf8());
     const QString data = root.filePath("data");
-    ASSERT_TRUE(SkinFolders::write(data + "/skins/blue/0/100_close.bmp", "blue"));
+    ASSERT_TRUE(writeFile(data + "/skins/blue/0/100_close.bmp", "blue"));
 
     EXPECT_TRUE(Skin::deleteSkin(data, "blue", "skins\\default", prompts));
 
     EXPECT_FALSE(QFileInfo::exists(data + "/skins/blue"));
-    EXPECT_EQ(SkinFolders::read(HomeTrash::folder() + "/files/blue/0/100_close.bmp"),
+    EXPECT_EQ(readFile(HomeTrash::folder() + "/files/blue/0/100_close.bmp"),
               trashUsable ? QByteArray("blue") : QByteArray());
     EXPECT_TRUE(prompts.shown.empty());
 }
