@@ -218,6 +218,12 @@ void Variables::addWindow() {
     windowFiles->loadWindowFile(static_cast<int>(layout->count()));
 }
 
+void Variables::skinsChanged() {
+    if (openOptionsWindow) {
+        openOptionsWindow->refreshSkinList();
+    }
+}
+
 void Variables::reloadWindows() {
     // The live player state goes to "sfo.1" first, so rereading it below keeps what is playing,
     // the volume and the mute state as they are.
