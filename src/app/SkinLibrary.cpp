@@ -81,6 +81,46 @@ void SkinLibrary::importSkin(const QString& packagePath) {
     });
 }
 
+void SkinLibrary::importFoundSkins(const QStringList& packagePaths) {
+    if (packagePaths.isEmpty()) {
+        return;
+    }
+    queueJob([this, packagePaths] {
+        if (!SkinPackage::askImportFound(packagePaths, Prompts::current())) {
+            jobDone();
+            return;
+        }
+        importFoundFrom(std::make_shared<QStringList>(packagePaths),
+                        std::make_shared<QStringList>(), std::make_shared<QStringList>());
+    });
+}
+
+void SkinLibrary::importFoundFrom(std::shared_ptr<QStringList> left,
+                                  std::shared_ptr<QStringList> imported,
+                                  std::shared_ptr<QStringList> problems) {
+    if (left->isEmpty()) {
+        SkinPackage::reportFoundImports(*imported, *problems, Prompts::current());
+        jobDone();
+        return;
+    }
+    const QString path = left->takeFirst();
+    importPackage(path, [=, this](const SkinPackageImport& import, bool skipped) {
+        const SkinPackage::ImportResult& result = import.result();
+        if (!import.failure().isEmpty()) {
+            *problems << QString(import.failure()).replace('\n', ' ');
+        } else if (result.imported) {
+            *imported << result.skinName;
+        }
+        for (const QString& problem : result.problems) {
+            *problems << path + ": " + problem;
+        }
+        if (skipped) {
+            *problems << path + ": not imported, another version";
+        }
+        importFoundFrom(left, imported, problems);
+    });
+}
+
 void SkinLibrary::importPackage(const QString& packagePath, ImportDone done) {
     auto import = std::make_shared<SkinPackageImport>(packagePath, dataFolder);
     PackageThread& thread = packageThread();

@@ -55,6 +55,8 @@ public:
     // and written on the package thread, the questions are asked on the window thread, so this
     // returns before the import has ended.
     void importSkin(const QString& packagePath);
+    // Packages met among added files: one question listing them; Yes imports them in turn.
+    void importFoundSkins(const QStringList& packagePaths);
     // The save dialog for a skin package, then the export of the current skin (written on the
     // package thread).
     void exportSkinDialog(PromptOwner owner);
@@ -71,6 +73,8 @@ private:
     // when asked for; done gets the import afterwards (skipped: the user said No).
     using ImportDone = std::function<void(const SkinPackageImport& import, bool skipped)>;
     void importPackage(const QString& packagePath, ImportDone done);
+    void importFoundFrom(std::shared_ptr<QStringList> left, std::shared_ptr<QStringList> imported,
+                         std::shared_ptr<QStringList> problems);
 
     const QString& dataFolder;
     SettingsFiles::Options& options;

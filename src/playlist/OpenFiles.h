@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -19,9 +20,12 @@ class PlayList;
 // go to the skin import, anything else is read as a playlist file.
 class OpenFiles {
 public:
-    // Called on the worker thread with the path of a skin package; the skin library installs it
-    // (and carries the import over to the window thread).
+    // Called on the worker thread with the path of a skin package given as such; the skin library
+    // installs it (and carries the import over to the window thread).
     using SkinImport = std::function<void(const QString& packagePath)>;
+    // Called on the worker thread once an add has ended, with the skin packages met inside it (in
+    // its folders, named by its playlists), so they are offered together.
+    using FoundSkinPackages = std::function<void(const QStringList& packagePaths)>;
 
     // Starts the worker; the songs go to the given playlist.
     explicit OpenFiles(PlayList& playlist);
@@ -45,7 +49,7 @@ public:
     void setUseTags(bool on);
     bool useTags() const;
 
-    void setSkinImport(SkinImport import);
+    void setSkinImport(SkinImport import, FoundSkinPackages found);
 
     // Returns once every queued path has been handled.
     void waitUntilIdle();
@@ -62,6 +66,10 @@ private:
     struct AddRun {
         SeenFiles folders;
         SeenFiles playlists;
+        // Set once a folder or playlist of it is being gone through: the skin packages met then
+        // are collected, not imported one by one.
+        bool inside = false;
+        QStringList foundPackages;
     };
 
     // `information` is what a playlist line said of the song; the file's own tags come first.
@@ -69,6 +77,7 @@ private:
     void walkFolder(const QString& folder, AddRun& run);
     bool readPlaylist(const QString& path, AddRun& run);
     void importSkin(const QString& path);
+    void offerFoundPackages(const QStringList& packagePaths);
     void run();
 
     PlayList& playlist;
@@ -76,6 +85,7 @@ private:
 
     std::mutex skinImportMutex;
     SkinImport skinImport;
+    FoundSkinPackages foundSkinPackages;
 
     std::mutex queueMutex;
     std::condition_variable pathQueued;

@@ -231,3 +231,29 @@ SkinPackage::ImportResult SkinPackage::importSkin(const QString& packagePath,
     result.applyRequested = finishImport(import, prompts);
     return result;
 }
+
+bool SkinPackage::askImportFound(const QStringList& packagePaths, Prompts& prompts) {
+    PromptMessage question;
+    question.text =
+        "The added files hold " +
+        (packagePaths.size() == 1 ? QString("a skin package")
+                                  : QString("%1 skin packages").arg(packagePaths.size())) +
+        ":\n" + listed(packagePaths) + "\n\nDo you want to import them ?";
+    question.caption = importCaption;
+    question.icon = PromptIcon::Question;
+    question.buttons = PromptButtons::YesNo;
+    return prompts.ask(question) == PromptAnswer::Yes;
+}
+
+void SkinPackage::reportFoundImports(const QStringList& skinNames, const QStringList& problems,
+                                     Prompts& prompts) {
+    QString text = skinNames.isEmpty() ? QString("No skin was imported.")
+                                       : "Imported skins:\n" + listed(skinNames);
+    if (!problems.isEmpty()) {
+        text += "\n\nWhat went wrong:\n" + listed(problems);
+    }
+    prompts.message(text, importCaption,
+                    problems.isEmpty() ? PromptIcon::Information : PromptIcon::Warning,
+                    PromptButtons::Ok);
+    DebugLog::write("load complete.\n");
+}

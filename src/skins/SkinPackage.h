@@ -74,4 +74,11 @@ bool askImportOtherVersion(const QByteArray& fileVersion, Prompts& prompts);
 // use the skin now (true: yes).
 bool finishImport(const SkinPackageImport& import, Prompts& prompts);
 
+// Packages met among added files (in a folder, named by a playlist) are offered together: one
+// question listing them (true: import them all), and after their imports one message naming the
+// skins imported and what went wrong. A package's version question is still asked.
+bool askImportFound(const QStringList& packagePaths, Prompts& prompts);
+void reportFoundImports(const QStringList& skinNames, const QStringList& problems,
+                        Prompts& prompts);
+
 }  // namespace SkinPackage

@@ -8,6 +8,7 @@
 #include "AppFixture.h"
 #include "app/SkinLibrary.h"
 #include "app/Variables.h"
+#include "playlist/OpenFiles.h"
 #include "skins/Skin.h"
 
 namespace {
@@ -92,3 +93,41 @@ TEST_F(PackageWork, ImportsQueuedTogetherAskOneQuestionAtATimeInTheirOrder) {
     EXPECT_TRUE(prompts.shown[0].text.contains("\nSkinname: a\n"));
     EXPECT_TRUE(prompts.shown[1].text.contains("\nSkinname: b\n"));
 }
+
+struct FoundAnswer {
+    PromptAnswer answer;
+    int skinsImported;
+    size_t promptsShown;
+};
+
+class FoundPackages : public PackageWork, public ::testing::WithParamInterface<FoundAnswer> {};
+
+TEST_P(FoundPackages, AFolderOfThirtyIsOneQuestionThenOneReport) {
+    QStringList names;
+    QDir().mkpath(dataPath("drop"));
+    for (int i = 0; i < 30; ++i) {
+        names << QString("found%1").arg(i, 2, 10, QChar('0'));
+        writeData("drop/" + names.back() + ".vps", packageOf(names.back(), 2));
+    }
+    writeData("drop/broken.vps", "#VP-V1.0.0");
+    prompts.answerNext(GetParam().answer);
+    app().addDroppedPaths({dataPath("drop")});
+    OpenFiles::instance().waitUntilIdle();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompts.shown.empty(); }, 5000));
+    ASSERT_TRUE(finishPackageWork());
+
+    ASSERT_EQ(prompts.shown.size(), GetParam().promptsShown);
+    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -import skin");
+    EXPECT_TRUE(prompts.shown[0].text.startsWith("The added files hold 31 skin packages:\n" +
+                                                 dataPath("drop/broken.vps") + "\n"));
+    EXPECT_EQ(skins().size(), GetParam().skinsImported);
+    if (GetParam().skinsImported > 0) {
+        EXPECT_EQ(skins(), names);
+        EXPECT_TRUE(prompts.shown[1].text.startsWith("Imported skins:\nfound00\n"));
+        EXPECT_TRUE(prompts.shown[1].text.contains("broken.vps"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, FoundPackages,
+                         ::testing::Values(FoundAnswer{PromptAnswer::Yes, 30, 2},
+                                           FoundAnswer{PromptAnswer::No, 0, 1}));
