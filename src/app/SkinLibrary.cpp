@@ -1,9 +1,17 @@
 #include "app/SkinLibrary.h"
 
+#include "app/PackageThread.h"
 #include "playlist/DialogFolder.h"
 #include "playlist/FileDialog.h"
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
+#include "skins/SkinPackageImport.h"
+
+SkinLibrary::SkinLibrary(const QString& dataFolder, SettingsFiles::Options& options,
+                         Application& app)
+    : dataFolder(dataFolder), options(options), app(app) {}
+
+SkinLibrary::~SkinLibrary() = default;
 
 QStringList SkinLibrary::listing() const {
     return Skin::listSkins(dataFolder);
@@ -63,11 +71,82 @@ void SkinLibrary::importSkinDialog(PromptOwner owner) {
 }
 
 void SkinLibrary::importSkin(const QString& packagePath) {
-    const SkinPackage::ImportResult result =
-        SkinPackage::importSkin(packagePath, dataFolder, Prompts::current());
-    if (result.applyRequested) {
-        useSkin(result.skinName);
+    if (packagePath.isEmpty()) {
+        return;
     }
+    queueJob([this, packagePath] {
+        importPackage(packagePath, [this](const SkinPackageImport& import, bool skipped) {
+            const bool useNow = !skipped && SkinPackage::finishImport(import, Prompts::current());
+            if (useNow) {
+                useSkin(import.result().skinName);
+            }
+            jobDone();
+        });
+    });
+}
+
+void SkinLibrary::importFoundSkins(const QStringList& packagePaths) {
+    if (packagePaths.isEmpty()) {
+        return;
+    }
+    queueJob([this, packagePaths] {
+        if (!SkinPackage::askImportFound(packagePaths, Prompts::current())) {
+            jobDone();
+            return;
+        }
+        importFoundFrom(std::make_shared<QStringList>(packagePaths),
+                        std::make_shared<QStringList>(), std::make_shared<QStringList>());
+    });
+}
+
+void SkinLibrary::importFoundFrom(std::shared_ptr<QStringList> left,
+                                  std::shared_ptr<QStringList> imported,
+                                  std::shared_ptr<QStringList> problems) {
+    if (left->isEmpty()) {
+        SkinPackage::reportFoundImports(*imported, *problems, Prompts::current());
+        jobDone();
+        return;
+    }
+    const QString path = left->takeFirst();
+    importPackage(path, [=, this](const SkinPackageImport& import, bool skipped) {
+        const SkinPackage::ImportResult& result = import.result();
+        if (!import.failure().isEmpty()) {
+            *problems << QString(import.failure()).replace('\n', ' ');
+        } else if (result.imported) {
+            *imported << result.skinName;
+        }
+        for (const QString& problem : result.problems) {
+            *problems << path + ": " + problem;
+        }
+        if (skipped) {
+            *problems << path + ": not imported, another version";
+        }
+        importFoundFrom(left, imported, problems);
+    });
+}
+
+void SkinLibrary::importPackage(const QString& packagePath, ImportDone done) {
+    auto import = std::make_shared<SkinPackageImport>(packagePath, dataFolder);
+    PackageThread& thread = packageThread();
+    thread.run([import, &thread] { import->open(thread.stopping()); },
+               [this, import, &thread, done] {
+                   if (!import->failure().isEmpty()) {
+                       done(*import, false);
+                       return;
+                   }
+                   if (import->otherVersion() && !SkinPackage::askImportOtherVersion(
+                                                     import->fileVersion(), Prompts::current())) {
+                       done(*import, true);
+                       return;
+                   }
+                   thread.run([import, &thread] { import->importEntries(thread.stopping()); },
+                              [this, import, done] {
+                                  if (import->result().imported) {
+                                      app.skinsChanged();
+                                  }
+                                  done(*import, false);
+                              });
+               });
 }
 
 void SkinLibrary::exportSkinDialog(PromptOwner owner) {
@@ -79,5 +158,45 @@ void SkinLibrary::exportSkinDialog(PromptOwner owner) {
     DialogFolder::remember(dataFolder, path);
     app.saveWindows();
     app.saveColours();
-    SkinPackage::exportSkin(path, dataFolder, options.skinPath, Prompts::current());
+    queueJob([this, path] {
+        const QString skinFolder =
+            SkinPackage::prepareExport(dataFolder, options.skinPath, Prompts::current());
+        if (skinFolder.isEmpty()) {
+            jobDone();
+            return;
+        }
+        auto result = std::make_shared<SkinPackage::ExportResult>();
+        PackageThread& thread = packageThread();
+        thread.run(
+            [result, path, skinFolder, skinName = Skin::nameOf(options.skinPath), &thread] {
+                *result = SkinPackage::writePackage(path, skinFolder, skinName, thread.stopping());
+            },
+            [this, result, path] {
+                SkinPackage::reportExport(*result, path, Prompts::current());
+                jobDone();
+            });
+    });
+}
+
+void SkinLibrary::queueJob(Job job) {
+    jobs.push_back(std::move(job));
+    if (!jobRunning) {
+        jobDone();
+    }
+}
+
+void SkinLibrary::jobDone() {
+    jobRunning = !jobs.empty();
+    if (jobRunning) {
+        Job next = std::move(jobs.front());
+        jobs.pop_front();
+        next();
+    }
+}
+
+PackageThread& SkinLibrary::packageThread() {
+    if (!packages) {
+        packages = std::make_unique<PackageThread>();
+    }
+    return *packages;
 }

@@ -127,22 +127,30 @@ void Variables::initTray() {
 }
 
 void Variables::installSkinImport() {
-    // The import asks questions and may rebuild every window, so it runs on the window thread;
+    // The import asks questions and may rebuild every window, so it starts on the window thread;
     // the worker only posts it and goes on (waiting for a dialog would hang the shut-down, which
     // waits for the worker).
     // Posted while a dialog, question or menu is open, it waits until that has closed: applying
     // the skin deletes every skin window, which may own the dialog or run the menu.
     QObject* receiver = importReceiver.get();
-    OpenFiles::instance().setSkinImport([receiver](const QString& packagePath) {
+    const auto onWindowThread = [receiver](std::function<void(SkinLibrary&)> start) {
         QMetaObject::invokeMethod(
             receiver,
-            [receiver, packagePath] {
-                NestedLoop::runOutside(receiver, [packagePath] {
-                    Variables::instance().skinLibrary().importSkin(packagePath);
-                });
+            [receiver, start] {
+                NestedLoop::runOutside(receiver,
+                                       [start] { start(Variables::instance().skinLibrary()); });
             },
             Qt::QueuedConnection);
-    });
+    };
+    OpenFiles::instance().setSkinImport(
+        [onWindowThread](const QString& packagePath) {
+            onWindowThread(
+                [packagePath](SkinLibrary& library) { library.importSkin(packagePath); });
+        },
+        [onWindowThread](const QStringList& packagePaths) {
+            onWindowThread(
+                [packagePaths](SkinLibrary& library) { library.importFoundSkins(packagePaths); });
+        });
 }
 
 void Variables::readCommandLine(const QStringList& files) {
@@ -235,6 +243,12 @@ bool Variables::hasReachableTray() const {
 
 void Variables::addWindow() {
     windowFiles->loadNextWindow(*layout);
+}
+
+void Variables::skinsChanged() {
+    if (openOptionsWindow) {
+        openOptionsWindow->refreshSkinList();
+    }
 }
 
 void Variables::reloadWindows() {

@@ -74,6 +74,8 @@ public:
     void addWindow();
     // Rebuilds every window from the live files, keeping what plays and the volume.
     void reloadWindows() override;
+    // The options window's list of skins follows an import.
+    void skinsChanged() override;
     SkinLibrary& skinLibrary() { return *library; }
 
     // Paths dropped on a skin window, handed to the adding worker in order.

@@ -77,9 +77,10 @@ bool OpenFiles::useTags() const {
     return tagsOn;
 }
 
-void OpenFiles::setSkinImport(SkinImport import) {
+void OpenFiles::setSkinImport(SkinImport import, FoundSkinPackages found) {
     std::lock_guard guard(skinImportMutex);
     skinImport = std::move(import);
+    foundSkinPackages = std::move(found);
 }
 
 void OpenFiles::waitUntilIdle() {
@@ -127,6 +128,9 @@ bool OpenFiles::classify(const QString& path) {
     AddRun run;
     const bool known = classify(path, run);
     flush(run);
+    if (!run.foundPackages.isEmpty() && !stopping) {
+        offerFoundPackages(run.foundPackages);
+    }
     return known;
 }
 
@@ -185,7 +189,13 @@ bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& infor
             addToBatch(SongFile::withTags(SongFile::withDefaults(path), information), run);
             return true;
         case PathKind::SkinPackage:
-            importSkin(path);
+            // Given as such, it is imported with its own questions; met inside a folder or a
+            // playlist, it waits for the end of the add and is offered with the others.
+            if (!run.inside) {
+                importSkin(path);
+            } else if (NativePath::isRegularFile(path) && !run.foundPackages.contains(path)) {
+                run.foundPackages << path;
+            }
             return true;
         case PathKind::Other:
             return readPlaylist(path, run);
@@ -198,6 +208,7 @@ void OpenFiles::walkFolder(const QString& folder, AddRun& run) {
         return;
     }
     run.folders.add(folder);
+    run.inside = true;
     for (const FolderEntries::Entry& entry : FolderEntries::list(folder, stopping)) {
         // Only folders whose names have no dot are walked.
         if (stopping || (entry.isFolder && entry.name.contains(u'.'))) {
@@ -212,6 +223,7 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
         return true;  // read before in this add: its songs are there already
     }
     run.playlists.add(path);
+    run.inside = true;
     // A relative entry names a file beside the playlist, as playlists carried between machines
     // (and every M3U writer) mean it.
     const QDir playlistFolder = QFileInfo(path).absoluteDir();
@@ -233,6 +245,19 @@ bool OpenFiles::readPlaylist(const QString& path, AddRun& run) {
         DebugLog::write("playlist loaded \n");
     }
     return true;
+}
+
+void OpenFiles::offerFoundPackages(const QStringList& packagePaths) {
+    FoundSkinPackages offer;
+    {
+        std::lock_guard guard(skinImportMutex);
+        offer = foundSkinPackages;
+    }
+    if (!offer) {
+        DebugLog::write("no skin import for " + packagePaths.join(' ').toStdString() + "\n");
+        return;
+    }
+    offer(packagePaths);
 }
 
 void OpenFiles::importSkin(const QString& path) {

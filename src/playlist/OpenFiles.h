@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -26,9 +27,12 @@ class PlayList;
 // shows, then the others in list order (PlayList::nextSongToTag).
 class OpenFiles {
 public:
-    // Called on the worker thread with the path of a skin package; the skin library installs it
-    // (and carries the import over to the window thread).
+    // Called on the worker thread with the path of a skin package given as such; the skin library
+    // installs it (and carries the import over to the window thread).
     using SkinImport = std::function<void(const QString& packagePath)>;
+    // Called on the worker thread once an add has ended, with the skin packages met inside it (in
+    // its folders, named by its playlists), so they are offered together.
+    using FoundSkinPackages = std::function<void(const QStringList& packagePaths)>;
 
     // Starts the worker; the songs go to the given playlist.
     explicit OpenFiles(PlayList& playlist);
@@ -52,7 +56,7 @@ public:
     void setUseTags(bool on);
     bool useTags() const;
 
-    void setSkinImport(SkinImport import);
+    void setSkinImport(SkinImport import, FoundSkinPackages found);
 
     // Returns once every queued path has been handled and every tag read.
     void waitUntilIdle();
@@ -71,6 +75,10 @@ private:
         SeenFiles playlists;
         std::vector<SongInfo> batch;
         std::chrono::steady_clock::time_point batchStart;
+        // Set once a folder or playlist of it is being gone through: the skin packages met then
+        // are collected, not imported one by one.
+        bool inside = false;
+        QStringList foundPackages;
     };
 
     // `information` is what a playlist line said of the song; the file's own tags come first.
@@ -82,6 +90,7 @@ private:
     void flush(AddRun& run);
     // Reads the tags of one song; false when no song waits for them.
     bool readNextTags();
+    void offerFoundPackages(const QStringList& packagePaths);
     void run();
 
     PlayList& playlist;
@@ -89,6 +98,7 @@ private:
 
     std::mutex skinImportMutex;
     SkinImport skinImport;
+    FoundSkinPackages foundSkinPackages;
 
     std::mutex queueMutex;
     std::condition_variable pathQueued;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 class Prompts;
+class SkinPackageImport;
 
 // A skin package carries a whole skin folder in one file (".vps"): the version, the skin's name,
 // then every file of the folder with its path inside the folder ("0\100_close.bmp",
@@ -33,6 +36,16 @@ struct ExportResult {
 ExportResult exportSkin(const QString& packagePath, const QString& dataFolder,
                         const QString& skinPath, Prompts& prompts);
 
+// The steps of exportSkin, for callers that write the package off the window thread.
+// Window thread: stores the live files into the skin's "sys" folder; the skin's folder, or empty
+// (and told) when the current skin is not one of the skins folder.
+QString prepareExport(const QString& dataFolder, const QString& skinPath, Prompts& prompts);
+// Any thread: the package written whole, or (stopped, or not writable) not at all.
+ExportResult writePackage(const QString& packagePath, const QString& skinFolder,
+                          const QString& skinName, const std::atomic<bool>& stopping);
+// Window thread: what went wrong, if anything.
+void reportExport(const ExportResult& result, const QString& packagePath, Prompts& prompts);
+
 struct ImportResult {
     // The skin's folder was made or written into.
     bool imported = false;
@@ -53,5 +66,19 @@ struct ImportResult {
 // whole. Ends with the question whether to use the skin now, or, when anything went wrong, with
 // a message saying what. An empty path does nothing.
 ImportResult importSkin(const QString& packagePath, const QString& dataFolder, Prompts& prompts);
+
+// The questions of an import, asked on the window thread between the steps of SkinPackageImport.
+// True: import the package of the other version all the same.
+bool askImportOtherVersion(const QByteArray& fileVersion, Prompts& prompts);
+// The end of a package's import: why it was refused, what went wrong, or the question whether to
+// use the skin now (true: yes).
+bool finishImport(const SkinPackageImport& import, Prompts& prompts);
+
+// Packages met among added files (in a folder, named by a playlist) are offered together: one
+// question listing them (true: import them all), and after their imports one message naming the
+// skins imported and what went wrong. A package's version question is still asked.
+bool askImportFound(const QStringList& packagePaths, Prompts& prompts);
+void reportFoundImports(const QStringList& skinNames, const QStringList& problems,
+                        Prompts& prompts);
 
 }  // namespace SkinPackage

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/SkinLibrary.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
 #include "audio/NullOutput.h"
@@ -77,6 +78,10 @@ QStringList AppFixture::pictures(int function) {
         names << (button->getBitmap() ? button->getBitmap()->getName() : QString());
     }
     return names;
+}
+
+bool AppFixture::finishPackageWork() {
+    return QTest::qWaitFor([this] { return app().skinLibrary().packagesIdle(); }, 20000);
 }
 
 void AppFixture::click(Element* element) {

@@ -37,6 +37,8 @@ protected:
     QStringList pictures(int function);
     // Presses and releases the left button over the element, as a user does.
     void click(Element* element);
+    // Runs the event loop until every queued skin package import and export has ended.
+    bool finishPackageWork();
 
     QTemporaryDir data;
     ScriptedPrompts prompts;

@@ -63,6 +63,7 @@ protected:
         QFile::copy(dataPath("sfo.0"), folder + "/sys/sfo.0");
         prompts.answerNext(PromptAnswer::No);  // not used now
         app().skinLibrary().importSkin(dataPath("blue.vps"));
+        ASSERT_TRUE(finishPackageWork());
         prompts.shown.clear();
     }
     // Whether every play button shows the colour of the blue skin.
@@ -145,6 +146,7 @@ TEST_F(SkinLibraryCommands, NewAndSaveSkin) {
 TEST_F(SkinLibraryCommands, ExportAndImportGoThroughTheDialogsOfTheWindow) {
     prompts.saveAnswers.push_back(dataPath("mine.vps"));
     command(SkinMenu::exportSkinId);
+    ASSERT_TRUE(finishPackageWork());
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogFilters[0], "VeskPlayer Skin (*.vps);;All Files (*.*)");
     EXPECT_EQ(prompts.dialogs[0].mode, FileDialogRequest::Mode::Save);
@@ -154,6 +156,7 @@ TEST_F(SkinLibraryCommands, ExportAndImportGoThroughTheDialogsOfTheWindow) {
 
     prompts.saveAnswers.push_back(dataPath("mine.vps"));
     command(SkinMenu::importSkinId);  // the success question is dismissed: No
+    ASSERT_TRUE(finishPackageWork());
     ASSERT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(prompts.dialogs[1].mode, FileDialogRequest::Mode::OpenFile);
     EXPECT_EQ(prompts.dialogs[1].owner, static_cast<QWidget*>(window()));

@@ -74,7 +74,7 @@ TEST_F(OpenFilesTest, ASkinPackageGoesToTheSkinImportAndAddsNoSong) {
               std::string::npos);
 
     QStringList imported;
-    files.setSkinImport([&imported](const QString& path) { imported.append(path); });
+    files.setSkinImport([&imported](const QString& path) { imported.append(path); }, {});
     drop({package});
     EXPECT_EQ(imported, QStringList{package});
     EXPECT_EQ(playlist.songCount(), 0u);
@@ -222,29 +222,37 @@ TEST_F(OpenFilesTest, NamesWithLineBreaksOrBytesThatAreNotUtf8AreAddedAsTheyAre)
 
 TEST(OpenFilesLifetime, StoppingCutsARunningAddShortAndDropsTheQueue) {
     TestFolder folder;
-    folder.write("big/a.vps");
+    folder.write("big/a.m3u", "#EXTM3U\n");
     for (int i = 0; i < 300; ++i) {
         folder.write(QString("big/song%1.wav").arg(i));
     }
-    DebugCapture debug;
-    PlayList playlist;
-    std::promise<void> importing;
+    // Holds the walk once it has read the playlist, its first entry.
+    std::mutex linesMutex;
+    std::string lines;
+    std::promise<void> walking;
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
+    DebugLog::setSink([&](std::string_view line) {
+        {
+            std::lock_guard guard(linesMutex);
+            lines.append(line);
+        }
+        if (line == "playlist loaded \n") {
+            walking.set_value();
+            released.wait();
+        }
+    });
+    PlayList playlist;
     {
         OpenFiles files(playlist);
-        files.setSkinImport([&](const QString&) {
-            importing.set_value();
-            released.wait();
-        });
         files.addPath(folder.path("big"));
         files.addPath("/n/queued.mp3");
-        importing.get_future().wait();  // the walk is at its first entry
+        walking.get_future().wait();
         files.stop();
         release.set_value();
     }
+    DebugLog::setSink({});
     EXPECT_EQ(playlist.songCount(), 0u) << "neither the rest of the walk nor the queue was added";
-    const std::string lines = debug.lines();
     EXPECT_EQ(lines.find("started openfiles thread\n"), 0u);
     EXPECT_EQ(lines.size() - lines.rfind("ended openfiles thread\n"),
               std::string("ended openfiles thread\n").size());
