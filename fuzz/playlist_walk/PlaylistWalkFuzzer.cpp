@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     {
         OpenFiles files(playlist);
         files.setUseTags(true);
-        files.setSkinImport([](const QString&) {});
+        files.setSkinImport([](const QString&) {}, [](const QStringList&) {});
         files.classify(playlistPath);
     }
     // Each line adds at most one song, one walk of the tree or one reading of each playlist.
