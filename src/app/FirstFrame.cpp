@@ -1,18 +1,12 @@
 #include "app/FirstFrame.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 
-void FirstFrame::then(QWidget* window, std::function<void()> work,
-                      std::chrono::milliseconds latest) {
-    new FirstFrame(window, std::move(work), latest);
-}
-
 FirstFrame::FirstFrame(QWidget* watched, std::function<void()> givenWork,
                        std::chrono::milliseconds latest)
-    : QObject(QCoreApplication::instance()), window(watched), work(std::move(givenWork)) {
+    : window(watched), work(std::move(givenWork)) {
     fallback.setSingleShot(true);
     connect(&fallback, &QTimer::timeout, this, &FirstFrame::finish);
     if (!window) {
@@ -20,7 +14,7 @@ FirstFrame::FirstFrame(QWidget* watched, std::function<void()> givenWork,
         return;
     }
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, &FirstFrame::finish);
+    connect(window, &QObject::destroyed, &fallback, [this] { fallback.start(0); });
     fallback.start(latest);
 }
 
@@ -48,6 +42,5 @@ void FirstFrame::finish() {
     }
     const std::function<void()> runOnce = std::move(work);
     work = nullptr;
-    deleteLater();
     runOnce();
 }

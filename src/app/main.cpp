@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         // The bus and the tray draw nothing of the first frame: they come once it is painted.
         std::unique_ptr<MprisService> mediaKeys;
         const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
-        FirstFrame::then(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
+        const FirstFrame busAndTray(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
             StartPhases::mark("first-paint");
             mediaKeys = std::make_unique<MprisService>(mediaControls());
             StartPhases::mark("bus");

@@ -191,9 +191,12 @@ bool OpenFiles::classify(const QString& path, AddRun& run, const SongTags& infor
         case PathKind::SkinPackage:
             // Given as such, it is imported with its own questions; met inside a folder or a
             // playlist, it waits for the end of the add and is offered with the others.
+            if (!isRegularPackage(path)) {
+                return true;
+            }
             if (!run.inside) {
                 importSkin(path);
-            } else if (NativePath::isRegularFile(path) && !run.foundPackages.contains(path)) {
+            } else if (!run.foundPackages.contains(path)) {
                 run.foundPackages << path;
             }
             return true;
@@ -260,14 +263,17 @@ void OpenFiles::offerFoundPackages(const QStringList& packagePaths) {
     offer(packagePaths);
 }
 
-void OpenFiles::importSkin(const QString& path) {
+bool OpenFiles::isRegularPackage(const QString& path) {
     // A named pipe or a device met here would hold the import's open forever; only what the
     // user chose in the open dialog is told about (by the import itself).
-    if (!NativePath::isRegularFile(path)) {
-        DebugLog::write("skin package passed over, not a regular file: " + path.toStdString() +
-                        "\n");
-        return;
+    if (NativePath::isRegularFile(path)) {
+        return true;
     }
+    DebugLog::write("skin package passed over, not a regular file: " + path.toStdString() + "\n");
+    return false;
+}
+
+void OpenFiles::importSkin(const QString& path) {
     SkinImport import;
     {
         std::lock_guard guard(skinImportMutex);

@@ -85,6 +85,7 @@ private:
     bool classify(const QString& path, AddRun& run, const SongTags& information = {});
     void walkFolder(const QString& folder, AddRun& run);
     bool readPlaylist(const QString& path, AddRun& run);
+    static bool isRegularPackage(const QString& path);
     void importSkin(const QString& path);
     void addToBatch(SongInfo song, AddRun& run);
     void flush(AddRun& run);

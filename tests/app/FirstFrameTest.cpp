@@ -55,7 +55,7 @@ TEST_P(FirstFrameTest, RunsTheWorkOnceAfterTheFirstPaintOrWithoutOne) {
     int runs = 0;
     int paintsWhenRun = -1;
     CountingWindow* watched = given.window == Window::none ? nullptr : window.get();
-    FirstFrame::then(
+    const FirstFrame frame(
         watched,
         [&] {
             ++runs;
