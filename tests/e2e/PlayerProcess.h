@@ -28,9 +28,6 @@ public:
     QString output();
     // Waits until the output holds the text the given number of times; false on timeout.
     bool waitForOutput(const QString& text, int times = 1, int timeoutMs = 20000);
-    // Waits until the file worker has finished the given number of adds (the files of the
-    // command line, a handed-over start, the playlist reopened at start).
-    bool waitForAdds(int adds = 1) { return waitForOutput("ended openfiles thread\n", adds); }
 
     QString home() const { return homePath; }
     QString dataFolder() const { return homePath + "/Documents/VeskPlayer"; }

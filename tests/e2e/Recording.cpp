@@ -12,9 +12,10 @@ void Recording::recordInto(PlayerProcess& player, const QString& path) {
     QFile::remove(path);
     player.setVariable("SDL_AUDIODRIVER", "disk");
     player.setVariable("SDL_DISKAUDIOFILE", path);
-    // 40 ms for each block of 4096 frames: fast enough, and slow enough that a player on a
-    // loaded machine still fills each block in time (a late block is recorded as silence).
-    player.setVariable("SDL_DISKAUDIODELAY", "40");
+    // 80 ms for each block of 4096 frames (93 ms of sound): slow enough that a player on a
+    // loaded machine has opened the next song before the one playing ends, as it must on a
+    // sound card (one opened late is recorded as silence).
+    player.setVariable("SDL_DISKAUDIODELAY", "80");
 }
 
 bool Recording::waitForSeconds(const QString& path, double seconds) {

@@ -7,7 +7,7 @@
 class PlayerProcess;
 
 // What the player outputs, taken by SDL's disk driver into a file instead of a sound card:
-// interleaved stereo 32-bit floats at 44100 frames a second, about twice as fast as real time.
+// interleaved stereo 32-bit floats at 44100 frames a second, a little faster than real time.
 namespace Recording {
 
 constexpr int rate = 44100;

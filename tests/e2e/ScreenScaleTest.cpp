@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
 #include <QThread>
 #include <functional>
 
@@ -66,53 +67,49 @@ QImage inBlocks(const QImage& picture, int factor) {
 }  // namespace
 
 // At a whole factor of 2 the built-in pictures drawn at twice the resolution are shown pixel
-// for pixel; at 1.5 the window is drawn exactly as at 2 (no stretched pixels, no seams between
-// elements); at 1 the plain pictures.
-TEST(ScreenScale, WholeFactorsShowTheSharpPicturesAndFractionalOnesTheNearestWhole) {
+// for pixel; at 1 the plain pictures. A skin's own picture without such a twin is shown in 2 x 2
+// blocks; and at 1.5 the window is drawn exactly as at 2 (no stretched pixels, no seams).
+TEST(ScreenScale, WholeFactorsShowTheSharpPicturesOthersInBlocksFractionalOnesTheNearestWhole) {
     XServer x;
     ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
     PlayerProcess player(x.displayName());
-
     // The close button (class 0 at 0,0) and the play button (class 1 at 15,0).
     const Ready plainPictures = [](const QImage& shown) {
         return shown.copy(0, 0, 10, 10) == builtInFrame("0/100_close.bmp", 10) &&
                shown.copy(15, 0, 20, 20) == builtInFrame("1/102_play.bmp", 20);
     };
-    const Ready sharpPictures = [](const QImage& shown) {
+    const auto sharpPlay = [](const QImage& shown) {
+        return shown.copy(30, 0, 40, 40) == builtInFrame("1/102_play@2x.bmp", 40);
+    };
+    const Ready sharpPictures = [&](const QImage& shown) {
         return shown.copy(0, 0, 20, 20) == builtInFrame("0/100_close@2x.bmp", 20) &&
-               shown.copy(30, 0, 40, 40) == builtInFrame("1/102_play@2x.bmp", 40);
+               sharpPlay(shown);
     };
     const QImage plain = screenshotAt(x, player, "1", 1, plainPictures);
-    const QImage sharp = screenshotAt(x, player, "2", 2, sharpPictures);
-    const QImage fractional = screenshotAt(x, player, "1.5", 2, sharpPictures);
-    ASSERT_FALSE(plain.isNull() || sharp.isNull() || fractional.isNull());
-
+    QImage sharp = screenshotAt(x, player, "2", 2, sharpPictures);
+    ASSERT_FALSE(plain.isNull() || sharp.isNull());
     EXPECT_TRUE(plainPictures(plain)) << "the plain pictures at factor 1";
     EXPECT_TRUE(sharpPictures(sharp)) << "the pictures drawn at twice the resolution at factor 2";
     EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
-    EXPECT_TRUE(fractional == sharp) << "1.5 is drawn at the whole factor 2, pixel for pixel";
-}
-
-// A skin whose own picture has no twin drawn at twice the resolution shows it in 2 x 2 blocks.
-TEST(ScreenScale, APictureWithoutATwinIsShownInBlocks) {
-    XServer x;
-    ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
-    PlayerProcess first(x.displayName());
-    screenshotAt(x, first, "1", 1, [](const QImage&) { return true; });
 
     QImage mine(30, 10, QImage::Format_RGB32);
-    for (int px = 0; px < 30; ++px)
-        for (int py = 0; py < 10; ++py)
+    for (int px = 0; px < 30; ++px) {
+        for (int py = 0; py < 10; ++py) {
             mine.setPixel(px, py, (px + py) % 2 ? qRgb(250, 250, 0) : qRgb(0, 0, 250));
-    const QString close = first.dataFolder() + "/skins/default/0/100_close.bmp";
+        }
+    }
+    const QString close = player.dataFolder() + "/skins/default/0/100_close.bmp";
     ASSERT_TRUE(QFile::remove(close));
     ASSERT_TRUE(mine.save(close));
-
-    PlayerProcess again(x.displayName(), first.home());
-    const Ready inBlocksOfTwo = [&](const QImage& shown) {
-        return shown.copy(0, 0, 20, 20) == inBlocks(mine.copy(0, 0, 10, 10), 2);
+    const Ready mineInBlocks = [&](const QImage& shown) {
+        return shown.copy(0, 0, 20, 20) == inBlocks(mine.copy(0, 0, 10, 10), 2) && sharpPlay(shown);
     };
-    const QImage shown = screenshotAt(x, again, "2", 2, inBlocksOfTwo);
-    ASSERT_FALSE(shown.isNull());
-    EXPECT_TRUE(inBlocksOfTwo(shown)) << "the skin's own picture in 2 x 2 blocks";
+    QImage fractional = screenshotAt(x, player, "1.5", 2, mineInBlocks);
+    ASSERT_FALSE(fractional.isNull());
+    EXPECT_TRUE(mineInBlocks(fractional)) << "the skin's own picture in 2 x 2 blocks";
+    // The close button aside, pixel for pixel the window at factor 2.
+    for (QImage* shot : {&sharp, &fractional}) {
+        QPainter(shot).fillRect(0, 0, 20, 20, Qt::black);
+    }
+    EXPECT_TRUE(fractional == sharp) << "1.5 is drawn at the whole factor 2";
 }

@@ -23,50 +23,48 @@ std::vector<unsigned long> rootProperty(XServer& x, const char* name, Atom type,
         data) {
         const auto* items = reinterpret_cast<const unsigned long*>(data);
         values.assign(items, items + count);
-    }
-    if (data) {
         XFree(data);
     }
     return values;
 }
 
-void startOn(XServer& x, QProcess& process, const QString& program, const QStringList& arguments) {
+}  // namespace
+
+DesktopProgram::DesktopProgram(XServer& x, const QString& program, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", x.displayName());
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
+    running = process.waitForStarted(5000);
 }
 
-}  // namespace
+DesktopProgram::~DesktopProgram() {
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
 
-WindowManager::WindowManager(XServer& x) {
-    startOn(x, openbox, "openbox",
-            {"--config-file", QStringLiteral(VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml")});
+WindowManager::WindowManager(XServer& x)
+    : DesktopProgram(
+          x, "openbox",
+          {"--config-file", QStringLiteral(VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml")}) {
     // A manager that follows the desktop conventions names itself on the root window.
-    running = openbox.waitForStarted(5000) && waitFor([&] {
-                  return openbox.state() == QProcess::Running &&
+    running = running && waitFor([&] {
+                  return process.state() == QProcess::Running &&
                          rootProperty(x, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1).size() == 1;
               });
 }
 
-WindowManager::~WindowManager() {
-    openbox.terminate();
-    if (!openbox.waitForFinished(5000)) {
-        openbox.kill();
-        openbox.waitForFinished(5000);
-    }
-}
-
 bool WindowManager::manages(XServer& x, Window window) {
-    const std::vector<unsigned long> clients =
-        rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
+    const auto clients = rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
     return std::find(clients.begin(), clients.end(), window) != clients.end();
 }
 
 bool WindowManager::stackedAbove(XServer& x, Window upper, Window lower) {
     // The managed windows from bottom to top.
-    const std::vector<unsigned long> order =
-        rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
+    const auto order = rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
     const auto upperAt = std::find(order.begin(), order.end(), upper);
     const auto lowerAt = std::find(order.begin(), order.end(), lower);
     return upperAt != order.end() && lowerAt != order.end() && upperAt > lowerAt;
@@ -75,16 +73,4 @@ bool WindowManager::stackedAbove(XServer& x, Window upper, Window lower) {
 long WindowManager::workAreaTop(XServer& x) {
     const std::vector<unsigned long> area = rootProperty(x, "_NET_WORKAREA", XA_CARDINAL, 4);
     return area.size() >= 4 ? static_cast<long>(area[1]) : -1;
-}
-
-Trayer::Trayer(XServer& x, const QStringList& arguments) {
-    startOn(x, process, "trayer", arguments);
-    started = process.waitForStarted(5000);
-}
-
-Trayer::~Trayer() {
-    if (started && process.state() != QProcess::NotRunning) {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
 }

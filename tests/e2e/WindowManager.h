@@ -5,15 +5,23 @@
 
 #include "XServer.h"
 
-// openbox running on a test's X server, started with the test's own configuration and stopped
-// with the object.
-class WindowManager {
+// A program of the desktop (trayer: a panel along an edge that keeps its strip free of other
+// windows, with a system tray inside) running on a test's X server, stopped with the object.
+class DesktopProgram {
+public:
+    DesktopProgram(XServer& x, const QString& program, const QStringList& arguments);
+    ~DesktopProgram();
+    bool isRunning() const { return running; }
+
+protected:
+    QProcess process;
+    bool running = false;
+};
+
+// openbox with the test's own configuration.
+class WindowManager : public DesktopProgram {
 public:
     explicit WindowManager(XServer& x);
-    ~WindowManager();
-
-    // True once openbox manages the screen.
-    bool isRunning() const { return running; }
 
     // Whether the manager has the window among its clients.
     static bool manages(XServer& x, Window window);
@@ -21,22 +29,4 @@ public:
     static bool stackedAbove(XServer& x, Window upper, Window lower);
     // The top of the work area the manager announces, or -1.
     static long workAreaTop(XServer& x);
-
-private:
-    QProcess openbox;
-    bool running = false;
-};
-
-// trayer on a test's X server: a panel along an edge that keeps its strip free of other windows,
-// and a system tray (XEmbed) inside it. Stopped with the object.
-class Trayer {
-public:
-    Trayer(XServer& x, const QStringList& arguments);
-    ~Trayer();
-
-    bool isRunning() const { return started; }
-
-private:
-    QProcess process;
-    bool started = false;
 };

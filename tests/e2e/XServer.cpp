@@ -1,12 +1,12 @@
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <utility>
 
 #include "XServer.h"
 #include "support/Waiting.h"
 #include "support/WindowDelete.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -16,26 +16,22 @@ namespace {
 int ignoreGoneWindows(Display*, XErrorEvent*) {
     return 0;
 }
+
 }  // namespace
 
 XServer::XServer() {
     XSetErrorHandler(ignoreGoneWindows);
     // -displayfd lets the server pick a free display number and tell us which.
-    xvfb.setProgram("Xvfb");
-    xvfb.setArguments({"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    xvfb.start();
-    if (!xvfb.waitForStarted(5000)) {
-        return;
-    }
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    QByteArray number;
     QElapsedTimer timer;
     timer.start();
-    QByteArray number;
-    while (!number.contains('\n') && timer.elapsed() < 10000) {
+    while (xvfb.waitForStarted(5000) && !number.contains('\n') && timer.elapsed() < 10000) {
         xvfb.waitForReadyRead(200);
         number += xvfb.readAllStandardOutput();
     }
     name = ":" + QString::fromLatin1(number.trimmed());
-    display = XOpenDisplay(name.toLatin1().constData());
+    display = number.isEmpty() ? nullptr : XOpenDisplay(name.toLatin1().constData());
 }
 
 XServer::~XServer() {
@@ -46,6 +42,17 @@ XServer::~XServer() {
     xvfb.waitForFinished(5000);
 }
 
+std::vector<Window> XServer::childrenOf(Window parent) {
+    Window root = 0, grandParent = 0, *children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> found;
+    if (XQueryTree(display, parent, &root, &grandParent, &children, &count) && children) {
+        found.assign(children, children + count);
+        XFree(children);
+    }
+    return found;
+}
+
 std::vector<Window> XServer::windowsTitled(const QString& title) {
     std::vector<Window> found;
     collectTitled(DefaultRootWindow(display), title, 2, found);
@@ -54,25 +61,17 @@ std::vector<Window> XServer::windowsTitled(const QString& title) {
 
 void XServer::collectTitled(Window parent, const QString& title, int depth,
                             std::vector<Window>& found) {
-    Window root = 0, grandParent = 0, *children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, parent, &root, &grandParent, &children, &count)) {
-        return;
-    }
-    for (unsigned int i = 0; i < count; ++i) {
+    for (Window child : childrenOf(parent)) {
         char* windowName = nullptr;
-        if (XFetchName(display, children[i], &windowName) && windowName) {
+        if (XFetchName(display, child, &windowName) && windowName) {
             if (title == QString::fromUtf8(windowName)) {
-                found.push_back(children[i]);
+                found.push_back(child);
             }
             XFree(windowName);
         } else if (depth > 1) {
             // A window manager's frame: the client window is inside.
-            collectTitled(children[i], title, depth - 1, found);
+            collectTitled(child, title, depth - 1, found);
         }
-    }
-    if (children) {
-        XFree(children);
     }
 }
 
@@ -81,43 +80,27 @@ bool XServer::isMapped(Window window) {
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
+bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {
+    return waitFor(
+        [&] {
+            const std::vector<Window> all = windowsTitled(title);
+            return size_t(std::count_if(all.begin(), all.end(),
+                                        [&](Window w) { return isMapped(w); })) == count;
+        },
+        timeoutMs);
+}
+
 Window XServer::waitForWindow(const QString& title, Window other, int timeoutMs) {
     Window found = 0;
     waitFor(
         [&] {
             for (Window window : windowsTitled(title)) {
-                if (window != other && isMapped(window)) {
-                    found = window;
-                    return true;
-                }
+                found = window != other && isMapped(window) ? window : found;
             }
-            return false;
+            return found != 0;
         },
         timeoutMs);
     return found;
-}
-
-int XServer::pixelsOf(Window window, QRgb colour) {
-    const QImage shot = grab(geometryOf(window));
-    int count = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            count += (shot.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-bool XServer::waitForMappedWindows(const QString& title, size_t count, int timeoutMs) {
-    return waitFor(
-        [&] {
-            size_t mapped = 0;
-            for (Window window : windowsTitled(title)) {
-                mapped += isMapped(window) ? 1 : 0;
-            }
-            return mapped == count;
-        },
-        timeoutMs);
 }
 
 QRect XServer::geometryOf(Window window) {
@@ -140,6 +123,10 @@ QRect XServer::settledGeometry(Window window) {
     return last;
 }
 
+bool XServer::waitForGeometry(Window window, const QRect& wanted, int timeoutMs) {
+    return waitFor([&] { return geometryOf(window) == wanted; }, timeoutMs);
+}
+
 QImage XServer::grab(const QRect& area) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
                               unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap);
@@ -149,15 +136,22 @@ QImage XServer::grab(const QRect& area) {
     QImage result(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x) {
-            const unsigned long pixel = XGetPixel(image, x, y);
-            result.setPixel(x, y,
-                            qRgb(static_cast<int>((pixel & image->red_mask) >> 16),
-                                 static_cast<int>((pixel & image->green_mask) >> 8),
-                                 static_cast<int>(pixel & image->blue_mask)));
+            result.setPixel(x, y, QRgb(XGetPixel(image, x, y)) | 0xff000000u);
         }
     }
     XDestroyImage(image);
     return result;
+}
+
+int XServer::pixelsOf(Window window, QRgb colour) {
+    const QImage shot = grab(geometryOf(window));
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            count += (shot.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 bool XServer::xdotool(const QStringList& arguments) {
@@ -170,9 +164,14 @@ bool XServer::xdotool(const QStringList& arguments) {
            tool.exitCode() == 0;
 }
 
-bool XServer::click(int x, int y, const QString& button) {
-    return xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)}) &&
+bool XServer::click(QPoint at, const QString& button) {
+    return xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())}) &&
            xdotool({"click", button});
+}
+
+bool XServer::keysInto(Window window, const QStringList& keys) {
+    return xdotool({"windowfocus", "--sync", QString::number(window)}) &&
+           xdotool(QStringList{"key", "--delay", "50"} + keys);
 }
 
 bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& button) {
@@ -180,12 +179,13 @@ bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& bu
         return QStringList{"mousemove", "--sync", QString::number(point.x()),
                            QString::number(point.y())};
     };
+    QStringList steps = moveTo(from) + QStringList{"mousedown", button} + moveTo((from + to) / 2) +
+                        moveTo(to) + QStringList{"mouseup", button};
+    if (!key.isEmpty()) {
+        steps = QStringList{"keydown", key} + steps + QStringList{"keyup", key};
+    }
     // A program that still holds the pointer would take the drag's press.
-    return waitForFreePointer() &&
-           xdotool(QStringList{"keydown", key} + moveTo(from) + QStringList{"mousedown", button} +
-                   moveTo((from + to) / 2) + moveTo(to) +
-                   QStringList{"mouseup", button, "keyup", key}) &&
-           waitForFreePointer();
+    return waitForFreePointer() && xdotool(steps) && waitForFreePointer();
 }
 
 bool XServer::waitForFreePointer() {
@@ -201,8 +201,33 @@ bool XServer::waitForFreePointer() {
     });
 }
 
-bool XServer::waitForGeometry(Window window, const QRect& wanted, int timeoutMs) {
-    return waitFor([&] { return geometryOf(window) == wanted; }, timeoutMs);
+std::vector<Window> XServer::popupsShown() {
+    std::vector<Window> shown;
+    for (Window window : childrenOf(DefaultRootWindow(display))) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, window, &attributes) && attributes.override_redirect &&
+            attributes.map_state == IsViewable) {
+            shown.push_back(window);
+        }
+    }
+    return shown;
+}
+
+bool XServer::openMenu(const QStringList& arguments) {
+    const std::vector<Window> before = popupsShown();
+    const bool shown = xdotool(arguments) && waitFor([&] {
+                           for (Window popup : popupsShown()) {
+                               if (std::find(before.begin(), before.end(), popup) == before.end()) {
+                                   return true;
+                               }
+                           }
+                           return false;
+                       });
+    // Qt takes the keyboard for the menu a moment after showing it, and nothing a client can
+    // watch without disturbing it tells when: keys sent before reach the menu, but leave a grab
+    // that swallows the next click.
+    QThread::msleep(300);
+    return shown;
 }
 
 void XServer::sendDeleteWindow(Window window) {
