@@ -1,16 +1,18 @@
 // Songs played by the real program into a recording (SDL's disk driver): what a listener hears.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "PlayerProcess.h"
-#include "PlaylistView.h"
-#include "Recording.h"
 #include "XServer.h"
 #include "audio/GeneratedSounds.h"
 #include "common/PlayerFiles.h"
 #include "support/Files.h"
+#include "support/Waiting.h"
 
 namespace {
 
@@ -25,22 +27,45 @@ double rms(const std::vector<float>& samples, size_t firstFrame, size_t frames, 
     return std::sqrt(sum / static_cast<double>(frames));
 }
 
-// Starts the player on the files into a recording, presses play once the worker has added
-// them, and closes it once the recording holds the seconds; the recording.
+constexpr int rate = 44100;  // frames a second
+
+// Starts the player on the files with its output going into a recording instead of a sound card
+// (SDL's disk driver: interleaved stereo 32-bit floats), presses play once the worker has added
+// them, and closes it once the recording holds the seconds or has stopped growing for a second
+// (an ended song idles the output); the recording.
 std::vector<float> playAndRecord(XServer& x, PlayerProcess& player, const QStringList& files,
                                  double seconds) {
     const QString recording = player.home() + "/recording.raw";
-    Recording::recordInto(player, recording);
+    QFile::remove(recording);
+    player.setVariable("SDL_AUDIODRIVER", "disk");
+    player.setVariable("SDL_DISKAUDIOFILE", recording);
+    // 80 ms for each block of 4096 frames (93 ms of sound): slow enough that a player on a
+    // loaded machine has opened the next song before the one playing ends, as it must on a
+    // sound card (one opened late is recorded as silence).
+    player.setVariable("SDL_DISKAUDIODELAY", "80");
     player.start(files);
     EXPECT_TRUE(x.waitForWindow("Vesk Player")) << player.output().toStdString();
-    // The worker adds the files (or reopens the last playlist) in the background.
-    EXPECT_TRUE(PlaylistView::waitForLines(x, std::max<int>(1, files.size())));
+    EXPECT_TRUE(x.waitForPlaylistLines(std::max<int>(1, files.size())));
     EXPECT_TRUE(x.click({25, 10}));  // the default skin's play button
-    EXPECT_TRUE(Recording::waitForSeconds(recording, seconds));
+    qint64 size = 0;
+    QElapsedTimer sinceGrowth;
+    sinceGrowth.start();
+    EXPECT_TRUE(waitFor(
+        [&] {
+            if (const qint64 now = QFileInfo(recording).size(); now != size) {
+                size = now;
+                sinceGrowth.restart();
+            }
+            return size >= qint64(seconds * rate * 8) || (size > 0 && sinceGrowth.elapsed() > 1000);
+        },
+        20000));
     EXPECT_TRUE(x.click({5, 5}));  // close
     EXPECT_TRUE(player.waitForExit(20000));
     EXPECT_TRUE(player.output().contains("play pressed\n")) << player.output().toStdString();
-    return Recording::samples(recording);
+    const QByteArray bytes = readFile(recording);
+    std::vector<float> samples(size_t(bytes.size()) / sizeof(float));
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(float));
+    return samples;
 }
 
 }  // namespace
@@ -63,14 +88,23 @@ TEST(PlaybackRecording, SongsJoinATrackGainIsHeardAndARestartPlaysTheRestOfTheSo
         songs[2], {{"REPLAYGAIN_TRACK_GAIN", "-12.00 dB"}, {"REPLAYGAIN_TRACK_PEAK", "0.5"}}));
 
     const std::vector<float> samples = playAndRecord(x, player, songs, 3.0);
-    const auto [begin, end] = Recording::soundingSpan(samples);
-    const size_t second = Recording::rate;  // frames
+    const auto silent = [&](size_t frame) {
+        return samples[frame * 2] == 0.0f && samples[frame * 2 + 1] == 0.0f;
+    };
+    size_t begin = 0, end = samples.size() / 2;
+    while (begin < end && silent(begin)) {
+        ++begin;
+    }
+    while (end > begin && silent(end - 1)) {
+        --end;
+    }
+    const size_t second = rate;  // frames
     ASSERT_GT(end, begin + 2 * second + second / 2) << "the recording reaches the quiet song";
     // Nothing is silent in between but the odd frame at a zero crossing (the resampler adds no
     // delay of its own here).
     size_t longestSilence = 0;
     for (size_t frame = begin, run = 0; frame < end; ++frame) {
-        run = samples[frame * 2] == 0.0f && samples[frame * 2 + 1] == 0.0f ? run + 1 : 0;
+        run = silent(frame) ? run + 1 : 0;
         longestSilence = std::max(longestSilence, run);
     }
     EXPECT_LE(longestSilence, 2u);
@@ -80,7 +114,7 @@ TEST(PlaybackRecording, SongsJoinATrackGainIsHeardAndARestartPlaysTheRestOfTheSo
     while (joint < end && std::abs(samples[joint * 2] - samples[joint * 2 + 1]) < 0.01f) {
         ++joint;
     }
-    EXPECT_NEAR(double(joint - begin) / Recording::rate, 1.0, 0.01);
+    EXPECT_NEAR(double(joint - begin) / rate, 1.0, 0.01);
     // The middle half of the second song's and the quiet one's first second: the same stretch
     // of the same tone; and the quiet song starts two seconds in.
     const double loud = rms(samples, begin + second + second / 4, second / 2);
@@ -102,5 +136,5 @@ TEST(PlaybackRecording, SongsJoinATrackGainIsHeardAndARestartPlaysTheRestOfTheSo
     for (size_t frame = 0; frame < rest.size() / 2; ++frame) {
         sounding += rest[frame * 2] != 0.0f ? 1 : 0;
     }
-    EXPECT_NEAR(double(sounding) / Recording::rate, quietSeconds - keptMs / 1000.0, 0.6);
+    EXPECT_NEAR(double(sounding) / rate, quietSeconds - keptMs / 1000.0, 0.6);
 }

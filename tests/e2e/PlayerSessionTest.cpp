@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "PlayerProcess.h"
-#include "PlaylistView.h"
 #include "XServer.h"
 #include "support/Files.h"
 #include "support/WavFile.h"
@@ -85,7 +84,7 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
 
     // The worker adds the songs in the background: play, mute, shuffle, repeat once they are
     // there, then close.
-    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));
+    ASSERT_TRUE(x.waitForPlaylistLines(2));
     for (QPoint button : {QPoint(25, 10), QPoint(235, 15), QPoint(130, 5), QPoint(130, 15)}) {
         ASSERT_TRUE(x.click(button));
     }
@@ -117,7 +116,7 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
     ASSERT_NE(restored, 0u) << again.output().toStdString();
     // The restore replays the three buttons; the worker reopens the last playlist.
     ASSERT_TRUE(again.waitForOutput("shuffle pressed\n")) << again.output().toStdString();
-    ASSERT_TRUE(PlaylistView::waitForLines(x, 2));
+    ASSERT_TRUE(x.waitForPlaylistLines(2));
     EXPECT_TRUE(again.output().startsWith("mute pressed\nrepeat pressed\nshuffle pressed\n"))
         << again.output().toStdString();
 
@@ -133,7 +132,7 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
     ASSERT_TRUE(second.waitForExit(10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(x.windowsTitled(title).size(), 1u) << "the second start shows no window";
-    ASSERT_TRUE(PlaylistView::waitForLines(x, 4));
+    ASSERT_TRUE(x.waitForPlaylistLines(4));
 
     // Ctrl + drag on the list box moves the window; Alt + drag at its bottom-right corner
     // resizes it in steps of 5; a drag ending within 20 pixels of the left edge snaps to it.

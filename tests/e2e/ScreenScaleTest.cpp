@@ -44,10 +44,6 @@ QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, in
         }
         QThread::msleep(100);
     }
-    const QString keep = qEnvironmentVariable("VESK_SCREENSHOT_DIR");
-    if (!keep.isEmpty()) {
-        shown.save(QDir(keep).filePath("default-skin-scale-" + factor + ".png"));
-    }
     x.sendDeleteWindow(window);
     EXPECT_TRUE(player.waitForExit(20000));
     return shown;

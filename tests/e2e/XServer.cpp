@@ -154,6 +154,30 @@ int XServer::pixelsOf(Window window, QRgb colour) {
     return count;
 }
 
+bool XServer::waitForPlaylistLines(int lines, QPoint windowOrigin) {
+    // The view's place in the default window, inside the frame the skin draws around it.
+    const QRect inside = QRect(5 + 6, 50 + 6, 275 - 12, 155 - 12).translated(windowOrigin);
+    return waitFor(
+        [&] {
+            const QImage shot = grab(inside);
+            // The bottom right corner is background while the list is short.
+            const QRgb background =
+                shot.isNull() ? 0 : shot.pixel(shot.width() - 1, shot.height() - 1);
+            int shown = 0;
+            bool inLine = false;
+            for (int y = 0; y < shot.height(); ++y) {
+                bool text = false;
+                for (int x = 0; x < shot.width() && !text; ++x) {
+                    text = shot.pixel(x, y) != background;
+                }
+                shown += text && !inLine ? 1 : 0;
+                inLine = text;
+            }
+            return shown >= lines;
+        },
+        20000);
+}
+
 bool XServer::xdotool(const QStringList& arguments) {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

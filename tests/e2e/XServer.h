@@ -38,6 +38,10 @@ public:
     QImage grab(const QRect& area);
     // How many pixels of the window the screen shows in the colour.
     int pixelsOf(Window window, QRgb colour);
+    // Waits until the default skin's playlist view, in the window standing at the origin, shows
+    // at least the lines of text: how tests see that the file worker, which adds songs in the
+    // background, has added them. False on timeout.
+    bool waitForPlaylistLines(int lines, QPoint windowOrigin = {});
 
     // Real input through the XTEST extension (xdotool) on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments);

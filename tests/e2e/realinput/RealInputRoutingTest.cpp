@@ -32,58 +32,46 @@ TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
         }
         return false;
     };
-    // Lets the probe take in the last input and report.
-    const auto settle = [&] { printed("<never>", 300); };
-    const auto run = [&](const QStringList& arguments) { return server.xdotool(arguments); };
+    // The input, then the line it makes the probe print; "settle" lets the probe take in the
+    // input and report.
+    const auto step = [&](const QString& input, const QString& line = {}) {
+        const bool sent = server.xdotool(input.split(' '));
+        return sent &&
+               (line.isEmpty() || printed(line, line == "settle" ? 300 : 5000) || line == "settle");
+    };
     ASSERT_TRUE(printed("ready"));
 
     // Pressed on the first button, released over the second: the second fires.
     output.clear();
-    ASSERT_TRUE(run({"mousemove", "130", "130"}));
-    ASSERT_TRUE(printed("states 1 0 0"));
-    ASSERT_TRUE(run({"mousedown", "1"}));
-    ASSERT_TRUE(printed("states 2 0 0"));
-    ASSERT_TRUE(run({"mousemove", "205", "130"}));
-    EXPECT_TRUE(printed("states 0 1 0")) << "the first left, the second hovered\n"
-                                         << output.toStdString();
-    ASSERT_TRUE(run({"mouseup", "1"}));
-    EXPECT_TRUE(printed("fired 4")) << output.toStdString();
+    ASSERT_TRUE(step("mousemove 130 130", "states 1 0 0"));
+    ASSERT_TRUE(step("mousedown 1", "states 2 0 0"));
+    EXPECT_TRUE(step("mousemove 205 130", "states 0 1 0")) << "the first left, the second hovered";
+    EXPECT_TRUE(step("mouseup 1", "fired 4")) << output.toStdString();
     EXPECT_FALSE(output.contains("fired 3"));
-
     // Released off the window: nothing fires.
     output.clear();
-    ASSERT_TRUE(run({"mousemove", "130", "130"}));
-    ASSERT_TRUE(run({"mousedown", "1"}));
-    ASSERT_TRUE(printed("states 2 0 0"));
-    ASSERT_TRUE(run({"mousemove", "700", "600"}));
-    EXPECT_TRUE(printed("states 0 0 0"));
-    ASSERT_TRUE(run({"mouseup", "1"}));
-    settle();
+    ASSERT_TRUE(step("mousemove 130 130"));
+    ASSERT_TRUE(step("mousedown 1", "states 2 0 0"));
+    EXPECT_TRUE(step("mousemove 700 600", "states 0 0 0"));
+    ASSERT_TRUE(step("mouseup 1", "settle"));
     EXPECT_FALSE(output.contains("fired")) << output.toStdString();
-
     // Pressed elsewhere (on the other button: a press on the background would move the window)
     // and released over a button: that one fires.
     output.clear();
-    ASSERT_TRUE(run({"mousemove", "205", "125"}));
-    ASSERT_TRUE(run({"mousedown", "1"}));
-    settle();
-    ASSERT_TRUE(run({"mousemove", "130", "130"}));
-    ASSERT_TRUE(run({"mouseup", "1"}));
-    EXPECT_TRUE(printed("fired 3")) << output.toStdString();
-
+    ASSERT_TRUE(step("mousemove 205 125"));
+    ASSERT_TRUE(step("mousedown 1", "settle"));
+    ASSERT_TRUE(step("mousemove 130 130"));
+    EXPECT_TRUE(step("mouseup 1", "fired 3")) << output.toStdString();
     // A knob drag ends when the pointer leaves the slider: back over it, nothing is dragged.
     output.clear();
-    ASSERT_TRUE(run({"mousemove", "150", "205"}));
-    ASSERT_TRUE(run({"mousedown", "1"}));
-    ASSERT_TRUE(printed("states 0 0 2"));
-    ASSERT_TRUE(run({"mousemove", "150", "260"}));
-    EXPECT_TRUE(printed("states 0 0 0")) << output.toStdString();
-    settle();
+    ASSERT_TRUE(step("mousemove 150 205"));
+    ASSERT_TRUE(step("mousedown 1", "states 0 0 2"));
+    EXPECT_TRUE(step("mousemove 150 260", "states 0 0 0")) << output.toStdString();
+    ASSERT_TRUE(step("mousemove 150 260", "settle"));
     const qsizetype reports = output.count("value");
-    ASSERT_TRUE(run({"mousemove", "170", "205"}));
-    settle();
+    ASSERT_TRUE(step("mousemove 170 205", "settle"));
     EXPECT_EQ(output.count("value"), reports) << output.toStdString();
-    ASSERT_TRUE(run({"mouseup", "1"}));
+    ASSERT_TRUE(step("mouseup 1"));
     probe.kill();
     probe.waitForFinished(3000);
 }
