@@ -20,36 +20,17 @@ namespace {
 
 const int panelHeight = 28;
 
-// A program of the desktop running on the test's X server, stopped with the object.
-class DesktopProgram {
-public:
-    DesktopProgram(XServer& x, const QString& program, const QStringList& arguments) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", x.displayName());
-        process.setProcessEnvironment(environment);
-        process.start(program, arguments);
-        process.waitForStarted(5000);
-    }
-    ~DesktopProgram() {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    QProcess process;
-};
-
-// Up to `most` values of the root window's property, empty when it is not set.
-std::vector<unsigned long> rootProperty(XServer& x, const char* name, Atom type, long most) {
+// Up to `most` values of the window's property, empty when it is not set.
+std::vector<unsigned long> property(XServer& x, const char* name, Atom type, long most,
+                                    Window window = 0) {
     Atom actualType = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::vector<unsigned long> values;
-    if (XGetWindowProperty(x.raw(), DefaultRootWindow(x.raw()), XInternAtom(x.raw(), name, False),
-                           0, most, False, type, &actualType, &format, &count, &after,
-                           &data) == Success &&
+    if (XGetWindowProperty(x.raw(), window ? window : DefaultRootWindow(x.raw()),
+                           XInternAtom(x.raw(), name, False), 0, most, False, type, &actualType,
+                           &format, &count, &after, &data) == Success &&
         data) {
         const auto* items = reinterpret_cast<const unsigned long*>(data);
         values.assign(items, items + count);
@@ -61,23 +42,29 @@ std::vector<unsigned long> rootProperty(XServer& x, const char* name, Atom type,
 // Where the manager stacks the window among its clients, from the bottom; -1 when it is none
 // of them.
 long stackedAt(XServer& x, Window window) {
-    const auto order = rootProperty(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
+    const auto order = property(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
     const auto at = std::find(order.begin(), order.end(), window);
     return at == order.end() ? -1 : at - order.begin();
+}
+
+// The window's class: "name.Class".
+QString classOf(XServer& x, Window window) {
+    XClassHint hint{};
+    if (!XGetClassHint(x.raw(), window, &hint)) {
+        return {};
+    }
+    const QString both = QString(hint.res_name) + "." + hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return both;
 }
 
 // The centre of the player's window the tray took in (in the panel), searched below `parent`.
 std::optional<QPoint> trayIcon(XServer& x, Window parent) {
     for (Window child : x.childrenOf(parent)) {
-        XClassHint hint{};
-        bool player = false;
-        if (XGetClassHint(x.raw(), child, &hint)) {
-            player = QByteArray(hint.res_name).startsWith("veskplayer");
-            XFree(hint.res_name);
-            XFree(hint.res_class);
-        }
         const QPoint centre = x.geometryOf(child).center();
-        if (player && x.isMapped(child) && centre.y() < panelHeight) {
+        if (classOf(x, child).startsWith("veskplayer") && x.isMapped(child) &&
+            centre.y() < panelHeight) {
             return centre;
         }
         if (const auto found = trayIcon(x, child)) {
@@ -109,19 +96,18 @@ bool comesBackAfterMinimise(XServer& x, Window window) {
 TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWorks) {
     XServer x;
     ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
-    DesktopProgram openbox(x, "openbox",
-                           {"--config-file", VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml"});
-    // A manager that follows the desktop conventions names itself on the root window.
+    QProcess& openbox =
+        x.startProgram("openbox", {"--config-file", VESK_SOURCE_DIR "/tests/e2e/openbox-rc.xml"});
     ASSERT_TRUE(waitFor([&] {
-        return openbox.process.state() == QProcess::Running &&
-               rootProperty(x, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1).size() == 1;
+        return openbox.state() == QProcess::Running &&
+               property(x, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1).size() == 1;
     })) << "openbox did not start";
-    DesktopProgram panel(x, "trayer",
-                         {"--edge", "top", "--align", "left", "--widthtype", "percent", "--width",
-                          "100", "--heighttype", "pixel", "--height", QString::number(panelHeight),
-                          "--SetDockType", "true", "--SetPartialStrut", "true"});
+    x.startProgram("trayer",
+                   {"--edge", "top", "--align", "left", "--widthtype", "percent", "--width", "100",
+                    "--heighttype", "pixel", "--height", QString::number(panelHeight),
+                    "--SetDockType", "true", "--SetPartialStrut", "true"});
     ASSERT_TRUE(waitFor([&] {
-        const std::vector<unsigned long> area = rootProperty(x, "_NET_WORKAREA", XA_CARDINAL, 4);
+        const std::vector<unsigned long> area = property(x, "_NET_WORKAREA", XA_CARDINAL, 4);
         return area.size() == 4 && area[1] == panelHeight;
     })) << "trayer is needed (scripts/packages.txt), and its panel keeps its strip";
     ASSERT_TRUE(waitFor([&] {
@@ -134,24 +120,12 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
     const Window skin = x.waitForWindow("Vesk Player");
     ASSERT_NE(skin, 0u) << player.output().toStdString();
 
-    XClassHint windowClass{};
-    ASSERT_TRUE(XGetClassHint(x.raw(), skin, &windowClass));
-    EXPECT_STREQ(windowClass.res_name, "veskplayer");
-    EXPECT_STREQ(windowClass.res_class, "VeskPlayer");
-    XFree(windowClass.res_name);
-    XFree(windowClass.res_class);
+    EXPECT_EQ(classOf(x, skin), "veskplayer.VeskPlayer");
     XWMHints* hints = XGetWMHints(x.raw(), skin);
     ASSERT_NE(hints, nullptr);
     EXPECT_TRUE((hints->flags & InputHint) && !hints->input) << "the window takes no focus";
     XFree(hints);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* icon = nullptr;
-    XGetWindowProperty(x.raw(), skin, XInternAtom(x.raw(), "_NET_WM_ICON", False), 0, 4, False,
-                       AnyPropertyType, &type, &format, &count, &after, &icon);
-    EXPECT_GT(count, 2u) << "the window has an icon";
-    XFree(icon);
+    EXPECT_GT(property(x, "_NET_WM_ICON", AnyPropertyType, 4, skin).size(), 2u) << "an icon";
 
     // Ctrl + drag on the list box, to the middle of the screen, where the options window opens
     // centred, under the skin window's place; the skin's options button opens it above the skin
@@ -224,10 +198,13 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
     // openbox resizes with Alt + right drag, on the skin's grid of 5, and not below the least
     // size.
     const QPoint corner = at + QPoint(280, 205);
-    ASSERT_TRUE(x.drag("alt", corner, corner + QPoint(22, 12), "3"));
+    const auto sized = [&](QSize size) {
+        return [&x, skin, size] { return x.geometryOf(skin).size() == size; };
+    };
+    ASSERT_TRUE(x.drag("alt", corner, corner + QPoint(22, 12), "3", sized({305, 220})));
     ASSERT_TRUE(x.waitForGeometry(skin, {at, QSize(305, 220)}))
         << "307 x 222 is off the grid: " << x.geometryOf(skin).width();
-    ASSERT_TRUE(x.drag("alt", corner + QPoint(20, 10), at - QPoint(90, 70), "3"));
+    ASSERT_TRUE(x.drag("alt", corner + QPoint(20, 10), at - QPoint(90, 70), "3", sized({30, 20})));
     ASSERT_TRUE(x.waitForGeometry(skin, {at, QSize(30, 20)}))
         << "stops at 30 x 20, not " << x.geometryOf(skin).width();
     EXPECT_TRUE(comesBackAfterMinimise(x, skin)) << "a minimise request leaves it on screen";

@@ -35,6 +35,13 @@ XServer::XServer() {
 }
 
 XServer::~XServer() {
+    for (const auto& program : programs) {
+        program->terminate();
+        if (!program->waitForFinished(5000)) {
+            program->kill();
+            program->waitForFinished(5000);
+        }
+    }
     if (display) {
         XCloseDisplay(display);
     }
@@ -178,11 +185,24 @@ bool XServer::waitForPlaylistLines(int lines, QPoint windowOrigin) {
         20000);
 }
 
-bool XServer::xdotool(const QStringList& arguments) {
-    QProcess tool;
+QProcessEnvironment XServer::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", name);
-    tool.setProcessEnvironment(environment);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    return environment;
+}
+
+QProcess& XServer::startProgram(const QString& program, const QStringList& arguments) {
+    QProcess& started = *programs.emplace_back(std::make_unique<QProcess>());
+    started.setProcessEnvironment(environment());
+    started.start(program, arguments);
+    started.waitForStarted(5000);
+    return started;
+}
+
+bool XServer::xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.setProcessEnvironment(environment());
     tool.start("xdotool", arguments);
     return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit &&
            tool.exitCode() == 0;
@@ -198,18 +218,23 @@ bool XServer::keysInto(Window window, const QStringList& keys) {
            xdotool(QStringList{"key", "--delay", "50"} + keys);
 }
 
-bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& button) {
+bool XServer::drag(const QString& key, QPoint from, QPoint to, const QString& button,
+                   const std::function<bool()>& arrived) {
     const auto moveTo = [](QPoint point) {
         return QStringList{"mousemove", "--sync", QString::number(point.x()),
                            QString::number(point.y())};
     };
-    QStringList steps = moveTo(from) + QStringList{"mousedown", button} + moveTo((from + to) / 2) +
-                        moveTo(to) + QStringList{"mouseup", button};
-    if (!key.isEmpty()) {
-        steps = QStringList{"keydown", key} + steps + QStringList{"keyup", key};
-    }
+    const QStringList hold = key.isEmpty() ? QStringList() : QStringList{"keydown", key};
+    const QStringList letGo = key.isEmpty() ? QStringList() : QStringList{"keyup", key};
     // A program that still holds the pointer would take the drag's press.
-    return waitForFreePointer() && xdotool(steps) && waitForFreePointer();
+    return waitForFreePointer() &&
+           xdotool(hold + moveTo(from) + QStringList{"mousedown", button} +
+                   moveTo((from + to) / 2) + moveTo(to)) &&
+           (!arrived || waitFor([&, nudge = 0]() mutable {
+               // A manager that took up the drag late has met no motion since: one pixel more.
+               return arrived() || (xdotool(moveTo(to + QPoint(nudge ^= 1, 0))) && arrived());
+           })) &&
+           xdotool(QStringList{"mouseup", button} + letGo) && waitForFreePointer();
 }
 
 bool XServer::waitForFreePointer() {

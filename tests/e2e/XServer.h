@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <vector>
 
 // Xlib's macros (Bool, Status, ...) break Qt headers included after it, so it comes last.
@@ -49,11 +51,17 @@ public:
     // Focuses the window and types the keys into it, as the user answering a question does.
     bool keysInto(Window window, const QStringList& keys);
     // A drag with the button from one screen point to another (through the middle) while the key
-    // ("ctrl", "alt", or none) is held, started and ended when no program holds the pointer.
-    bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1");
+    // ("ctrl", "alt", or none) is held, started and ended when no program holds the pointer; the
+    // button is let go once `arrived` holds (a window manager that resizes as the pointer moves
+    // has caught up with it).
+    bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1",
+              const std::function<bool()>& arrived = {});
     // Runs xdotool (a click that opens a menu) and waits until a new popup shows and can take
     // keys; false when none came.
     bool openMenu(const QStringList& arguments);
+
+    // Starts a program (openbox, trayer, a probe) on this display, ended before the server.
+    QProcess& startProgram(const QString& program, const QStringList& arguments);
 
     // What a window manager sends when the user closes a window (Alt+F4).
     void sendDeleteWindow(Window window);
@@ -64,7 +72,10 @@ private:
     // The mapped windows that bypass the manager: menus and tooltips.
     std::vector<Window> popupsShown();
 
+    QProcessEnvironment environment() const;
+
     QProcess xvfb;
+    std::vector<std::unique_ptr<QProcess>> programs;
     Display* display = nullptr;
     QString name;
 };

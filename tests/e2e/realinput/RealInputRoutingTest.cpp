@@ -12,12 +12,7 @@
 TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
     XServer server;
     ASSERT_TRUE(server.isRunning()) << "Xvfb did not start";
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", server.displayName());
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    probe.setProcessEnvironment(environment);
-    probe.start(ROUTER_PROBE_BINARY, {});
+    QProcess& probe = server.startProgram(ROUTER_PROBE_BINARY, {});
     QString output;
     // Waits until the probe has printed the line; everything read is kept in `output`.
     const auto printed = [&](const QString& line, int timeoutMs = 5000) {
@@ -72,6 +67,4 @@ TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
     ASSERT_TRUE(step("mousemove 170 205", "settle"));
     EXPECT_EQ(output.count("value"), reports) << output.toStdString();
     ASSERT_TRUE(step("mouseup 1"));
-    probe.kill();
-    probe.waitForFinished(3000);
 }
