@@ -11,50 +11,25 @@
 #include "support/Waiting.h"
 #include "support/WavFile.h"
 
-namespace {
-
-// A private D-Bus session bus, stopped with the object, and the tools that talk on it.
-class SessionBus {
-public:
-    SessionBus() {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-        QByteArray printed;
-        while (daemon.waitForStarted(5000) && !printed.contains('\n') &&
-               daemon.waitForReadyRead(10000)) {
-            printed += daemon.readAllStandardOutput();
-        }
-        address = QString::fromLatin1(printed.trimmed());
-    }
-    ~SessionBus() {
-        daemon.terminate();
-        daemon.waitForFinished(5000);
-    }
-    void start(QProcess& process, const QString& program, const QStringList& arguments) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
-        process.setProcessEnvironment(environment);
-        process.start(program, arguments);
-        process.waitForStarted(5000);
-    }
-    // Runs the tool to its end: its standard output, trimmed, or a null string when it failed.
-    QString run(const QString& program, const QStringList& arguments) {
-        QProcess tool;
-        start(tool, program, arguments);
-        const bool ran = tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit &&
-                         tool.exitCode() == 0;
-        return ran ? QString::fromUtf8(tool.readAllStandardOutput().trimmed()) : QString();
-    }
-
-    QProcess daemon;
-    QString address;
-};
-
-}  // namespace
-
 TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     XServer x;
-    SessionBus bus;
-    ASSERT_TRUE(x.isRunning() && !bus.address.isEmpty()) << "Xvfb or dbus-daemon did not start";
+    ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
+    // A private session bus, for this test's programs and the tools started here.
+    QProcess& daemon = x.startProgram("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    QByteArray bus;
+    ASSERT_TRUE(waitFor([&] {
+        daemon.waitForReadyRead(100);
+        return (bus += daemon.readAllStandardOutput()).contains('\n');
+    })) << "dbus-daemon did not start";
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.trimmed());
+    // A tool run to its end: its standard output, trimmed, or a null string when it failed.
+    const auto run = [](const QString& program, const QStringList& arguments) {
+        QProcess tool;
+        tool.start(program, arguments);
+        return tool.waitForFinished(10000) && tool.exitCode() == 0
+                   ? QString::fromUtf8(tool.readAllStandardOutput().trimmed())
+                   : QString();
+    };
     PlayerProcess player(x.displayName());
     QStringList songs;  // "s01" to "s30", played and found by those titles
     for (int i = 1; i <= 30; ++i) {
@@ -62,7 +37,7 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
         ASSERT_TRUE(writeToneWav(songs.back(), 5.0));
     }
     const auto playerctl = [&](const QStringList& arguments) {
-        return bus.run("playerctl", QStringList{"--player=veskplayer"} + arguments);
+        return run("playerctl", QStringList{"--player=veskplayer"} + arguments);
     };
     const auto titleIs = [&](const QString& title) {
         return waitFor([&] { return playerctl({"metadata", "xesam:title"}) == title; });
@@ -70,16 +45,14 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     const auto statusIs = [&](const QString& status) {
         return waitFor([&] { return playerctl({"status"}) == status; });
     };
-    QProcess monitor;
-    bus.start(monitor, "dbus-monitor",
-              {"type='signal',interface='org.freedesktop.DBus.Properties',"
-               "member='PropertiesChanged'"});
-    player.setVariable("DBUS_SESSION_BUS_ADDRESS", bus.address);
+    QProcess& monitor =
+        x.startProgram("dbus-monitor", {"type='signal',interface='org.freedesktop.DBus.Properties',"
+                                        "member='PropertiesChanged'"});
+    player.setVariable("DBUS_SESSION_BUS_ADDRESS", bus.trimmed());
     player.start(songs);
-    ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1)) << player.output().toStdString();
+    ASSERT_TRUE(x.waitForWindow("Vesk Player")) << player.output().toStdString();
     ASSERT_TRUE(statusIs("Stopped")) << "the player is not on the bus";
     ASSERT_TRUE(x.waitForPlaylistLines(2)) << "the worker adds the songs in the background";
-
     // The default skin's play button (the window at 0, 0), clicked with the pointer moved off
     // it afterwards, so that no tooltip covers its picture.
     const QRect playButton(15, 0, 20, 20);
@@ -107,7 +80,6 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     playerctl({"next"});
     EXPECT_TRUE(titleIs("s03"));
     EXPECT_EQ(playerctl({"status"}), "Playing");
-
     // The playlist window opens on the song playing: four rows down and Enter plays that one;
     // typing finds songs by their title; Delete takes one out of the list.
     PlayerProcess opener(x.displayName(), player.home());
@@ -126,7 +98,6 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     ASSERT_TRUE(x.xdotool({"key", "Return"}));
     ASSERT_TRUE(titleIs("s30"));
     x.sendDeleteWindow(list);
-
     // The list runs out: stopped, the play button shows play again, and a click on it starts
     // the first song again.
     playerctl({"position", "4.8"});
@@ -136,7 +107,6 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     EXPECT_TRUE(statusIs("Playing"));
     EXPECT_TRUE(titleIs("s01"));
     EXPECT_TRUE(waitFor([&] { return x.grab(playButton) != playPicture; }));
-
     // OpenUri appends the song and plays it.
     const QString third = player.home() + "/third.wav";
     ASSERT_TRUE(writeToneWav(third, 5.0));
@@ -145,7 +115,6 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     EXPECT_EQ(playerctl({"status"}), "Playing");
     playerctl({"previous"});
     EXPECT_TRUE(titleIs("s30")) << "appended after the songs there";
-
     playerctl({"volume", "0.4"});
     EXPECT_DOUBLE_EQ(playerctl({"volume"}).toDouble(), 0.4);
     playerctl({"shuffle", "On"});
@@ -155,10 +124,10 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     playerctl({"stop"});
     EXPECT_EQ(playerctl({"status"}), "Stopped");
     // Quit saves like the close button.
-    EXPECT_FALSE(bus.run("dbus-send",
-                         {"--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.veskplayer",
+    EXPECT_FALSE(
+        run("dbus-send", {"--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.veskplayer",
                           "/org/mpris/MediaPlayer2", "org.mpris.MediaPlayer2.Quit"})
-                     .isNull());
+            .isNull());
     ASSERT_TRUE(player.waitForExit(20000));
     EXPECT_EQ(player.output().count("pressed"), 2)
         << "the two clicks; commands from the bus are quiet";
@@ -166,6 +135,4 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     const QByteArray playlist = readFile(player.dataFolder() + "/playlist.vpl");
     EXPECT_TRUE(playlist.contains("s26.wav") && playlist.contains("third.wav"));
     EXPECT_FALSE(playlist.contains("s27.wav")) << "the deleted song is gone";
-    monitor.terminate();
-    monitor.waitForFinished(5000);
 }

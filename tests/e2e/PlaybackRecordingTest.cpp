@@ -86,7 +86,6 @@ TEST(PlaybackRecording, SongsJoinATrackGainIsHeardAndARestartPlaysTheRestOfTheSo
     ASSERT_TRUE(GeneratedSounds::writeTone(songs[2], Format::Flac, 44100, 2, quietSeconds));
     ASSERT_TRUE(GeneratedSounds::writeTags(
         songs[2], {{"REPLAYGAIN_TRACK_GAIN", "-12.00 dB"}, {"REPLAYGAIN_TRACK_PEAK", "0.5"}}));
-
     const std::vector<float> samples = playAndRecord(x, player, songs, 3.0);
     const auto silent = [&](size_t frame) {
         return samples[frame * 2] == 0.0f && samples[frame * 2 + 1] == 0.0f;
@@ -123,7 +122,6 @@ TEST(PlaybackRecording, SongsJoinATrackGainIsHeardAndARestartPlaysTheRestOfTheSo
     EXPECT_NEAR(20.0 * std::log10(loud / quiet), 12.0, 0.2);
     EXPECT_NEAR(rms(samples, begin + 2 * second - 1200, 1000), loud, loud / 10);
     EXPECT_NEAR(rms(samples, begin + 2 * second + 200, 1000), quiet, quiet / 10);
-
     const auto point = PlayerFiles::parseResumePoint(readFile(player.dataFolder() + "/resume"));
     ASSERT_TRUE(point);
     EXPECT_EQ(point->path, songs[2]);

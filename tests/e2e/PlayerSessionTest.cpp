@@ -81,7 +81,6 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
         x.sendDeleteWindow(other);
         ASSERT_TRUE(beside.waitForExit(20000));
     }
-
     // The worker adds the songs in the background: play, mute, shuffle, repeat once they are
     // there, then close.
     ASSERT_TRUE(x.waitForPlaylistLines(2));
@@ -105,7 +104,6 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
     EXPECT_TRUE(readFile(data + "/sfo.1").contains(buttonStates));
     EXPECT_TRUE(savedInOrder(readFile(data + "/playlist.vpl"), songs.mid(0, 2)));
     EXPECT_FALSE(QFile::exists(socketPath)) << "the socket goes with the player";
-
     // A copy that crashed left its socket behind: the next start takes the address over.
     const int stale = socketAt(socketPath, false);
     ASSERT_GE(stale, 0);
@@ -119,7 +117,6 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
     ASSERT_TRUE(x.waitForPlaylistLines(2));
     EXPECT_TRUE(again.output().startsWith("mute pressed\nrepeat pressed\nshuffle pressed\n"))
         << again.output().toStdString();
-
     // Garbage first: the player drops it and still listens. Relative names are taken against
     // the folder the second start was made in.
     const int garbage = socketAt(socketPath, true);
@@ -133,7 +130,6 @@ TEST(PlayerSession, AFirstStartSavesAtTheCloseAndTheNextBringsItBackAndTakesHand
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(x.windowsTitled(title).size(), 1u) << "the second start shows no window";
     ASSERT_TRUE(x.waitForPlaylistLines(4));
-
     // Ctrl + drag on the list box moves the window; Alt + drag at its bottom-right corner
     // resizes it in steps of 5; a drag ending within 20 pixels of the left edge snaps to it.
     ASSERT_TRUE(x.drag("ctrl", {150, 120}, {400, 300}));

@@ -87,7 +87,6 @@ TEST(ScreenScale, WholeFactorsShowTheSharpPicturesOthersInBlocksFractionalOnesTh
     EXPECT_TRUE(plainPictures(plain)) << "the plain pictures at factor 1";
     EXPECT_TRUE(sharpPictures(sharp)) << "the pictures drawn at twice the resolution at factor 2";
     EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
-
     QImage mine(30, 10, QImage::Format_RGB32);
     for (int px = 0; px < 30; ++px) {
         for (int py = 0; py < 10; ++py) {

@@ -18,18 +18,14 @@ class XServer {
 public:
     XServer();
     ~XServer();
-
     bool isRunning() const { return display != nullptr; }
     QString displayName() const { return name; }
     Display* raw() { return display; }
-
     // Top-level windows whose title is the given text, mapped or not; under a window manager the
     // client windows inside its frames.
-    std::vector<Window> windowsTitled(const QString& title);
+    std::vector<Window> windowsTitled(const QString& title, Window parent = 0, int depth = 2);
     std::vector<Window> childrenOf(Window parent);
     bool isMapped(Window window);
-    // Waits until count windows with the title are mapped; false on timeout.
-    bool waitForMappedWindows(const QString& title, size_t count, int timeoutMs = 20000);
     // Waits for a mapped window with the title other than `other`; 0 on timeout.
     Window waitForWindow(const QString& title, Window other = 0, int timeoutMs = 20000);
     QRect geometryOf(Window window);
@@ -44,7 +40,6 @@ public:
     // at least the lines of text: how tests see that the file worker, which adds songs in the
     // background, has added them. False on timeout.
     bool waitForPlaylistLines(int lines, QPoint windowOrigin = {});
-
     // Real input through the XTEST extension (xdotool) on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments);
     bool click(QPoint at, const QString& button = "1");
@@ -59,21 +54,16 @@ public:
     // Runs xdotool (a click that opens a menu) and waits until a new popup shows and can take
     // keys; false when none came.
     bool openMenu(const QStringList& arguments);
-
     // Starts a program (openbox, trayer, a probe) on this display, ended before the server.
     QProcess& startProgram(const QString& program, const QStringList& arguments);
-
     // What a window manager sends when the user closes a window (Alt+F4).
     void sendDeleteWindow(Window window);
 
 private:
-    void collectTitled(Window parent, const QString& title, int depth, std::vector<Window>& found);
     bool waitForFreePointer();
     // The mapped windows that bypass the manager: menus and tooltips.
     std::vector<Window> popupsShown();
-
     QProcessEnvironment environment() const;
-
     QProcess xvfb;
     std::vector<std::unique_ptr<QProcess>> programs;
     Display* display = nullptr;

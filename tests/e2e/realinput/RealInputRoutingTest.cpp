@@ -35,7 +35,6 @@ TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
                (line.isEmpty() || printed(line, line == "settle" ? 300 : 5000) || line == "settle");
     };
     ASSERT_TRUE(printed("ready"));
-
     // Pressed on the first button, released over the second: the second fires.
     output.clear();
     ASSERT_TRUE(step("mousemove 130 130", "states 1 0 0"));
