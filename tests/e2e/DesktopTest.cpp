@@ -27,15 +27,12 @@ std::vector<unsigned long> property(XServer& x, const char* name, Atom type, lon
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    std::vector<unsigned long> values;
-    if (XGetWindowProperty(x.raw(), window ? window : DefaultRootWindow(x.raw()),
-                           XInternAtom(x.raw(), name, False), 0, most, False, type, &actualType,
-                           &format, &count, &after, &data) == Success &&
-        data) {
-        const auto* items = reinterpret_cast<const unsigned long*>(data);
-        values.assign(items, items + count);
-        XFree(data);
-    }
+    XGetWindowProperty(x.raw(), window ? window : DefaultRootWindow(x.raw()),
+                       XInternAtom(x.raw(), name, False), 0, most, False, type, &actualType,
+                       &format, &count, &after, &data);
+    const auto* items = reinterpret_cast<const unsigned long*>(data);
+    std::vector<unsigned long> values(items, items + (data ? count : 0));
+    XFree(data);
     return values;
 }
 
@@ -148,9 +145,8 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
     // The skin menu's "Select skin" > "default" asks whether to use the pictures only; the last
     // button of the row, Cancel, closes the question.
     ASSERT_TRUE(x.openMenu({"keydown", "ctrl", "mousemove", "--sync", QString::number(at.x() + 150),
-                            QString::number(at.y() + 120), "click", "3", "keyup", "ctrl"}));
-    ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down",
-                           "Right", "Return"}));
+                            QString::number(at.y() + 120), "click", "3", "keyup", "ctrl"},
+                           QStringList(8, "Down") + QStringList{"Right", "Return"}));
     const Window question = x.waitForWindow("Veskplayer -use skin");
     ASSERT_NE(question, 0u);
     const QRect box = placedAbove(x, question, skin);
@@ -170,8 +166,7 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
     // motion that never comes.
     const QStringList rightClickIcon = {"mousemove", QString::number(trayAt->x()),
                                         QString::number(trayAt->y()), "click", "3"};
-    ASSERT_TRUE(x.openMenu(rightClickIcon));
-    ASSERT_TRUE(x.xdotool({"key", "Down", "Down", "Return"}));
+    ASSERT_TRUE(x.openMenu(rightClickIcon, {"Down", "Down", "Return"}));
     ASSERT_TRUE(waitFor([&] { return x.grab(playButton) != before; }))
         << "the play button kept its picture";
     // Dragged to y = 10: within 20 pixels of the panel's edge, so onto it, not over the panel.
@@ -198,8 +193,7 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
         << "stops at 30 x 20, not " << x.geometryOf(skin).width();
     EXPECT_TRUE(comesBackAfterMinimise(x, skin)) << "a minimise request leaves it on screen";
     // The tray menu's last item: "Close".
-    ASSERT_TRUE(x.openMenu(rightClickIcon));
-    ASSERT_TRUE(x.xdotool({"key", "Up", "Return"}));
+    ASSERT_TRUE(x.openMenu(rightClickIcon, {"Up", "Return"}));
     ASSERT_TRUE(player.waitForExit(20000));
     EXPECT_TRUE(player.exitCode() == 0 && !player.crashed());
     const QString output = player.output();

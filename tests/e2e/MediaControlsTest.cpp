@@ -39,12 +39,13 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     const auto playerctl = [&](const QStringList& arguments) {
         return run("playerctl", QStringList{"--player=veskplayer"} + arguments);
     };
+    const auto reads = [&](const QStringList& question, const QString& answer) {
+        return waitFor([&] { return playerctl(question) == answer; });
+    };
     const auto titleIs = [&](const QString& title) {
-        return waitFor([&] { return playerctl({"metadata", "xesam:title"}) == title; });
+        return reads({"metadata", "xesam:title"}, title);
     };
-    const auto statusIs = [&](const QString& status) {
-        return waitFor([&] { return playerctl({"status"}) == status; });
-    };
+    const auto statusIs = [&](const QString& status) { return reads({"status"}, status); };
     QProcess& monitor =
         x.startProgram("dbus-monitor", {"type='signal',interface='org.freedesktop.DBus.Properties',"
                                         "member='PropertiesChanged'"});

@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
-#include <QThread>
 #include <functional>
+#include <utility>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
+#include "support/Waiting.h"
 
 namespace {
-
-const QSize defaultWindow(285, 210);
 
 // What the screen must show once the window has painted.
 using Ready = std::function<bool(const QImage&)>;
@@ -22,28 +19,19 @@ using Ready = std::function<bool(const QImage&)>;
 // of it and closes the player.
 QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, int wholeFactor,
                     const Ready& ready) {
-    // Keep the pointer off the window: no hover frame, no tooltip.
-    x.xdotool({"mousemove", "1020", "760"});
+    x.xdotool({"mousemove", "1020", "760"});  // off the window: no hover frame, no tooltip
     player.setVariable("QT_SCALE_FACTOR", factor);
     player.start();
     const Window window = x.waitForWindow("Vesk Player");
-    const QRect area(0, 0, defaultWindow.width() * wholeFactor,
-                     defaultWindow.height() * wholeFactor);
-    if (!window || !x.waitForGeometry(window, area)) {
-        ADD_FAILURE() << "no window of " << area.width() << " x " << area.height() << " at factor "
-                      << factor.toStdString() << "\n"
-                      << player.output().toStdString();
-        return {};
-    }
-    QElapsedTimer timer;
-    timer.start();
-    QImage shown = x.grab(area);
-    for (QImage previous; timer.elapsed() < 15000; previous = shown, shown = x.grab(area)) {
-        if (shown == previous && ready(shown)) {
-            break;
-        }
-        QThread::msleep(100);
-    }
+    const QRect area(0, 0, 285 * wholeFactor, 210 * wholeFactor);  // the default window
+    EXPECT_TRUE(window && x.waitForGeometry(window, area)) << "at factor " << factor.toStdString();
+    QImage shown, previous;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            previous = std::exchange(shown, x.grab(area));
+            return shown == previous && ready(shown);
+        },
+        15000));
     x.sendDeleteWindow(window);
     EXPECT_TRUE(player.waitForExit(20000));
     return shown;
@@ -88,11 +76,8 @@ TEST(ScreenScale, WholeFactorsShowTheSharpPicturesOthersInBlocksFractionalOnesTh
     EXPECT_TRUE(sharpPictures(sharp)) << "the pictures drawn at twice the resolution at factor 2";
     EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
     QImage mine(30, 10, QImage::Format_RGB32);
-    for (int px = 0; px < 30; ++px) {
-        for (int py = 0; py < 10; ++py) {
-            mine.setPixel(px, py, (px + py) % 2 ? qRgb(250, 250, 0) : qRgb(0, 0, 250));
-        }
-    }
+    mine.fill(qRgb(0, 0, 250));
+    QPainter(&mine).fillRect(mine.rect(), QBrush(qRgb(250, 250, 0), Qt::Dense4Pattern));
     const QString close = player.dataFolder() + "/skins/default/0/100_close.bmp";
     ASSERT_TRUE(QFile::remove(close));
     ASSERT_TRUE(mine.save(close));

@@ -22,10 +22,6 @@ const QString skinTitle = "Vesk Player";
 const QString useSkin = "Veskplayer -use skin";
 const QString importSkins = "Veskplayer -import skin";
 
-QRgb rgbOf(uint32_t colour) {
-    return qRgb(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
 // A package of `entries` pictures of `size` bytes each.
 bool writePackage(const QString& path, const QByteArray& skinName, int entries, int size) {
     QByteArray bytes = "#VP-V1.0.0|" + skinName;
@@ -44,8 +40,7 @@ Window answer(XServer& x, const QString& caption, Window answered = 0) {
 }
 
 // Down eight times: "Select skin"; its entries are "blue", "default", "green". Nine: "Options".
-const QStringList selectSkin = {"Down", "Down", "Down", "Down", "Down",
-                                "Down", "Down", "Down", "Right"};
+const QStringList selectSkin = QStringList(8, "Down") << "Right";
 
 }  // namespace
 
@@ -60,9 +55,9 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     const auto shown = [&] { return x.grab(x.geometryOf(x.waitForWindow(skinTitle))); };
     // Ctrl + right click in the skin window, then the keys through the skin menu.
     const auto skinMenu = [&](const QStringList& keys) {
-        return x.openMenu({"mousemove", "--sync", "150", "120", "keydown", "ctrl", "click", "3",
-                           "keyup", "ctrl"}) &&
-               x.xdotool(QStringList{"key"} + keys);
+        return x.openMenu(
+            {"mousemove", "--sync", "150", "120", "keydown", "ctrl", "click", "3", "keyup", "ctrl"},
+            keys);
     };
     // "use bitmaps only ?" answered with Enter (No: the skin's windows too); the pointer then
     // leaves the skin window, which shows no hovered element or tip.
@@ -71,24 +66,17 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
                waitFor([&] { return x.windowsTitled(useSkin).empty(); });
     };
     const QDir skins(player.dataFolder() + "/skins");
-    const auto listed = [&](const QString& skin) {
-        return skins.entryList(QDir::Dirs | QDir::NoDotAndDotDot).contains(skin);
-    };
     // The most entries a package may hold, so the import is under way for a while.
     ASSERT_TRUE(writePackage(packages.filePath("big.vps"), "big", 10000, 4096));
     player.start({packages.filePath("big.vps")});
     const auto staged = [&] {
-        for (const QString& staging : skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden)) {
-            if (!QDir(skins.filePath(staging + "/0")).isEmpty()) {
-                return true;
-            }
-        }
-        return false;
+        const QStringList staging = skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden);
+        return !staging.isEmpty() && !QDir(skins.filePath(staging.first() + "/0")).isEmpty();
     };
     ASSERT_TRUE(waitFor(staged, 60000)) << player.output().toStdString();
     ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
     ASSERT_TRUE(player.waitForExit(10000));
-    EXPECT_FALSE(listed("big"));
+    EXPECT_FALSE(QFileInfo::exists(skins.filePath("big")));
     // The skin "blue" stored beside "default"; "green" and "teal" in packages.
     SettingsFiles::Colours blue;
     blue.backColour = makeColour(0x12, 0x34, 0xab);
@@ -103,9 +91,9 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     again.start({packages.filePath("green.vps")});
     ASSERT_TRUE(x.waitForWindow(skinTitle)) << again.output().toStdString();
     EXPECT_TRUE(skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden).isEmpty());
-    EXPECT_FALSE(listed("big"));
+    EXPECT_FALSE(QFileInfo::exists(skins.filePath("big")));
     ASSERT_TRUE(waitFor([&] {
-        return pixelsOf(rgbOf(SettingsFiles::Colours{}.backColour)) > 1000;
+        return pixelsOf(toQColor(SettingsFiles::Colours{}.backColour).rgb()) > 1000;
     })) << "the built-in back colour shows";
     const QImage builtIn = shown();
     // "Importing skin succesful. ... use this imported skin now ?": Enter is Yes.
@@ -117,7 +105,7 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     EXPECT_TRUE(QFile::exists(skins.filePath("green/1/102_play.bmp")));
     ASSERT_TRUE(skinMenu(selectSkin + QStringList{"Return"}));
     ASSERT_TRUE(picturesAndWindows());
-    EXPECT_TRUE(waitFor([&] { return pixelsOf(rgbOf(blue.backColour)) > 1000; }));
+    EXPECT_TRUE(waitFor([&] { return pixelsOf(toQColor(blue.backColour).rgb()) > 1000; }));
     ASSERT_TRUE(skinMenu(selectSkin + QStringList{"Down", "Return"}));
     ASSERT_TRUE(picturesAndWindows());
     EXPECT_TRUE(waitFor([&] { return shown() == builtIn; })) << "default: the built-in look";
@@ -130,8 +118,8 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     ASSERT_NE(options, 0u);
     const QRect window = x.geometryOf(options);
     ASSERT_TRUE(x.openMenu({"mousemove", "--sync", QString::number(window.x() + 100),
-                            QString::number(window.y() + 80), "click", "1"}));
-    ASSERT_TRUE(x.xdotool({"key", "Up", "Return"}));
+                            QString::number(window.y() + 80), "click", "1"},
+                           {"Up", "Return"}));
     QThread::msleep(300);                                       // the list closes
     ASSERT_TRUE(x.click(window.topLeft() + QPoint(170, 110)));  // "Delete"
     const QString trash = again.home() + "/.local/share/Trash";

@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <utility>
@@ -9,29 +8,20 @@
 
 #include <X11/Xutil.h>
 
-namespace {
-// Windows come and go while a test looks at them (a menu closes, a skin window is rebuilt): a
-// request about one that is gone fails and its reply says so, where Xlib's default handler
-// would end the test program.
-int ignoreGoneWindows(Display*, XErrorEvent*) {
-    return 0;
-}
-
-}  // namespace
-
 XServer::XServer() {
-    XSetErrorHandler(ignoreGoneWindows);
+    // Windows come and go while a test looks at them (a menu closes, a skin window is rebuilt):
+    // a request about one that is gone fails and its reply says so, where Xlib's default
+    // handler would end the test program.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     // -displayfd lets the server pick a free display number and tell us which.
     xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     QByteArray number;
-    QElapsedTimer timer;
-    timer.start();
-    while (xvfb.waitForStarted(5000) && !number.contains('\n') && timer.elapsed() < 10000) {
-        xvfb.waitForReadyRead(200);
-        number += xvfb.readAllStandardOutput();
-    }
+    const bool told = xvfb.waitForStarted(5000) && waitFor([&] {
+                          xvfb.waitForReadyRead(200);
+                          return (number += xvfb.readAllStandardOutput()).contains('\n');
+                      });
     name = ":" + QString::fromLatin1(number.trimmed());
-    display = number.isEmpty() ? nullptr : XOpenDisplay(name.toLatin1().constData());
+    display = told ? XOpenDisplay(name.toLatin1().constData()) : nullptr;
 }
 
 XServer::~XServer() {
@@ -134,14 +124,10 @@ QImage XServer::grab(const QRect& area) {
 }
 
 int XServer::pixelsOf(Window window, QRgb colour) {
-    const QImage shot = grab(geometryOf(window));
-    int count = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            count += (shot.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
-        }
-    }
-    return count;
+    const QImage shot = grab(geometryOf(window));  // copied whole: no padding between lines
+    const auto* pixels = reinterpret_cast<const QRgb*>(shot.constBits());
+    return int(std::count_if(pixels, pixels + shot.width() * shot.height(),
+                             [&](QRgb pixel) { return ((pixel ^ colour) & 0xffffff) == 0; }));
 }
 
 bool XServer::waitForPlaylistLines(int lines, QPoint windowOrigin) {
@@ -151,8 +137,7 @@ bool XServer::waitForPlaylistLines(int lines, QPoint windowOrigin) {
         [&] {
             const QImage shot = grab(inside);
             // The bottom right corner is background while the list is short.
-            const QRgb background =
-                shot.isNull() ? 0 : shot.pixel(shot.width() - 1, shot.height() - 1);
+            const QRgb background = shot.isNull() ? 0 : shot.pixel(shot.rect().bottomRight());
             int shown = 0;
             bool inLine = false;
             for (int y = 0; y < shot.height(); ++y) {
@@ -245,7 +230,7 @@ std::vector<Window> XServer::popupsShown() {
     return shown;
 }
 
-bool XServer::openMenu(const QStringList& arguments) {
+bool XServer::openMenu(const QStringList& arguments, const QStringList& keys) {
     const std::vector<Window> before = popupsShown();
     const bool shown = xdotool(arguments) && waitFor([&] {
                            for (Window popup : popupsShown()) {
@@ -259,7 +244,7 @@ bool XServer::openMenu(const QStringList& arguments) {
     // watch without disturbing it tells when: keys sent before reach the menu, but leave a grab
     // that swallows the next click.
     QThread::msleep(300);
-    return shown;
+    return shown && xdotool(QStringList{"key"} + keys);
 }
 
 void XServer::sendDeleteWindow(Window window) {

@@ -51,9 +51,9 @@ public:
     // has caught up with it).
     bool drag(const QString& key, QPoint from, QPoint to, const QString& button = "1",
               const std::function<bool()>& arrived = {});
-    // Runs xdotool (a click that opens a menu) and waits until a new popup shows and can take
-    // keys; false when none came.
-    bool openMenu(const QStringList& arguments);
+    // Runs xdotool (a click that opens a menu), waits until a new popup shows and can take keys
+    // and types the keys into it; false when none came.
+    bool openMenu(const QStringList& arguments, const QStringList& keys);
     // Starts a program (openbox, trayer, a probe) on this display, ended before the server.
     QProcess& startProgram(const QString& program, const QStringList& arguments);
     // What a window manager sends when the user closes a window (Alt+F4).

@@ -2,10 +2,10 @@
 // widget is at work here, which synthetic events do not reproduce.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QProcess>
 
 #include "XServer.h"
+#include "support/Waiting.h"
 
 // The probe's window at (100, 100); buttons 20 x 20 at (20, 20) and (100, 20) (functions 3 and
 // 4); a slider 90 x 10 at (20, 100).
@@ -16,16 +16,13 @@ TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
     QString output;
     // Waits until the probe has printed the line; everything read is kept in `output`.
     const auto printed = [&](const QString& line, int timeoutMs = 5000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            probe.waitForReadyRead(50);
-            output += QString::fromLocal8Bit(probe.readAllStandardOutput());
-            if (output.split('\n').contains(line)) {
-                return true;
-            }
-        }
-        return false;
+        return waitFor(
+            [&] {
+                probe.waitForReadyRead(50);
+                output += QString::fromLocal8Bit(probe.readAllStandardOutput());
+                return output.split('\n').contains(line);
+            },
+            timeoutMs);
     };
     // The input, then the line it makes the probe print; "settle" lets the probe take in the
     // input and report.
