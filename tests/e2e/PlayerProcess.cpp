@@ -22,12 +22,12 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.insert("DISPLAY", display);
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("SDL_AUDIODRIVER", "dummy");
-    environment.remove("XDG_DOCUMENTS_DIR");
-    environment.remove("XDG_CONFIG_HOME");
-    environment.remove("XDG_DATA_HOME");  // the trash, too, is the test HOME's own
-    environment.remove("WAYLAND_DISPLAY");
-    // The desktop's media controls go on a bus only a test gives (setVariable).
-    environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    // Documents, settings and the trash are the test HOME's own; the desktop's media controls go
+    // on a bus only a test gives (setVariable).
+    for (const char* name : {"XDG_DOCUMENTS_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                             "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"}) {
+        environment.remove(name);
+    }
     // The running copy is found through the runtime folder: one of its own per HOME keeps the
     // tests (and a player the developer runs) apart.
     QDir().mkpath(runtimeFolder());
@@ -36,15 +36,8 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.insert("XDG_RUNTIME_DIR", runtimeFolder());
     environment.insert(extra);
     process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(VESK_PLAYER_BINARY, arguments);
     process.waitForStarted(10000);
-}
-
-bool PlayerProcess::waitForExit(int timeoutMs) {
-    const bool finished = process.waitForFinished(timeoutMs);
-    collected += process.readAllStandardOutput();
-    return finished;
 }
 
 QString PlayerProcess::output() {

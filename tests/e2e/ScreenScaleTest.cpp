@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QThread>
+#include <QPainter>
 #include <functional>
+#include <utility>
 
 #include "PlayerProcess.h"
 #include "XServer.h"
+#include "support/Waiting.h"
 
 namespace {
-
-const QSize defaultWindow(285, 210);
 
 // What the screen must show once the window has painted.
 using Ready = std::function<bool(const QImage&)>;
@@ -21,32 +19,19 @@ using Ready = std::function<bool(const QImage&)>;
 // of it and closes the player.
 QImage screenshotAt(XServer& x, PlayerProcess& player, const QString& factor, int wholeFactor,
                     const Ready& ready) {
-    // Keep the pointer off the window: no hover frame, no tooltip.
-    x.xdotool({"mousemove", "1020", "760"});
+    x.xdotool({"mousemove", "1020", "760"});  // off the window: no hover frame, no tooltip
     player.setVariable("QT_SCALE_FACTOR", factor);
     player.start();
     const Window window = x.waitForWindow("Vesk Player");
-    const QRect area(0, 0, defaultWindow.width() * wholeFactor,
-                     defaultWindow.height() * wholeFactor);
-    if (!window || !x.waitForGeometry(window, area)) {
-        ADD_FAILURE() << "no window of " << area.width() << " x " << area.height() << " at factor "
-                      << factor.toStdString() << "\n"
-                      << player.output().toStdString();
-        return {};
-    }
-    QElapsedTimer timer;
-    timer.start();
-    QImage shown = x.grab(area);
-    for (QImage previous; timer.elapsed() < 15000; previous = shown, shown = x.grab(area)) {
-        if (shown == previous && ready(shown)) {
-            break;
-        }
-        QThread::msleep(100);
-    }
-    const QString keep = qEnvironmentVariable("VESK_SCREENSHOT_DIR");
-    if (!keep.isEmpty()) {
-        shown.save(QDir(keep).filePath("default-skin-scale-" + factor + ".png"));
-    }
+    const QRect area(0, 0, 285 * wholeFactor, 210 * wholeFactor);  // the default window
+    EXPECT_TRUE(window && x.waitForGeometry(window, area)) << "at factor " << factor.toStdString();
+    QImage shown, previous;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            previous = std::exchange(shown, x.grab(area));
+            return shown == previous && ready(shown);
+        },
+        15000));
     x.sendDeleteWindow(window);
     EXPECT_TRUE(player.waitForExit(20000));
     return shown;
@@ -66,53 +51,45 @@ QImage inBlocks(const QImage& picture, int factor) {
 }  // namespace
 
 // At a whole factor of 2 the built-in pictures drawn at twice the resolution are shown pixel
-// for pixel; at 1.5 the window is drawn exactly as at 2 (no stretched pixels, no seams between
-// elements); at 1 the plain pictures.
-TEST(ScreenScale, WholeFactorsShowTheSharpPicturesAndFractionalOnesTheNearestWhole) {
+// for pixel; at 1 the plain pictures. A skin's own picture without such a twin is shown in 2 x 2
+// blocks; and at 1.5 the window is drawn exactly as at 2 (no stretched pixels, no seams).
+TEST(ScreenScale, WholeFactorsShowTheSharpPicturesOthersInBlocksFractionalOnesTheNearestWhole) {
     XServer x;
     ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
     PlayerProcess player(x.displayName());
-
     // The close button (class 0 at 0,0) and the play button (class 1 at 15,0).
     const Ready plainPictures = [](const QImage& shown) {
         return shown.copy(0, 0, 10, 10) == builtInFrame("0/100_close.bmp", 10) &&
                shown.copy(15, 0, 20, 20) == builtInFrame("1/102_play.bmp", 20);
     };
-    const Ready sharpPictures = [](const QImage& shown) {
+    const auto sharpPlay = [](const QImage& shown) {
+        return shown.copy(30, 0, 40, 40) == builtInFrame("1/102_play@2x.bmp", 40);
+    };
+    const Ready sharpPictures = [&](const QImage& shown) {
         return shown.copy(0, 0, 20, 20) == builtInFrame("0/100_close@2x.bmp", 20) &&
-               shown.copy(30, 0, 40, 40) == builtInFrame("1/102_play@2x.bmp", 40);
+               sharpPlay(shown);
     };
     const QImage plain = screenshotAt(x, player, "1", 1, plainPictures);
-    const QImage sharp = screenshotAt(x, player, "2", 2, sharpPictures);
-    const QImage fractional = screenshotAt(x, player, "1.5", 2, sharpPictures);
-    ASSERT_FALSE(plain.isNull() || sharp.isNull() || fractional.isNull());
-
+    QImage sharp = screenshotAt(x, player, "2", 2, sharpPictures);
+    ASSERT_FALSE(plain.isNull() || sharp.isNull());
     EXPECT_TRUE(plainPictures(plain)) << "the plain pictures at factor 1";
     EXPECT_TRUE(sharpPictures(sharp)) << "the pictures drawn at twice the resolution at factor 2";
     EXPECT_NE(sharp.copy(30, 0, 40, 40), inBlocks(builtInFrame("1/102_play.bmp", 20), 2));
-    EXPECT_TRUE(fractional == sharp) << "1.5 is drawn at the whole factor 2, pixel for pixel";
-}
-
-// A skin whose own picture has no twin drawn at twice the resolution shows it in 2 x 2 blocks.
-TEST(ScreenScale, APictureWithoutATwinIsShownInBlocks) {
-    XServer x;
-    ASSERT_TRUE(x.isRunning()) << "Xvfb did not start";
-    PlayerProcess first(x.displayName());
-    screenshotAt(x, first, "1", 1, [](const QImage&) { return true; });
-
     QImage mine(30, 10, QImage::Format_RGB32);
-    for (int px = 0; px < 30; ++px)
-        for (int py = 0; py < 10; ++py)
-            mine.setPixel(px, py, (px + py) % 2 ? qRgb(250, 250, 0) : qRgb(0, 0, 250));
-    const QString close = first.dataFolder() + "/skins/default/0/100_close.bmp";
+    mine.fill(qRgb(0, 0, 250));
+    QPainter(&mine).fillRect(mine.rect(), QBrush(qRgb(250, 250, 0), Qt::Dense4Pattern));
+    const QString close = player.dataFolder() + "/skins/default/0/100_close.bmp";
     ASSERT_TRUE(QFile::remove(close));
     ASSERT_TRUE(mine.save(close));
-
-    PlayerProcess again(x.displayName(), first.home());
-    const Ready inBlocksOfTwo = [&](const QImage& shown) {
-        return shown.copy(0, 0, 20, 20) == inBlocks(mine.copy(0, 0, 10, 10), 2);
+    const Ready mineInBlocks = [&](const QImage& shown) {
+        return shown.copy(0, 0, 20, 20) == inBlocks(mine.copy(0, 0, 10, 10), 2) && sharpPlay(shown);
     };
-    const QImage shown = screenshotAt(x, again, "2", 2, inBlocksOfTwo);
-    ASSERT_FALSE(shown.isNull());
-    EXPECT_TRUE(inBlocksOfTwo(shown)) << "the skin's own picture in 2 x 2 blocks";
+    QImage fractional = screenshotAt(x, player, "1.5", 2, mineInBlocks);
+    ASSERT_FALSE(fractional.isNull());
+    EXPECT_TRUE(mineInBlocks(fractional)) << "the skin's own picture in 2 x 2 blocks";
+    // The close button aside, pixel for pixel the window at factor 2.
+    for (QImage* shot : {&sharp, &fractional}) {
+        QPainter(shot).fillRect(0, 0, 20, 20, Qt::black);
+    }
+    EXPECT_TRUE(fractional == sharp) << "1.5 is drawn at the whole factor 2";
 }

@@ -16,15 +16,19 @@
 
 namespace {
 
+void say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
 class PrintingReceiver : public CallerPtr {
 public:
     void callback(Callable* caller) override {
         if (auto* button = dynamic_cast<ButtonFunction*>(caller)) {
-            std::printf("fired %d\n", button->getFunction());
+            say(QString("fired %1").arg(button->getFunction()));
         } else if (auto* slider = dynamic_cast<SliderFunction*>(caller)) {
-            std::printf("value %d\n", slider->getValue());
+            say(QString("value %1").arg(slider->getValue()));
         }
-        std::fflush(stdout);
     }
 };
 
@@ -49,14 +53,12 @@ int main(int argc, char** argv) {
         volume.setSizeClass(0);
         volume.setSize(90, 10);
         volume.setPosition(20, 100);
-        for (Element* element : {static_cast<Element*>(&prev), static_cast<Element*>(&next),
-                                 static_cast<Element*>(&volume)}) {
-            element->show();
-        }
         prev.setReceiver(&receiver);
         next.setReceiver(&receiver);
         volume.setReceiver(&receiver);
-
+        prev.show();
+        next.show();
+        volume.show();
         QString lastStates;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -64,17 +66,12 @@ int main(int argc, char** argv) {
                                        .arg(prev.getState())
                                        .arg(next.getState())
                                        .arg(volume.getKnobFrame());
-            if (states != lastStates) {
-                lastStates = states;
-                std::printf("%s\n", qPrintable(states));
-                std::fflush(stdout);
+            if (std::exchange(lastStates, states) != states) {
+                say(states);
             }
         });
         watch.start(10);
-        QTimer::singleShot(300, [] {
-            std::printf("ready\n");
-            std::fflush(stdout);
-        });
+        QTimer::singleShot(300, [] { say("ready"); });
         app.exec();
     }
     Sound::deleteInstance();
