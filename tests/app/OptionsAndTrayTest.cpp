@@ -16,7 +16,6 @@
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/controls/WinButton.h"
 #include "skin_ui/controls/WinCheckButton.h"
-#include "skin_ui/controls/WinCombobox.h"
 #include "skin_ui/controls/WinUpDown.h"
 
 class OptionsAndTray : public StartedApp {
@@ -122,30 +121,4 @@ TEST_F(OptionsAndTray, WithoutAStatusAreaTheLastWindowIsKept) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "VeskPlayer");
     EXPECT_TRUE(layout().window(0)->isVisible());
-}
-
-TEST_F(OptionsAndTray, SkinButtonsRunTheSkinLibrary) {
-    QDir(app().dataFolder).mkpath("skins/night");
-    WinCombobox* list = controls().skinList;
-    const auto pick = [list](const QString& name) {
-        list->setCurrentIndex(list->findText(name));
-        emit list->activated(list->currentIndex());
-    };
-    // Use answered Cancel: nothing changes, but the spinners show the colours again.
-    type(controls().text[0], "5");
-    pick("night");
-    prompts.answerNext(PromptAnswer::Cancel);
-    click(controls().useButton);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].caption, "Veskplayer -use skin");
-    EXPECT_EQ(app().options.skinPath, "skins\\default");
-    EXPECT_EQ(controls().text[0]->getPosition(), 255);
-    // New with the name blue, then Delete with blue selected.
-    prompts.textAnswers.push_back(QString("blue"));
-    click(controls().newButton);
-    EXPECT_TRUE(QFileInfo(app().dataFolder + "/skins/blue/0").isDir());
-    pick("blue");
-    click(controls().deleteButton);
-    EXPECT_EQ(list->count(), 2);
-    EXPECT_FALSE(QFileInfo::exists(app().dataFolder + "/skins/blue"));
 }
