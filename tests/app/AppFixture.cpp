@@ -1,46 +1,11 @@
 #include "AppFixture.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTest>
-
-#include "app/SkinLibrary.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
 #include "audio/NullOutput.h"
-#include "audio/Sound.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
-#include "support/Files.h"
-#include "support/WavFile.h"
-
-void AppFixture::SetUp() {
-    restartApp();
-}
 
 void AppFixture::restartApp() {
     Variables::destroyInstance();
     Variables::instance().dataFolder = data.path();
     Sound::createInstance(std::make_unique<NullOutput>());
-}
-
-void AppFixture::TearDown() {
-    Variables::destroyInstance();
-}
-
-Variables& AppFixture::app() {
-    return Variables::instance();
-}
-
-SkinWindows& AppFixture::layout() {
-    return app().skinWindows();
-}
-
-void StartedApp::SetUp() {
-    AppFixture::SetUp();
-    app().init({});
 }
 
 void AppFixture::addSongs(int count, double seconds) {
@@ -49,18 +14,6 @@ void AppFixture::addSongs(int count, double seconds) {
         ASSERT_TRUE(writeToneWav(path, seconds));
         PlayList::instance().addSong({path, "artist", QString("title %1").arg(i)});
     }
-}
-
-void AppFixture::settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QByteArray AppFixture::readData(const QString& name) const {
-    return readFile(dataPath(name));
-}
-
-void AppFixture::writeData(const QString& name, const QByteArray& contents) const {
-    ASSERT_TRUE(writeFile(dataPath(name), contents));
 }
 
 namespace {
@@ -100,10 +53,6 @@ QStringList AppFixture::pictures(ButtonCommand command) {
         names << (button->getBitmap() ? button->getBitmap()->getName() : QString());
     }
     return names;
-}
-
-bool AppFixture::finishPackageWork() {
-    return QTest::qWaitFor([this] { return app().skinLibrary().packagesIdle(); }, 20000);
 }
 
 void AppFixture::click(QWidget* widget) {

@@ -1,16 +1,4 @@
-#include <QFile>
-
 #include "AppFixture.h"
-#include "app/Dispatcher.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
-#include "playlist/OpenFiles.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
-#include "support/WavFile.h"
 
 using C = ButtonCommand;
 

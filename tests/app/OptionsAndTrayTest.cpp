@@ -1,19 +1,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QTest>
 
 #include "AppFixture.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
 #include "common/SettingsFiles.h"
 #include "options/ColorEle.h"
 #include "options/Options.h"
 #include "options/TrayIcon.h"
-#include "playlist/OpenFiles.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/MainWindow.h"
 #include "skin_ui/controls/WinButton.h"
 #include "skin_ui/controls/WinCheckButton.h"
 #include "skin_ui/controls/WinUpDown.h"

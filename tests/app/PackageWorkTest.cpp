@@ -1,13 +1,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
 
 #include "AppFixture.h"
-#include "app/SkinLibrary.h"
-#include "app/Variables.h"
-#include "playlist/OpenFiles.h"
 
 // Skin packages are read and written on the package thread; their questions come on the window
 // thread, one at a time.

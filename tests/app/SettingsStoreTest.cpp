@@ -1,11 +1,6 @@
 #include "AppFixture.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
 #include "common/Colour.h"
 #include "common/SettingsFiles.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
 
 class Settings : public AppFixture {
 protected:

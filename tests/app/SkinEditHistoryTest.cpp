@@ -1,15 +1,6 @@
-#include <functional>
 #include <map>
 
 #include "AppFixture.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/SkinMenu.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/Element.h"
-#include "skin_ui/elements/ElementMenu.h"
 #include "support/MouseInput.h"
 
 namespace {

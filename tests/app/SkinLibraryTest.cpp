@@ -1,16 +1,6 @@
-#include <QCoreApplication>
 #include <QDirIterator>
-#include <QTest>
 
 #include "AppFixture.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "playlist/OpenFiles.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/SkinMenu.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skins/Skin.h"
 #include "support/SolidSkinPackage.h"
 
 namespace {

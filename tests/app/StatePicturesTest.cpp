@@ -1,16 +1,5 @@
 #include "AppFixture.h"
-#include "app/Dispatcher.h"
 #include "app/SkinEditHistory.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
-#include "common/ButtonCommand.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/ElementMenu.h"
-#include "skins/Skin.h"
-#include "support/WavFile.h"
 
 namespace {
 

@@ -1,23 +1,10 @@
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QToolTip>
 #include <map>
 
 #include "AppFixture.h"
-#include "app/Dispatcher.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
 #include "common/SettingsFiles.h"
-#include "playlist/OpenFiles.h"
-#include "playlist/PlayList.h"
 #include "skin_ui/GestureHelp.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
 #include "support/FullDisk.h"
-#include "support/WavFile.h"
 
 class Startup : public AppFixture {
 protected:

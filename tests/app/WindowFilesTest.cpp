@@ -1,13 +1,6 @@
-#include <QFile>
-
 #include "AppFixture.h"
 #include "ResourceTable.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "skin_ui/MainWindow.h"
 #include "skin_ui/WindowGeometry.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
 #include "skins/SkinWindowFile.h"
 #include "skins/WindowCountFile.h"
 
