@@ -40,27 +40,6 @@ TEST_F(Dispatch, PlayPausesResumesAndNextAtTheEndStops) {
     EXPECT_FALSE(Sound::instance().isPlaying());
 }
 
-// The tray and the media keys run the buttons' commands without their debug lines.
-TEST_F(Dispatch, AQuietRunDoesWhatTheButtonDoesWithoutTheDebugLine) {
-    addSongs(2);
-    const auto run = [this](C command) {
-        app().dispatcher().run(command, nullptr, Dispatcher::Echo::quiet);
-    };
-    run(C::playPause);
-    EXPECT_TRUE(Sound::instance().isPlaying());
-    EXPECT_EQ(pictures(C::playPause), QStringList({"103_pause.bmp"}));
-    run(C::next);
-    run(C::mute);
-    EXPECT_EQ(pictures(C::mute), QStringList({"108_mute_1.bmp"}));
-    run(C::shuffle);
-    EXPECT_TRUE(PlayList::instance().shuffle());
-    run(C::stop);
-    EXPECT_EQ(pictures(C::playPause), QStringList({"102_play.bmp"}));
-    EXPECT_EQ(debug.lines(), "");
-    press(C::playPause);
-    EXPECT_EQ(debug.lines(), "play pressed\n");
-}
-
 // A toggle pressed in one window switches its state and the picture of that button in every
 // window (expand: only in its own); pressed again, it switches back.
 TEST_F(Dispatch, TogglesSwitchTheirStateAndThePicturesOfTheirButtons) {

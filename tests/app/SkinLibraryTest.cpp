@@ -123,18 +123,3 @@ TEST_F(SkinLibraryCommands, NewSaveExportAndImportGoThroughTheWindow) {
     command(SkinMenu::importSkinId);  // cancelled: nothing
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
-
-TEST_F(SkinLibraryCommands, AnImportMetByTheFileWorkerAsksOnTheWindowThread) {
-    writePackage("red");
-    prompts.answerNext(PromptAnswer::Yes);  // use it now
-    prompts.answerNext(PromptAnswer::Yes);  // pictures only
-    app().addDroppedPaths({dataPath("red.vps")});
-    OpenFiles::instance().waitUntilIdle();
-    EXPECT_TRUE(prompts.shown.empty()) << "the worker asks nothing";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return prompts.shown.size() == 2; }, 5000));
-    for (QThread* thread : prompts.threads) {
-        EXPECT_EQ(thread, QCoreApplication::instance()->thread());
-    }
-    EXPECT_EQ(app().options.skinPath, "skins\\red");
-    EXPECT_TRUE(playButtonsShowTheSkinColour());
-}
