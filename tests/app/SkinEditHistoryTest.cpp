@@ -61,24 +61,14 @@ protected:
         drag(element(0, position), farEnd(element(0, position)), -by, Qt::ShiftModifier);
     }
     // The undo and redo items' titles, with "(off)" after a disabled one.
-    QString undoAndRedo(size_t window = 0) {
+    QString undoAndRedo() {
         QStringList titles;
-        for (const SkinMenu::Item& item : SkinMenu(layout().window(window)).items()) {
+        for (const SkinMenu::Item& item : SkinMenu(layout().window(0)).items()) {
             if (item.id == SkinMenu::undoId || item.id == SkinMenu::redoId) {
                 titles << (item.enabled ? item.title : item.title + " (off)");
             }
         }
         return titles.join(", ");
-    }
-    // The elements of window i in the order they are stacked, bottom first.
-    std::vector<Element*> stacking(size_t window) {
-        std::vector<Element*> order;
-        for (QObject* child : layout().window(window)->children()) {
-            if (auto* element = qobject_cast<Element*>(child)) {
-                order.push_back(element);
-            }
-        }
-        return order;
     }
 };
 
@@ -178,7 +168,9 @@ TEST_F(SkinEdits, AnElementTakenBackIsTheSameElementInItsPlaceInTheStacking) {
         EXPECT_EQ(back->getBitmap()->getName(), "110_expand_1.bmp");
         EXPECT_EQ(back->getTooltipText(), "expand");
         EXPECT_EQ(back->size(), QSize(10, 10));
-        EXPECT_EQ(stacking(0), layout().elementsOf(0)) << "stacked as the list orders them";
+        const auto stacked = layout().window(0)->findChildren<Element*>(Qt::FindDirectChildrenOnly);
+        EXPECT_EQ(std::vector(stacked.begin(), stacked.end()), layout().elementsOf(0))
+            << "stacked as the list orders them, bottom first";
     }
 }
 
