@@ -94,7 +94,6 @@ TEST_F(Dispatch, SaveAndOpenGoThroughTheDialogsOfTheWindow) {
     QWidget* owner = allButtons(C::save).front()->getOwner();
     press(C::save);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(prompts.dialogFilters.back(), "VeskPlayer Playlist (*.vpl);;All Files (*.*)");
     EXPECT_EQ(lastDialog().mode, FileDialogRequest::Mode::Save);
     EXPECT_EQ(lastDialog().defaultSuffix, "vpl");
     EXPECT_EQ(lastDialog().initialFolder, QDir::homePath()) << "no music folder yet";
@@ -113,10 +112,6 @@ TEST_F(Dispatch, SaveAndOpenGoThroughTheDialogsOfTheWindow) {
     press(C::open);
     EXPECT_EQ(lastDialog().mode, FileDialogRequest::Mode::OpenFiles);
     EXPECT_EQ(lastDialog().owner, owner);
-    EXPECT_TRUE(prompts.dialogFilters.back().startsWith(
-        "All supported files (*.mp3;*.wav;*.ogg;*.flac;*.mod;*.it;*.s3d;*.xm;*.vpl;*.vps);;"));
-    EXPECT_TRUE(prompts.dialogFilters.back().endsWith(
-        ";;VeskPlayerSkin (*.vps);;Opus Audio File (*.opus);;All Files (*.*)"));
     OpenFiles::instance().waitUntilIdle();
     ASSERT_EQ(PlayList::instance().songCount(), 3u);
     EXPECT_EQ(PlayList::instance().songAt(1).path, a);

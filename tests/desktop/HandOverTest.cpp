@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,11 +67,7 @@ void whileServing(const std::function<void()>& client) {
         client();
         done = true;
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    static_cast<void>(QTest::qWaitFor([&] { return done.load(); }, 10000));
     thread.join();
 }
 
