@@ -108,7 +108,7 @@ TEST_F(OptionsWindow, OpensWithTheSettingsShown) {
     EXPECT_EQ(c.back[0]->getTextBox()->geometry(), QRect(20, 190, 60, 20));
     EXPECT_EQ(c.applyButton->geometry(), QRect(530, 290, 60, 20));
     // The desktop's regular face, not the controls' own bold one.
-    for (QWidget* control : {static_cast<QWidget*>(c.textSwatch), c.useTagsBox, c.applyButton}) {
+    for (QWidget* control : QWidgetList{c.back[0], c.textSwatch, c.useTagsBox, c.applyButton}) {
         EXPECT_TRUE(control->isVisible() && control->font() == QApplication::font());
     }
     const QPalette opacityField = c.opacity[0]->getTextBox()->palette();
