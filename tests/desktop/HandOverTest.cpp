@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -19,40 +18,25 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray header = QByteArrayLiteral("VeskPlayer hand-over 1\0");
 
-int connectTo(const QByteArray& path) {
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), path.size());
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        ::close(socket);
-        return -1;
-    }
-    const timeval timeout{5, 0};
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    return socket;
-}
-
 // Sends the bytes and returns everything the running copy answers before it closes ("still open"
 // when it neither answers nor closes within five seconds).
 QByteArray exchange(const QByteArray& path, const QByteArray& bytes) {
-    const int socket = connectTo(path);
-    ::send(socket, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
-    QByteArray answer;
-    char buffer[64];
-    ssize_t got = 0;
-    while ((got = ::recv(socket, buffer, sizeof buffer, 0)) > 0) {
-        answer.append(buffer, got);
+    QLocalSocket socket;
+    socket.connectToServer(QFile::decodeName(path));
+    if (!socket.waitForConnected(5000)) {
+        return "no connection";
     }
-    ::close(socket);
-    return got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? "still open" : answer;
+    socket.write(bytes);
+    socket.waitForBytesWritten(5000);
+    const bool closed =
+        socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(5000);
+    return closed ? socket.readAll() : "still open";
 }
 
 // Runs the blocking client on its own thread while this one serves, as two processes would.
@@ -94,10 +78,11 @@ TEST_F(HandOver, ASecondStartsFilesAndActionsReachTheRunningCopyInOrder) {
     EXPECT_EQ(status.st_mode & 077, 0u) << "the socket is the user's alone";
     ASSERT_EQ(::stat(folder->path().constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
-    std::vector<int> idle;
-    for (int i = 0; i < 16; ++i) {
-        idle.push_back(connectTo(folder->socketPath()));
-        ASSERT_GE(idle.back(), 0);
+    std::vector<std::unique_ptr<QLocalSocket>> idle(16);
+    for (auto& client : idle) {
+        client = std::make_unique<QLocalSocket>();
+        client->connectToServer(QFile::decodeName(folder->socketPath()));
+        ASSERT_TRUE(client->waitForConnected(5000));
         QTest::qWait(5);
     }
     HandOverMessage message;
@@ -109,9 +94,6 @@ TEST_F(HandOver, ASecondStartsFilesAndActionsReachTheRunningCopyInOrder) {
     EXPECT_EQ(outcome, RunningCopy::Outcome::handedOver);
     EXPECT_EQ(files, message.files);
     EXPECT_EQ(actions, message.actions);
-    for (int socket : idle) {
-        ::close(socket);
-    }
 }
 
 // Bytes that are no hand-over: the running copy closes without an answer and changes nothing.
