@@ -75,7 +75,9 @@ TEST(QtPrompts, MessageBoxesShowMarkupLiterallyWithTheirDefaultOwnerAndTopmost) 
     EXPECT_EQ(shownText, message.text);
 }
 
-TEST(QtPrompts, TheOpenDialogShowsEveryTypeTextAndItsPatternsReallyFilter) {
+// The open dialog shows every type text and its patterns really filter; the save dialog appends
+// the default extension and asks before replacing.
+TEST(QtPrompts, FileDialogsFilterByTheirTypesAndSaveWithTheDefaultExtension) {
     QTemporaryDir dir;
     for (const char* name : {"a.mp3", "b.vpl", "c.vps", "d.s3d", "notes.txt", "no extension"}) {
         ASSERT_TRUE(writeFile(dir.filePath(name), {}));
@@ -108,23 +110,18 @@ TEST(QtPrompts, TheOpenDialogShowsEveryTypeTextAndItsPatternsReallyFilter) {
         EXPECT_EQ(listedNames(*dialog), expected) << typeBox->itemText(type).toStdString();
     }
     dialog->reject();
-}
 
-TEST(QtPrompts, TheSaveDialogAppendsTheDefaultExtensionAndAsksBeforeReplacing) {
-    QTemporaryDir dir;
-    const auto dialog = QtPrompts::fileDialogFor({.mode = FileDialogRequest::Mode::Save,
-                                                  .filters = FileDialog::playlistFilters(),
-                                                  .initialFolder = dir.path(),
-                                                  .defaultSuffix = "vpl"});
-    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-    dialog->show();
-    auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(nameBox, nullptr);
-    nameBox->setText("mine");
-    QMetaObject::invokeMethod(dialog.get(), "accept");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->selectedFiles(), QStringList{dir.filePath("mine.vpl")});
+    const auto save = QtPrompts::fileDialogFor({.mode = FileDialogRequest::Mode::Save,
+                                                .filters = FileDialog::playlistFilters(),
+                                                .initialFolder = dir.path(),
+                                                .defaultSuffix = "vpl"});
+    EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(save->testOption(QFileDialog::DontConfirmOverwrite));
+    save->show();
+    save->findChild<QLineEdit*>("fileNameEdit")->setText("mine");
+    QMetaObject::invokeMethod(save.get(), "accept");
+    EXPECT_EQ(save->result(), QDialog::Accepted);
+    EXPECT_EQ(save->selectedFiles(), QStringList{dir.filePath("mine.vpl")});
 }
 
 TEST(QtPrompts, TheTextEntryHasTheCaptionTheTextAndOkAndCancel) {
