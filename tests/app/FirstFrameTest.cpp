@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <QPainter>
-#include <QTest>
-#include <QWidget>
 #include <chrono>
-#include <memory>
 
+#include "AppFixture.h"
 #include "app/FirstFrame.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -9,13 +7,11 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
+#include "AppFixture.h"
 #include "app/QtPrompts.h"
 #include "playlist/FileDialog.h"
-#include "support/Files.h"
 
 namespace {
 

@@ -72,15 +72,16 @@ TEST_P(StatePictures, TheButtonShowsTheStateAsItIs) {
     EXPECT_EQ(shown, QStringList(shown.size(), ButtonFunction::pictureOf(idOf(state()), on)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryStateAndEdit, StatePictures,
-    testing::Combine(testing::Values(C::playPause, C::mute, C::shuffle, C::repeat, C::expand),
-                     testing::Values(ElementMenu::deleteId, slider, stopFunction, skinApply)),
-    [](const auto& info) {
-        const int edit = std::get<1>(info.param);
-        return std::string(buttonCommands[idOf(std::get<0>(info.param)) + 1].menuTitle) +
-               (edit == ElementMenu::deleteId ? "DeleteUndo"
-                : edit == slider              ? "TypeChangeUndo"
-                : edit == stopFunction        ? "FunctionChangeUndo"
-                                              : "SkinApply");
-    });
+const int edits[] = {ElementMenu::deleteId, slider, stopFunction, skinApply};
+
+std::string nameOf(const testing::TestParamInfo<std::tuple<C, int>>& info) {
+    const char* const names[] = {"DeleteUndo", "TypeChangeUndo", "FunctionChangeUndo", "SkinApply"};
+    return std::string(buttonCommands[idOf(std::get<0>(info.param)) + 1].menuTitle) +
+           names[std::ranges::find(edits, std::get<1>(info.param)) - edits];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStateAndEdit, StatePictures,
+                         testing::Combine(testing::Values(C::playPause, C::mute, C::shuffle,
+                                                          C::repeat, C::expand),
+                                          testing::ValuesIn(edits)),
+                         nameOf);

@@ -2,7 +2,6 @@
 // fake of the media controls that records what the adaptor asks of the player.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
