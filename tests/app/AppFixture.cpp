@@ -1,21 +1,6 @@
 #include "AppFixture.h"
 
-#include <QFile>
-#include <QTest>
-
-#include "app/SkinLibrary.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
 #include "audio/NullOutput.h"
-#include "audio/Sound.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/SliderFunction.h"
-#include "support/Files.h"
-
-void AppFixture::SetUp() {
-    restartApp();
-}
 
 void AppFixture::restartApp() {
     Variables::destroyInstance();
@@ -23,20 +8,12 @@ void AppFixture::restartApp() {
     Sound::createInstance(std::make_unique<NullOutput>());
 }
 
-void AppFixture::TearDown() {
-    Variables::destroyInstance();
-}
-
-Variables& AppFixture::app() {
-    return Variables::instance();
-}
-
-QByteArray AppFixture::readData(const QString& name) const {
-    return readFile(dataPath(name));
-}
-
-void AppFixture::writeData(const QString& name, const QByteArray& contents) const {
-    ASSERT_TRUE(writeFile(dataPath(name), contents));
+void AppFixture::addSongs(int count, double seconds) {
+    for (int i = 0; i < count; ++i) {
+        const QString path = dataPath(QString("song%1.wav").arg(i));
+        ASSERT_TRUE(writeToneWav(path, seconds));
+        PlayList::instance().addSong({path, "artist", QString("title %1").arg(i)});
+    }
 }
 
 namespace {
@@ -58,34 +35,28 @@ std::vector<Type*> withFunction(SkinWindows& windows, size_t first, size_t end, 
 
 }  // namespace
 
-std::vector<ButtonFunction*> AppFixture::buttons(size_t window, int function) {
-    return withFunction<ButtonFunction>(app().skinWindows(), window, window + 1, function);
+std::vector<ButtonFunction*> AppFixture::buttons(size_t window, ButtonCommand command) {
+    return withFunction<ButtonFunction>(layout(), window, window + 1, idOf(command));
 }
 
-std::vector<ButtonFunction*> AppFixture::allButtons(int function) {
-    return withFunction<ButtonFunction>(app().skinWindows(), 0, app().skinWindows().count(),
-                                        function);
+std::vector<ButtonFunction*> AppFixture::allButtons(ButtonCommand command) {
+    return withFunction<ButtonFunction>(layout(), 0, layout().count(), idOf(command));
 }
 
 std::vector<SliderFunction*> AppFixture::sliders(int function) {
-    return withFunction<SliderFunction>(app().skinWindows(), 0, app().skinWindows().count(),
-                                        function);
+    return withFunction<SliderFunction>(layout(), 0, layout().count(), function);
 }
 
-QStringList AppFixture::pictures(int function) {
+QStringList AppFixture::pictures(ButtonCommand command) {
     QStringList names;
-    for (ButtonFunction* button : allButtons(function)) {
+    for (ButtonFunction* button : allButtons(command)) {
         names << (button->getBitmap() ? button->getBitmap()->getName() : QString());
     }
     return names;
 }
 
-bool AppFixture::finishPackageWork() {
-    return QTest::qWaitFor([this] { return app().skinLibrary().packagesIdle(); }, 20000);
-}
-
-void AppFixture::click(Element* element) {
-    const QPoint centre(element->width() / 2, element->height() / 2);
-    QTest::mousePress(element, Qt::LeftButton, Qt::NoModifier, centre);
-    QTest::mouseRelease(element, Qt::LeftButton, Qt::NoModifier, centre);
+void AppFixture::click(QWidget* widget) {
+    const QPoint centre(widget->width() / 2, widget->height() / 2);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
 }

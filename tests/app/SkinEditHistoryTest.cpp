@@ -1,18 +1,6 @@
-#include <QCoreApplication>
-#include <QFile>
-#include <functional>
 #include <map>
 
 #include "AppFixture.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "common/ButtonCommand.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/SkinMenu.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/Element.h"
-#include "skin_ui/elements/ElementMenu.h"
 #include "support/MouseInput.h"
 
 namespace {
@@ -28,22 +16,18 @@ constexpr size_t listBox = 16;
 using Files = std::map<QString, QByteArray>;
 
 // Three copies of the default window, as the windows and elements of a user's skin.
-class SkinEdits : public AppFixture {
+class SkinEdits : public StartedApp {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
-        app().init({});
+        StartedApp::SetUp();
         app().addWindow();
         app().addWindow();
         layout().window(1)->move(300, 0);
         layout().window(2)->move(300, 250);
     }
-
-    SkinWindows& layout() { return app().skinWindows(); }
     Element* element(size_t window, size_t position) {
         return layout().elementsOf(window).at(position);
     }
-
     // What a save writes: the count file and one file per window.
     Files saved() {
         settle();
@@ -55,94 +39,67 @@ protected:
         }
         return files;
     }
-
-    void undo(size_t window = 0) {
-        layout().window(window)->skinMenuCommand(SkinMenu::undoId);
+    void menu(int id, size_t window = 0) {
+        layout().window(window)->skinMenuCommand(id);
         settle();
     }
-    void redo(size_t window = 0) {
-        layout().window(window)->skinMenuCommand(SkinMenu::redoId);
-        settle();
+    // Drags with the modifier from the client point of the widget by (dx, dy): first hovering
+    // there with the modifier held (which arms an edge), then pressing, moving and releasing.
+    static void drag(QWidget* widget, QPoint from, int dx, Qt::KeyboardModifier modifier,
+                     int dy = 0) {
+        const QPoint start = Mouse::at(widget, from.x(), from.y()), end = start + QPoint(dx, dy);
+        Mouse::move(widget, start, Qt::NoButton, modifier);
+        Mouse::press(widget, start, modifier);
+        Mouse::move(widget, end, Qt::LeftButton, modifier);
+        Mouse::release(widget, end, modifier);
     }
-    // Elements taken out are deleted after the event that asked; let that happen.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    // Shift-drags from the client point of the element by (dx, dy): first hovering there with
-    // Shift held (which arms an edge), then pressing, moving and releasing.
-    static void shiftDrag(Element* element, QPoint from, int dx, int dy) {
-        const QPoint start = Mouse::at(element, from.x(), from.y());
-        const QPoint end = start + QPoint(dx, dy);
-        Mouse::move(element, start, Qt::NoButton, Qt::ShiftModifier);
-        Mouse::press(element, start, Qt::ShiftModifier);
-        Mouse::move(element, end, Qt::LeftButton, Qt::ShiftModifier);
-        Mouse::release(element, end, Qt::ShiftModifier);
+    // A point on the far end of the widget (its right edge, half way down).
+    static QPoint farEnd(const QWidget* widget) {
+        return QPoint(widget->width() - 2, widget->height() / 2);
     }
-
-    // A point on the far end of the element (its right edge, half way down).
-    static QPoint farEnd(const Element* element) {
-        return QPoint(element->width() - 2, element->height() / 2);
+    void shrink(size_t position, int by) {
+        drag(element(0, position), farEnd(element(0, position)), -by, Qt::ShiftModifier);
     }
-
-    // Alt-drags the window's right edge by dx.
-    static void altResize(MainWindow* window, int dx) {
-        const QPoint start = Mouse::at(window, window->width() - 2, window->height() / 2);
-        Mouse::move(window, start, Qt::NoButton, Qt::AltModifier);
-        Mouse::press(window, start, Qt::AltModifier);
-        Mouse::move(window, start + QPoint(dx, 0), Qt::LeftButton, Qt::AltModifier);
-        Mouse::release(window, start + QPoint(dx, 0), Qt::AltModifier);
-    }
-
-    QString undoItem(size_t window = 0) { return menuItem(window, SkinMenu::undoId); }
-    QString redoItem(size_t window = 0) { return menuItem(window, SkinMenu::redoId); }
-    // The item's title, or "(off)" after it when it is disabled.
-    QString menuItem(size_t window, int id) {
-        for (const SkinMenu::Item& item : SkinMenu(layout().window(window)).items()) {
-            if (item.id == id) {
-                return item.enabled ? item.title : item.title + " (off)";
+    // The undo and redo items' titles, with "(off)" after a disabled one.
+    QString undoAndRedo() {
+        QStringList titles;
+        for (const SkinMenu::Item& item : SkinMenu(layout().window(0)).items()) {
+            if (item.id == SkinMenu::undoId || item.id == SkinMenu::redoId) {
+                titles << (item.enabled ? item.title : item.title + " (off)");
             }
         }
-        return QString();
-    }
-
-    // The elements of window i in the order they are stacked, bottom first.
-    std::vector<Element*> stacking(size_t window) {
-        std::vector<Element*> order;
-        for (QObject* child : layout().window(window)->children()) {
-            if (auto* element = qobject_cast<Element*>(child)) {
-                order.push_back(element);
-            }
-        }
-        return order;
+        return titles.join(", ");
     }
 };
 
 }  // namespace
 
 TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
+    const auto on = [this](size_t position, int command) {
+        return [=, this] { element(0, position)->onCommand(command); };
+    };
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
-        {"move", [&] { shiftDrag(element(0, stopButton), QPoint(10, 10), 23, 0); }},
-        {"length change",
-         [&] { shiftDrag(element(0, volumeSlider), farEnd(element(0, volumeSlider)), -30, 0); }},
-        {"width change",
-         [&] { shiftDrag(element(0, infoStrip), farEnd(element(0, infoStrip)), -50, 0); }},
-        {"resize", [&] { shiftDrag(element(0, listBox), farEnd(element(0, listBox)), -50, 0); }},
-        {"orientation change",
-         [&] { element(0, volumeSlider)->onCommand(ElementMenu::verticalId); }},
-        {"fill change", [&] { element(0, volumeSlider)->onCommand(ElementMenu::filledId); }},
-        {"lock", [&] { element(0, stopButton)->onCommand(ElementMenu::lockedId); }},
-        {"size change", [&] { element(0, stopButton)->onCommand(ElementMenu::firstSizeId + 2); }},
-        {"function change",
-         [&] { element(0, stopButton)->onCommand(ElementMenu::buttonFunctionBase + 4); }},
-        {"function change",
-         [&] { element(0, volumeSlider)->onCommand(ElementMenu::sliderFunctionBase + 2); }},
-        {"type change",
-         [&] { element(0, listBox)->onCommand(ElementMenu::typeId(ElementType::button)); }},
-        {"delete", [&] { element(0, infoStrip)->onCommand(ElementMenu::deleteId); }},
-        {"add element", [&] { layout().window(1)->skinMenuCommand(SkinMenu::addElementId); }},
-        {"resize", [&] { altResize(layout().window(2), -60); }},
+        {"move",
+         [&] {
+             drag(element(0, stopButton), {10, 10}, 23, Qt::ShiftModifier);
+         }},
+        {"length change", [&] { shrink(volumeSlider, 30); }},
+        {"width change", [&] { shrink(infoStrip, 50); }},
+        {"resize", [&] { shrink(listBox, 50); }},
+        {"orientation change", on(volumeSlider, ElementMenu::verticalId)},
+        {"fill change", on(volumeSlider, ElementMenu::filledId)},
+        {"lock", on(stopButton, ElementMenu::lockedId)},
+        {"size change", on(stopButton, ElementMenu::firstSizeId + 2)},
+        {"function change", on(stopButton, ElementMenu::buttonFunctionBase + 4)},
+        {"function change", on(volumeSlider, ElementMenu::sliderFunctionBase + 2)},
+        {"type change", on(listBox, ElementMenu::typeId(ElementType::button))},
+        {"delete", on(infoStrip, ElementMenu::deleteId)},
+        {"add element", [&] { menu(SkinMenu::addElementId, 1); }},
+        {"resize",
+         [&] { drag(layout().window(2), farEnd(layout().window(2)), -60, Qt::AltModifier); }},
         {"collapse", [&] { click(element(1, expandButton)); }},
-        {"add window", [&] { layout().window(2)->skinMenuCommand(SkinMenu::addWindowId); }},
-        {"delete window", [&] { layout().window(1)->skinMenuCommand(SkinMenu::deleteWindowId); }},
+        {"add window", [&] { menu(SkinMenu::addWindowId, 2); }},
+        {"delete window", [&] { menu(SkinMenu::deleteWindowId, 1); }},
     };
     for (const auto& [name, edit] : cases) {
         SCOPED_TRACE(name);
@@ -150,46 +107,47 @@ TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
         edit();
         const Files after = saved();
         ASSERT_NE(after, before) << "the edit changed nothing";
-        EXPECT_EQ(undoItem(), QString("Undo ") + name);
-        EXPECT_EQ(redoItem(), "Redo (off)");
-
-        undo();
+        EXPECT_EQ(undoAndRedo(), QString("Undo %1, Redo (off)").arg(name));
+        menu(SkinMenu::undoId);
         EXPECT_EQ(saved(), before);
-        EXPECT_EQ(redoItem(), QString("Redo ") + name);
-        redo();
+        EXPECT_EQ(undoAndRedo(), QString("Undo (off), Redo %1").arg(name));
+        menu(SkinMenu::redoId);
         EXPECT_EQ(saved(), after);
         // Taken back for the next case, which starts from the same skin.
-        undo();
+        menu(SkinMenu::undoId);
         EXPECT_EQ(saved(), before);
     }
 }
 
+// Undone in turn and redone; then applying a skin forgets them all.
 TEST_F(SkinEdits, EditsAfterATypeChangeAndADeletedWindowAreUndoneInTurn) {
     const Files start = saved();
     element(0, stopButton)->onCommand(ElementMenu::typeId(ElementType::slider));
     settle();
-    shiftDrag(element(0, stopButton), QPoint(7, 2), 10, 40);
+    drag(element(0, stopButton), {7, 2}, 10, Qt::ShiftModifier, 40);
     element(0, stopButton)->onCommand(ElementMenu::verticalId);
-    layout().window(1)->skinMenuCommand(SkinMenu::deleteWindowId);
-    settle();
-    shiftDrag(element(1, listBox), QPoint(100, 80), -5, -20);
+    menu(SkinMenu::deleteWindowId, 1);
+    drag(element(1, listBox), {100, 80}, -5, Qt::ShiftModifier, -20);
     element(0, playButton)->onCommand(ElementMenu::deleteId);
     ASSERT_EQ(layout().count(), 2u);
     const Files edited = saved();
-
     const QStringList names = {"delete", "move",       "delete window", "orientation change",
                                "move",   "type change"};
     for (const QString& name : names) {
-        EXPECT_EQ(undoItem(), "Undo " + name);
-        undo();
+        EXPECT_TRUE(undoAndRedo().startsWith("Undo " + name + ","));
+        menu(SkinMenu::undoId);
     }
-    EXPECT_EQ(undoItem(), "Undo (off)");
+    EXPECT_TRUE(undoAndRedo().startsWith("Undo (off)"));
     EXPECT_EQ(saved(), start);
     for (int i = 0; i < names.size(); ++i) {
-        redo();
+        menu(SkinMenu::redoId);
     }
     EXPECT_EQ(saved(), edited);
-    EXPECT_EQ(redoItem(), "Redo (off)");
+    menu(SkinMenu::undoId);
+    ASSERT_EQ(undoAndRedo(), "Undo move, Redo delete");
+    app().reloadWindows();
+    settle();
+    EXPECT_EQ(undoAndRedo(), "Undo (off), Redo (off)");
 }
 
 TEST_F(SkinEdits, AnElementTakenBackIsTheSameElementInItsPlaceInTheStacking) {
@@ -198,44 +156,64 @@ TEST_F(SkinEdits, AnElementTakenBackIsTheSameElementInItsPlaceInTheStacking) {
     Element* expand = element(0, expandButton);
     expand->onCommand(ElementMenu::lockedId);
     const SkinWindowFile::ElementRecord record = expand->record();
-    ASSERT_EQ(expand->getBitmap()->getName(), "110_expand_1.bmp");
-
     for (int command : {ElementMenu::typeId(ElementType::info), ElementMenu::deleteId}) {
         SCOPED_TRACE(command);
         element(0, expandButton)->onCommand(command);
         settle();
-        undo();
+        menu(SkinMenu::undoId);
         auto* back = qobject_cast<ButtonFunction*>(element(0, expandButton));
         ASSERT_NE(back, nullptr);
         EXPECT_EQ(back->record(), record);
-        EXPECT_EQ(back->getBitmap()->getName(), "110_expand_1.bmp");
         EXPECT_EQ(back->getTooltipText(), "expand");
-        EXPECT_FALSE(back->isMoveable());
-        EXPECT_EQ(back->size(), QSize(10, 10));
-        EXPECT_EQ(stacking(0), layout().elementsOf(0)) << "stacked as the list orders them";
+        const auto stacked = layout().window(0)->findChildren<Element*>(Qt::FindDirectChildrenOnly);
+        EXPECT_EQ(std::vector(stacked.begin(), stacked.end()), layout().elementsOf(0))
+            << "stacked as the list orders them, bottom first";
     }
 }
 
-TEST_F(SkinEdits, ApplyingASkinForgetsTheEdits) {
-    element(0, stopButton)->onCommand(ElementMenu::lockedId);
-    undo();
-    element(0, stopButton)->onCommand(ElementMenu::deleteId);
-    ASSERT_EQ(undoItem(), "Undo delete");
-    app().reloadWindows();
-    settle();
-    EXPECT_EQ(undoItem(), "Undo (off)");
-    EXPECT_EQ(redoItem(), "Redo (off)");
+// However many edits of however large a window are made (resizes, or deletes of the window), the
+// history stays under its bound.
+TEST_F(SkinEdits, TenThousandEditsOfAFiveThousandElementWindowStayUnderTheBound) {
+    constexpr size_t elementCount = 5000;
+    SkinWindowFile big = layout().recordOf(0);
+    big.elements.resize(elementCount, big.elements.front());
+    const std::optional<SkinWindowFile> before = big, deleted;
+    big.collapsedWidth += 1;
+    const std::optional<SkinWindowFile> after = big;
+    for (const bool windowDeleted : {false, true}) {
+        SkinEditHistory& history = layout().history();
+        for (int i = 0; i < 10000; ++i) {
+            history.windowEdited(0, before, windowDeleted ? deleted : after);
+        }
+        const BoundedUndoStack& stack = history.stack();
+        EXPECT_LE(stack.bytes(), BoundedUndoStack::maxBytes);
+        EXPECT_LE(stack.count(), BoundedUndoStack::maxEdits);
+        EXPECT_GE(stack.count(), windowDeleted ? BoundedUndoStack::maxBytes / 2 /
+                                                     (elementCount * sizeof(big.elements[0]))
+                                               : BoundedUndoStack::maxEdits);
+        EXPECT_EQ(history.undoableEdit(), windowDeleted ? "delete window" : "resize");
+    }
 }
 
-TEST_F(SkinEdits, UndoingACollapseKeepsTheWindowWhereItWasDragged) {
-    MainWindow* window = layout().window(1);
-    click(element(1, expandButton));
-    ASSERT_FALSE(window->isExpanded());
-    window->move(120, 130);
-    undo();
-    EXPECT_TRUE(window->isExpanded());
-    EXPECT_EQ(window->size(), QSize(285, 210));
-    EXPECT_EQ(window->pos(), QPoint(120, 130));
-    EXPECT_EQ(pictures(idOf(ButtonCommand::expand)),
-              QStringList({"110_expand_1.bmp", "110_expand_1.bmp", "110_expand_1.bmp"}));
+TEST(BoundedUndoStackOrder, TheOldestEditsAreForgottenAndTheRestUndoneNewestFirst) {
+    QStringList undone;
+    struct Logged : QUndoCommand {
+        Logged(QStringList& log, int n) : QUndoCommand(QString::number(n)), log(log) {}
+        void undo() override { log << text(); }
+        QStringList& log;
+    };
+    BoundedUndoStack stack;
+    for (int n = 0; n < 205; ++n) {
+        stack.push(std::make_unique<Logged>(undone, n), 1);
+    }
+    while (stack.canUndo()) {
+        stack.undo();
+    }
+    EXPECT_EQ(undone.size(), 200);
+    EXPECT_EQ(undone.front() + " " + undone.back(), "204 5");
+    stack.redo();
+    stack.push(std::make_unique<Logged>(undone, 900), 1);  // drops the redoable rest
+    EXPECT_FALSE(stack.canRedo());
+    EXPECT_EQ(stack.count(), 2u);
+    EXPECT_EQ(stack.undoText(), "900");
 }

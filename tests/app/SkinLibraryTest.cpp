@@ -1,81 +1,21 @@
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTest>
-
 #include "AppFixture.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "playlist/OpenFiles.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/SkinMenu.h"
-#include "skin_ui/drawing/Bitmap.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skins/Skin.h"
 #include "support/SolidSkinPackage.h"
 
 namespace {
 
-constexpr int playButton = 1;
 const QRgb skinColour = qRgb(0x12, 0xab, 0x34);
-
-// Every file below the folder with its bytes.
-QMap<QString, QByteArray> filesBelow(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    const QDir root(folder);
-    for (const QFileInfo& info :
-         root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        if (info.isDir()) {
-            for (auto [name, bytes] : filesBelow(info.filePath()).asKeyValueRange()) {
-                files.insert(info.fileName() + "/" + name, bytes);
-            }
-        } else {
-            QFile file(info.filePath());
-            files.insert(info.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
-        }
-    }
-    return files;
-}
 
 }  // namespace
 
-class SkinLibraryCommands : public AppFixture {
+class SkinLibraryCommands : public StartedApp {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        app().init({});
-    }
-
-    MainWindow* window(size_t i = 0) { return app().skinWindows().windowList().at(i); }
+    MainWindow* window(size_t i = 0) { return layout().windowList().at(i); }
     void command(int id) { window()->skinMenuCommand(id); }
-    // The "Select skin" item of the skin, as the menu numbers it.
-    int selectId(const QString& name) {
-        return SkinMenu::firstSkinId +
-               static_cast<int>(app().skinLibrary().listing().indexOf(name));
-    }
-    // The skin "blue", its pictures in one colour, its stored colours with that back colour.
-    void makeBlueSkin() {
-        ASSERT_EQ(Skin::createSkin(data.path(), "blue", prompts), Skin::CreateResult::Created);
-        const QString folder = dataPath("skins/blue");
-        const QByteArray package = solidSkinPackage("blue", skinColour, folder);
-        writeData("blue.vps", package);
-        QDir().mkpath(folder + "/sys");
-        QFile::copy(dataPath("sfo.0"), folder + "/sys/sfo.0");
-        prompts.answerNext(PromptAnswer::No);  // not used now
-        app().skinLibrary().importSkin(dataPath("blue.vps"));
-        ASSERT_TRUE(finishPackageWork());
-        prompts.shown.clear();
-    }
-    // Whether every play button shows the colour of the blue skin.
-    bool playButtonsShowTheBlueSkin() {
-        const std::vector<ButtonFunction*> found = allButtons(playButton);
+    bool playButtonsShowTheSkinColour() {
+        const std::vector<ButtonFunction*> found = allButtons(ButtonCommand::playPause);
         return !found.empty() && std::all_of(found.begin(), found.end(), [](ButtonFunction* b) {
             return b->getBitmap() && b->getBitmap()->pixel(1, 1) == fromQRgb(skinColour);
         });
-    }
-    size_t windowCount() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return app().skinWindows().windowList().size();
     }
 };
 
@@ -94,27 +34,28 @@ TEST_P(SelectSkin, TakesWhatTheAnswerSays) {
     const SelectCase& c = GetParam();
     app().addWindow();
     app().saveAll();
-    makeBlueSkin();
+    // The skin "blue": every picture in one colour, three stored windows.
+    ASSERT_EQ(Skin::createSkin(data.path(), "template", prompts), Skin::CreateResult::Created);
+    writeData("blue.vps", solidSkinPackage("blue", skinColour, dataPath("skins/template")));
+    app().skinLibrary().importSkin(dataPath("blue.vps"));  // not used now
+    ASSERT_TRUE(finishPackageWork());
+    prompts.shown.clear();
     writeData("skins/blue/sys/windows", "3\r\n");
+    writeData("skins/blue/sys/sfo.0", readData("sfo.0"));
     for (const char* name : {"sfw.0", "sfw.1", "sfw.2"}) {
-        QFile::copy(dataPath("sfw.0"), dataPath(QString("skins/blue/sys/") + name));
+        writeData(QString("skins/blue/sys/") + name, readData("sfw.0"));
     }
-    const auto before = filesBelow(data.path());
-    ASSERT_FALSE(playButtonsShowTheBlueSkin());
+    ASSERT_FALSE(playButtonsShowTheSkinColour());
 
     prompts.answerNext(c.answer);
-    command(selectId("blue"));
+    command(SkinMenu::firstSkinId + int(app().skinLibrary().listing().indexOf("blue")));
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "When apllying the skin, use bitmaps only ?");
-    EXPECT_EQ(prompts.shown[0].defaultButton, PromptAnswer::No);
-    EXPECT_EQ(windowCount(), c.windows);
-    EXPECT_EQ(playButtonsShowTheBlueSkin(), c.applied);
+    settle();
+    EXPECT_EQ(layout().windowList().size(), c.windows);
+    EXPECT_EQ(playButtonsShowTheSkinColour(), c.applied);
     EXPECT_EQ(app().options.skinPath, c.applied ? "skins\\blue" : "skins\\default");
     EXPECT_EQ(readData("sfo.2").contains("skins\\blue"), c.applied) << "kept at once";
     EXPECT_EQ(app().skinLibrary().currentSkinName(), c.applied ? "blue" : "default");
-    if (!c.applied) {
-        EXPECT_EQ(filesBelow(data.path()), before) << "nothing written";
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SelectSkin,
@@ -123,63 +64,30 @@ INSTANTIATE_TEST_SUITE_P(Answers, SelectSkin,
                                            SelectCase{"Cancel", PromptAnswer::Cancel, 2, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SkinLibraryCommands, NewAndSaveSkin) {
+// New, Save, Export and Import of the skin menu act on the library with the window's dialogs.
+TEST_F(SkinLibraryCommands, NewSaveExportAndImportGoThroughTheWindow) {
     prompts.textAnswers.push_back("green");
     command(SkinMenu::newSkinId);
-    ASSERT_EQ(prompts.textEntries.size(), 1u);
-    EXPECT_EQ(prompts.textEntries[0].owner, static_cast<QWidget*>(window()));
+    EXPECT_EQ(prompts.textEntries.at(0).owner, window());
     EXPECT_TRUE(app().skinLibrary().listing().contains("green"));
-
     app().addWindow();
-    app().addWindow();
-    window(2)->move(40, 50);
     command(SkinMenu::saveSkinId);
-    const auto stored = filesBelow(dataPath("skins/default/sys"));
-    EXPECT_EQ(stored.keys(), QStringList({"sfo.0", "sfw.0", "sfw.1", "sfw.2", "windows"}));
-    EXPECT_EQ(stored["windows"], "3\r\n");
-    for (const QString& name : stored.keys()) {
-        EXPECT_EQ(stored[name], readData(name)) << name.toStdString();
-    }
-    EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST_F(SkinLibraryCommands, ExportAndImportGoThroughTheDialogsOfTheWindow) {
+    EXPECT_EQ(readData("skins/default/sys/windows"), "2\r\n");
+    EXPECT_EQ(readData("skins/default/sys/sfw.1"), readData("sfw.1"));
     prompts.saveAnswers.push_back(dataPath("mine.vps"));
     command(SkinMenu::exportSkinId);
     ASSERT_TRUE(finishPackageWork());
-    ASSERT_EQ(prompts.dialogs.size(), 1u);
-    EXPECT_EQ(prompts.dialogFilters[0], "VeskPlayer Skin (*.vps);;All Files (*.*)");
-    EXPECT_EQ(prompts.dialogs[0].mode, FileDialogRequest::Mode::Save);
-    EXPECT_EQ(prompts.dialogs[0].owner, static_cast<QWidget*>(window()));
+    EXPECT_EQ(prompts.dialogFilters.back(), "VeskPlayer Skin (*.vps);;All Files (*.*)");
+    EXPECT_EQ(prompts.dialogs.back().mode, FileDialogRequest::Mode::Save);
+    EXPECT_EQ(prompts.dialogs.back().owner, window());
     EXPECT_TRUE(readData("mine.vps").startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
-    EXPECT_TRUE(QFile::exists(dataPath("skins/default/sys/sfw.0")));
-
     prompts.saveAnswers.push_back(dataPath("mine.vps"));
     command(SkinMenu::importSkinId);  // the success question is dismissed: No
     ASSERT_TRUE(finishPackageWork());
-    ASSERT_EQ(prompts.dialogs.size(), 2u);
-    EXPECT_EQ(prompts.dialogs[1].mode, FileDialogRequest::Mode::OpenFile);
-    EXPECT_EQ(prompts.dialogs[1].owner, static_cast<QWidget*>(window()));
+    EXPECT_EQ(prompts.dialogs.back().mode, FileDialogRequest::Mode::OpenFile);
+    EXPECT_EQ(prompts.dialogs.back().owner, window());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].text.startsWith("Importing skin succesful."));
-
     command(SkinMenu::importSkinId);  // cancelled: nothing
     EXPECT_EQ(prompts.shown.size(), 1u);
-}
-
-TEST_F(SkinLibraryCommands, AnImportMetByTheFileWorkerAsksOnTheWindowThread) {
-    ASSERT_EQ(Skin::createSkin(data.path(), "template", prompts), Skin::CreateResult::Created);
-    writeData("red.vps", solidSkinPackage("red", skinColour, dataPath("skins/template")));
-    prompts.answerNext(PromptAnswer::Yes);  // use it now
-    prompts.answerNext(PromptAnswer::Yes);  // pictures only
-
-    app().addDroppedPaths({dataPath("red.vps")});
-    OpenFiles::instance().waitUntilIdle();
-    EXPECT_TRUE(prompts.shown.empty()) << "the worker asks nothing";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return prompts.shown.size() == 2; }, 5000));
-    for (QThread* thread : prompts.threads) {
-        EXPECT_EQ(thread, QCoreApplication::instance()->thread());
-    }
-    EXPECT_EQ(app().options.skinPath, "skins\\red");
-    EXPECT_TRUE(playButtonsShowTheBlueSkin());
 }

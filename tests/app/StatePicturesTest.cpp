@@ -1,134 +1,87 @@
-#include <QCoreApplication>
-
 #include "AppFixture.h"
-#include "app/Dispatcher.h"
 #include "app/SkinEditHistory.h"
-#include "app/SkinWindows.h"
-#include "app/Variables.h"
-#include "audio/Sound.h"
-#include "common/ButtonCommand.h"
-#include "playlist/PlayList.h"
-#include "skin_ui/MainWindow.h"
-#include "skin_ui/elements/ButtonFunction.h"
-#include "skin_ui/elements/ElementMenu.h"
-#include "skins/Skin.h"
-#include "support/WavFile.h"
 
 namespace {
 
-enum class Edit { deleteUndo, typeChangeUndo, functionChangeUndo, skinApply };
-
-struct Case {
-    ButtonCommand state;
-    Edit edit;
-};
-
-std::string nameOf(const testing::TestParamInfo<Case>& info) {
-    static const char* const states[] = {"close",   "options", "play",   "stop",    "prev",
-                                         "next",    "mute",    "expand", "shuffle", "repeat",
-                                         "repeat1", "return",  "open",   "save"};
-    static const char* const edits[] = {"DeleteUndo", "TypeChangeUndo", "FunctionChangeUndo",
-                                        "SkinApply"};
-    return std::string(states[idOf(info.param.state) + 1]) +
-           edits[static_cast<int>(info.param.edit)];
-}
+using C = ButtonCommand;
+constexpr int skinApply = -1;
+constexpr int stopFunction = ElementMenu::buttonFunctionBase + idOf(C::stop);
+const int slider = ElementMenu::typeId(ElementType::slider);
 
 }  // namespace
 
 // Whatever happens to a state button (taken back after a delete, a type change or a function
 // change made while the state was on, or rebuilt by a skin apply), it shows the state as it is.
-class StatePictures : public AppFixture, public testing::WithParamInterface<Case> {
+class StatePictures : public StartedApp, public testing::WithParamInterface<std::tuple<C, int>> {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
-        app().init({});
-        const QString song = dataPath("song.wav");
-        ASSERT_TRUE(writeToneWav(song, 1.0));
-        PlayList::instance().addSong({song, "artist", "title"});
+        StartedApp::SetUp();
+        addSongs(1);
     }
-
-    SkinWindows& layout() { return app().skinWindows(); }
-    MainWindow* window() { return layout().window(0); }
-    int function() const { return idOf(GetParam().state); }
-
+    C state() const { return std::get<0>(GetParam()); }
     bool isOn() {
         const Sound& sound = Sound::instance();
-        switch (GetParam().state) {
-            case ButtonCommand::playPause:
+        switch (state()) {
+            case C::playPause:
                 return sound.isPlaying() && !sound.isPaused();
-            case ButtonCommand::mute:
+            case C::mute:
                 return sound.isMuted();
-            case ButtonCommand::shuffle:
+            case C::shuffle:
                 return PlayList::instance().shuffle();
-            case ButtonCommand::repeat:
+            case C::repeat:
                 return PlayList::instance().repeat();
             default:
-                return window()->isExpanded();
+                return layout().window(0)->isExpanded();
         }
     }
     // Switches the state with the command door (expand: the window itself, so that no edit of
     // the window comes between the element edit and its undo).
     void toggle() {
-        if (GetParam().state == ButtonCommand::expand) {
-            window()->toggleExpanded();
+        if (state() == C::expand) {
+            layout().window(0)->toggleExpanded();
         } else {
-            app().dispatcher().run(GetParam().state, nullptr, Dispatcher::Echo::quiet);
+            app().dispatcher().run(state(), nullptr, Dispatcher::Echo::quiet);
         }
     }
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    Element* firstButton() { return buttons(0, function()).front(); }
 };
 
 TEST_P(StatePictures, TheButtonShowsTheStateAsItIs) {
+    const int edit = std::get<1>(GetParam());
     if (!isOn()) {
         toggle();
     }
-    ASSERT_TRUE(isOn());
-    bool on = true;
-    switch (GetParam().edit) {
-        case Edit::deleteUndo:
-            firstButton()->onCommand(ElementMenu::deleteId);
-            break;
-        case Edit::typeChangeUndo:
-            firstButton()->onCommand(ElementMenu::typeId(ElementType::slider));
-            break;
-        case Edit::functionChangeUndo:
-            firstButton()->onCommand(ElementMenu::buttonFunctionBase + idOf(ButtonCommand::stop));
-            break;
-        case Edit::skinApply:
-            ASSERT_EQ(Skin::createSkin(data.path(), "other", prompts), Skin::CreateResult::Created);
-            prompts.answerNext(PromptAnswer::Yes);  // pictures only
-            app().skinLibrary().useSkin("other");
-            break;
+    if (edit == skinApply) {
+        ASSERT_EQ(Skin::createSkin(data.path(), "other", prompts), Skin::CreateResult::Created);
+        prompts.answerNext(PromptAnswer::Yes);  // pictures only
+        app().skinLibrary().useSkin("other");
+    } else {
+        buttons(0, state()).front()->onCommand(edit);
     }
     settle();
     ASSERT_TRUE(isOn());
-    if (GetParam().edit != Edit::skinApply) {
+    if (edit != skinApply) {
         // Switched off with the buttons left (or from the window), then the edit taken back.
         toggle();
-        on = false;
         layout().history().undo();
         settle();
     }
+    const bool on = edit == skinApply;
     ASSERT_EQ(isOn(), on);
-    const QStringList shown = pictures(function());
+    const QStringList shown = pictures(state());
     ASSERT_FALSE(shown.isEmpty());
-    for (const QString& picture : shown) {
-        EXPECT_EQ(picture, ButtonFunction::pictureOf(function(), on));
-    }
+    EXPECT_EQ(shown, QStringList(shown.size(), ButtonFunction::pictureOf(idOf(state()), on)));
 }
 
-std::vector<Case> everyCase() {
-    std::vector<Case> cases;
-    for (ButtonCommand state :
-         {ButtonCommand::playPause, ButtonCommand::mute, ButtonCommand::shuffle,
-          ButtonCommand::repeat, ButtonCommand::expand}) {
-        for (Edit edit :
-             {Edit::deleteUndo, Edit::typeChangeUndo, Edit::functionChangeUndo, Edit::skinApply}) {
-            cases.push_back({state, edit});
-        }
-    }
-    return cases;
+const int edits[] = {ElementMenu::deleteId, slider, stopFunction, skinApply};
+
+std::string nameOf(const testing::TestParamInfo<std::tuple<C, int>>& info) {
+    const char* const names[] = {"DeleteUndo", "TypeChangeUndo", "FunctionChangeUndo", "SkinApply"};
+    return std::string(buttonCommands[idOf(std::get<0>(info.param)) + 1].menuTitle) +
+           names[std::ranges::find(edits, std::get<1>(info.param)) - edits];
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryStateAndEdit, StatePictures, testing::ValuesIn(everyCase()), nameOf);
+INSTANTIATE_TEST_SUITE_P(EveryStateAndEdit, StatePictures,
+                         testing::Combine(testing::Values(C::playPause, C::mute, C::shuffle,
+                                                          C::repeat, C::expand),
+                                          testing::ValuesIn(edits)),
+                         nameOf);

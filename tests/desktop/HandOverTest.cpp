@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -22,63 +18,26 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray header = QByteArrayLiteral("VeskPlayer hand-over 1\0");
 
-int connectTo(const QByteArray& path) {
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), path.size());
-    if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(socket);
-        return -1;
-    }
-    const timeval timeout{5, 0};
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    return socket;
-}
-
 // Sends the bytes and returns everything the running copy answers before it closes ("still open"
 // when it neither answers nor closes within five seconds).
 QByteArray exchange(const QByteArray& path, const QByteArray& bytes) {
-    const int socket = connectTo(path);
-    if (socket < 0) {
+    QLocalSocket socket;
+    socket.connectToServer(QFile::decodeName(path));
+    if (!socket.waitForConnected(5000)) {
         return "no connection";
     }
-    ::send(socket, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
-    QByteArray answer;
-    char buffer[64];
-    ssize_t got = 0;
-    while ((got = ::recv(socket, buffer, sizeof buffer, 0)) > 0) {
-        answer.append(buffer, got);
-    }
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-        answer = "still open";
-    }
-    ::close(socket);
-    return answer;
+    socket.write(bytes);
+    socket.waitForBytesWritten(5000);
+    const bool closed =
+        socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(5000);
+    return closed ? socket.readAll() : "still open";
 }
-
-// Bytes that are no hand-over: the running copy closes without an answer and changes nothing.
-const std::vector<std::pair<const char*, QByteArray>> refused{
-    {"empty", {}},
-    {"another header", QByteArrayLiteral("VeskPlayer hand-over 2\0E\0")},
-    {"no end", header + QByteArrayLiteral("F/a.mp3\0")},
-    {"unknown kind", header + QByteArrayLiteral("X/a.mp3\0E\0")},
-    {"unknown action", header + QByteArrayLiteral("Alouder\0E\0")},
-    {"unknown action after a file", header + QByteArrayLiteral("F/a.mp3\0Alouder\0E\0")},
-    {"relative path", header + QByteArrayLiteral("Fa.mp3\0E\0")},
-    {"bytes after the end", header + QByteArrayLiteral("E\0F/a.mp3\0")},
-    {"an end with payload", header + QByteArrayLiteral("Ex\0")},
-    {"an empty record", header + QByteArrayLiteral("\0E\0")},
-    {"too large",
-     header + "F/" + QByteArray(HandOverMessage::maximumSize, 'a') + QByteArrayLiteral("\0E\0")},
-};
 
 // Runs the blocking client on its own thread while this one serves, as two processes would.
 void whileServing(const std::function<void()>& client) {
@@ -87,17 +46,14 @@ void whileServing(const std::function<void()>& client) {
         client();
         done = true;
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    static_cast<void>(QTest::qWaitFor([&] { return done.load(); }, 10000));
     thread.join();
 }
 
 class HandOver : public ::testing::Test {
 protected:
     HandOver() : folder(InstanceFolder::below(QFile::encodeName(runtime.path()), "veskplayer")) {}
+    void SetUp() override { ASSERT_TRUE(folder); }
 
     QTemporaryDir runtime;
     std::optional<InstanceFolder> folder;
@@ -110,102 +66,77 @@ protected:
 
 }  // namespace
 
-TEST(HandOverMessage, RoundTripsAndRefusesEverythingElse) {
-    HandOverMessage message;
-    message.files = {"/music/a b.mp3", "/music/Björk/日本.flac", "/odd/new\nline.ogg"};
-    message.actions = {DesktopAction::next, DesktopAction::playPause, DesktopAction::stop};
-    const QByteArray bytes = message.encode();
-    ASSERT_TRUE(HandOverMessage::isComplete(bytes));
-    const auto decoded = HandOverMessage::decode(bytes);
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->files, message.files);
-    EXPECT_EQ(decoded->actions, message.actions);
-
-    for (const auto& [what, garbage] : refused) {
-        EXPECT_FALSE(HandOverMessage::decode(garbage)) << what;
-    }
-}
-
+// Clients that connect and say nothing cannot lock later starts out: the second start hands
+// its files and actions over in order.
 TEST_F(HandOver, ASecondStartsFilesAndActionsReachTheRunningCopyInOrder) {
-    ASSERT_TRUE(folder);
     RunningCopy first(folder);
     ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
     InstanceServer server(first.listener(), receivers);
-
     struct stat status {};
     ASSERT_EQ(::stat(folder->socketPath().constData(), &status), 0);
     EXPECT_TRUE(S_ISSOCK(status.st_mode));
     EXPECT_EQ(status.st_mode & 077, 0u) << "the socket is the user's alone";
     ASSERT_EQ(::stat(folder->path().constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
-
+    std::vector<std::unique_ptr<QLocalSocket>> idle(16);
+    for (auto& client : idle) {
+        client = std::make_unique<QLocalSocket>();
+        client->connectToServer(QFile::decodeName(folder->socketPath()));
+        ASSERT_TRUE(client->waitForConnected(5000));
+        QTest::qWait(5);
+    }
     HandOverMessage message;
-    message.files = {"/music/2.mp3", "/music/1.mp3", "/music/3 three.flac"};
-    message.actions = {DesktopAction::next, DesktopAction::previous, DesktopAction::playPause};
+    message.files = {"/music/2.mp3", "/music/Björk/日本.flac", "/odd/new\nline.ogg", "/1 a.mp3"};
+    message.actions = {DesktopAction::next, DesktopAction::previous, DesktopAction::playPause,
+                       DesktopAction::stop};
     RunningCopy::Outcome outcome{};
-    whileServing([&] { outcome = RunningCopy(folder).handOverOrClaim(message.encode()); });
+    whileServing([&] { outcome = RunningCopy(folder, 500).handOverOrClaim(message.encode()); });
     EXPECT_EQ(outcome, RunningCopy::Outcome::handedOver);
     EXPECT_EQ(files, message.files);
     EXPECT_EQ(actions, message.actions);
 }
 
+// Bytes that are no hand-over: the running copy closes without an answer and changes nothing.
 TEST_F(HandOver, ClientsSendingNoHandOverChangeNothing) {
     RunningCopy first(folder);
     ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
     InstanceServer server(first.listener(), receivers, 200);
-    const QByteArray path = folder->socketPath();
-
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"empty", {}},
+        {"another header", QByteArrayLiteral("VeskPlayer hand-over 2\0E\0")},
+        {"no end", header + QByteArrayLiteral("F/a.mp3\0")},
+        {"unknown kind", header + QByteArrayLiteral("X/a.mp3\0E\0")},
+        {"unknown action", header + QByteArrayLiteral("Alouder\0E\0")},
+        {"unknown action after a file", header + QByteArrayLiteral("F/a.mp3\0Alouder\0E\0")},
+        {"relative path", header + QByteArrayLiteral("Fa.mp3\0E\0")},
+        {"bytes after the end", header + QByteArrayLiteral("E\0F/a.mp3\0")},
+        {"an end with payload", header + QByteArrayLiteral("Ex\0")},
+        {"an empty record", header + QByteArrayLiteral("\0E\0")},
+        {"too large", header + "F/" + QByteArray(HandOverMessage::maximumSize, 'a') +
+                          QByteArrayLiteral("\0E\0")},
+    };
     for (const auto& [what, bytes] : refused) {
+        EXPECT_FALSE(HandOverMessage::decode(bytes)) << what;
         const QByteArray sent = bytes;  // a lambda may not capture a structured binding
         QByteArray answer;
-        whileServing([&] { answer = exchange(path, sent); });
+        whileServing([&] { answer = exchange(folder->socketPath(), sent); });
         EXPECT_EQ(answer, QByteArray()) << what;
     }
-    EXPECT_TRUE(files.isEmpty());
-    EXPECT_TRUE(actions.empty());
-
+    EXPECT_TRUE(files.isEmpty() && actions.empty());
     QByteArray answer;
-    whileServing([&] { answer = exchange(path, header + QByteArrayLiteral("F/b.mp3\0E\0")); });
+    const QByteArray good = header + QByteArrayLiteral("F/b.mp3\0E\0");
+    whileServing([&] { answer = exchange(folder->socketPath(), good); });
     EXPECT_EQ(answer, "ok\n");
     EXPECT_EQ(files, QStringList{"/b.mp3"});
 }
 
-TEST_F(HandOver, AStaleSocketIsReplacedAndAHeldLockWithoutListenerIsNoRunningCopy) {
-    // What a crashed copy leaves: a socket file nobody listens on, and no lock.
-    const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, folder->socketPath().constData(), folder->socketPath().size());
-    ASSERT_EQ(::bind(dead, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(dead);
-    {
-        RunningCopy next(folder);
-        EXPECT_EQ(next.handOverOrClaim({}), RunningCopy::Outcome::claimed);
-    }
-    EXPECT_FALSE(QFile::exists(QFile::decodeName(folder->socketPath())))
-        << "the running copy removes its socket when it ends";
-
+TEST_F(HandOver, AHeldLockWithoutListenerIsNoRunningCopy) {
     // A copy that holds the lock but never listens (hung in its first moments) is waited for,
     // then reported, instead of being pushed aside.
     const int lock = ::open(folder->lockPath().constData(), O_RDWR | O_CREAT, 0600);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     EXPECT_EQ(RunningCopy(folder, 50).handOverOrClaim({}), RunningCopy::Outcome::unanswered);
     ::close(lock);
-}
-
-TEST(InstanceFolder, RefusesFoldersOthersCouldReach) {
-    QTemporaryDir base;
-    const QByteArray basePath = QFile::encodeName(base.path());
-    ASSERT_TRUE(InstanceFolder::below(basePath, "mine"));
-
-    ASSERT_EQ(::mkdir((basePath + "/open").constData(), 0755), 0);
-    ASSERT_EQ(::chmod((basePath + "/open").constData(), 0755), 0);
-    EXPECT_FALSE(InstanceFolder::below(basePath, "open"));
-
-    ASSERT_EQ(::symlink((basePath + "/mine").constData(), (basePath + "/link").constData()), 0);
-    EXPECT_FALSE(InstanceFolder::below(basePath, "link"));
-
-    EXPECT_FALSE(InstanceFolder::below(basePath + "/" + QByteArray(120, 'x'), "long"));
 }
 
 TEST_F(HandOver, AStartWhileThePlayerEndsTakesItsPlace) {
@@ -226,24 +157,14 @@ TEST_F(HandOver, AStartWhileThePlayerEndsTakesItsPlace) {
     EXPECT_EQ(outcome, RunningCopy::Outcome::claimed);
 }
 
-// Clients that connect to the running copy and say nothing cannot lock later starts out.
-TEST_F(HandOver, SixteenIdleClientsAndAStartStillHandsOver) {
-    RunningCopy first(folder);
-    ASSERT_EQ(first.handOverOrClaim({}), RunningCopy::Outcome::claimed);
-    InstanceServer server(first.listener(), receivers);
-    std::vector<int> idle;
-    for (int i = 0; i < 16; ++i) {
-        idle.push_back(connectTo(folder->socketPath()));
-        ASSERT_GE(idle.back(), 0);
-        QTest::qWait(5);
-    }
-    HandOverMessage message;
-    message.files = QStringList{"/a.mp3"};
-    RunningCopy::Outcome outcome{};
-    whileServing([&] { outcome = RunningCopy(folder, 500).handOverOrClaim(message.encode()); });
-    EXPECT_EQ(outcome, RunningCopy::Outcome::handedOver);
-    EXPECT_EQ(files, QStringList{"/a.mp3"});
-    for (int socket : idle) {
-        ::close(socket);
-    }
+TEST(InstanceFolder, RefusesFoldersOthersCouldReach) {
+    QTemporaryDir base;
+    const QByteArray basePath = QFile::encodeName(base.path());
+    ASSERT_TRUE(InstanceFolder::below(basePath, "mine"));
+    ASSERT_EQ(::mkdir((basePath + "/open").constData(), 0755), 0);
+    ASSERT_EQ(::chmod((basePath + "/open").constData(), 0755), 0);
+    EXPECT_FALSE(InstanceFolder::below(basePath, "open"));
+    ASSERT_EQ(::symlink((basePath + "/mine").constData(), (basePath + "/link").constData()), 0);
+    EXPECT_FALSE(InstanceFolder::below(basePath, "link"));
+    EXPECT_FALSE(InstanceFolder::below(basePath + "/" + QByteArray(120, 'x'), "long"));
 }

@@ -7,37 +7,28 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/Files.h"
+
 namespace {
 
 const QString appId = "io.github.veskplayer.VeskPlayer";
-const QList<int> iconSizes{16, 32, 48, 64, 128, 256};
 
-struct ToolRun {
-    bool ok;
-    QString output;
-};
-
-ToolRun run(const QString& program, const QStringList& arguments) {
+// Runs the tool; its output, or why it failed, in `output`.
+bool run(const QString& program, const QStringList& arguments, QString& output) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(120000);
-    const QString output = QString::fromUtf8(process.readAll());
-    if (process.error() == QProcess::FailedToStart) {
-        return {false, program + " is missing (see scripts/packages.txt)"};
-    }
-    return {finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
-            output};
+    output = process.error() == QProcess::FailedToStart
+                 ? program + " is missing (see scripts/packages.txt)"
+                 : QString::fromUtf8(process.readAll());
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // A list value of the desktop entry's main group.
 QStringList entryList(const QString& desktopFile, const QString& key) {
-    QFile file(desktopFile);
-    file.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith("[Desktop Action")) {
-            break;
-        }
+    const QByteArray entry = readFile(desktopFile);
+    for (const QByteArray& line : entry.left(entry.indexOf("[Desktop Action")).split('\n')) {
         if (line.startsWith(key.toUtf8() + "=")) {
             return QString::fromUtf8(line.mid(key.size() + 1)).split(';', Qt::SkipEmptyParts);
         }
@@ -49,26 +40,26 @@ QStringList entryList(const QString& desktopFile, const QString& key) {
 
 TEST(DesktopInstall, InstallsAValidEntryMetainfoIconsAndFileTypes) {
     QTemporaryDir prefix;
-    const ToolRun install = run("cmake", {"--install", VESK_BINARY_DIR, "--prefix", prefix.path()});
-    ASSERT_TRUE(install.ok) << install.output.toStdString();
+    QString output;
+    ASSERT_TRUE(run("cmake", {"--install", VESK_BINARY_DIR, "--prefix", prefix.path()}, output))
+        << output.toStdString();
 
     const QString share = prefix.path() + "/share";
     const QString desktopFile = share + "/applications/" + appId + ".desktop";
     const QString metainfo = share + "/metainfo/" + appId + ".metainfo.xml";
     EXPECT_TRUE(QFileInfo(prefix.path() + "/bin/veskplayer").isExecutable());
     EXPECT_TRUE(QFileInfo(prefix.path() + "/libexec/veskplayer-ui").isExecutable());
-    for (int size : iconSizes) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon(share + QString("/icons/hicolor/%1x%1/apps/").arg(size) + appId + ".png");
         EXPECT_EQ(icon.size(), QSize(size, size)) << "icon " << size;
     }
     EXPECT_TRUE(QFile::exists(share + "/icons/hicolor/scalable/apps/" + appId + ".svg"));
 
-    const ToolRun entry = run("desktop-file-validate", {desktopFile});
-    EXPECT_TRUE(entry.ok && entry.output.isEmpty()) << entry.output.toStdString();
-    const ToolRun appstream = run("appstreamcli", {"validate", "--no-net", metainfo});
-    EXPECT_TRUE(appstream.ok) << appstream.output.toStdString();
-    const ToolRun mime = run("update-mime-database", {share + "/mime"});
-    ASSERT_TRUE(mime.ok) << mime.output.toStdString();
+    EXPECT_TRUE(run("desktop-file-validate", {desktopFile}, output) && output.isEmpty())
+        << output.toStdString();
+    EXPECT_TRUE(run("appstreamcli", {"validate", "--no-net", metainfo}, output))
+        << output.toStdString();
+    ASSERT_TRUE(run("update-mime-database", {share + "/mime"}, output)) << output.toStdString();
     EXPECT_TRUE(QFile::exists(share + "/mime/application/x-veskplayer-playlist.xml"));
     EXPECT_TRUE(QFile::exists(share + "/mime/application/x-veskplayer-skin.xml"));
 

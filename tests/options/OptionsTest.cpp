@@ -44,9 +44,7 @@ public:
     }
     void importSkin(PromptOwner) override {
         calls << "import";
-        if (duringImport) {
-            duringImport();
-        }
+        duringImport();
     }
     void exportSkin(PromptOwner) override { calls << "export"; }
     void saveSkin() override { calls << "save"; }
@@ -57,13 +55,14 @@ public:
         }
     }
 
+    QTemporaryDir data;
+    QString folder = data.path();
     EditableSettings current;
     QString currentSkin = "default";
     SettingsFiles::Colours coloursOfUsedSkin;
-    QString folder;
     QStringList calls;
     int applied = 0;
-    std::function<void()> duringImport;
+    std::function<void()> duringImport = [] {};
     QPointer<Options> window;  // deleted when closed, when set
 };
 
@@ -72,176 +71,114 @@ public:
 class OptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        host.folder = data.path();
-        QDir(data.path()).mkpath("skins/default");
-        QDir(data.path()).mkpath("skins/night");
-        host.current.colours.backColour = makeColour(1, 2, 3);
-        host.current.colours.textColour = makeColour(0, 0, 0);
-        host.current.colours.opacityColour = makeColour(7, 8, 9);
-        host.current.colours.useOpacity = false;
+        QDir(host.folder).mkpath("skins/default");
+        QDir(host.folder).mkpath("skins/night");
+        host.current.colours = {makeColour(1, 2, 3), makeColour(0, 0, 0), makeColour(7, 8, 9),
+                                false};
         host.current.openLastPlaylist = false;
     }
-    Options& open() {
+    const Options::Controls& open() {
         window = std::make_unique<Options>(host);
-        return *window;
+        return window->controls();
     }
-    const Options::Controls& controls() const { return window->controls(); }
-    void click(QWidget* control) {
+    static void click(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     }
     void pick(const QString& skin) {
-        WinCombobox* list = controls().skinList;
+        WinCombobox* list = window->controls().skinList;
         list->setCurrentIndex(list->findText(skin));
         emit list->activated(list->currentIndex());
     }
-    void type(WinUpDown* spinner, const QString& number) {
-        spinner->getTextBox()->selectAll();
-        QTest::keyClicks(spinner->getTextBox(), number);
-    }
     QStringList skinNames() const {
         QStringList names;
-        for (int i = 0; i < controls().skinList->count(); ++i) {
-            names << controls().skinList->itemText(i);
+        for (int i = 0; i < window->controls().skinList->count(); ++i) {
+            names << window->controls().skinList->itemText(i);
         }
         return names;
     }
 
-    QTemporaryDir data;
     RecordingOptionsHost host;
     std::unique_ptr<Options> window;
 };
 
-TEST_F(OptionsWindow, OpensWithTheControlsAtTheirPlacesAndTheSettingsShown) {
-    Options& options = open();
-    EXPECT_EQ(options.size(), QSize(600, 320));
-    EXPECT_EQ(options.windowTitle(), "Vesk Player Options");
-    EXPECT_TRUE(options.isVisible());
-    struct Place {
-        QWidget* control;
-        QRect rect;
-    } places[] = {
-        {controls().back[0]->getTextBox(), {20, 190, 60, 20}},
-        {controls().back[0], {80, 190, 20, 20}},
-        {controls().text[1]->getTextBox(), {100, 240, 60, 20}},
-        {controls().opacity[2]->getTextBox(), {180, 290, 60, 20}},
-        {controls().opacity[2], {240, 290, 20, 20}},
-        {controls().backSwatch, {270, 190, 20, 20}},
-        {controls().textSwatch, {270, 240, 20, 20}},
-        {controls().opacitySwatch, {270, 290, 20, 20}},
-        {controls().onFrontBox, {310, 50, 280, 20}},
-        {controls().openLastBox, {310, 80, 280, 20}},
-        {controls().useTagsBox, {310, 110, 280, 20}},
-        {controls().useOpacityBox, {310, 140, 280, 20}},
-        {controls().importButton, {210, 80, 80, 20}},
-        {controls().exportButton, {210, 100, 80, 20}},
-        {controls().newButton, {210, 50, 80, 20}},
-        {controls().deleteButton, {140, 100, 60, 20}},
-        {controls().saveButton, {75, 100, 60, 20}},
-        {controls().useButton, {10, 100, 60, 20}},
-        {controls().applyButton, {530, 290, 60, 20}},
-    };
-    for (const Place& place : places) {
-        EXPECT_EQ(place.control->geometry(), place.rect)
-            << place.control->metaObject()->className();
-        EXPECT_TRUE(place.control->isVisible());
-        // The desktop's regular face, not the controls' own bold one.
-        EXPECT_EQ(place.control->font(), QApplication::font());
+TEST_F(OptionsWindow, OpensWithTheSettingsShown) {
+    const Options::Controls& c = open();
+    EXPECT_EQ(window->size(), QSize(600, 320));
+    EXPECT_EQ(window->windowTitle(), "Vesk Player Options");
+    EXPECT_EQ(c.back[0]->getTextBox()->geometry(), QRect(20, 190, 60, 20));
+    EXPECT_EQ(c.applyButton->geometry(), QRect(530, 290, 60, 20));
+    // The desktop's regular face, not the controls' own bold one.
+    for (QWidget* control : QWidgetList{c.back[0], c.textSwatch, c.useTagsBox, c.applyButton}) {
+        EXPECT_TRUE(control->isVisible() && control->font() == QApplication::font());
     }
-    const QPalette opacityField = controls().opacity[0]->getTextBox()->palette();
+    const QPalette opacityField = c.opacity[0]->getTextBox()->palette();
     EXPECT_NE(opacityField.color(QPalette::Disabled, QPalette::Base),
               opacityField.color(QPalette::Active, QPalette::Base))
         << "a disabled field looks disabled";
-    EXPECT_EQ(controls().skinList->pos(), QPoint(10, 70));
-
-    EXPECT_EQ(controls().back[1]->getPosition(), 2);
-    EXPECT_EQ(controls().opacity[2]->getPosition(), 9);
-    EXPECT_EQ(controls().backSwatch->getColour(), makeColour(1, 2, 3));
-    EXPECT_TRUE(controls().onFrontBox->isChecked());
-    EXPECT_FALSE(controls().openLastBox->isChecked());
-    EXPECT_FALSE(controls().useOpacityBox->isChecked());
-    EXPECT_FALSE(controls().opacity[0]->isEnabled());
-    EXPECT_FALSE(controls().opacity[0]->getTextBox()->isEnabled());
-    EXPECT_TRUE(controls().back[0]->isEnabled());
-    EXPECT_FALSE(controls().useButton->isEnabled());
-    EXPECT_FALSE(controls().applyButton->isEnabled());
+    EXPECT_FALSE(c.opacity[0]->isEnabled() || c.opacity[0]->getTextBox()->isEnabled());
+    EXPECT_FALSE(c.useButton->isEnabled() || c.applyButton->isEnabled());
     EXPECT_EQ(skinNames(), QStringList({"default", "night"}));
-    EXPECT_EQ(controls().skinList->currentText(), "default") << "the skin in use";
-    EXPECT_TRUE(controls().deleteButton->isEnabled());
+    EXPECT_EQ(c.skinList->currentText(), "default") << "the skin in use";
+    EXPECT_TRUE(c.deleteButton->isEnabled());
 }
 
-TEST_F(OptionsWindow, SpinnersShowTheColourAtOnceAndOnlyApplyHandsItOver) {
-    open();
-    type(controls().text[1], "128");
-    EXPECT_EQ(controls().textSwatch->getColour(), 0x00008000u);
-    EXPECT_TRUE(controls().applyButton->isEnabled());
+// Typed numbers and the arrows show the colour at once (the low byte of each position makes it),
+// the opacity box enables its spinners; only Apply hands everything over.
+TEST_F(OptionsWindow, EditsShowAtOnceAndOnlyApplyHandsThemOver) {
+    const Options::Controls& c = open();
+    c.text[1]->getTextBox()->selectAll();
+    QTest::keyClicks(c.text[1]->getTextBox(), "128");
+    EXPECT_EQ(c.textSwatch->getColour(), 0x00008000u);
+    EXPECT_TRUE(c.applyButton->isEnabled());
+    click(c.back[2]);
+    EXPECT_EQ(c.backSwatch->getColour(), makeColour(1, 2, 4));
+    click(c.useOpacityBox);
+    for (WinUpDown* spinner : c.opacity) {
+        EXPECT_TRUE(spinner->isEnabled() && spinner->getTextBox()->isEnabled());
+    }
+    click(c.onFrontBox);
+    click(c.openLastBox);
     EXPECT_EQ(host.applied, 0);
-
-    // The arrows step and report too; the low byte of each position makes the colour.
-    click(controls().back[2]);
-    EXPECT_EQ(controls().backSwatch->getColour(), makeColour(1, 2, 4));
-    EXPECT_EQ(host.applied, 0);
-
-    click(controls().applyButton);
+    click(c.applyButton);
     EXPECT_EQ(host.applied, 1);
     EXPECT_EQ(host.current.colours.textColour, 0x00008000u);
     EXPECT_EQ(host.current.colours.backColour, makeColour(1, 2, 4));
     EXPECT_EQ(host.current.colours.opacityColour, makeColour(7, 8, 9));
-    EXPECT_FALSE(controls().applyButton->isEnabled());
-}
-
-TEST_F(OptionsWindow, TheOpacityBoxEnablesItsSpinnersAndApplyStoresTheBoxes) {
-    open();
-    click(controls().useOpacityBox);
-    EXPECT_TRUE(controls().useOpacityBox->isChecked());
-    for (WinUpDown* spinner : controls().opacity) {
-        EXPECT_TRUE(spinner->isEnabled());
-        EXPECT_TRUE(spinner->getTextBox()->isEnabled());
-    }
-    click(controls().onFrontBox);
-    click(controls().openLastBox);
-    click(controls().applyButton);
-    EXPECT_TRUE(host.current.colours.useOpacity);
+    EXPECT_TRUE(host.current.colours.useOpacity && host.current.openLastPlaylist &&
+                host.current.useTags);
     EXPECT_FALSE(host.current.onFront);
-    EXPECT_TRUE(host.current.openLastPlaylist);
-    EXPECT_TRUE(host.current.useTags);
-
-    click(controls().useOpacityBox);
-    EXPECT_FALSE(controls().opacity[1]->isEnabled());
+    EXPECT_FALSE(c.applyButton->isEnabled());
+    click(c.useOpacityBox);
+    EXPECT_FALSE(c.opacity[1]->isEnabled());
     EXPECT_EQ(host.applied, 1);
 }
 
 TEST_F(OptionsWindow, SkinButtonsActOnTheSelectedSkin) {
     host.currentSkin = "gone";
-    open();
+    const Options::Controls& c = open();
     // Nothing selected: Delete deletes nothing.
-    EXPECT_FALSE(controls().deleteButton->isEnabled());
-    click(controls().deleteButton);
+    EXPECT_FALSE(c.deleteButton->isEnabled());
+    click(c.deleteButton);
     EXPECT_TRUE(host.calls.isEmpty());
-
     pick("night");
-    EXPECT_TRUE(controls().useButton->isEnabled());
     host.coloursOfUsedSkin.textColour = makeColour(10, 20, 30);
-    click(controls().useButton);
+    click(c.useButton);
     EXPECT_EQ(host.calls, QStringList({"use night"}));
-    EXPECT_FALSE(controls().useButton->isEnabled());
-    EXPECT_EQ(controls().text[2]->getPosition(), 30);
-    EXPECT_EQ(controls().textSwatch->getColour(), makeColour(10, 20, 30));
-
+    EXPECT_FALSE(c.useButton->isEnabled());
+    EXPECT_EQ(c.text[2]->getPosition(), 30);
+    EXPECT_EQ(c.textSwatch->getColour(), makeColour(10, 20, 30));
     pick("night");
-    click(controls().newButton);
+    click(c.newButton);
     EXPECT_EQ(skinNames(), QStringList({"blue", "default", "night"}));
-    EXPECT_FALSE(controls().useButton->isEnabled()) << "the list was filled anew";
+    EXPECT_FALSE(c.useButton->isEnabled()) << "the list was filled anew";
     pick("blue");
-    click(controls().deleteButton);
-    EXPECT_EQ(host.calls.last(), "delete blue");
+    click(c.deleteButton);
     EXPECT_EQ(skinNames(), QStringList({"default", "night"}));
-    EXPECT_FALSE(controls().useButton->isEnabled());
-    EXPECT_FALSE(controls().deleteButton->isEnabled());
-
-    click(controls().importButton);
-    click(controls().exportButton);
-    click(controls().saveButton);
-    EXPECT_EQ(host.calls.mid(3), QStringList({"import", "export", "save"}));
+    EXPECT_FALSE(c.useButton->isEnabled() || c.deleteButton->isEnabled());
+    click(c.importButton);
+    click(c.exportButton);
+    click(c.saveButton);
+    EXPECT_EQ(host.calls.mid(1), QStringList({"new", "delete blue", "import", "export", "save"}));
     EXPECT_EQ(host.applied, 0);
 }
 
@@ -264,4 +201,29 @@ TEST_F(OptionsWindow, ClosedDuringAnImportItOutlivesTheImportThenGoes) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_TRUE(host.window.isNull()) << "the closed window was never deleted";
     }
+}
+
+// A 20 x 20 swatch: the colour inside a frame of pen width 3 on (0, 0) to (19, 19), and no
+// reaction to clicks.
+TEST(ColorEle, ShowsItsColourInsideAThreePixelFrameAndIgnoresClicks) {
+    QWidget parent;
+    parent.resize(40, 40);
+    ColorEle swatch(&parent);
+    swatch.setGeometry(0, 0, 20, 20);
+    swatch.setColour(0x000000FF);
+    parent.show();
+    const QImage picture = swatch.grab().toImage();
+    ASSERT_EQ(picture.size(), QSize(20, 20));
+    const QRgb frame = swatch.palette().color(QPalette::WindowText).rgb();
+    const QPoint pixels[] = {{0, 0},  {1, 1},   {19, 10}, {10, 19}, {10, 0},
+                             {0, 10}, {18, 18}, {3, 3},   {10, 10}, {16, 16}};
+    for (const QPoint pixel : pixels) {
+        const auto edge = [](int v) { return v < 3 || v > 16; };
+        const QRgb expected = edge(pixel.x()) || edge(pixel.y()) ? frame : qRgb(255, 0, 0);
+        EXPECT_EQ(picture.pixel(pixel) & 0xFFFFFF, expected & 0xFFFFFF)
+            << pixel.x() << "," << pixel.y();
+    }
+    QTest::mouseClick(&swatch, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(swatch.getColour(), 0x000000FFu);
+    EXPECT_EQ(swatch.grab().toImage(), picture);
 }
