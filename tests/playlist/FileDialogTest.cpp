@@ -1,6 +1,9 @@
+#include "playlist/FileDialog.h"
+
 #include <gtest/gtest.h>
 
-#include "playlist/FileDialog.h"
+#include "PlaylistTestFiles.h"
+#include "playlist/DialogFolder.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
@@ -9,13 +12,13 @@ QStringList textsOf(const std::vector<FileFilter>& filters) {
     QStringList texts;
     for (const FileFilter& filter : filters) {
         texts << filter.displayText;
+        // Each entry's patterns are the ones its text names.
+        EXPECT_EQ(filter.patterns.join(';'), filter.displayText.section('(', -1).chopped(1));
     }
     return texts;
 }
 
 int owner = 0;
-
-}  // namespace
 
 TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialogsOrder) {
     ScriptedPrompts prompts;
@@ -23,9 +26,7 @@ TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialo
     EXPECT_EQ(FileDialog::openFiles(prompts, "/music"),
               (QStringList{"/music/c.mp3", "/music/a.wav", "/music/b.vps"}));
     EXPECT_TRUE(FileDialog::openFiles(prompts, QString()).isEmpty()) << "cancelled";
-
-    ASSERT_EQ(prompts.dialogs.size(), 2u);
-    const FileDialogRequest& request = prompts.dialogs[0];
+    const FileDialogRequest& request = prompts.dialogs.at(0);
     EXPECT_EQ(request.mode, FileDialogRequest::Mode::OpenFiles);
     EXPECT_EQ(request.initialFolder, "/music");
     EXPECT_EQ(request.owner, nullptr);
@@ -41,46 +42,70 @@ TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialo
             "Amiga Music Module File (*.mod)", "Impulse Tracker Module (*.it)", "S3D (*.s3d)",
             "Fasttracker 2 Extended Module (*.xm)", "VeskPlayerlist (*.vpl)",
             "VeskPlayerSkin (*.vps)", "Opus Audio File (*.opus)", "All Files (*.*)"}));
-    // Each entry's patterns are the ones its text names.
-    for (const FileFilter& filter : request.filters) {
-        const QString named = filter.displayText.section('(', -1).chopped(1);
-        EXPECT_EQ(filter.patterns.join(';'), named) << filter.displayText.toStdString();
-    }
 }
 
 TEST(FileDialog, SkinPackageAndPlaylistDialogsTakeTheirListSuffixAndOwner) {
     ScriptedPrompts prompts;
-    prompts.saveAnswers = {"/skins/blue.vps", "/lists/mine.vpl", "/lists/other.vpl",
-                           "/skins/in.vps"};
-    EXPECT_EQ(FileDialog::save(prompts, "/skins", "vps", &owner), "/skins/blue.vps");
-    EXPECT_EQ(FileDialog::save(prompts, QString(), "vpl", &owner), "/lists/mine.vpl");
-    EXPECT_EQ(FileDialog::save(prompts, QString(), "anything else", nullptr), "/lists/other.vpl");
-    EXPECT_EQ(FileDialog::openSkinPackage(prompts, "/skins", &owner), "/skins/in.vps");
-    EXPECT_TRUE(FileDialog::openSkinPackage(prompts, QString(), &owner).isEmpty()) << "cancelled";
-
-    const QStringList skinList{"VeskPlayer Skin (*.vps)", "All Files (*.*)"};
-    const QStringList playlistList{"VeskPlayer Playlist (*.vpl)", "All Files (*.*)"};
-    struct Expected {
-        FileDialogRequest::Mode mode;
+    const QStringList skins{"VeskPlayer Skin (*.vps)", "All Files (*.*)"};
+    const QStringList playlists{"VeskPlayer Playlist (*.vpl)", "All Files (*.*)"};
+    using Mode = FileDialogRequest::Mode;
+    const struct {
+        std::function<QString()> open;
+        Mode mode;
         QStringList filters;
-        QString suffix;
-        QString folder;
+        QString suffix, folder;
         PromptOwner owner;
+    } cases[] = {
+        {[&] { return FileDialog::save(prompts, "/skins", "vps", &owner); }, Mode::Save, skins,
+         "vps", "/skins", &owner},
+        {[&] { return FileDialog::save(prompts, "", "vpl", &owner); }, Mode::Save, playlists, "vpl",
+         "", &owner},
+        {[&] { return FileDialog::save(prompts, "", "other", nullptr); }, Mode::Save, playlists,
+         "vpl", "", nullptr},
+        {[&] { return FileDialog::openSkinPackage(prompts, "/skins", &owner); }, Mode::OpenFile,
+         skins, "vps", "/skins", &owner},
     };
-    const Expected expected[] = {
-        {FileDialogRequest::Mode::Save, skinList, "vps", "/skins", &owner},
-        {FileDialogRequest::Mode::Save, playlistList, "vpl", "", &owner},
-        {FileDialogRequest::Mode::Save, playlistList, "vpl", "", nullptr},
-        {FileDialogRequest::Mode::OpenFile, skinList, "vps", "/skins", &owner},
-    };
-    ASSERT_EQ(prompts.dialogs.size(), 5u);
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        const FileDialogRequest& request = prompts.dialogs[i];
-        EXPECT_EQ(request.mode, expected[i].mode) << i;
-        EXPECT_EQ(textsOf(request.filters), expected[i].filters) << i;
-        EXPECT_EQ(request.defaultSuffix, expected[i].suffix) << i;
-        EXPECT_EQ(request.initialFolder, expected[i].folder) << i;
-        EXPECT_EQ(request.owner, expected[i].owner) << i;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filters.join(' ').toStdString() + c.folder.toStdString());
+        EXPECT_TRUE(c.open().isEmpty()) << "cancelled";
+        prompts.saveAnswers = {"/chosen"};
+        EXPECT_EQ(c.open(), "/chosen");
+        const FileDialogRequest& request = prompts.dialogs.back();
+        EXPECT_EQ(request.mode, c.mode);
+        EXPECT_EQ(textsOf(request.filters), c.filters);
+        EXPECT_EQ(request.defaultSuffix, c.suffix);
+        EXPECT_EQ(request.initialFolder, c.folder);
+        EXPECT_EQ(request.owner, c.owner);
     }
-    EXPECT_EQ(FileDialog::skinPackageFilters().back().patterns, QStringList{"*.*"});
 }
+
+// "~" stands for HOME, "@" for the data folder; the remembered folder is made, then left or gone.
+TEST(DialogFolder, OpensInTheLastFolderUsedElseTheMusicFolder) {
+    const struct {
+        const char *musicFolder, *remembered;
+        bool rememberedExists;
+        QString expected;
+    } cases[] = {
+        {"", "", false, "~"},
+        {"Music", "", false, "~/Music"},
+        {"Music", "songs", true, "@/songs"},
+        {"Music", "songs", false, "~/Music"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.toStdString() + " " + c.musicFolder + " " + c.remembered);
+        TestFolder data;
+        QDir(QDir::homePath() + "/Music").removeRecursively();
+        QDir().mkpath(QDir::homePath() + "/" + c.musicFolder);
+        if (*c.remembered) {
+            DialogFolder::remember(data.dir.path(), data.mkdir(c.remembered) + "/song.mp3");
+            if (!c.rememberedExists) {
+                QDir(data.path(c.remembered)).removeRecursively();
+            }
+        }
+        EXPECT_EQ(DialogFolder::start(data.dir.path()),
+                  QString(c.expected).replace("~", QDir::homePath()).replace("@", data.dir.path()));
+    }
+    QDir(QDir::homePath() + "/Music").removeRecursively();
+}
+
+}  // namespace
