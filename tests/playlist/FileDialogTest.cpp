@@ -18,8 +18,6 @@ QStringList textsOf(const std::vector<FileFilter>& filters) {
     return texts;
 }
 
-int owner = 0;
-
 TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialogsOrder) {
     ScriptedPrompts prompts;
     prompts.openAnswers.push_back({"/music/c.mp3", "/music/a.wav", "/music/b.vps"});
@@ -42,41 +40,6 @@ TEST(FileDialog, TheOpenDialogOffersEveryTypeInOrderAndReturnsThePathsInTheDialo
             "Amiga Music Module File (*.mod)", "Impulse Tracker Module (*.it)", "S3D (*.s3d)",
             "Fasttracker 2 Extended Module (*.xm)", "VeskPlayerlist (*.vpl)",
             "VeskPlayerSkin (*.vps)", "Opus Audio File (*.opus)", "All Files (*.*)"}));
-}
-
-TEST(FileDialog, SkinPackageAndPlaylistDialogsTakeTheirListSuffixAndOwner) {
-    ScriptedPrompts prompts;
-    const QStringList skins{"VeskPlayer Skin (*.vps)", "All Files (*.*)"};
-    const QStringList playlists{"VeskPlayer Playlist (*.vpl)", "All Files (*.*)"};
-    using Mode = FileDialogRequest::Mode;
-    const struct {
-        std::function<QString()> open;
-        Mode mode;
-        QStringList filters;
-        QString suffix, folder;
-        PromptOwner owner;
-    } cases[] = {
-        {[&] { return FileDialog::save(prompts, "/skins", "vps", &owner); }, Mode::Save, skins,
-         "vps", "/skins", &owner},
-        {[&] { return FileDialog::save(prompts, "", "vpl", &owner); }, Mode::Save, playlists, "vpl",
-         "", &owner},
-        {[&] { return FileDialog::save(prompts, "", "other", nullptr); }, Mode::Save, playlists,
-         "vpl", "", nullptr},
-        {[&] { return FileDialog::openSkinPackage(prompts, "/skins", &owner); }, Mode::OpenFile,
-         skins, "vps", "/skins", &owner},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.filters.join(' ').toStdString() + c.folder.toStdString());
-        EXPECT_TRUE(c.open().isEmpty()) << "cancelled";
-        prompts.saveAnswers = {"/chosen"};
-        EXPECT_EQ(c.open(), "/chosen");
-        const FileDialogRequest& request = prompts.dialogs.back();
-        EXPECT_EQ(request.mode, c.mode);
-        EXPECT_EQ(textsOf(request.filters), c.filters);
-        EXPECT_EQ(request.defaultSuffix, c.suffix);
-        EXPECT_EQ(request.initialFolder, c.folder);
-        EXPECT_EQ(request.owner, c.owner);
-    }
 }
 
 // "~" stands for HOME, "@" for the data folder; the remembered folder is made, then left or gone.

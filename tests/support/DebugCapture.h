@@ -15,7 +15,6 @@ public:
         });
     }
     ~DebugCapture() { DebugLog::setSink({}); }
-
     std::string lines() {
         std::lock_guard guard(mutex);
         return text;

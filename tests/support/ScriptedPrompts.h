@@ -12,8 +12,6 @@
 // Installs itself while alive.
 class ScriptedPrompts : public Prompts {
 public:
-    using Shown = PromptMessage;
-
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
@@ -34,7 +32,7 @@ public:
     std::deque<std::optional<QString>> textAnswers;
     std::vector<TextEntryRequest> textEntries;
 
-    std::vector<Shown> shown;
+    std::vector<PromptMessage> shown;
     std::deque<PromptAnswer> answers;
 
     // Runs inside every message, dialog and text entry while it is open, as the events a real
