@@ -147,14 +147,6 @@ TEST_P(Drops, AddTheSongsFoldersAndPlaylistsNamed) {
 
 INSTANTIATE_TEST_SUITE_P(Paths, Drops, ::testing::ValuesIn(dropCases), caseName);
 
-TEST_F(OpenFilesTest, WithoutASkinImportAPackageIsNamedOnTheDebugStream) {
-    const QString package = folder.write("blue.vps", "package");
-    drop({package});
-    EXPECT_NE(debug.lines().find("no skin import for " + package.toStdString() + "\n"),
-              std::string::npos);
-    EXPECT_EQ(playlist.songCount(), 0u);
-}
-
 TEST_F(OpenFilesTest, AFileThatIsNoPlaylistIsRejected) {
     EXPECT_FALSE(files.classify(folder.write("readme.txt", "hello\n#vpl-List\nx.mp3")));
     EXPECT_FALSE(files.classify(folder.path("gone.m3u")));
@@ -283,14 +275,6 @@ TEST(OpenFilesLifetime, StoppingCutsARunningAddShortAndDropsTheQueue) {
     EXPECT_EQ(playlist.songCount(), 0u) << "neither the rest of the walk nor the queue was added";
     EXPECT_TRUE(lines.starts_with("started openfiles thread\n"));
     EXPECT_TRUE(lines.ends_with("ended openfiles thread\n"));
-}
-
-TEST(OpenFilesLifetime, TheProcessWorkerAddsToTheProcessPlaylist) {
-    OpenFiles::instance().addPath("/n/one.mp3");
-    OpenFiles::instance().waitUntilIdle();
-    EXPECT_EQ(PlayList::instance().songAt(0).path, "/n/one.mp3");
-    OpenFiles::deleteInstance();
-    PlayList::deleteInstance();
 }
 
 }  // namespace

@@ -15,10 +15,6 @@ public:
         Element* element;
         SkinWindowFile::ElementRecord before;
     };
-    struct WindowEdit {
-        MainWindow* window;
-        SkinWindowFile before;
-    };
 
     explicit RecordingSkinHost(const QString& dataFolder = QString()) { setDataFolder(dataFolder); }
 
@@ -27,7 +23,7 @@ public:
     }
 
     void closeRequested() override { ++closes; }
-    void pathsDropped(const QStringList& paths) override { dropped << paths; }
+    void pathsDropped(const QStringList&) override {}
     void addElement(MainWindow*, QPoint at) override {
         requests << QString("add element %1,%2").arg(at.x()).arg(at.y());
     }
@@ -52,9 +48,7 @@ public:
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override {
         edits.push_back({element, before});
     }
-    void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override {
-        windowEdits.push_back({window, before});
-    }
+    void windowEditFinished(MainWindow*, const SkinWindowFile&) override {}
     QString undoableEdit() const override { return undoable; }
     QString redoableEdit() const override { return redoable; }
     QStringList skinListing() const override { return listing; }
@@ -67,9 +61,7 @@ public:
     QString redoable;
 
     int closes = 0;
-    QStringList dropped;
     // Each menu command as it arrived, named ("add window", "use skin red", "type 2", ...).
     QStringList requests;
     std::vector<Edit> edits;
-    std::vector<WindowEdit> windowEdits;
 };

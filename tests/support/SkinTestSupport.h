@@ -45,9 +45,6 @@ protected:
     // The window goes last, with the fixture: elements held by a test are deleted before it.
     void TearDown() override { QApplication::processEvents(); }
 
-    // Lets the queued work run (posted deletions, queued calls).
-    static void settle() { QApplication::processEvents(); }
-
     // The skin's values, as the application would give them; a test that changes one puts it
     // back with the fixture.
     SkinContext& context() { return host.context; }
