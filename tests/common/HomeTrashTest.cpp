@@ -1,11 +1,8 @@
-#include "common/HomeTrash.h"
-
 #include <gtest/gtest.h>
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <QUrl>
-
+#include "common/HomeTrash.h"
 #include "support/Files.h"
 
 // A folder holding "picture.bmp" is moved to the trash of the data home (XDG_DATA_HOME below

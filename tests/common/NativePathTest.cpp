@@ -1,12 +1,10 @@
-#include "common/NativePath.h"
-
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include "common/NativePath.h"
 
 TEST(NativePath, EveryNameComesBackAsTheSameBytes) {
     const QByteArray names[] = {

@@ -1,10 +1,8 @@
-#include "common/NestedLoop.h"
-
 #include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QObject>
 #include <memory>
+#include "common/NestedLoop.h"
 
 TEST(NestedLoop, WorkWaitsForTheLastOpenLoopAndRunsInOrderFromTheOuterLoop) {
     QObject context;

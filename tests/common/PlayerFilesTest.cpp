@@ -1,6 +1,5 @@
 // The "player" and "resume" files: exact bytes, round trips, and damaged files read as nothing.
 #include <gtest/gtest.h>
-
 #include "common/PlayerFiles.h"
 
 using namespace PlayerFiles;

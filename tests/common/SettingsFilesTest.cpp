@@ -1,14 +1,11 @@
-#include "common/SettingsFiles.h"
-
 #include <gtest/gtest.h>
-
 #include <QStringList>
 #include <limits>
+#include "common/SettingsFiles.h"
 
 using namespace SettingsFiles;
 
 namespace {
-
 enum class File { Colours, State, Options };
 
 // The file read back: its values on one line, colours as hexadecimal 0xBBGGRR.
@@ -23,7 +20,6 @@ QString readBack(File file, const QByteArray& bytes) {
                                  : QString::asprintf("%d %d %s %d", o.onFront, o.openLastPlaylist,
                                                      qPrintable(o.skinPath), o.useTags);
 }
-
 }  // namespace
 
 // Written, read back and written again: the same bytes.

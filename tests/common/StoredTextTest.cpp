@@ -1,10 +1,7 @@
-#include "common/StoredText.h"
-
 #include <gtest/gtest.h>
-
 #include <QDir>
 #include <QTemporaryDir>
-
+#include "common/StoredText.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 

@@ -1,8 +1,6 @@
-#include "common/TextNumbers.h"
-
 #include <gtest/gtest.h>
-
 #include "common/LineReader.h"
+#include "common/TextNumbers.h"
 
 TEST(TextNumbers, ReadTheNumberAtTheStartOrZeroWhenOutOfRange) {
     const char* texts[] = {"1101",       "0rep",       "  -42 px",

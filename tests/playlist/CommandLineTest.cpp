@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-
 #include "PlaylistTestFiles.h"
 #include "playlist/CommandLineTokenizer.h"
 #include "playlist/OpenFiles.h"
 #include "playlist/StartFiles.h"
 
 namespace {
-
 TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
     const struct {
         const char* line;
@@ -66,5 +64,4 @@ TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
         EXPECT_EQ(playlist.currentIndex(), c.index);
     }
 }
-
 }  // namespace

@@ -1,13 +1,10 @@
-#include "playlist/FileDialog.h"
-
 #include <gtest/gtest.h>
-
 #include "PlaylistTestFiles.h"
 #include "playlist/DialogFolder.h"
+#include "playlist/FileDialog.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
-
 QStringList textsOf(const std::vector<FileFilter>& filters) {
     QStringList texts;
     for (const FileFilter& filter : filters) {
@@ -70,5 +67,4 @@ TEST(DialogFolder, OpensInTheLastFolderUsedElseTheMusicFolder) {
     }
     QDir(QDir::homePath() + "/Music").removeRecursively();
 }
-
 }  // namespace

@@ -1,19 +1,15 @@
-#include "playlist/OpenFiles.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
 #include <QRegularExpression>
 #include <future>
-
 #include "PlaylistTestFiles.h"
 #include "common/NativePath.h"
 #include "playlist/FolderEntries.h"
+#include "playlist/OpenFiles.h"
 #include "playlist/PlayList.h"
 #include "support/DebugCapture.h"
 
 namespace {
-
 // Files made in the test folder: "name" empty, "name=text", "name|" a named pipe, and
 // "name#title#artist" an MP3 file with an ID3 version 1 tag; then the paths dropped, one add
 // each. Paths not starting with "/" are relative to the test folder; a song expected as
@@ -276,5 +272,4 @@ TEST(OpenFilesLifetime, StoppingCutsARunningAddShortAndDropsTheQueue) {
     EXPECT_TRUE(lines.starts_with("started openfiles thread\n"));
     EXPECT_TRUE(lines.ends_with("ended openfiles thread\n"));
 }
-
 }  // namespace

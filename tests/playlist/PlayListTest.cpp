@@ -1,18 +1,14 @@
-#include "playlist/PlayList.h"
-
 #include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <atomic>
 #include <set>
 #include <thread>
-
 #include "PlaylistTestFiles.h"
 #include "playlist/OpenFiles.h"
+#include "playlist/PlayList.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
-
 class CountingView : public PlaylistView {
 public:
     void playlistChanged() override { ++changes; }
@@ -418,5 +414,4 @@ TEST_F(PlayListTest, AddingTenThousandSongsWhilePlayingAndSkipping) {
     EXPECT_LT(view.changes, songCount / 10);
     playlist.removeListView(&view);
 }
-
 }  // namespace

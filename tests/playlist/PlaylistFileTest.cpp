@@ -1,15 +1,11 @@
-#include "playlist/PlaylistFile.h"
-
 #include <gtest/gtest.h>
-
 #include <QBuffer>
-
 #include "PlaylistTestFiles.h"
+#include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistLines.h"
 #include "support/DebugCapture.h"
 
 namespace {
-
 const QByteArray longestPath = "/" + QByteArray(PlaylistLines::maxLineLength - 1, 'p');
 
 // An exact header, then one path a line; lines that can be no path are skipped. An "#EXTINF"
@@ -126,5 +122,4 @@ TEST_F(PlaylistFileTest, AReadEndsSoonAfterItIsStopped) {
     EXPECT_EQ(PlaylistLines(rest, stop).next(line), PlaylistLines::Status::Stopped);
     EXPECT_EQ(rest.pos(), 0);
 }
-
 }  // namespace

@@ -1,8 +1,6 @@
 #pragma once
-
 #include <QTemporaryDir>
 #include <ostream>
-
 #include "playlist/PlayList.h"
 #include "support/Files.h"
 

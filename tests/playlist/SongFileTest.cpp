@@ -1,5 +1,3 @@
-#include "playlist/SongFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,15 +7,13 @@
 #include <taglib/vorbisfile.h>
 #include <taglib/wavfile.h>
 #include <unistd.h>
-
 #include <QtEndian>
-
 #include "PlaylistTestFiles.h"
 #include "common/NativePath.h"
+#include "playlist/SongFile.h"
 #include "playlist/TagReader.h"
 
 namespace {
-
 TEST(SongFileKind, ExtensionsInAnyLetterCaseAndOnlyTheLastNameDecide) {
     const std::pair<PathKind, std::vector<const char*>> cases[] = {
         {PathKind::Mp3, {"/m/a.mp3", "/m/SONG.MP3"}},
@@ -249,5 +245,4 @@ TEST(TagReadingMemory, ClaimsBeyondTheFileAllocateNothingLarge) {
     }
 }
 #endif
-
 }  // namespace

@@ -1,19 +1,15 @@
-#include "playlist_ui/PlaylistWindow.h"
-
 #include <gtest/gtest.h>
-
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
 #include <memory>
-
 #include "common/SkinContext.h"
 #include "playlist/PlayList.h"
 #include "playlist_ui/PlaylistModel.h"
+#include "playlist_ui/PlaylistWindow.h"
 
 namespace {
-
 // What the user does, step by step ("|" between steps): text typed in the search field, "@key"
 // pressed there ("@Shift+Down*2": twice), or "^row": the selection dragged onto the row.
 struct WindowCase {
@@ -132,5 +128,4 @@ TEST_F(PlaylistWindowTest, MarksTheCurrentSongShowsNoUnknownArtistAndFollowsTheC
     EXPECT_EQ(model.rowCount(), 31);
     EXPECT_EQ(window->songList()->currentIndex().row(), 1);
 }
-
 }  // namespace

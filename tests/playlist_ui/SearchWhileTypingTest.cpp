@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
-
 #include "playlist/PlayList.h"
 #include "playlist_ui/PlaylistModel.h"
 
 namespace {
-
 // What happens while the playlist window searches, "|" between steps; each may come before the
 // search asked for earlier has been applied. "=" settles (waits for the search), "+" adds
 // songs, "-a,b" removes songs, ">a,b>c" moves songs before c, anything else is typed.
@@ -99,5 +96,4 @@ TEST_P(SearchWhileTyping, RowsEndAsTheSongsOfTheLastSearch) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, SearchWhileTyping, ::testing::ValuesIn(cases),
                          [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace

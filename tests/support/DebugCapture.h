@@ -1,8 +1,6 @@
 #pragma once
-
 #include <mutex>
 #include <string>
-
 #include "common/DebugLog.h"
 
 // Collects the debug lines written while it is alive.

@@ -1,10 +1,8 @@
 #include "support/FullDisk.h"
-
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
-
 #include <QFile>
 #include <cerrno>
 #include <cstring>

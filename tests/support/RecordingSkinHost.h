@@ -1,9 +1,7 @@
 #pragma once
-
 #include <QDir>
 #include <QStringList>
 #include <vector>
-
 #include "common/SkinContext.h"
 #include "skin_ui/SkinWindowHost.h"
 

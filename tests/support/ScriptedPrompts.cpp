@@ -1,9 +1,7 @@
 #include "support/ScriptedPrompts.h"
-
 #include "common/NestedLoop.h"
 
 namespace {
-
 // The front of the queue, taken out; `otherwise` when it is empty.
 template <typename T>
 T next(std::deque<T>& queue, T otherwise) {
@@ -14,7 +12,6 @@ T next(std::deque<T>& queue, T otherwise) {
     queue.pop_front();
     return front;
 }
-
 }  // namespace
 
 ScriptedPrompts::ScriptedPrompts() {

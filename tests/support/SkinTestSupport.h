@@ -1,12 +1,9 @@
 #pragma once
-
 #include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
-
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"

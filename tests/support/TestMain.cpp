@@ -1,7 +1,6 @@
 // The main of every test binary: a QApplication on the offscreen platform (unless a test run
 // chose another), a fresh temporary HOME so nothing touches the real data folder, then GoogleTest.
 #include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>

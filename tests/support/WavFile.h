@@ -1,8 +1,6 @@
 #pragma once
-
 #include <QDataStream>
 #include <cmath>
-
 #include "support/Files.h"
 
 // Writes a small 16-bit mono PCM WAV file holding a tone, for tests that need a song to play.
