@@ -5,21 +5,6 @@
 #include "support/Files.h"
 #include "support/FullDisk.h"
 
-TEST(StoredText, RoundTripsLatin1AndWiderCharactersAndReadsOtherBytesAsLatin1) {
-    for (const QString& text :
-         {QString("Björk"), QString("日本/曲.mp3"), QString("plain"), QString("Ã©")}) {
-        EXPECT_EQ(StoredText::decode(StoredText::encode(text)), text);
-    }
-    EXPECT_EQ(StoredText::encode("Björk").size(), 5) << "Latin-1 stays one byte per character";
-    EXPECT_EQ(StoredText::decode("caf\xe9"), QString("café"));
-    bool ended = false;
-    EXPECT_EQ(StoredText::splitLines("a\r\nb\r\n", &ended), QStringList({"a", "b"}));
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(StoredText::splitLines("a\r\n\r\nlast", &ended), QStringList({"a", "", "last"}));
-    EXPECT_FALSE(ended);
-    EXPECT_EQ(StoredText::splitLines("", &ended), QStringList());
-}
-
 TEST(StoredText, BothWritersReplaceWholeFilesAndLeaveNoPartialFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("picture.bmp");

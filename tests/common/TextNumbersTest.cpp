@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include "common/LineReader.h"
 #include "common/TextNumbers.h"
 
 TEST(TextNumbers, ReadTheNumberAtTheStartOrZeroWhenOutOfRange) {
@@ -18,26 +17,4 @@ TEST(TextNumbers, ReadTheNumberAtTheStartOrZeroWhenOutOfRange) {
     for (const char* off : {"0", "2", "yes", ""}) {
         EXPECT_FALSE(TextNumbers::toBool(off)) << off;
     }
-}
-
-// Past the end lines are empty, unless the last line had no line end: it is then read again.
-TEST(LineReader, ReadsLinesByPositionAndValuesFromTheirStart) {
-    LineReader reader("#VP-V1.0.0\r\n\r\n-key\r\n  -42 px\r\n4294967295\r\n1\r\n2\r\n");
-    EXPECT_EQ(reader.readLine(), QString("#VP-V1.0.0"));
-    reader.skipLines(2);
-    EXPECT_EQ(reader.readInt(), -42);
-    EXPECT_EQ(reader.readUnsigned(), 4294967295u);
-    EXPECT_TRUE(reader.readBool());
-    EXPECT_FALSE(reader.readBool()) << "2 is not true";
-    EXPECT_FALSE(reader.hasFileLineLeft());
-    EXPECT_FALSE(reader.repeatsLastLine());
-    EXPECT_EQ(reader.readLine(), QString());
-    LineReader unended("a\r\n1");
-    unended.skipLines(5);
-    EXPECT_TRUE(unended.repeatsLastLine());
-    EXPECT_EQ(unended.readLine(), QString("1"));
-    EXPECT_TRUE(unended.readBool());
-    LineReader empty("");
-    EXPECT_FALSE(empty.repeatsLastLine());
-    EXPECT_EQ(empty.readInt(), 0);
 }

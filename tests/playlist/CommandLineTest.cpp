@@ -4,7 +4,6 @@
 #include "playlist/OpenFiles.h"
 #include "playlist/StartFiles.h"
 
-namespace {
 TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
     const struct {
         const char* line;
@@ -64,4 +63,3 @@ TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
         EXPECT_EQ(playlist.currentIndex(), c.index);
     }
 }
-}  // namespace
