@@ -194,8 +194,7 @@ TEST_F(OpenFilesTest, NamesWithLineBreaksOrBytesThatAreNotUtf8AreAddedAsTheyAre)
     EXPECT_EQ(played.title, QString("caf") + QChar(char16_t(0xDCE9)));
 }
 
-// Songs are listed with their defaults before any tag is read; the tags then fill them in, the
-// current song's first, then the songs a view shows, then the others in list order.
+// The current song's tags first, then the songs a view shows, then the others in list order.
 TEST_F(OpenFilesTest, SongsShowTheirDefaultsFirstThenGetTheirTagsInOrder) {
     for (int i = 0; i < 12; ++i) {
         folder.write(QString("s%1.mp3").arg(i, 2, 10, QChar('0')),

@@ -104,17 +104,6 @@ TEST_P(PlayListWalk, FetchesTheSongsInTurn) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, PlayListWalk, ::testing::ValuesIn(walkCases), caseName);
 
-TEST_F(PlayListTest, GivesTheRangeThatExists) {
-    addSongs("abc");
-    EXPECT_EQ(playlist.songs(1, 10).size(), 2u);
-    EXPECT_TRUE(playlist.songs(3, 1).empty());
-    EXPECT_EQ(playlist.songAt(5), SongInfo{});
-    EXPECT_FALSE(playlist.fetch(3, out));
-    EXPECT_FALSE(playlist.fetch(PlayList::beyondEnd, out));
-    ASSERT_TRUE(playlist.fetch(0, out));
-    EXPECT_EQ(out, (SongInfo{folder.path("a.mp3"), "artist a", "a"}));
-}
-
 // A song whose file is gone is asked about: kept (No, or no answer) or removed (Yes); then the
 // next song that exists is fetched ("-" for none).
 struct MissingCase {
@@ -272,7 +261,6 @@ TEST_P(PlayListEdit, KeepsTheCurrentSongAndTheShuffleHistory) {
 
 INSTANTIATE_TEST_SUITE_P(Songs, PlayListEdit, ::testing::ValuesIn(editCases), caseName);
 
-// Tags read for a song that moved meanwhile are not put on the song now at its old index.
 TEST_F(PlayListTest, TagsOfASongThatMovedAreReadAgainAtItsNewPlace) {
     playlist.addSongs({{"/m/a.mp3", "N/A", "a"}, {"/m/b.mp3", "N/A", "b"}}, PlayList::Tags::ToRead);
     const auto first = playlist.nextSongToTag();

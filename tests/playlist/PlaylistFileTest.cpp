@@ -67,7 +67,7 @@ protected:
     QStringList paths;
 };
 
-// Names the file cannot hold are left out, named on the debug stream, and the rest read back.
+// Names the file cannot hold are left out and named on the debug stream.
 TEST_F(PlaylistFileTest, SongsAreWrittenAsPathLinesWithCrLfBetweenThem) {
     PlayList playlist;
     for (const char* path : {"/m/a.mp3", "/m/two\nlines.mp3", "/m/cr\r.mp3", "#comment.mp3",

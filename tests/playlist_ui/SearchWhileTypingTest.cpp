@@ -58,7 +58,6 @@ protected:
     std::unique_ptr<PlaylistModel> model;
 };
 
-// Whatever came between, the rows end as the songs of the last search typed, in list order.
 TEST_P(SearchWhileTyping, RowsEndAsTheSongsOfTheLastSearch) {
     QString typed;
     for (const QString& step : GetParam().steps.split('|')) {
