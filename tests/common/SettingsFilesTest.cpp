@@ -24,20 +24,10 @@ QString readBack(File file, const QByteArray& bytes) {
 
 // Written, read back and written again: the same bytes.
 TEST(SettingsFiles, WriteTheExactBytesAndReadThemBack) {
-    Colours colours;
-    colours.backColour = colourOf(1, 2, 3);
-    colours.textColour = colourOf(254, 0, 128);
-    colours.opacityColour = colourOf(0, 255, 7);
-    colours.useOpacity = false;
-    PlayerState state;
-    state.currentSong = 12;
-    state.volume = 57;
-    state.repeat = true;
-    PlayerState muted;  // the engine reads back 0 while muted
-    muted.volume = 0;
-    muted.muted = muted.shuffle = true;
-    Options options;
-    options.openLastPlaylist = false;
+    const Colours colours{colourOf(1, 2, 3), colourOf(254, 0, 128), colourOf(0, 255, 7), false};
+    const PlayerState state{12, 57, false, true, false};
+    const PlayerState muted{0, 0, true, false, true};  // the engine reads back 0 while muted
+    Options options{true, false, "skins\\default", true};
     EXPECT_EQ(serializeColours(Colours()),
               QByteArray("#VP-V1.0.0\r\n\r\n-back color\r\n62\r\n73\r\n67\r\n"
                          "-text color\r\n255\r\n255\r\n255\r\n"

@@ -15,7 +15,6 @@ struct TestFolder {
         return path(name);
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-
     QTemporaryDir dir;
 };
 

@@ -106,8 +106,16 @@ QByteArray xmWithTitle(const QByteArray& title) {
 // One way of making a file in the folder; gives its path, empty when it could not be made.
 using Maker = std::function<QString(const TestFolder&)>;
 
+// The file with the contents; "|" makes a named pipe, "->" a link to what follows, "?" nothing.
 Maker bytes(const QString& name, const QByteArray& contents) {
-    return [=](const TestFolder& folder) { return folder.write(name, contents); };
+    return [=](const TestFolder& folder) {
+        const QString path = folder.path(name);
+        const bool made = contents == "|" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                          : contents.startsWith("->")
+                              ? QFile::link(contents.mid(2), path)
+                              : contents == "?" || writeFile(path, contents);
+        return made ? path : QString();
+    };
 }
 
 // A copy of the corpus file with the title and artist written by TagLib in the tag tagOf picks.
@@ -169,20 +177,9 @@ const TagCase tagCases[] = {
     {"ModTitle", bytes("a.mod", modWithTitle("Mod title")), "Mod title", std::nullopt},
     {"XmTitle", bytes("a.xm", xmWithTitle("Xm title")), "Xm title", std::nullopt},
     {"NoTagAtAll", bytes("a.flac", QByteArray(4000, 'x')), std::nullopt, std::nullopt},
-    {"NamedPipeIsNotOpened",
-     [](const TestFolder& folder) {
-         const QString path = folder.path("pipe.mp3");
-         return ::mkfifo(NativePath::toNative(path).constData(), 0600) == 0 ? path : QString();
-     },
-     std::nullopt, std::nullopt},
-    {"DeviceIsNotRead",
-     [](const TestFolder& folder) {
-         const QString path = folder.path("zero.flac");
-         return QFile::link("/dev/zero", path) ? path : QString();
-     },
-     std::nullopt, std::nullopt},
-    {"MissingFile", [](const TestFolder& folder) { return folder.path("none.mp3"); }, std::nullopt,
-     std::nullopt},
+    {"NamedPipeIsNotOpened", bytes("pipe.mp3", "|"), std::nullopt, std::nullopt},
+    {"DeviceIsNotRead", bytes("zero.flac", "->/dev/zero"), std::nullopt, std::nullopt},
+    {"MissingFile", bytes("none.mp3", "?"), std::nullopt, std::nullopt},
 };
 
 class TagReading : public ::testing::TestWithParam<TagCase> {

@@ -49,7 +49,6 @@ protected:
             playlist, context, [this](uint32_t index) { played.push_back(index); }, &owner);
         window->show();
     }
-
     void run(const QString& step) {
         SongListView* list = window->songList();
         if (step.startsWith('@')) {
@@ -72,7 +71,6 @@ protected:
             QTest::qWait(1);
         }
     }
-
     PlayList playlist;
     SkinContext context;
     QWidget owner;

@@ -44,7 +44,6 @@ protected:
         playlist.addSongs(songs);
         model = std::make_unique<PlaylistModel>(playlist);
     }
-
     void waitForSearch() {
         QElapsedTimer waited;
         waited.start();
@@ -53,7 +52,6 @@ protected:
         }
         QCoreApplication::sendPostedEvents();
     }
-
     PlayList playlist;
     std::unique_ptr<PlaylistModel> model;
 };

@@ -13,13 +13,10 @@ public:
         Element* element;
         SkinWindowFile::ElementRecord before;
     };
-
     explicit RecordingSkinHost(const QString& dataFolder = QString()) { setDataFolder(dataFolder); }
-
     void setDataFolder(const QString& dataFolder) {
         context.skinFolder = QDir(dataFolder).filePath("skins/default");
     }
-
     void closeRequested() override { ++closes; }
     void pathsDropped(const QStringList&) override {}
     void addElement(MainWindow*, QPoint at) override {
@@ -51,13 +48,11 @@ public:
     QString redoableEdit() const override { return redoable; }
     QStringList skinListing() const override { return listing; }
     QString currentSkinName() const override { return currentSkin; }
-
     SkinContext context;
     QStringList listing;
     QString currentSkin = "default";
     QString undoable;
     QString redoable;
-
     int closes = 0;
     // Each menu command as it arrived, named ("add window", "use skin red", "type 2", ...).
     QStringList requests;

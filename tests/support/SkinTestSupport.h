@@ -38,15 +38,12 @@ protected:
         window->show();
         QApplication::processEvents();
     }
-
     // The window goes last, with the fixture: elements held by a test are deleted before it.
     void TearDown() override { QApplication::processEvents(); }
-
     // The skin's values, as the application would give them; a test that changes one puts it
     // back with the fixture.
     SkinContext& context() { return host.context; }
     QString skinFolder() const { return host.context.skinFolder; }
-
     ScriptedPrompts prompts;
     QTemporaryDir dataFolder;
     RecordingSkinHost host;
