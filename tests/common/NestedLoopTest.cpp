@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QObject>
 #include <memory>
-
 #include "common/NestedLoop.h"
-
-namespace {
-
-void runPosted() {
-    QCoreApplication::sendPostedEvents();
-}
-
-}  // namespace
 
 TEST(NestedLoop, WorkWaitsForTheLastOpenLoopAndRunsInOrderFromTheOuterLoop) {
     QObject context;
@@ -26,14 +16,14 @@ TEST(NestedLoop, WorkWaitsForTheLastOpenLoopAndRunsInOrderFromTheOuterLoop) {
             const NestedLoop::Guard questionOverIt;
             NestedLoop::runOutside(&context, [&] { ran += "c"; });
         }
-        runPosted();
+        QCoreApplication::sendPostedEvents();
         EXPECT_EQ(ran, "a") << "the dialog is still open";
         EXPECT_TRUE(NestedLoop::running());
     }
     EXPECT_EQ(ran, "a") << "not inside the stack that opened the dialog";
     NestedLoop::runOutside(&context, [&] { ran += "d"; });
     EXPECT_EQ(ran, "a") << "behind the waiting work";
-    runPosted();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(ran, "abcd");
     EXPECT_FALSE(NestedLoop::running());
 }
@@ -51,9 +41,9 @@ TEST(NestedLoop, WorkOfAGoneContextIsDroppedAndAnotherLoopOpeningFirstHoldsTheRe
     {
         // A dialog opened before the outer loop ran the waiting work.
         const NestedLoop::Guard dialog;
-        runPosted();
+        QCoreApplication::sendPostedEvents();
         EXPECT_EQ(ran, "");
     }
-    runPosted();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(ran, "kept");
 }

@@ -1,6 +1,4 @@
-// The "player" and "resume" files: exact bytes, round trips, and damaged files read as nothing.
 #include <gtest/gtest.h>
-
 #include "common/PlayerFiles.h"
 
 using namespace PlayerFiles;
@@ -27,30 +25,17 @@ TEST(PlayerFiles, ADamagedFileMeansTheDefaultsOrFromTheStart) {
     const QByteArray resume = "#VP-V1.0.0\r\n\r\n-song\r\n/m/a.flac\r\n-position\r\n61500";
     ASSERT_EQ(parseChoices(choices), (PlayerChoices{ReplayGainMode::Off, false}));
     ASSERT_TRUE(parseResumePoint(resume));
-    const struct {
-        const char* name;
-        QByteArray from;
-        QByteArray to;
-    } damage[] = {
-        {"header", "#VP-V1.0.0", "#VP-V1.0.1"},
-        {"key", "-re", "-Re"},
-        {"line end", "\r\n\r\n", "\n\r\n"},
-        {"value", "\r\n0", "\r\n2"},
-        {"value", "\r\n6", "\r\n-6"},
-        {"value", "off", "loud"},
-        {"value", "61500", "615 00"},
-        {"value", "61500", "99999999999"},
-        {"value", "/m/a.flac", ""},
-    };
-    for (const auto& d : damage) {
-        QByteArray damagedChoices = choices;
-        if (damagedChoices.replace(d.from, d.to) != choices) {
-            EXPECT_EQ(parseChoices(damagedChoices), PlayerChoices())
-                << d.name << " " << d.to.data();
+    // Header, key, line end and values, each damaged: (what, made into).
+    const char* damage[][2] = {
+        {"#VP-V1.0.0", "#VP-V1.0.1"}, {"-re", "-Re"},           {"\r\n\r\n", "\n\r\n"},
+        {"\r\n0", "\r\n2"},           {"\r\n6", "\r\n-6"},      {"off", "loud"},
+        {"61500", "615 00"},          {"61500", "99999999999"}, {"/m/a.flac", ""}};
+    for (const auto& [from, to] : damage) {
+        if (QByteArray(choices).replace(from, to) != choices) {
+            EXPECT_EQ(parseChoices(QByteArray(choices).replace(from, to)), PlayerChoices()) << to;
         }
-        QByteArray damagedResume = resume;
-        if (damagedResume.replace(d.from, d.to) != resume) {
-            EXPECT_FALSE(parseResumePoint(damagedResume)) << d.name << " " << d.to.data();
+        if (QByteArray(resume).replace(from, to) != resume) {
+            EXPECT_FALSE(parseResumePoint(QByteArray(resume).replace(from, to))) << to;
         }
     }
     EXPECT_FALSE(parseResumePoint(resume.left(resume.size() - 1) + "\r\n"));

@@ -1,19 +1,13 @@
+#include <gtest/gtest.h>
 #include "common/TextNumbers.h"
 
-#include <gtest/gtest.h>
-
 TEST(TextNumbers, ReadTheNumberAtTheStartOrZeroWhenOutOfRange) {
-    const std::pair<const char*, int> ints[] = {{"1101", 1101},
-                                                {"0rep", 0},
-                                                {"  -42 px", -42},
-                                                {"rep", 0},
-                                                {"", 0},
-                                                {"-", 0},
-                                                {"2147483647", 2147483647},
-                                                {"2147483648", 0},
-                                                {"99999999999999999999999", 0}};
-    for (const auto& [text, value] : ints) {
-        EXPECT_EQ(TextNumbers::toInt(text), value) << text;
+    const char* texts[] = {"1101",       "0rep",       "  -42 px",
+                           "rep",        "",           "-",
+                           "2147483647", "2147483648", "99999999999999999999999"};
+    const int values[] = {1101, 0, -42, 0, 0, 0, 2147483647, 0, 0};
+    for (size_t i = 0; i < std::size(texts); ++i) {
+        EXPECT_EQ(TextNumbers::toInt(texts[i]), values[i]) << texts[i];
     }
     EXPECT_EQ(TextNumbers::toUnsigned("4294967295"), 4294967295u);
     EXPECT_EQ(TextNumbers::toUnsigned("4294967296"), 0u);

@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
-
-#include <QDir>
-
 #include "PlaylistTestFiles.h"
 #include "playlist/CommandLineTokenizer.h"
 #include "playlist/OpenFiles.h"
-#include "playlist/PlayList.h"
 #include "playlist/StartFiles.h"
-
-namespace {
 
 TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
     const struct {
@@ -20,7 +14,6 @@ TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
         {"vp.exe", false, {}},
         {"vp.exe    ", false, {}},
         {"\"C:\\Program Files\\vp.exe\"  ", false, {}},
-        {"vp.exe a.mp3 b.mp3", true, {"a.mp3", "b.mp3"}},
         {"\"C:\\Program Files\\vp.exe\" a.mp3", true, {"a.mp3"}},
         {"vp.exe \"D:\\My Music\\a b.mp3\" c.mp3", true, {"D:\\My Music\\a b.mp3", "c.mp3"}},
         {"vp.exe x.mp3 \"y z.mp3\"", true, {"x.mp3", "y z.mp3"}},
@@ -44,25 +37,21 @@ TEST(CommandLineTokenizer, SplitsTheNamesAfterTheProgramPath) {
 TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
     const QString started = QDir::currentPath();
     const struct {
-        const char* what;
         QStringList names;
         bool openLast;
         const char* dataFolder;
         QStringList paths;
         uint32_t index;
     } cases[] = {
-        {"bare start", {}, true, "data", {"/n/a.mp3", "/n/b.mp3"}, 1},
-        {"bare start without the option", {}, false, "data", {}, 0},
-        {"names given",
-         {"/n/a.mp3", "", "/n/b b.ogg"},
-         true,
-         "data",
-         {"/n/a.mp3", "/n/b b.ogg"},
-         0},
-        {"a relative name", {"b b.ogg"}, true, "data", {started + "/b b.ogg"}, 0},
-        {"no last playlist", {}, true, "nowhere", {}, 1},
+        {{}, true, "data", {"/n/a.mp3", "/n/b.mp3"}, 1},
+        {{}, false, "data", {}, 0},
+        {{"/n/a.mp3", "", "/n/b b.ogg"}, true, "data", {"/n/a.mp3", "/n/b b.ogg"}, 0},
+        {{"b b.ogg"}, true, "data", {started + "/b b.ogg"}, 0},
+        {{}, true, "nowhere", {}, 1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.join(',').toStdString() + (c.openLast ? " last " : " ") +
+                     c.dataFolder);
         TestFolder folder;
         folder.write("data/playlist.vpl", "#vpl-List\r\n/n/a.mp3\r\n/n/b.mp3");
         PlayList playlist;
@@ -70,9 +59,7 @@ TEST(StartFiles, QueueTheNamesGivenOrTheLastPlaylist) {
         playlist.setCurrentIndex(1);
         StartFiles::queue(c.names, c.openLast, folder.path(c.dataFolder), playlist, files);
         files.waitUntilIdle();
-        EXPECT_EQ(pathsOf(playlist), c.paths) << c.what;
-        EXPECT_EQ(playlist.currentIndex(), c.index) << c.what;
+        EXPECT_EQ(pathsOf(playlist), c.paths);
+        EXPECT_EQ(playlist.currentIndex(), c.index);
     }
 }
-
-}  // namespace

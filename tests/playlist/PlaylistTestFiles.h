@@ -1,47 +1,37 @@
 #pragma once
-
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-
+#include <ostream>
 #include "playlist/PlayList.h"
+#include "support/Files.h"
 
-// A temporary folder to make songs, folders and playlists in.
-class TestFolder {
-public:
-    // Writes the file (and its folders) under the temporary folder; gives its full path.
-    QString write(const QString& relativePath, const QByteArray& contents = {}) const {
-        const QString path = dir.filePath(relativePath);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(contents);
-        }
-        return path;
+// A temporary folder to make songs, folders and playlists in; each call gives the full path.
+struct TestFolder {
+    QString write(const QString& name, const QByteArray& contents = {}) const {
+        writeFile(path(name), contents);
+        return path(name);
     }
-
-    QString mkdir(const QString& relativePath) const {
-        QDir().mkpath(dir.filePath(relativePath));
-        return dir.filePath(relativePath);
+    QString mkdir(const QString& name) const {
+        QDir().mkpath(path(name));
+        return path(name);
     }
-
-    QString path(const QString& relativePath) const { return dir.filePath(relativePath); }
-
+    QString path(const QString& name) const { return dir.filePath(name); }
     QTemporaryDir dir;
 };
 
 // An MP3 body followed by an ID3 version 1 tag with the two fields (each cut to 30 bytes).
 inline QByteArray mp3WithTag(const QByteArray& title, const QByteArray& artist) {
-    QByteArray tag = "TAG";
-    tag += title.left(30).leftJustified(30, '\0');
-    tag += artist.left(30).leftJustified(30, '\0');
-    tag += QByteArray(128 - tag.size(), '\0');
-    return QByteArray(300, '\x55') + tag;
+    const QByteArray tag =
+        "TAG" + title.left(30).leftJustified(30, '\0') + artist.left(30).leftJustified(30, '\0');
+    return QByteArray(300, '\x55') + tag.leftJustified(128, '\0');
 }
+
+// Failures show texts as such.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Names each case of a table after its `name`.
+inline constexpr auto caseName = [](const auto& info) { return std::string(info.param.name); };
 
 inline QStringList pathsOf(const PlayList& playlist) {
     QStringList paths;

@@ -1,52 +1,37 @@
 #include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
-
 #include "playlist/PlayList.h"
 #include "playlist_ui/PlaylistModel.h"
 
 namespace {
-
-// What happens while the playlist window searches; each step may come before the search asked
-// for earlier has been applied.
-struct Step {
-    enum Kind { Type, Settle, Remove, Move, Add } kind;
-    QString text = {};
-    std::vector<uint32_t> songs = {};
-    uint32_t before = 0;
-};
-
-Step type(const QString& text) {
-    return {Step::Type, text};
-}
-const Step settle{Step::Settle};
-
+// What happens while the playlist window searches, "|" between steps; each may come before the
+// search asked for earlier has been applied. "=" settles (waits for the search), "+" adds
+// songs, "-a,b" removes songs, ">a,b>c" moves songs before c, anything else is typed.
 struct SearchCase {
     const char* name;
-    std::vector<Step> steps;
+    QString steps;
 };
-
-void PrintTo(const SearchCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 // Songs 0 to 39,999 (more than two slices of a search), titled "Song <n>".
 constexpr uint32_t songCount = 40000;
 
 const SearchCase cases[] = {
-    {"NarrowingKeystrokes", {type("1"), settle, type("12"), settle, type("12 3")}},
-    {"KeystrokesFasterThanTheSearch", {type("1"), type("12"), type("2")}},
-    {"WiderAfterNarrower", {type("12"), settle, type("1")}},
-    {"ClearedWhileSearching", {type("9"), type("")}},
-    {"RemovedWhileSearching", {type("3"), {Step::Remove, {}, {3, 13, 39999}}}},
-    {"RemovedWhileShown", {type("3"), settle, {Step::Remove, {}, {0, 3, 13, 39993}}}},
-    {"MovedWhileShown", {type("4"), settle, {Step::Move, {}, {4, 14, 7}, 2}}},
-    {"MovedToTheEnd", {type("4"), settle, {Step::Move, {}, {1, 4, 24}, songCount}}},
-    {"AddedWhileShown", {type("5"), settle, {Step::Add}, type("5 1")}},
-    {"AddedWhileSearching", {type("5"), {Step::Add}}},
+    {"NarrowingKeystrokes", "1|=|12|=|12 3"},   {"KeystrokesFasterThanTheSearch", "1|12|2"},
+    {"WiderAfterNarrower", "12|=|1"},           {"ClearedWhileSearching", "9|"},
+    {"RemovedWhileSearching", "3|-3,13,39999"}, {"RemovedWhileShown", "3|=|-0,3,13,39993"},
+    {"MovedWhileShown", "4|=|>4,14,7>2"},       {"MovedToTheEnd", "4|=|>1,4,24>40000"},
+    {"AddedWhileShown", "5|=|+|5 1"},           {"AddedWhileSearching", "5|+"},
 };
+
+std::vector<uint32_t> indexes(const QString& list) {
+    std::vector<uint32_t> numbers;
+    for (const QString& number : list.split(',')) {
+        numbers.push_back(number.toUInt());
+    }
+    return numbers;
+}
 
 class SearchWhileTyping : public ::testing::TestWithParam<SearchCase> {
 protected:
@@ -59,7 +44,6 @@ protected:
         playlist.addSongs(songs);
         model = std::make_unique<PlaylistModel>(playlist);
     }
-
     void waitForSearch() {
         QElapsedTimer waited;
         waited.start();
@@ -68,48 +52,39 @@ protected:
         }
         QCoreApplication::sendPostedEvents();
     }
-
     PlayList playlist;
     std::unique_ptr<PlaylistModel> model;
 };
 
-// Whatever came between, the rows end as the songs of the last search typed, in list order.
 TEST_P(SearchWhileTyping, RowsEndAsTheSongsOfTheLastSearch) {
     QString typed;
-    for (const Step& step : GetParam().steps) {
-        switch (step.kind) {
-            case Step::Type:
-                typed = step.text;
-                model->setSearch(typed);
-                break;
-            case Step::Settle:
-                waitForSearch();
-                break;
-            case Step::Remove:
-                playlist.removeSongs(step.songs);
-                model->songsRemoved(step.songs);
-                break;
-            case Step::Move:
-                playlist.moveSongs(step.songs, step.before);
-                model->songsMoved(step.songs, step.before);
-                break;
-            case Step::Add:
-                playlist.addSongs({{"/m/new5.mp3", "N/A", "New 15"}, {"/m/new6.mp3", "N/A", "x"}});
-                model->refresh();
-                break;
+    for (const QString& step : GetParam().steps.split('|')) {
+        if (step == "=") {
+            waitForSearch();
+        } else if (step == "+") {
+            playlist.addSongs({{"/m/new5.mp3", "N/A", "New 15"}, {"/m/new6.mp3", "N/A", "x"}});
+            model->refresh();
+        } else if (step.startsWith('-')) {
+            playlist.removeSongs(indexes(step.mid(1)));
+            model->songsRemoved(indexes(step.mid(1)));
+        } else if (step.startsWith('>')) {
+            const uint32_t before = step.section('>', 2).toUInt();
+            playlist.moveSongs(indexes(step.section('>', 1, 1)), before);
+            model->songsMoved(indexes(step.section('>', 1, 1)), before);
+        } else {
+            model->setSearch(typed = step);
         }
     }
     waitForSearch();
     ASSERT_FALSE(model->searching());
     const SongSearch search(typed);
-    std::vector<uint32_t> expected;
+    std::vector<uint32_t> expected, rows;
     const std::vector<SongInfo> songs = playlist.songs(0, playlist.songCount());
     for (uint32_t i = 0; i < songs.size(); ++i) {
         if (search.matches(songs[i])) {
             expected.push_back(i);
         }
     }
-    std::vector<uint32_t> rows;
     for (int row = 0; row < model->rowCount(); ++row) {
         rows.push_back(model->songIndexAt(row));
     }
@@ -118,5 +93,4 @@ TEST_P(SearchWhileTyping, RowsEndAsTheSongsOfTheLastSearch) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, SearchWhileTyping, ::testing::ValuesIn(cases),
                          [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace

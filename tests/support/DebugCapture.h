@@ -1,8 +1,6 @@
 #pragma once
-
 #include <mutex>
 #include <string>
-
 #include "common/DebugLog.h"
 
 // Collects the debug lines written while it is alive.
@@ -15,7 +13,6 @@ public:
         });
     }
     ~DebugCapture() { DebugLog::setSink({}); }
-
     std::string lines() {
         std::lock_guard guard(mutex);
         return text;

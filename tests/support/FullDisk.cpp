@@ -1,5 +1,4 @@
 #include "support/FullDisk.h"
-
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -7,28 +6,20 @@
 #include <QFile>
 #include <cerrno>
 #include <cstring>
-
-namespace {
-
-QString failure(const char* step) {
-    return QString("%1 failed: %2").arg(step, std::strerror(errno));
-}
-
-}  // namespace
+#include <utility>
 
 FullDisk::FullDisk(const QString& folder, int kibibytes) : mountPoint(QFile::encodeName(folder)) {
-    if (::unshare(CLONE_NEWNS) != 0) {
-        whyNot = failure("unshare(CLONE_NEWNS)");
-        return;
-    }
-    // Mounts made from here on stay in this namespace.
-    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        whyNot = failure("making the mounts private");
-        return;
-    }
     const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k";
-    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, options.constData()) != 0) {
-        whyNot = failure("mounting a tmpfs");
+    // Mounts made after the second step stay in this namespace.
+    const char* failed =
+        ::unshare(CLONE_NEWNS) != 0 ? "unshare(CLONE_NEWNS)"
+        : ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            ? "making the mounts private"
+        : ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, options.constData()) != 0
+            ? "mounting a tmpfs"
+            : nullptr;
+    if (failed) {
+        whyNot = QString("%1 failed: %2").arg(failed, std::strerror(errno));
     }
 }
 
@@ -39,23 +30,16 @@ FullDisk::~FullDisk() {
 }
 
 bool FullDisk::fill() {
-    const QByteArray filler = mountPoint + "/filler";
-    const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = ::open((mountPoint + "/filler").constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) {
         return false;
     }
+    // Whole pages until none fits, then single bytes: the last page may still take a few.
     const QByteArray block(4096, 'f');
-    qsizetype size = block.size();
-    for (;;) {
-        const ssize_t written = ::write(fd, block.constData(), static_cast<size_t>(size));
-        if (written > 0) {
-            continue;
-        }
-        if (written < 0 && errno == ENOSPC && size > 1) {
-            size = 1;  // the last page may still take a few bytes
-            continue;
-        }
-        break;
+    size_t size = block.size();
+    while (::write(fd, block.constData(), size) > 0 ||
+           (errno == ENOSPC && std::exchange(size, 1) > 1)) {
     }
     const bool full = errno == ENOSPC;
     ::close(fd);

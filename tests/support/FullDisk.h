@@ -1,5 +1,4 @@
 #pragma once
-
 #include <QByteArray>
 #include <QString>
 
@@ -12,10 +11,8 @@ public:
     ~FullDisk();
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
-
     bool mounted() const { return whyNot.isEmpty(); }
     QString whyUnavailable() const { return whyNot; }
-
     // Writes a filler file until no byte more fits; true when the disk is then full.
     bool fill();
 

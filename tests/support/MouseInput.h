@@ -1,5 +1,4 @@
 #pragma once
-
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -9,7 +8,6 @@
 // (for a held button, the widget that was pressed), at a screen position, with the live cursor
 // moved there as well.
 namespace Mouse {
-
 inline void send(QWidget* receiver, QEvent::Type type, QPoint global, Qt::MouseButton button,
                  Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QCursor::setPos(global);
@@ -18,7 +16,6 @@ inline void send(QWidget* receiver, QEvent::Type type, QPoint global, Qt::MouseB
                       buttons, modifiers);
     QApplication::sendEvent(receiver, &event);
 }
-
 inline void press(QWidget* receiver, QPoint global, Qt::KeyboardModifiers modifiers = {},
                   Qt::MouseButton button = Qt::LeftButton) {
     send(receiver, QEvent::MouseButtonPress, global, button, button, modifiers);
@@ -31,10 +28,8 @@ inline void release(QWidget* receiver, QPoint global, Qt::KeyboardModifiers modi
                     Qt::MouseButton button = Qt::LeftButton) {
     send(receiver, QEvent::MouseButtonRelease, global, button, Qt::NoButton, modifiers);
 }
-
 // A screen point inside a widget, from its client coordinates.
 inline QPoint at(const QWidget* widget, int x, int y) {
     return widget->mapToGlobal(QPoint(x, y));
 }
-
 }  // namespace Mouse

@@ -1,9 +1,7 @@
 #pragma once
-
 #include <QDir>
 #include <QStringList>
 #include <vector>
-
 #include "common/SkinContext.h"
 #include "skin_ui/SkinWindowHost.h"
 
@@ -15,19 +13,12 @@ public:
         Element* element;
         SkinWindowFile::ElementRecord before;
     };
-    struct WindowEdit {
-        MainWindow* window;
-        SkinWindowFile before;
-    };
-
     explicit RecordingSkinHost(const QString& dataFolder = QString()) { setDataFolder(dataFolder); }
-
     void setDataFolder(const QString& dataFolder) {
         context.skinFolder = QDir(dataFolder).filePath("skins/default");
     }
-
     void closeRequested() override { ++closes; }
-    void pathsDropped(const QStringList& paths) override { dropped << paths; }
+    void pathsDropped(const QStringList&) override {}
     void addElement(MainWindow*, QPoint at) override {
         requests << QString("add element %1,%2").arg(at.x()).arg(at.y());
     }
@@ -52,24 +43,18 @@ public:
     void editFinished(Element* element, const SkinWindowFile::ElementRecord& before) override {
         edits.push_back({element, before});
     }
-    void windowEditFinished(MainWindow* window, const SkinWindowFile& before) override {
-        windowEdits.push_back({window, before});
-    }
+    void windowEditFinished(MainWindow*, const SkinWindowFile&) override {}
     QString undoableEdit() const override { return undoable; }
     QString redoableEdit() const override { return redoable; }
     QStringList skinListing() const override { return listing; }
     QString currentSkinName() const override { return currentSkin; }
-
     SkinContext context;
     QStringList listing;
     QString currentSkin = "default";
     QString undoable;
     QString redoable;
-
     int closes = 0;
-    QStringList dropped;
     // Each menu command as it arrived, named ("add window", "use skin red", "type 2", ...).
     QStringList requests;
     std::vector<Edit> edits;
-    std::vector<WindowEdit> windowEdits;
 };

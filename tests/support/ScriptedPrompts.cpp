@@ -1,6 +1,18 @@
 #include "support/ScriptedPrompts.h"
-
 #include "common/NestedLoop.h"
+
+namespace {
+// The front of the queue, taken out; `otherwise` when it is empty.
+template <typename T>
+T next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) {
+        return otherwise;
+    }
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+}  // namespace
 
 ScriptedPrompts::ScriptedPrompts() {
     Prompts::install(this);
@@ -21,12 +33,7 @@ void ScriptedPrompts::open() {
 PromptAnswer ScriptedPrompts::ask(const PromptMessage& message) {
     open();
     shown.push_back(message);
-    if (!answers.empty()) {
-        PromptAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return dismissedAnswer(message.buttons);
+    return next(answers, dismissedAnswer(message.buttons));
 }
 
 QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
@@ -38,28 +45,13 @@ QStringList ScriptedPrompts::chooseFiles(const FileDialogRequest& request) {
     }
     dialogFilters << texts.join(";;");
     if (request.mode == FileDialogRequest::Mode::OpenFiles) {
-        if (openAnswers.empty()) {
-            return {};
-        }
-        QStringList names = openAnswers.front();
-        openAnswers.pop_front();
-        return names;
+        return next(openAnswers, QStringList());
     }
-    if (saveAnswers.empty()) {
-        return {};
-    }
-    QString name = saveAnswers.front();
-    saveAnswers.pop_front();
-    return {name};
+    return saveAnswers.empty() ? QStringList() : QStringList{next(saveAnswers, QString())};
 }
 
 std::optional<QString> ScriptedPrompts::enterText(const TextEntryRequest& request) {
     open();
     textEntries.push_back(request);
-    if (textAnswers.empty()) {
-        return std::nullopt;
-    }
-    std::optional<QString> text = textAnswers.front();
-    textAnswers.pop_front();
-    return text;
+    return next(textAnswers, std::optional<QString>());
 }

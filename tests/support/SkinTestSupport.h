@@ -1,12 +1,9 @@
 #pragma once
-
 #include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
-
 #include "audio/NullOutput.h"
 #include "audio/Sound.h"
 #include "playlist/PlayList.h"
@@ -41,18 +38,12 @@ protected:
         window->show();
         QApplication::processEvents();
     }
-
     // The window goes last, with the fixture: elements held by a test are deleted before it.
     void TearDown() override { QApplication::processEvents(); }
-
-    // Lets the queued work run (posted deletions, queued calls).
-    static void settle() { QApplication::processEvents(); }
-
     // The skin's values, as the application would give them; a test that changes one puts it
     // back with the fixture.
     SkinContext& context() { return host.context; }
     QString skinFolder() const { return host.context.skinFolder; }
-
     ScriptedPrompts prompts;
     QTemporaryDir dataFolder;
     RecordingSkinHost host;

@@ -1,5 +1,4 @@
 #include "support/SolidSkinPackage.h"
-
 #include <QBuffer>
 #include <QDir>
 #include <QImage>

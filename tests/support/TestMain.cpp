@@ -3,7 +3,6 @@
 // A run where some test skipped and none failed ends with the code ctest reports as skipped, so
 // a skip is never hidden inside a passing suite.
 #include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>

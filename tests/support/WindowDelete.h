@@ -1,5 +1,4 @@
 #pragma once
-
 #include <X11/Xlib.h>
 
 // What a window manager sends when the user closes a window (Alt+F4): WM_DELETE_WINDOW.
