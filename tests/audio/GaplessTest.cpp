@@ -19,6 +19,8 @@ namespace {
 
 using Format = GeneratedSounds::Format;
 using ToneFile = GeneratedSounds::ToneFile;
+using enum GeneratedSounds::Format;
+using enum ReplayGainMode;
 
 size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
     size_t frame = from;
@@ -49,31 +51,13 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         ReplayGainMode mode;
         double firstDb;
     } cases[] = {
-        {{"a.wav", Format::Wav, 44100, 2},
-         {"b.flac", Format::Flac, 22050, 1},
-         false,
-         ReplayGainMode::Track,
-         0.0},
-        {{"a.ogg", Format::OggVorbis, 48000, 1},
-         {"b.mp3", Format::Mp3, 32000, 2},
-         false,
-         ReplayGainMode::Album,
-         -3.0},
-        {{"a.flac", Format::Flac, 48000, 2},
-         {"b.wav", Format::Wav, 8000, 1},
-         true,
-         ReplayGainMode::Track,
-         -12.0},
-        {{"a.mp3", Format::Mp3, 44100, 2},
-         {"b.ogg", Format::OggVorbis, 22050, 2},
-         true,
-         ReplayGainMode::Off,
-         0.0},
-        {{"a.opus", Format::Opus, 48000, 2},
-         {"b.flac", Format::Flac, 44100, 2},
-         false,
-         ReplayGainMode::Track,
-         -12.0},
+        // clang-format off
+        {{"a.wav", Wav, 44100, 2}, {"b.flac", Flac, 22050, 1}, false, Track, 0.0},
+        {{"a.ogg", OggVorbis, 48000, 1}, {"b.mp3", Mp3, 32000, 2}, false, Album, -3.0},
+        {{"a.flac", Flac, 48000, 2}, {"b.wav", Wav, 8000, 1}, true, Track, -12.0},
+        {{"a.mp3", Mp3, 44100, 2}, {"b.ogg", OggVorbis, 22050, 2}, true, Off, 0.0},
+        {{"a.opus", Opus, 48000, 2}, {"b.flac", Flac, 44100, 2}, false, Track, -12.0},
+        // clang-format on
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +
@@ -87,7 +71,7 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
                 GeneratedSounds::writeTone(path, tone.format, tone.rate, tone.channels, 0.6));
             playList.addSong({path, "Artist", tone.name});
         }
-        if (test.first.format != Format::Wav) {
+        if (test.first.format != Wav) {
             ASSERT_TRUE(GeneratedSounds::writeTags(
                 dir.filePath(test.first.name),
                 {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}, {"REPLAYGAIN_ALBUM_GAIN", "-3 dB"}}));
