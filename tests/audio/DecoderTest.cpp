@@ -1,22 +1,14 @@
 // The three decoders behind the factory, on files written at run time: exact lengths, the
 // decoded sound, seeking, the choice by extension and by content, and files that cannot play.
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QTemporaryDir>
 #include <optional>
-#include <vector>
 
 #include "audio/DecoderFactory.h"
-#include "audio/GeneratedSounds.h"
 #include "audio/Mpg123Decoder.h"
 #include "audio/OpenMptDecoder.h"
 #include "audio/PlaybackProbes.h"
 #include "audio/SndFileDecoder.h"
 
 namespace {
-
-using Format = GeneratedSounds::Format;
 
 struct FormatCase {
     const char* name;
@@ -69,7 +61,6 @@ protected:
         ASSERT_TRUE(GeneratedSounds::writeTone(path, c.format, c.rate, c.channels, seconds));
         reference = GeneratedSounds::tone(c.rate, c.channels, seconds);
     }
-
     static constexpr double seconds = 3.0;
     QTemporaryDir dir;
     QString path;
@@ -142,7 +133,6 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }
-
     QTemporaryDir dir;
 };
 

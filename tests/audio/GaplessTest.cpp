@@ -1,23 +1,12 @@
 // Songs follow each other without a gap: the next song is opened ahead and its first frame comes
 // right after the current song's last, across formats and sample rates, through the null output.
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
 
-#include "audio/GeneratedSounds.h"
-#include "audio/NullOutput.h"
 #include "audio/PlaybackProbes.h"
-#include "audio/PlayingSound.h"
 #include "audio/ReplayGain.h"
-#include "audio/Sound.h"
-#include "playlist/PlayList.h"
-#include "support/ScriptedPrompts.h"
 
 namespace {
 
-using Format = GeneratedSounds::Format;
 using ToneFile = GeneratedSounds::ToneFile;
 using enum GeneratedSounds::Format;
 using enum ReplayGainMode;
@@ -84,7 +73,6 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         const std::vector<float> second = renderedAlone(dir.filePath(test.second.name));
         ASSERT_FALSE(first.empty());
         ASSERT_FALSE(second.empty());
-
         auto nullOutput = std::make_unique<NullOutput>(44100, 2);
         NullOutput& output = *nullOutput;
         Sound sound(playList, std::move(nullOutput), SongOpener::Mode::Inline);
@@ -98,7 +86,6 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
             const std::vector<float> block = output.pull(1000);
             heard.insert(heard.end(), block.begin(), block.end());
         }
-
         const size_t joint = first.size() / 2;
         const auto gain = static_cast<float>(std::pow(10.0, test.firstDb / 20.0));
         for (size_t i = 0; i < first.size(); ++i) {
@@ -109,7 +96,6 @@ TEST(Gapless, TheNextSongStartsAtTheFrameAfterTheLastOne) {
         }
         // No more silence at the joint than the second song's converter gives on its own.
         EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
-
         EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.first.name));
         sound.poll();
         EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.second.name));
@@ -144,7 +130,6 @@ TEST(Gapless, WhatThePlaylistSaysAtTheJointWins) {
     EXPECT_EQ(info.last(), "c.wav - Artist");
     EXPECT_EQ(playList.currentIndex(), 1u);
     EXPECT_EQ(sound.state(), PlayState::Playing);
-
     // The last song: nothing follows, and the end is the end of the list.
     output.pullSeconds(0.4);
     sound.poll();

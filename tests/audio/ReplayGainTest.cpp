@@ -1,20 +1,14 @@
 // ReplayGain: the factor each mode gives and the values read from every kind of tag (the gain
 // changing where one song hands over to the next is checked with the joints).
-#include <gtest/gtest.h>
 #include <taglib/apetag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tpropertymap.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <cmath>
-
-#include "audio/GeneratedSounds.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/ReplayGainReader.h"
 
 namespace {
 
-using Format = GeneratedSounds::Format;
 using Fields = std::vector<std::pair<QString, QString>>;
 
 double decibels(float factor) {
@@ -79,7 +73,6 @@ TEST(ReplayGain, ValuesFromEveryKindOfTag) {
         ASSERT_TRUE(c.fields.empty() || GeneratedSounds::writeTags(path, c.fields)) << c.name;
         EXPECT_EQ(ReplayGainReader::read(path), c.expected) << c.name;
     }
-
     // APE tags, as some taggers put them on MP3 files.
     const QString ape = dir.filePath("ape.mp3");
     ASSERT_TRUE(GeneratedSounds::writeTone(ape, Format::Mp3, 44100, 2, 0.2));

@@ -1,25 +1,14 @@
 // The player's states and operations, played through the null output: the test renders the
 // sound itself and calls the poll, so a song plays to its end without waiting for it.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <functional>
-#include <utility>
 
-#include "audio/GeneratedSounds.h"
-#include "audio/NullOutput.h"
 #include "audio/PlaybackProbes.h"
 #include "audio/ProgressDisplay.h"
-#include "audio/Sound.h"
-#include "playlist/PlayList.h"
-#include "support/DebugCapture.h"
-#include "support/ScriptedPrompts.h"
 
 namespace {
 
-using Format = GeneratedSounds::Format;
 using PlayerFiles::ResumePoint;
 using enum PlayState;
 
@@ -68,7 +57,6 @@ protected:
         makeSound(std::make_unique<WatchedOutput>());
     }
     void TearDown() override { sound.reset(); }
-
     // Opened inline: each command's answer is exact and the test needs no event loop.
     void makeSound(std::unique_ptr<AudioOutput> device) {
         sound.reset();
@@ -101,7 +89,6 @@ protected:
     }
     // The player's announcements since the last call, one line each.
     QStringList announced() { return std::exchange(log, {}); }
-
     ScriptedPrompts prompts;
     DebugCapture debug;
     QTemporaryDir dir;
@@ -147,6 +134,10 @@ const CommandCase commandCases[] = {
     {"StopRewinds",                  3, 1, false, Playing, Stop,      -1, Stopped, 0, 1},
 };
 // clang-format on
+
+void PrintTo(const CommandCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SoundCommand : public SoundTest, public ::testing::WithParamInterface<CommandCase> {};
 
@@ -283,7 +274,6 @@ TEST_F(SoundTest, SeekMovesTheDisplaysAndMuteAndVolumeScaleTheSound) {
     EXPECT_EQ(progress.positions.back(), 0u);
     sound->poll();
     EXPECT_EQ(progress.positions.back(), 0u);
-
     sound->setVolume(40);
     EXPECT_TRUE(sound->toggleMute());
     EXPECT_FLOAT_EQ(sound->masterVolume(), 0.0f);

@@ -1,22 +1,122 @@
-// The engine is rendered on the output's thread while the window thread starts, moves, pauses
-// and stops sounds: a pulling thread against the null output, and SDL's own audio thread with
-// its dummy driver (no sound card needed).
-#include <gtest/gtest.h>
+// Songs are opened away from the window thread, and only regular files are opened at all: a
+// named pipe or a device named as a song is passed over like an unplayable file, and nothing
+// waits on it. The engine is rendered on the output's thread while the window thread starts,
+// moves, pauses and stops sounds: a pulling thread against the null output, and SDL's own audio
+// thread with its dummy driver (no sound card needed).
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <QTemporaryDir>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
-#include "audio/GeneratedSounds.h"
-#include "audio/NullOutput.h"
+#include "audio/PlaybackProbes.h"
 #include "audio/SdlOutput.h"
 #include "audio/SoundEngine.h"
 
 namespace {
 
-using Format = GeneratedSounds::Format;
+// Runs the window thread's event loop until the condition holds; false after ten seconds.
+bool processEventsUntil(const std::function<bool()>& condition) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition()) {
+        if (waited.elapsed() > 10000) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class SongOpeningTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fifo = dir.filePath("pipe.mp3");
+        ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        good = dir.filePath("good.wav");
+        ASSERT_TRUE(GeneratedSounds::writeTone(good, Format::Wav, 44100, 2, 0.5));
+        auto nullOutput = std::make_unique<NullOutput>();
+        output = nullOutput.get();
+        sound = std::make_unique<Sound>(playList, std::move(nullOutput));
+        sound->addInfo(&info);
+    }
+    void TearDown() override { sound.reset(); }
+    // Lets a reader that a fault left blocked in open() on the pipe go on.
+    void releasePipe() const {
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    }
+    ScriptedPrompts prompts;
+    DebugCapture debug;
+    QTemporaryDir dir;
+    QString fifo;
+    QString good;
+    PlayList playList;
+    NullOutput* output = nullptr;
+    std::unique_ptr<Sound> sound;
+    RecordingInfo info;
+};
+
+TEST_F(SongOpeningTest, APipeNamedAsASongIsPassedOver) {
+    playList.addSong({fifo, "N/A", "pipe"});
+    playList.addSong({"/dev/zero", "N/A", "zero"});
+    playList.addSong({good, "Artist", "Good"});
+    // The command answers before any file is opened.
+    EXPECT_TRUE(sound->playPause());
+    EXPECT_TRUE(sound->isPlaying());
+    const bool started = processEventsUntil([&] { return info.last() == "Good - Artist"; });
+    if (!started) {
+        releasePipe();
+    }
+    ASSERT_TRUE(started) << debug.lines();
+    EXPECT_EQ(playList.currentIndex(), 2u);
+    EXPECT_NE(debug.lines().find("pipe.mp3)\n"), std::string::npos);
+    EXPECT_NE(debug.lines().find("ERROR: Failed to play (/dev/zero)\n"), std::string::npos);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(sound->state(), PlayState::Playing);
+}
+
+TEST_F(SongOpeningTest, WhenNoSongCanPlayThePlayerStopsLater) {
+    playList.addSong({fifo, "N/A", "pipe"});
+    playList.addSong({"/dev/zero", "N/A", "zero"});
+    std::vector<PlayState> states;
+    QObject::connect(&playList.events(), &PlayerEvents::stateChanged,
+                     [&](PlayState state) { states.push_back(state); });
+    // Nothing is known yet: the answer is that a song was handed on to be played.
+    EXPECT_TRUE(sound->playPause());
+    const bool stopped = processEventsUntil([&] { return !sound->isPlaying(); });
+    if (!stopped) {
+        releasePipe();
+    }
+    ASSERT_TRUE(stopped);
+    EXPECT_EQ(states, std::vector<PlayState>({PlayState::Playing, PlayState::Stopped}));
+    EXPECT_TRUE(info.last().isEmpty());
+}
+
+TEST_F(SongOpeningTest, ACommandWhileASongOpensReplacesIt) {
+    const QString second = dir.filePath("second.flac");
+    ASSERT_TRUE(GeneratedSounds::writeTone(second, Format::Flac, 48000, 1, 0.5));
+    playList.addSong({good, "Artist", "Good"});
+    playList.addSong({second, "Artist", "Second"});
+    // Three commands before any result: only the last song is started.
+    EXPECT_TRUE(sound->playPause());
+    EXPECT_FALSE(sound->next());
+    EXPECT_FALSE(sound->playPause());  // paused while it opens
+    ASSERT_TRUE(processEventsUntil([&] { return !info.last().isEmpty(); }));
+    EXPECT_EQ(info.last(), "Second - Artist");
+    EXPECT_EQ(sound->state(), PlayState::Paused);
+    EXPECT_EQ(output->pull(4096), std::vector<float>(8192, 0.0f));
+    EXPECT_TRUE(sound->playPause());
+    const std::vector<float> heard = output->pull(4096);
+    EXPECT_NE(heard, std::vector<float>(8192, 0.0f));
+}
 
 TEST(ThreadedPlayback, CommandsWhileAnotherThreadRenders) {
     QTemporaryDir dir;
@@ -28,7 +128,6 @@ TEST(ThreadedPlayback, CommandsWhileAnotherThreadRenders) {
     NullOutput* output = nullOutput.get();
     auto engine = SoundEngine::create(std::move(nullOutput));
     ASSERT_NE(engine, nullptr);
-
     std::atomic<bool> done{false};
     std::atomic<long> blocks{0};
     std::thread renderer([&] {
@@ -72,7 +171,6 @@ TEST(ThreadedPlayback, SdlPlaysOnItsOwnThreadWithTheDummyDriver) {
     ASSERT_NE(engine, nullptr);
     auto sound = engine->play(wav);
     ASSERT_NE(sound, nullptr);
-
     // The dummy device consumes in real time; wait (at most two seconds) to see it move.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (sound->positionMs() == 0 && std::chrono::steady_clock::now() < deadline) {
