@@ -21,7 +21,6 @@ protected:
         first->setPosition(20, 20);
         second->setPosition(100, 20);
     }
-
     std::unique_ptr<ButtonFunction> first;
     std::unique_ptr<ButtonFunction> second;
 };

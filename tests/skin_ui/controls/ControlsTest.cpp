@@ -45,7 +45,6 @@ TEST_F(ControlsTest, AButtonReportsAClickReleasedInsideOnly) {
     EXPECT_EQ(button.font().family(), "Arial");
     EXPECT_TRUE(button.font().bold());
     EXPECT_EQ(button.font().pixelSize(), 16);
-
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(receiver.count, 0) << "released outside";
@@ -92,7 +91,6 @@ TEST_F(ControlsTest, ATextBoxReportsEnterAndGivesTheFocusAwayOnEscape) {
     EXPECT_EQ(receiver.count, 1);
     QTest::keyClick(&box, Qt::Key_Tab);
     EXPECT_EQ(box.getText(), "abcx");
-
     parent.activateWindow();
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_Escape);

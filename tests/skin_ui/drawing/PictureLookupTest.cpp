@@ -53,13 +53,6 @@ QImage blocks(const QImage& picture, int ratio) {
 
 }  // namespace
 
-TEST(PictureLookup, ResourceIdIsTheClassDigitThenTheNumber) {
-    EXPECT_EQ(PictureLookup::resourceIdOf("105_prev.bmp", 2), 2105);
-    EXPECT_EQ(PictureLookup::resourceIdOf("104_stop.bmp", 0), 104);
-    EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 0), 0);
-    EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 1), 1);
-}
-
 TEST(PictureLookup, EveryBuiltInPictureExistsAtItsSizeAndAtTwiceItsResolution) {
     for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
         for (const QString& name : ResourceTable::pictureNames()) {
@@ -90,23 +83,17 @@ TEST(PictureLookup, RestoresAMissingPictureByteForByteAndKeepsAReplacedOne) {
     EXPECT_EQ(path, skin.path() + "/2/105_prev.bmp");
     EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(2105)));
     EXPECT_EQ(QImage(path).size(), QSize(90, 30));
-
     QFile::remove(path);
     PictureLookup::ensurePicture(skin.path(), 2, "105_prev.bmp");
     EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(2105)));
-
     ASSERT_TRUE(solid(QSize(20, 20), qRgb(255, 255, 0)).save(path));
     const QByteArray replaced = readFile(path);
     auto bitmap = PictureLookup::load(skin.path(), 2, "105_prev.bmp");
     EXPECT_EQ(readFile(path), replaced);
     EXPECT_EQ(bitmap->width(), 20);
-}
-
-TEST(PictureLookup, APictureWithoutABuiltInCopyBecomesAnEmptyFileAndFailsToLoad) {
+    // A picture without a built-in copy becomes an empty file and fails to load.
     ScriptedPrompts prompts;
-    QTemporaryDir skin;
-    auto bitmap = PictureLookup::load(skin.path(), 0, "repeat1_0.bmp");
-    EXPECT_FALSE(bitmap->isLoaded());
+    EXPECT_FALSE(PictureLookup::load(skin.path(), 0, "repeat1_0.bmp")->isLoaded());
     EXPECT_TRUE(QFile::exists(skin.path() + "/0/repeat1_0.bmp"));
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
@@ -128,17 +115,11 @@ TEST(PictureLookup, AnUnloadablePictureFallsBackToTheBuiltInOne) {
         QByteArray contents;
     } cases[] = {{"PNG", png}, {"XPM", xpm}, {"truncated BMP", builtInBytes.left(60)}};
     const QImage builtIn = QImage(ResourceTable::pathOf(100)).convertToFormat(QImage::Format_RGB32);
-
     for (const auto& c : cases) {
         ScriptedPrompts prompts;
         QTemporaryDir skin;
         const QString path = skin.path() + "/0/100_close.bmp";
-        ASSERT_TRUE(QDir().mkpath(skin.path() + "/0"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.contents);
-        file.close();
-
+        ASSERT_TRUE(writeFile(path, c.contents));
         auto bitmap = PictureLookup::load(skin.path(), 0, "100_close.bmp");
         ASSERT_TRUE(bitmap->isLoaded()) << c.what;
         EXPECT_EQ(bitmap->getName(), "100_close.bmp") << c.what;
@@ -152,7 +133,13 @@ TEST(PictureLookup, AnUnloadablePictureFallsBackToTheBuiltInOne) {
     }
 }
 
-TEST(PictureLookup, TwiceTheResolutionIsUsedOnScreensOfAnEvenWholeRatio) {
+// A picture's resource is its size class digit then its number; twice the resolution is used
+// on screens of an even whole ratio.
+TEST(PictureLookup, ResourceIdsAndTheScaleOfEachScreen) {
+    EXPECT_EQ(PictureLookup::resourceIdOf("105_prev.bmp", 2), 2105);
+    EXPECT_EQ(PictureLookup::resourceIdOf("104_stop.bmp", 0), 104);
+    EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 0), 0);
+    EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 1), 1);
     const struct {
         double ratio;
         int scale;

@@ -54,7 +54,6 @@ TEST_F(ButtonTest, TwoStateFunctionsStartWithThePictureOfTheCurrentState) {
     EXPECT_EQ(make(8)->getBitmap()->getName(), "114_repeat_1.bmp");
     playlist.setShuffle(false);
     playlist.setRepeat(false);
-
     Sound& sound = Sound::instance();
     ASSERT_TRUE(sound.toggleMute());
     EXPECT_EQ(make(5)->getBitmap()->getName(), "108_mute_1.bmp");

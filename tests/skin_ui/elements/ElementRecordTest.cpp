@@ -52,14 +52,12 @@ TEST_P(ElementRecords, AnElementGivesBackItsRecordAndTakesAnotherOfItsTypeInPlac
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->getType(), one.built.type);
     EXPECT_EQ(element->record(), one.built);
-
     EXPECT_TRUE(element->applyRecord(one.changed));
     EXPECT_EQ(element->record(), one.changed);
     const Record& ofAnotherType =
         one.built.type == ElementType::button ? cases[1].built : cases[0].built;
     EXPECT_FALSE(element->applyRecord(ofAnotherType));
     EXPECT_EQ(element->record(), one.changed);
-
     const Record added = ElementFactory::newRecord(one.built.type, 10, 20, false);
     EXPECT_EQ(build(added)->record(), added) << "a new element is what its record says";
 }

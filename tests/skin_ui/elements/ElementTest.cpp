@@ -21,7 +21,6 @@ protected:
         button->show();
         return button.get();
     }
-
     // Shift-drags the element by (dx, dy) from its centre, releasing at the end.
     void shiftDrag(Element* element, int dx, int dy) {
         const QPoint start = Mouse::at(element, 10, 10);
@@ -29,7 +28,6 @@ protected:
         Mouse::move(element, start + QPoint(dx, dy), Qt::LeftButton, Qt::ShiftModifier);
         Mouse::release(element, start + QPoint(dx, dy), Qt::ShiftModifier);
     }
-
     std::unique_ptr<ButtonFunction> button;
 };
 
@@ -51,7 +49,6 @@ TEST_F(ElementTest, ShiftDragMovesOnTheFivePixelGridInsideTheWindow) {
     }
     EXPECT_FALSE(element->isMoving());
     EXPECT_EQ(receiver.count(), 0u) << "a move is not a click";
-
     Info info(window.get());
     info.setSize(320, 20);
     info.setPosition(0, 0);
@@ -99,7 +96,6 @@ TEST_F(ElementTest, AClickWithAModifierFiresOnlyWhenItMeansNothingElse) {
 TEST_F(ElementTest, PictureSizesButtonsAndSlidersButNotInfoOrListBox) {
     ButtonFunction play(window.get(), 1);
     EXPECT_EQ(play.size(), QSize(20, 20)) << "a third of the 60 x 20 picture";
-
     SliderFunction volume(window.get(), 1);
     volume.setSize(90, 3);
     volume.setSizeClass(0);
@@ -107,12 +103,10 @@ TEST_F(ElementTest, PictureSizesButtonsAndSlidersButNotInfoOrListBox) {
     volume.setVertical(true);
     volume.setSizeClass(2);
     EXPECT_EQ(volume.size(), QSize(30, 90)) << "width 120 / 4, length kept";
-
     Info info(window.get());
     info.setSize(120, 20);
     info.setSizeClass(2);
     EXPECT_EQ(info.size(), QSize(120, 20));
-
     ListBox list(window.get());
     list.setSize(275, 155);
     list.setSizeClass(0);
@@ -125,7 +119,6 @@ TEST_F(ElementTest, SizeClassPicksThePictureFolderAndOnlyReloadsOnChange) {
     const Bitmap* first = prev.getBitmap();
     prev.setSizeClass(1);
     EXPECT_EQ(prev.getBitmap(), first) << "the same size class does not reload";
-
     prev.setSizeClass(2);
     EXPECT_NE(prev.getBitmap(), first);
     EXPECT_EQ(prev.size(), QSize(30, 30));
@@ -139,7 +132,6 @@ TEST_F(ElementTest, OpacityColourBecomesThePicturesTransparentColour) {
     context().colours.opacityColour = makeColour(1, 2, 3);
     ButtonFunction withOpacity(window.get(), 2);
     EXPECT_EQ(withOpacity.getBitmap()->getTransparentColour(), makeColour(1, 2, 3));
-
     context().colours.useOpacity = false;
     ButtonFunction opaque(window.get(), 2);
     EXPECT_EQ(opaque.getBitmap()->getTransparentColour(), noTransparentColour);

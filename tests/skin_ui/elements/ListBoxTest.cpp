@@ -19,7 +19,6 @@ protected:
         }
         SkinTest::TearDown();
     }
-
     // Shift-drags from a client point of the list to a client point of the window.
     void shiftDrag(QPoint from, QPoint to) {
         const QPoint start = Mouse::at(list.get(), from.x(), from.y());
@@ -29,7 +28,6 @@ protected:
         Mouse::move(list.get(), end, Qt::LeftButton, Qt::ShiftModifier);
         Mouse::release(list.get(), end, Qt::ShiftModifier);
     }
-
     std::unique_ptr<ListBox> list;
 };
 
@@ -64,7 +62,6 @@ TEST_F(ListBoxTest, WithoutShiftOrWhenLockedTheEdgesDoNothing) {
     Mouse::move(list.get(), edge + QPoint(30, 0), Qt::LeftButton);
     Mouse::release(list.get(), edge + QPoint(30, 0));
     EXPECT_EQ(list->geometry(), before);
-
     list->setMoveable(false);
     Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
     EXPECT_EQ(list->getResizeZone(), 0);

@@ -18,7 +18,6 @@ protected:
         slider->show();
         return slider;
     }
-
     void click(Slider* slider, int x, int y) {
         Mouse::press(slider, Mouse::at(slider, x, y));
         Mouse::release(slider, Mouse::at(slider, x, y));
@@ -67,7 +66,6 @@ TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
     slider->setValue(100);
     slider->grab();
     EXPECT_EQ(slider->getKnobPos(), 80) << "length - half the thickness";
-
     // Without travel or without a maximum the knob stays at the track's start.
     slider->setSize(10, 10);
     slider->setValue(60);
@@ -181,7 +179,6 @@ TEST_F(SliderTest, ProgressSlidersFollowThePlayerUntilTheyBecomeVolume) {
     EXPECT_EQ(slider->getMaximum(), 8000);
     EXPECT_EQ(slider->getKnobPos(), 40);
     EXPECT_EQ(receiver.count(), 0u) << "play positions are not reported back";
-
     slider->setFunction(SliderFunction::volumeFunction);
     EXPECT_EQ(slider->getBitmap()->getName(), "201_volume.bmp");
     EXPECT_EQ(slider->getTooltipText(), "Volume");
@@ -199,7 +196,6 @@ TEST_F(SliderTest, PaintFillsTheTrackUpToTheKnobInThePicturesColour) {
     EXPECT_EQ(shown.pixelColor(20, 5), fill) << "between the track start and the knob";
     EXPECT_NE(shown.pixelColor(150, 5), fill) << "beyond the knob";
     EXPECT_NE(shown.pixelColor(20, 1), fill) << "inset 3 pixels at size class 0";
-
     slider->setFilled(false);
     shown = slider->grab().toImage();
     EXPECT_NE(shown.pixelColor(20, 5), fill);

@@ -21,7 +21,6 @@ TEST(Marquee, ATextWiderThanItsStripBouncesWithAPauseAtEachEnd) {
     EXPECT_EQ(marquee.getScrollX(), -21) << "below 285 - 300 - 5";
     EXPECT_EQ(steps, 26);
     EXPECT_EQ(delay, 600) << "half a second's pause after the step";
-
     steps = 0;
     do {
         delay = marquee.step(285, 300, moved);
