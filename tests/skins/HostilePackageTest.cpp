@@ -39,7 +39,6 @@ struct RefusedCase {
 class HostilePackageTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(QDir().mkpath(root.filePath("skins"))); }
-
     QString packageOf(const QByteArray& bytes, qint64 sparseSize = 0) {
         const QString path = root.filePath("package.vps");
         QFile file(path);
@@ -55,7 +54,6 @@ protected:
         return QDir(root.filePath("skins"))
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-
     QTemporaryDir root;
     ScriptedPrompts prompts;
     DebugCapture debug;

@@ -64,17 +64,14 @@ protected:
         ASSERT_TRUE(QDir().mkpath(into + "/skins"));
         package = root.filePath("default.vps");
     }
-
     void makeDefaultSkin() {
         ASSERT_EQ(Skin::createSkin(from, "default", prompts), Skin::CreateResult::Created);
         ASSERT_TRUE(SkinFolders::writeLiveFiles(from, 3, "live"));
     }
-
     SkinPackage::ImportResult importBytes(const QByteArray& bytes) {
         EXPECT_TRUE(writeFile(package, bytes));
         return SkinPackage::importSkin(package, into, prompts);
     }
-
     // Everything below the folder "into" except what is under "into/skins/<skin>".
     QMap<QString, QByteArray> outside(const QString& skin) const {
         QMap<QString, QByteArray> files = snapshot(root.path());
@@ -86,7 +83,6 @@ protected:
         }
         return files;
     }
-
     QTemporaryDir root;
     QString from, into, package;
     ScriptedPrompts prompts;
@@ -102,7 +98,6 @@ TEST_F(SkinPackageTest, TheDefaultSkinWithThreeWindowsGives66PicturesAndFiveStor
     EXPECT_TRUE(result.leftOut.isEmpty());
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(debug.lines(), "save complete.\n");
-
     const QByteArray bytes = readFile(package);
     EXPECT_TRUE(bytes.startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
     const QStringList names = entryNamesOf(bytes);
@@ -126,7 +121,6 @@ TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte)
     ASSERT_TRUE(SkinPackage::exportSkin(package, from, "skins\\default", prompts).written);
     EXPECT_TRUE(readFile(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
     EXPECT_TRUE(readFile(package).contains("|extra\\deeper\\still\\nested.bmp|9|"));
-
     prompts.answerNext(PromptAnswer::Yes);
     const auto result = SkinPackage::importSkin(package, into, prompts);
     EXPECT_TRUE(result.imported);
@@ -168,7 +162,6 @@ TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
     EXPECT_EQ(snapshot(into), before);
     EXPECT_FALSE(QFileInfo::exists(into + "/skins/blue"));
-
     prompts.answerNext(PromptAnswer::Yes);
     EXPECT_TRUE(importBytes(bytes).imported);
     EXPECT_EQ(readFile(into + "/skins/blue/0/100_close.bmp"), "x");
@@ -196,7 +189,6 @@ TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
         EXPECT_EQ(outside("blue"), before) << bad.constData();
         QFile::remove(into + "/skins/blue/1/good.bmp");
     }
-
     ASSERT_TRUE(QFile::link(root.filePath("outside"), into + "/skins/linked"));
     for (const QByteArray& skinName : {QByteArray(".."), QByteArray("a\\b"), QByteArray("../x"),
                                        QByteArray(""), QByteArray("linked"), QByteArray("C:")}) {
@@ -257,7 +249,6 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     ASSERT_EQ(mkfifo(QFile::encodeName(skin + "/0/pipe.bmp").constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(root.filePath("nowhere"), skin + "/1/dangling.bmp"));
     ASSERT_TRUE(writeFile(skin + "/2/a|b.bmp", "x"));
-
     const auto result = SkinPackage::exportSkin(package, from, "skins\\default", prompts);
     ASSERT_TRUE(result.written);
     EXPECT_EQ(result.leftOut.size(), 3);
@@ -267,7 +258,6 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     for (const QString name : {"0\\pipe.bmp", "1\\dangling.bmp", "2\\a|b.bmp"}) {
         EXPECT_TRUE(prompts.shown[0].text.contains(name)) << name.toStdString();
     }
-
     prompts.shown.clear();
     EXPECT_FALSE(SkinPackage::exportSkin(root.filePath("no/such/folder/x.vps"), from,
                                          "skins\\default", prompts)
