@@ -1,13 +1,18 @@
+// Skin packages: export and import, and the packages an attacker or an unlucky disk would
+// produce, none of which may hang the import or reach outside the skins folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 
 #include "SkinFolders.h"
+#include "skins/ImportLeftovers.h"
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
 #include "skins/SkinPackageReader.h"
@@ -53,6 +58,15 @@ QStringList entryNamesOf(const QByteArray& package) {
     return names;
 }
 
+QByteArray entries(int count, const QByteArray& content = "x") {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += "|0\\" + QByteArray::number(i) + ".bmp|" + QByteArray::number(content.size()) +
+                 "|" + content;
+    }
+    return bytes;
+}
+
 const QByteArray awkwardBytes("\0\n\r|\xff\0|\r\n", 9);
 
 class SkinPackageTest : public ::testing::Test {
@@ -68,9 +82,16 @@ protected:
         ASSERT_EQ(Skin::createSkin(from, "default", prompts), Skin::CreateResult::Created);
         ASSERT_TRUE(SkinFolders::writeLiveFiles(from, 3, "live"));
     }
-    SkinPackage::ImportResult importBytes(const QByteArray& bytes) {
+    // Imports the bytes, grown with zeros to the size given (no disk used) unless it is 0.
+    SkinPackage::ImportResult importBytes(const QByteArray& bytes, qint64 sparseSize = 0) {
         EXPECT_TRUE(writeFile(package, bytes));
+        EXPECT_TRUE(sparseSize == 0 || QFile(package).resize(sparseSize));
         return SkinPackage::importSkin(package, into, prompts);
+    }
+    // Everything in the skins folder, hidden or not.
+    QStringList skinsFolderEntries() const {
+        return QDir(into + "/skins")
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Everything below the folder "into" except what is under "into/skins/<skin>".
     QMap<QString, QByteArray> outside(const QString& skin) const {
@@ -146,6 +167,7 @@ TEST_F(SkinPackageTest, ImportReplacesContainedFilesAndKeepsTheOthers) {
     EXPECT_EQ(
         snapshot(into + "/skins/blue"),
         (QMap<QString, QByteArray>{{"0/100_close.bmp", "new"}, {"0/101_options.bmp", "kept"}}));
+    EXPECT_EQ(skinsFolderEntries(), QStringList{"blue"}) << "no staging folder is left";
 }
 
 TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
@@ -267,4 +289,66 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     EXPECT_FALSE(SkinPackage::exportSkin("", from, "skins\\default", prompts).written);
     EXPECT_FALSE(SkinPackage::importSkin("", into, prompts).imported);
     EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(SkinPackageTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const QString pipe = root.filePath("pipe.vps");
+    const QByteArray pipeName = QFile::encodeName(pipe);
+    ASSERT_EQ(mkfifo(pipeName.constData(), 0600), 0);
+    auto import = std::async(std::launch::async,
+                             [&] { return SkinPackage::importSkin(pipe, into, prompts); });
+    const bool answered = import.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+    if (!answered) {
+        // Let the waiting open go so the test can end.
+        ::close(::open(pipeName.constData(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_TRUE(answered) << "the import waited for a writer of the named pipe";
+    EXPECT_FALSE(import.get().imported);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "The skin package could not be opened:\n" + pipe);
+    EXPECT_TRUE(skinsFolderEntries().isEmpty());
+}
+
+// A package refused whole leaves nothing in the skins folder and says why.
+TEST_F(SkinPackageTest, RefusedPackagesLeaveNothingInTheSkinsFolderAndSayWhy) {
+    const QByteArray head = "#VP-V1.0.0|blue";
+    const struct {
+        QByteArray bytes;
+        qint64 sparseSize;        // grown to this size; 0: as it is
+        const char* messagePart;  // in the message shown
+        PromptIcon icon = PromptIcon::Error;
+    } cases[] = {
+        {head + "\nuse tags" + entries(1), 0, "cannot be made in the skins folder"},
+        {head + "\x7f" + entries(1), 0, "cannot be made in the skins folder"},
+        {head + entries(100000), 0, "more than 10000 files"},
+        {head + "|0\\a.bmp|9|ab", 0, "damaged", PromptIcon::Warning},
+        {head + "|0\\big.bmp|300000000|", 300000100, "more than 256 MB"},
+    };
+    for (const auto& c : cases) {
+        prompts.shown.clear();
+        EXPECT_FALSE(importBytes(c.bytes, c.sparseSize).imported) << c.messagePart;
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].icon, c.icon);
+        EXPECT_TRUE(prompts.shown[0].text.contains(c.messagePart))
+            << prompts.shown[0].text.toStdString();
+        EXPECT_EQ(skinsFolderEntries(), QStringList());
+    }
+}
+
+TEST_F(SkinPackageTest, LeftoversOfAKilledImportOrSaveAreRemovedAndNeverListed) {
+    const QStringList leftovers = {"skins/.import-a1b2c3/0/half.bmp", "sfo.0.k2j4h5.part",
+                                   "skins/blue/sys/sfw.0.z9y8.part"};
+    const QStringList kept = {"skins/blue/0/100_close.bmp", "keep.part", "skins/blue/a.part"};
+    for (const QString& name : leftovers + kept) {
+        ASSERT_TRUE(writeFile(into + "/" + name, ""));
+    }
+    EXPECT_FALSE(Skin::listSkins(into).join('/').contains(".import-"));
+    EXPECT_EQ(ImportLeftovers::remove(into), 3);
+    for (const QString& name : leftovers) {
+        EXPECT_FALSE(QFileInfo::exists(into + "/" + name)) << name.toStdString();
+    }
+    for (const QString& name : kept) {
+        EXPECT_TRUE(QFileInfo::exists(into + "/" + name)) << name.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(into + "/skins/.import-a1b2c3"));
 }
