@@ -31,14 +31,13 @@ protected:
     std::unique_ptr<ListBox> list;
 };
 
-TEST_F(ListBoxTest, TheLeftEdgeFollowsOnTheGridAndTheRightEdgeStays) {
+// Shift-dragged edges snap to the grid of 5, keep the least size and stay inside the window.
+TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
     shiftDrag(QPoint(0, 50), QPoint(50 + 23, 100));
-    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100));
+    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100)) << "the right edge stays";
     EXPECT_FALSE(list->isResizing());
     EXPECT_EQ(list->getResizeZone(), 0);
-}
-
-TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
+    list->setGeometry(50, 50, 200, 100);
     shiftDrag(QPoint(198, 50), QPoint(60, 100));
     EXPECT_EQ(list->width(), 40);
     shiftDrag(QPoint(38, 50), QPoint(420, 100));
@@ -53,7 +52,17 @@ TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
     EXPECT_EQ(list->geometry().top() % 5, 0);
 }
 
-TEST_F(ListBoxTest, WithoutShiftOrWhenLockedTheEdgesDoNothing) {
+// Zones are tested left, right, top, bottom; without Shift or when locked the edges do nothing.
+TEST_F(ListBoxTest, ResizeZonesNeedShiftAndAMoveableList) {
+    auto zoneAt = [&](int x, int y) {
+        Mouse::move(list.get(), Mouse::at(list.get(), x, y), Qt::NoButton, Qt::ShiftModifier);
+        return list->getResizeZone();
+    };
+    EXPECT_EQ(zoneAt(2, 2), 1) << "a corner counts as the left edge";
+    EXPECT_EQ(zoneAt(197, 98), 2);
+    EXPECT_EQ(zoneAt(100, 3), 3);
+    EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
+    EXPECT_EQ(zoneAt(100, 96), 4);
     const QRect before = list->geometry();
     const QPoint edge = Mouse::at(list.get(), 2, 50);
     Mouse::move(list.get(), edge);
@@ -65,18 +74,6 @@ TEST_F(ListBoxTest, WithoutShiftOrWhenLockedTheEdgesDoNothing) {
     list->setMoveable(false);
     Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
     EXPECT_EQ(list->getResizeZone(), 0);
-}
-
-TEST_F(ListBoxTest, ZonesAreTestedLeftRightTopBottom) {
-    auto zoneAt = [&](int x, int y) {
-        Mouse::move(list.get(), Mouse::at(list.get(), x, y), Qt::NoButton, Qt::ShiftModifier);
-        return list->getResizeZone();
-    };
-    EXPECT_EQ(zoneAt(2, 2), 1) << "a corner counts as the left edge";
-    EXPECT_EQ(zoneAt(197, 98), 2);
-    EXPECT_EQ(zoneAt(100, 3), 3);
-    EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
-    EXPECT_EQ(zoneAt(100, 96), 4);
 }
 
 TEST_F(ListBoxTest, RowsStayInsideTheFrame) {
