@@ -1,6 +1,8 @@
 // The skin menu and the element menu: their items, and each item's request to the host.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "skin_ui/MainWindow.h"
 #include "skin_ui/PlayerMenu.h"
 #include "skin_ui/SkinMenu.h"
@@ -23,7 +25,8 @@ protected:
         }
         return list;
     }
-    RecordingSkinHost host;
+    QTemporaryDir data;
+    RecordingSkinHost host{data.path()};
     ScriptedPrompts prompts;
     MainWindow window{host, host.context};
 };
