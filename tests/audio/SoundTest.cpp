@@ -6,11 +6,32 @@
 
 #include "audio/PlaybackProbes.h"
 #include "audio/ProgressDisplay.h"
+#include "audio/ReplayGain.h"
 
 namespace {
 
 using PlayerFiles::ResumePoint;
 using enum PlayState;
+using ToneFile = GeneratedSounds::ToneFile;
+
+size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
+    size_t frame = from;
+    while (frame * 2 + 1 < samples.size() && samples[frame * 2] == 0.0f &&
+           samples[frame * 2 + 1] == 0.0f) {
+        ++frame;
+    }
+    return frame - from;
+}
+
+size_t longestSilence(const std::vector<float>& samples, size_t from, size_t to) {
+    size_t longest = 0;
+    for (size_t frame = from; frame < to;) {
+        const size_t run = leadingSilentFrames(samples, frame);
+        longest = std::max(longest, run);
+        frame += std::max<size_t>(run, 1);
+    }
+    return longest;
+}
 
 class RecordingProgress : public ProgressDisplay {
 public:
@@ -466,6 +487,99 @@ TEST_F(SoundTest, TheFirstPlayStartsTheKeptSongAtItsPosition) {
         ASSERT_TRUE(sound->playPause());  // used up: playing again starts from the start
         EXPECT_EQ(sound->positionMs(), 0u);
     }
+}
+
+// Songs follow each other without a gap: the next song is opened ahead and its first frame comes
+// right after the current song's last, across formats and sample rates.
+TEST_F(SoundTest, GaplessTheNextSongStartsAtTheFrameAfterTheLastOne) {
+    using enum GeneratedSounds::Format;
+    using enum ReplayGainMode;
+    const struct {
+        ToneFile first;
+        ToneFile second;
+        bool shuffle;
+        // The first song is tagged -12 dB for the track and -3 dB for the album (but a WAV file
+        // holds no tag); the second holds none. Each is scaled by its own gain up to the joint.
+        ReplayGainMode mode;
+        double firstDb;
+    } cases[] = {
+        // clang-format off
+        {{"a.wav", Wav, 44100, 2}, {"b.flac", Flac, 22050, 1}, false, Track, 0.0},
+        {{"a.ogg", OggVorbis, 48000, 1}, {"b.mp3", Mp3, 32000, 2}, false, Album, -3.0},
+        {{"a.flac", Flac, 48000, 2}, {"b.wav", Wav, 8000, 1}, true, Track, -12.0},
+        {{"a.mp3", Mp3, 44100, 2}, {"b.ogg", OggVorbis, 22050, 2}, true, Off, 0.0},
+        {{"a.opus", Opus, 48000, 2}, {"b.flac", Flac, 44100, 2}, false, Track, -12.0},
+        // clang-format on
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +
+                     (test.shuffle ? ", shuffle" : ""));
+        while (playList.songCount() > 0) {
+            playList.removeSong(0);
+        }
+        for (const ToneFile& tone : {test.first, test.second}) {
+            const QString path = dir.filePath(tone.name);
+            ASSERT_TRUE(
+                GeneratedSounds::writeTone(path, tone.format, tone.rate, tone.channels, 0.6));
+            playList.addSong({path, "Artist", tone.name});
+        }
+        if (test.first.format != Wav) {
+            ASSERT_TRUE(GeneratedSounds::writeTags(
+                dir.filePath(test.first.name),
+                {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}, {"REPLAYGAIN_ALBUM_GAIN", "-3 dB"}}));
+        }
+        playList.setCurrentIndex(0);
+        playList.setRandomSource([] { return 1u; });
+        playList.setShuffle(test.shuffle);
+        const std::vector<float> first = renderedAlone(dir.filePath(test.first.name));
+        const std::vector<float> second = renderedAlone(dir.filePath(test.second.name));
+        ASSERT_FALSE(first.empty());
+        ASSERT_FALSE(second.empty());
+        makeSound(std::make_unique<WatchedOutput>());
+        sound->setReplayGainMode(test.mode);
+        ASSERT_TRUE(sound->playPause());
+        // Blocks of an odd size, so the joint falls inside one.
+        std::vector<float> heard;
+        while (heard.size() < first.size() + second.size() + 4000) {
+            const std::vector<float> block = output->pull(1000);
+            heard.insert(heard.end(), block.begin(), block.end());
+        }
+        const size_t joint = first.size() / 2;
+        const auto gain = static_cast<float>(std::pow(10.0, test.firstDb / 20.0));
+        for (size_t i = 0; i < first.size(); ++i) {
+            ASSERT_NEAR(heard[i], first[i] * gain, 1e-6) << "first song, sample " << i;
+        }
+        for (size_t i = 0; i < second.size(); ++i) {
+            ASSERT_EQ(heard[first.size() + i], second[i]) << "second song, sample " << i;
+        }
+        // No more silence at the joint than the second song's converter gives on its own.
+        EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.first.name));
+        sound->poll();
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.second.name));
+        EXPECT_EQ(playList.currentIndex(), 1u);
+        // The second song has ended as well: the end of the list, or in shuffle a new round,
+        // which never begins with the song just played.
+        sound->poll();
+        EXPECT_EQ(sound->state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
+        EXPECT_EQ(info.last(),
+                  QString("%1 - Artist").arg(test.shuffle ? test.first.name : test.second.name));
+    }
+}
+
+// What the playlist says at the joint wins: the song opened ahead is dropped when the list
+// changes, and the last song ends the list.
+TEST_F(SoundTest, GaplessWhatThePlaylistSaysAtTheJointWins) {
+    addSongs({0.3, 0.3, 0.3});
+    ASSERT_TRUE(sound->playPause());
+    playList.removeSong(1);
+    playToEndAndPoll();
+    EXPECT_EQ(info.last(), textOf(2));
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(sound->state(), Playing);
+    playToEndAndPoll();
+    EXPECT_EQ(sound->state(), Stopped);
+    EXPECT_EQ(info.last(), textOf(2));
 }
 
 }  // namespace
