@@ -39,9 +39,6 @@ TEST_F(ControlsTest, ButtonsReportAClickReleasedInsideOnly) {
     WinButton button(&parent, "Apply");
     button.setReceiver(this);
     button.setGeometry(10, 10, 80, 25);
-    EXPECT_EQ(button.font().family(), "Arial");
-    EXPECT_TRUE(button.font().bold());
-    EXPECT_EQ(button.font().pixelSize(), 16);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(count, 0) << "released outside";
@@ -111,7 +108,6 @@ TEST_F(ControlsTest, AComboBoxReportsTheUsersChoiceOnly) {
     QTest::keyClick(&combo, Qt::Key_Down);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(combo.currentIndex(), 2);
-    EXPECT_EQ(combo.getBackgroundColour(), makeColour(255, 255, 255));
     combo.setColours(makeColour(1, 2, 3), makeColour(4, 5, 6));
     EXPECT_EQ(combo.palette().color(QPalette::Base), QColor(1, 2, 3));
 }

@@ -66,15 +66,6 @@ TEST_F(ButtonTest, TwoStateFunctionsStartWithThePictureOfTheCurrentState) {
     EXPECT_EQ(make(6)->getBitmap()->getName(), "109_expand_0.bmp") << "always collapsed at first";
 }
 
-TEST_F(ButtonTest, AnUnknownFunctionIsStoredButKeepsThePicture) {
-    auto button = make(3);
-    const Bitmap* picture = button->getBitmap();
-    button->setFunction(42);
-    EXPECT_EQ(button->getFunction(), 42);
-    EXPECT_EQ(button->getBitmap(), picture);
-    EXPECT_EQ(button->getTooltipText(), "prev");
-}
-
 TEST_F(ButtonTest, PaintShowsTheFrameOfTheLook) {
     context().colours.useOpacity = false;
     auto button = make(2);
