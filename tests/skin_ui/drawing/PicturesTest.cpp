@@ -20,12 +20,17 @@
 
 namespace {
 
-QImage drawOnBlue(const Bitmap& bitmap) {
-    QImage canvas(4, 1, QImage::Format_RGB32);
-    canvas.fill(qRgb(0, 0, 255));
-    QPainter painter(&canvas);
-    bitmap.draw(painter, 0);
-    return canvas;
+// What the picture puts on the device pixels of a screen at the ratio.
+QImage drawnAt(const Bitmap& bitmap, int ratio, QRgb background = qRgb(0, 0, 0)) {
+    QImage screen(bitmap.width() * ratio, bitmap.height() * ratio, QImage::Format_RGB32);
+    screen.fill(background);
+    screen.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&screen);
+        bitmap.draw(painter, 0);
+    }
+    screen.setDevicePixelRatio(1);
+    return screen;
 }
 
 TEST(Bitmap, DrawsOpaqueUntilAColourIsKeyedOutAndIsNamedByItsLastPathComponent) {
@@ -37,9 +42,9 @@ TEST(Bitmap, DrawsOpaqueUntilAColourIsKeyedOutAndIsNamedByItsLastPathComponent) 
     ASSERT_TRUE(strip.save(dir.filePath("strip.bmp")));
     Bitmap bitmap(dir.filePath("strip.bmp"));
     ASSERT_TRUE(bitmap.isLoaded());
-    EXPECT_EQ(drawOnBlue(bitmap).pixel(1, 0), qRgb(255, 0, 255));
+    EXPECT_EQ(drawnAt(bitmap, 1, qRgb(0, 0, 255)).pixel(1, 0), qRgb(255, 0, 255));
     bitmap.setTransparentColour(makeColour(255, 0, 255));
-    const QImage keyed = drawOnBlue(bitmap);
+    const QImage keyed = drawnAt(bitmap, 1, qRgb(0, 0, 255));
     EXPECT_EQ(keyed.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(keyed.pixel(1, 0), qRgb(0, 0, 255)) << "magenta shows the background";
     EXPECT_EQ(keyed.pixel(3, 0), qRgb(0, 0, 255));
@@ -167,19 +172,6 @@ QImage solid(QSize size, QRgb colour) {
     return image;
 }
 
-// What the picture puts on the device pixels of a screen at the ratio.
-QImage drawnAt(const Bitmap& bitmap, int ratio) {
-    QImage screen(bitmap.width() * ratio, bitmap.height() * ratio, QImage::Format_RGB32);
-    screen.fill(Qt::black);
-    screen.setDevicePixelRatio(ratio);
-    {
-        QPainter painter(&screen);
-        bitmap.draw(painter, 0);
-    }
-    screen.setDevicePixelRatio(1);
-    return screen;
-}
-
 QImage blocks(const QImage& picture, int ratio) {
     return picture.convertToFormat(QImage::Format_RGB32)
         .scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -255,11 +247,7 @@ TEST(PictureLookup, AnUnloadablePictureFallsBackToTheBuiltInOne) {
         auto bitmap = PictureLookup::load(skin.path(), 0, "100_close.bmp");
         ASSERT_TRUE(bitmap->isLoaded()) << c.what;
         EXPECT_EQ(bitmap->getName(), "100_close.bmp") << c.what;
-        QImage drawn(30, 10, QImage::Format_RGB32);
-        QPainter painter(&drawn);
-        bitmap->draw(painter, 0);
-        painter.end();
-        EXPECT_EQ(drawn, builtIn) << c.what << " is replaced by the built-in picture";
+        EXPECT_EQ(drawnAt(*bitmap, 1), builtIn) << c.what << " is replaced by the built-in picture";
         EXPECT_EQ(prompts.shown.size(), 1u) << c.what << " is reported";
         EXPECT_EQ(readFile(path), c.contents) << c.what << " stays in the skin untouched";
     }
@@ -272,12 +260,9 @@ TEST(PictureLookup, ResourceIdsAndTheScaleOfEachScreen) {
     EXPECT_EQ(PictureLookup::resourceIdOf("104_stop.bmp", 0), 104);
     EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 0), 0);
     EXPECT_EQ(PictureLookup::resourceIdOf("repeat1_0.bmp", 1), 1);
-    const struct {
-        double ratio;
-        int scale;
-    } ratios[] = {{1, 1}, {1.25, 1}, {1.5, 2}, {2, 2}, {3, 1}, {4, 2}};
-    for (const auto& r : ratios) {
-        EXPECT_EQ(PictureLookup::pictureScaleFor(r.ratio), r.scale) << r.ratio;
+    for (const auto& [ratio, scale] :
+         {std::pair{1.0, 1}, {1.25, 1}, {1.5, 2}, {2.0, 2}, {3.0, 1}, {4.0, 2}}) {
+        EXPECT_EQ(PictureLookup::pictureScaleFor(ratio), scale) << ratio;
     }
     EXPECT_EQ(PictureLookup::doubleSizeNameOf("104_stop.bmp"), "104_stop@2x.bmp");
     EXPECT_EQ(PictureLookup::doubleSizeNameOf("stop"), "stop@2x");
@@ -306,12 +291,8 @@ TEST(PictureLookup, ADoubleSizeTwinIsDrawnOnlyBesideItsOwnPicture) {
     for (const auto& c : cases) {
         QTemporaryDir skin;
         ASSERT_TRUE(QDir().mkpath(skin.path() + "/1"));
-        if (!c.picture.isNull()) {
-            ASSERT_TRUE(c.picture.save(skin.path() + "/1/104_stop.bmp"));
-        }
-        if (!c.twin.isNull()) {
-            ASSERT_TRUE(c.twin.save(skin.path() + "/1/104_stop@2x.bmp"));
-        }
+        ASSERT_TRUE(c.picture.isNull() || c.picture.save(skin.path() + "/1/104_stop.bmp"));
+        ASSERT_TRUE(c.twin.isNull() || c.twin.save(skin.path() + "/1/104_stop@2x.bmp"));
         auto bitmap = PictureLookup::load(skin.path(), 1, "104_stop.bmp", c.screenScale);
         ASSERT_TRUE(bitmap->isLoaded()) << c.what;
         EXPECT_EQ(bitmap->getName(), "104_stop.bmp") << c.what;
