@@ -36,22 +36,10 @@ bool GeneratedSounds::writeTone(const QString& path, Format format, int rate, in
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    switch (format) {
-        case Format::Wav:
-            info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-            break;
-        case Format::Flac:
-            info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-            break;
-        case Format::OggVorbis:
-            info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
-            break;
-        case Format::Mp3:
-            info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
-            break;
-        case Format::Opus:
-            return false;
-    }
+    const int sndFileFormats[] = {
+        SF_FORMAT_WAV | SF_FORMAT_PCM_16, SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
+        SF_FORMAT_OGG | SF_FORMAT_VORBIS, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III};
+    info.format = sndFileFormats[static_cast<int>(format)];  // Opus is the last, done above
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (file == nullptr) {
         return false;
@@ -84,7 +72,6 @@ QByteArray GeneratedSounds::protrackerModule() {
     module += char(127);              // restart byte
     module += QByteArray(128, '\0');  // order table: pattern 0
     module += "M.K.";
-
     QByteArray pattern(64 * 4 * 4, '\0');
     auto cell = [](int row, int channel) { return (row * 4 + channel) * 4; };
     // Row 0, channel 0: sample 1 at period 428 (C), effect F03: speed 3.
@@ -96,7 +83,6 @@ QByteArray GeneratedSounds::protrackerModule() {
     // Row 31, channel 1: effect D00, pattern break; with one position that ends the song.
     pattern[cell(31, 1) + 2] = 0x0D;
     module += pattern;
-
     for (int i = 0; i < sampleWords * 2; ++i) {  // one period of a sine, 8-bit signed
         module += static_cast<char>(std::lround(100.0 * std::sin(2.0 * M_PI * i / 64.0)));
     }

@@ -1,14 +1,24 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
+#include <QTemporaryDir>
 #include <cmath>
 #include <vector>
 
 #include "audio/AudioOutput.h"
+#include "audio/GeneratedSounds.h"
 #include "audio/NowPlayingDisplay.h"
+#include "audio/NullOutput.h"
 #include "audio/PlayingSound.h"
+#include "audio/Sound.h"
+#include "playlist/PlayList.h"
+#include "support/DebugCapture.h"
+#include "support/ScriptedPrompts.h"
 
-// What the audio tests watch the player through.
+// What the audio tests watch the player through, and what they make it play.
+using Format = GeneratedSounds::Format;
 
 // Keeps every text the player shows as now playing.
 class RecordingInfo : public NowPlayingDisplay {

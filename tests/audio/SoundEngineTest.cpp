@@ -1,18 +1,9 @@
 // The engine through the null output: conversion to the output's format, position, seeking,
 // pausing, stopping and the master volume, measured on the rendered sound.
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
-#include "audio/AudioRenderer.h"
-#include "audio/GeneratedSounds.h"
-#include "audio/NullOutput.h"
 #include "audio/PlaybackProbes.h"
 #include "audio/SoundEngine.h"
 
 namespace {
-
-using Format = GeneratedSounds::Format;
 
 class SoundEngineTest : public ::testing::Test {
 protected:
@@ -25,7 +16,6 @@ protected:
         wav = dir.filePath("one-second.wav");
         ASSERT_TRUE(GeneratedSounds::writeTone(wav, Format::Wav, 22050, 1, 1.0));
     }
-
     QTemporaryDir dir;
     QString wav;
     NullOutput* output = nullptr;
@@ -45,14 +35,12 @@ TEST_F(SoundEngineTest, PlaysAFileToItsEndWithItsPositions) {
         EXPECT_NEAR(sound->positionMs(), 250, 2);
         // Both channels carry the tone (RMS of a 0.5 sine is about 0.35; the second is 0.8 of
         // the first in a stereo file).
-        std::vector<float> left, right;
-        for (size_t i = 0; i + 1 < first.size(); i += 2) {
-            left.push_back(first[i]);
-            right.push_back(first[i + 1]);
+        double channelRms[2] = {0, 0};
+        for (size_t i = 0; i < first.size(); ++i) {
+            channelRms[i % 2] += first[i] * first[i] * 2 / static_cast<double>(first.size());
         }
-        EXPECT_NEAR(rms(left), 0.35, 0.03);
-        EXPECT_GT(rms(right), 0.25);
-
+        EXPECT_NEAR(std::sqrt(channelRms[0]), 0.35, 0.03);
+        EXPECT_GT(std::sqrt(channelRms[1]), 0.25);
         ASSERT_TRUE(sound->setPositionMs(700));
         EXPECT_EQ(sound->positionMs(), 700u);
         output->pullSeconds(0.25);
@@ -74,45 +62,30 @@ TEST_F(SoundEngineTest, PlaysAFileToItsEndWithItsPositions) {
     EXPECT_TRUE(again->finished());
 }
 
-TEST_F(SoundEngineTest, PausedSoundsStayWherePausedAndStoppedOnesAreFinished) {
+TEST_F(SoundEngineTest, PauseStopAndTheMasterVolumeShapeTheMix) {
     auto sound = engine->play(wav);
-    output->pullSeconds(0.3);
+    const double full = rms(output->pullSeconds(0.3));
     engine->setAllSoundsPaused(true);
     EXPECT_TRUE(sound->paused());
     EXPECT_EQ(rms(output->pullSeconds(0.5)), 0.0);
     EXPECT_NEAR(sound->positionMs(), 300, 2);
     engine->setAllSoundsPaused(false);
-    EXPECT_GT(rms(output->pullSeconds(0.2)), 0.3);
+    engine->setMasterVolume(0.25f);
+    EXPECT_NEAR(rms(output->pullSeconds(0.2)) / full, 0.25, 0.02);
     EXPECT_NEAR(sound->positionMs(), 500, 2);
-
+    engine->setMasterVolume(0.0f);
+    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);
+    engine->setMasterVolume(7.0f);
+    EXPECT_FLOAT_EQ(engine->masterVolume(), 1.0f);
     engine->stopAllSounds();
     EXPECT_TRUE(sound->finished());
     EXPECT_EQ(rms(output->pullSeconds(0.2)), 0.0);
     EXPECT_FALSE(sound->setPositionMs(0));
     // A sound started later plays unpaused even after a pause of everything.
     engine->setAllSoundsPaused(true);
-    auto next = engine->play(wav);
-    EXPECT_FALSE(next->paused());
+    EXPECT_FALSE(engine->play(wav)->paused());
     EXPECT_GT(rms(output->pullSeconds(0.1)), 0.3);
-}
-
-TEST_F(SoundEngineTest, TheMasterVolumeScalesTheMix) {
-    auto loud = engine->play(wav);
-    const double full = rms(output->pullSeconds(0.2));
-    engine->setMasterVolume(0.25f);
-    EXPECT_NEAR(rms(output->pullSeconds(0.2)) / full, 0.25, 0.02);
-    engine->setMasterVolume(0.0f);
-    EXPECT_EQ(rms(output->pullSeconds(0.2)), 0.0);
-    engine->setMasterVolume(7.0f);
-    EXPECT_FLOAT_EQ(engine->masterVolume(), 1.0f);
-}
-
-TEST_F(SoundEngineTest, FilesThatCannotPlayAndOutputsThatCannotStartGiveNoSound) {
-    ASSERT_TRUE(GeneratedSounds::writeBytes(dir.filePath("noise.mp3"),
-                                            GeneratedSounds::randomBytes(20000, 3)));
-    EXPECT_EQ(engine->play(dir.filePath("noise.mp3")), nullptr);
     EXPECT_EQ(engine->play(dir.filePath("missing.wav")), nullptr);
-    EXPECT_EQ(rms(output->pullSeconds(0.1)), 0.0);
     EXPECT_EQ(SoundEngine::create(std::make_unique<FailingOutput>()), nullptr);
 }
 

@@ -1,25 +1,37 @@
 // The player's states and operations, played through the null output: the test renders the
 // sound itself and calls the poll, so a song plays to its end without waiting for it.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <functional>
-#include <utility>
 
-#include "audio/GeneratedSounds.h"
-#include "audio/NullOutput.h"
 #include "audio/PlaybackProbes.h"
 #include "audio/ProgressDisplay.h"
-#include "audio/Sound.h"
-#include "playlist/PlayList.h"
-#include "support/DebugCapture.h"
-#include "support/ScriptedPrompts.h"
+#include "audio/ReplayGain.h"
 
 namespace {
 
-using Format = GeneratedSounds::Format;
+using PlayerFiles::ResumePoint;
+using enum PlayState;
+using ToneFile = GeneratedSounds::ToneFile;
+
+size_t leadingSilentFrames(const std::vector<float>& samples, size_t from = 0) {
+    size_t frame = from;
+    while (frame * 2 + 1 < samples.size() && samples[frame * 2] == 0.0f &&
+           samples[frame * 2 + 1] == 0.0f) {
+        ++frame;
+    }
+    return frame - from;
+}
+
+size_t longestSilence(const std::vector<float>& samples, size_t from, size_t to) {
+    size_t longest = 0;
+    for (size_t frame = from; frame < to;) {
+        const size_t run = leadingSilentFrames(samples, frame);
+        longest = std::max(longest, run);
+        frame += std::max<size_t>(run, 1);
+    }
+    return longest;
+}
 
 class RecordingProgress : public ProgressDisplay {
 public:
@@ -29,46 +41,51 @@ public:
     std::vector<uint32_t> positions;
 };
 
-// Every player announcement, as one line each, in order.
-class EventLog {
+// A null output that keeps what the player asked of it.
+class WatchedOutput : public NullOutput {
 public:
-    explicit EventLog(PlayerEvents& events) {
-        static const char* stateNames[] = {"Stopped", "Playing", "Paused"};
-        QObject::connect(&events, &PlayerEvents::stateChanged, [this](PlayState state) {
-            lines.push_back(QString("state ") + stateNames[static_cast<int>(state)]);
-        });
-        QObject::connect(&events, &PlayerEvents::songChanged,
-                         [this](const SongInfo& song) { lines.push_back("song " + song.title); });
-        QObject::connect(&events, &PlayerEvents::volumeChanged, [this](int percent) {
-            lines.push_back(QString("volume %1").arg(percent));
-        });
-        QObject::connect(&events, &PlayerEvents::muteChanged,
-                         [this](bool muted) { lines.push_back(QString("mute %1").arg(muted)); });
-        QObject::connect(&events, &PlayerEvents::modesChanged, [this](bool shuffle, bool repeat) {
-            lines.push_back(QString("modes %1 %2").arg(shuffle).arg(repeat));
-        });
-        QObject::connect(&events, &PlayerEvents::positionJumped,
-                         [this](uint32_t ms) { lines.push_back(QString("jump %1").arg(ms)); });
+    bool start(AudioRenderer& renderer) override {
+        ++starts;
+        return NullOutput::start(renderer);
     }
-    // The lines since the last call.
-    QStringList take() { return std::exchange(lines, {}); }
-
-private:
-    QStringList lines;
+    void setIdle(bool idle) override {
+        idleCalls.push_back(idle);
+        NullOutput::setIdle(idle);
+    }
+    int starts = 0;
+    std::vector<bool> idleCalls;
 };
 
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto nullOutput = std::make_unique<NullOutput>();
-        output = nullOutput.get();
-        // Opened inline: each command's answer is exact and the test needs no event loop.
-        sound = std::make_unique<Sound>(playList, std::move(nullOutput), SongOpener::Mode::Inline);
+        static const char* stateNames[] = {"Stopped", "Playing", "Paused"};
+        PlayerEvents* events = &playList.events();
+        QObject::connect(events, &PlayerEvents::stateChanged, [this](PlayState state) {
+            log << QString("state ") + stateNames[static_cast<int>(state)];
+        });
+        QObject::connect(events, &PlayerEvents::songChanged,
+                         [this](const SongInfo& song) { log << "song " + song.title; });
+        QObject::connect(events, &PlayerEvents::volumeChanged,
+                         [this](int percent) { log << QString("volume %1").arg(percent); });
+        QObject::connect(events, &PlayerEvents::muteChanged,
+                         [this](bool muted) { log << QString("mute %1").arg(muted); });
+        QObject::connect(events, &PlayerEvents::modesChanged, [this](bool shuffle, bool repeat) {
+            log << QString("modes %1 %2").arg(shuffle).arg(repeat);
+        });
+        QObject::connect(events, &PlayerEvents::positionJumped,
+                         [this](uint32_t ms) { log << QString("jump %1").arg(ms); });
+        makeSound(std::make_unique<WatchedOutput>());
+    }
+    void TearDown() override { sound.reset(); }
+    // Opened inline: each command's answer is exact and the test needs no event loop.
+    void makeSound(std::unique_ptr<AudioOutput> device) {
+        sound.reset();
+        output = dynamic_cast<WatchedOutput*>(device.get());
+        sound = std::make_unique<Sound>(playList, std::move(device), SongOpener::Mode::Inline);
         sound->addInfo(&info);
         sound->addProgress(&progress);
     }
-    void TearDown() override { sound.reset(); }
-
     // Songs "Song0" .. "SongN" by "Artist0" .. of the given lengths, in rotating formats.
     void addSongs(std::vector<double> seconds) {
         const Format formats[] = {Format::Wav, Format::Flac, Format::OggVorbis, Format::Mp3};
@@ -91,19 +108,20 @@ protected:
         output->pullSeconds(progress.length / 1000.0 + 0.05);
         sound->poll();
     }
-
+    // The player's announcements since the last call, one line each.
+    QStringList announced() { return std::exchange(log, {}); }
     ScriptedPrompts prompts;
     DebugCapture debug;
     QTemporaryDir dir;
     PlayList playList;
-    NullOutput* output = nullptr;
+    WatchedOutput* output = nullptr;
     std::unique_ptr<Sound> sound;
     RecordingInfo info;
     RecordingProgress progress;
+    QStringList log;
 };
 
 // One command from a given state: its answer, the state, the song and the sound afterwards.
-using enum PlayState;
 enum Command { PlayPause, Next, Previous, Stop };
 struct CommandCase {
     const char* name;
@@ -121,7 +139,7 @@ struct CommandCase {
 // clang-format off
 const CommandCase commandCases[] = {
     {"PlayOnEmpty",                  0, 0, true,  Stopped, PlayPause, 0,  Stopped, 0, -1},
-    {"NextOnEmpty",                  0, 0, true,  Stopped, Next,      0,  Stopped, 0, -1},
+    {"NextOnEmpty",                  0, 0, false, Stopped, Next,      0,  Stopped, 0, -1},
     {"PreviousOnEmpty",              0, 0, true,  Stopped, Previous,  0,  Stopped, 0, -1},
     {"PlayStarts",                   2, 0, false, Stopped, PlayPause, 1,  Playing, 0, 0},
     {"PlayPauses",                   2, 0, false, Playing, PlayPause, 0,  Paused,  0, 0},
@@ -183,13 +201,11 @@ TEST_F(SoundTest, TheProgressFollowsPlayPauseStopAndTheNextSong) {
     output->pullSeconds(0.1);
     sound->poll();
     EXPECT_NEAR(progress.positions.back(), 300, 3);
-
     playToEndAndPoll();
     EXPECT_EQ(playList.currentIndex(), 1u);
     EXPECT_EQ(info.last(), textOf(1));
     EXPECT_EQ(progress.positions.back(), 0u);
     EXPECT_TRUE(sounds());
-
     EXPECT_FALSE(sound->playPause());
     sound->stop();
     EXPECT_EQ(progress.positions.back(), 0u);
@@ -199,20 +215,15 @@ TEST_F(SoundTest, TheProgressFollowsPlayPauseStopAndTheNextSong) {
     output->pullSeconds(0.25);
     sound->poll();
     EXPECT_NEAR(progress.positions.back(), 250, 3);
-}
-
-TEST_F(SoundTest, ThePollRunsByItselfTwiceASecond) {
-    addSongs({1.0});
-    ASSERT_TRUE(sound->playPause());
-    output->pullSeconds(0.3);
-    const size_t before = progress.positions.size();
+    // The poll also runs by itself, twice a second.
+    const size_t polled = progress.positions.size();
     QElapsedTimer waited;
     waited.start();
-    while (progress.positions.size() == before && waited.elapsed() < 2 * Sound::pollIntervalMs) {
+    while (progress.positions.size() == polled && waited.elapsed() < 2 * Sound::pollIntervalMs) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
-    ASSERT_GT(progress.positions.size(), before);
-    EXPECT_NEAR(progress.positions.back(), 300, 3);
+    ASSERT_GT(progress.positions.size(), polled);
+    EXPECT_NEAR(progress.positions.back(), 250, 3);
 }
 
 // The list runs out (the last song ends, or next on it): stopped one beyond the end, the knob
@@ -236,16 +247,15 @@ TEST_F(SoundTest, AListThatRanOutStopsAndPlayStartsOver) {
         } else {
             playToEndAndPoll();
         }
-        EXPECT_EQ(sound->state(), PlayState::Stopped) << test.byNext;
+        EXPECT_EQ(sound->state(), Stopped) << test.byNext;
         EXPECT_EQ(playList.currentIndex(), 3u);
         EXPECT_EQ(progress.positions.back(), 0u);
         sound->poll();
         EXPECT_EQ(playList.currentIndex(), 3u);
-
         playList.setShuffle(test.shuffleAfterwards);
         playList.setRandomSource([] { return 7u; });  // 7 % 3 = 1
         ASSERT_TRUE(sound->playPause());
-        EXPECT_EQ(sound->state(), PlayState::Playing);
+        EXPECT_EQ(sound->state(), Playing);
         EXPECT_EQ(playList.currentIndex(), test.expectedStart);
         EXPECT_EQ(info.last(), textOf(static_cast<int>(test.expectedStart)));
         if (test.shuffleAfterwards) {
@@ -270,12 +280,11 @@ TEST_F(SoundTest, WhilePausedTheProgressStandsAndTheEndIsNotNoticed) {
     EXPECT_EQ(playList.currentIndex(), 1u);
 }
 
-TEST_F(SoundTest, SeekMovesThePlayPositionAndTheDisplays) {
+TEST_F(SoundTest, SeekMovesTheDisplaysAndMuteAndVolumeScaleTheSound) {
     addSongs({1.0});
     sound->seek(400);  // Stopped: only the displays move, to 0
     EXPECT_EQ(progress.positions.back(), 0u);
     EXPECT_FALSE(sound->isPlaying());
-
     ASSERT_TRUE(sound->playPause());
     sound->seek(600);
     EXPECT_EQ(progress.positions.back(), 600u);
@@ -286,14 +295,9 @@ TEST_F(SoundTest, SeekMovesThePlayPositionAndTheDisplays) {
     EXPECT_EQ(progress.positions.back(), 0u);
     sound->poll();
     EXPECT_EQ(progress.positions.back(), 0u);
-}
-
-TEST_F(SoundTest, MuteAndVolume) {
-    addSongs({1.0});
     sound->setVolume(40);
     EXPECT_TRUE(sound->toggleMute());
     EXPECT_FLOAT_EQ(sound->masterVolume(), 0.0f);
-    ASSERT_TRUE(sound->playPause());
     EXPECT_EQ(rms(output->pullSeconds(0.2)), 0.0);
     // A volume set while muted is kept for the unmute; the player stays silent.
     sound->setVolume(30);
@@ -316,13 +320,11 @@ TEST_F(SoundTest, DisplaysRegisteredWhilePlayingAreToldAtOnce) {
     EXPECT_TRUE(late.texts.empty());  // nothing plays yet
     sound->removeInfo(&late);
     sound->removeProgress(&lateProgress);
-
     ASSERT_TRUE(sound->playPause());
     sound->addInfo(&late);
     sound->addProgress(&lateProgress);
     EXPECT_EQ(late.last(), textOf(0));
     EXPECT_EQ(lateProgress.length, 1000u);
-
     // Removing drops every registration of the element.
     sound->addInfo(&late);
     sound->removeInfo(&late);
@@ -347,7 +349,6 @@ TEST_F(SoundTest, SongsThatCannotPlayArePassedOverAndAtTheEndStopThePlayer) {
     playToEndAndPoll();
     EXPECT_FALSE(sound->isPlaying());
     EXPECT_TRUE(prompts.shown.empty());
-
     // Nothing left that plays: every command gives up, even with repeat.
     playList.removeSong(2);
     playList.setRepeat(true);
@@ -375,7 +376,6 @@ TEST_F(SoundTest, AMissingSongIsTheQuestionOfThePlaylist) {
 
 TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
     addSongs({1.0, 1.0});
-    EventLog events(playList.events());
     const struct {
         std::function<void()> command;
         QStringList expected;
@@ -402,93 +402,184 @@ TEST_F(SoundTest, CommandsAnnounceWhatTheyChange) {
         {[&] { sound->next(); }, {"song Song1"}},
         {[&] { playToEndAndPoll(); }, {"song ", "state Stopped"}},
     };
+    announced();
     for (size_t i = 0; i < std::size(steps); ++i) {
         steps[i].command();
-        EXPECT_EQ(events.take(), steps[i].expected) << "step " << i;
+        EXPECT_EQ(announced(), steps[i].expected) << "step " << i;
     }
 }
 
-// A null output that keeps what the player asked of it.
-class WatchedOutput : public NullOutput {
-public:
-    bool start(AudioRenderer& renderer) override {
-        ++starts;
-        return NullOutput::start(renderer);
-    }
-    void setIdle(bool idle) override {
-        idleCalls.push_back(idle);
-        NullOutput::setIdle(idle);
-    }
-    int starts = 0;
-    std::vector<bool> idleCalls;
-};
-
-TEST(SoundOutput, OpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
-    ScriptedPrompts prompts;
-    QTemporaryDir dir;
-    PlayList playList;
-    for (const char* name : {"a.wav", "b.wav"}) {
-        ASSERT_TRUE(GeneratedSounds::writeTone(dir.filePath(name), Format::Wav, 44100, 2, 0.5));
-        playList.addSong({dir.filePath(name), "A", name});
-    }
-    auto watched = std::make_unique<WatchedOutput>();
-    WatchedOutput& output = *watched;
-    Sound sound(playList, std::move(watched), SongOpener::Mode::Inline);
-    sound.setVolume(50);
-    EXPECT_EQ(output.starts, 0);
-
-    ASSERT_TRUE(sound.playPause());
-    EXPECT_EQ(output.starts, 1);
+TEST_F(SoundTest, TheOutputOpensOnTheFirstPlayAndIdlesWhileNothingPlays) {
+    addSongs({0.5, 0.5});
+    sound->setVolume(50);
+    EXPECT_EQ(output->starts, 0);
+    ASSERT_TRUE(sound->playPause());
+    EXPECT_EQ(output->starts, 1);
     // Paused half-way and resumed: the sound goes on from the very next frame.
-    std::vector<float> heard = output.pull(10000);
-    sound.playPause();
-    EXPECT_EQ(output.pull(5000), std::vector<float>(10000, 0.0f));
-    sound.playPause();
-    const std::vector<float> after = output.pull(10000);
+    std::vector<float> heard = output->pull(10000);
+    sound->playPause();
+    EXPECT_EQ(output->pull(5000), std::vector<float>(10000, 0.0f));
+    sound->playPause();
+    const std::vector<float> after = output->pull(10000);
     heard.insert(heard.end(), after.begin(), after.end());
     const std::vector<float> tone = GeneratedSounds::tone(44100, 2, 0.5);
     ASSERT_EQ(heard.size(), 40000u);
     for (size_t i = 0; i < heard.size(); ++i) {
         ASSERT_NEAR(heard[i], tone[i] * 0.5f, 1e-4) << "sample " << i;
     }
-    output.pullSeconds(1.0);
-    sound.poll();  // the second song
-    output.pullSeconds(1.0);
-    sound.poll();  // the list has run out
-    EXPECT_EQ(output.idleCalls, std::vector<bool>({false, true, false, true}));
-    EXPECT_EQ(output.starts, 1);
+    playToEndAndPoll();  // the second song
+    playToEndAndPoll();  // the list has run out
+    EXPECT_EQ(output->idleCalls, std::vector<bool>({false, true, false, true}));
+    EXPECT_EQ(output->starts, 1);
 }
 
-TEST(SoundWithoutDevice, ReportsOnceAndGoesOnSilently) {
-    ScriptedPrompts prompts;
-    DebugCapture debug;
-    QTemporaryDir dir;
-    PlayList playList;
-    const QString path = dir.filePath("a.wav");
-    ASSERT_TRUE(GeneratedSounds::writeTone(path, Format::Wav, 44100, 1, 0.5));
-    playList.addSong({path, "A", "B"});
-    Sound sound(playList, std::make_unique<FailingOutput>());
-    // The device is opened on the first play, not before.
-    EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_FALSE(sound.playPause());
+TEST_F(SoundTest, WithoutADeviceItReportsOnceAndGoesOnSilently) {
+    addSongs({0.5});
+    makeSound(std::make_unique<FailingOutput>());
+    EXPECT_TRUE(prompts.shown.empty()) << "the device is opened on the first play";
+    EXPECT_FALSE(sound->playPause());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Failed to create soundengine.");
     EXPECT_EQ(prompts.shown[0].caption, "ERROR");
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
     EXPECT_EQ(debug.lines(), "ERROR: Failed to create soundengine.\n");
-
-    EXPECT_FALSE(sound.playPause());
-    EXPECT_FALSE(sound.next());
-    EXPECT_FALSE(sound.previous());
-    EXPECT_FALSE(sound.toggleMute());
-    sound.stop();
-    sound.seek(100);
-    sound.poll();
-    EXPECT_FALSE(sound.isPlaying());
-    // The chosen volume is still what the settings keep.
-    sound.setVolume(57);
-    EXPECT_FLOAT_EQ(sound.masterVolume(), 0.57f);
+    EXPECT_FALSE(sound->playPause() || sound->next() || sound->previous() || sound->toggleMute());
+    sound->stop();
+    sound->seek(100);
+    sound->poll();
+    EXPECT_FALSE(sound->isPlaying());
+    sound->setVolume(57);  // still what the settings keep
+    EXPECT_FLOAT_EQ(sound->masterVolume(), 0.57f);
     EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+// The first song opened starts at the kept position when it is the kept song, and the player
+// tells where to resume at exit.
+TEST_F(SoundTest, TheFirstPlayStartsTheKeptSongAtItsPosition) {
+    addSongs({3.0, 3.0});
+    const QString first = playList.songAt(0).path, second = playList.songAt(1).path;
+    const struct {
+        const char* name;
+        std::optional<ResumePoint> kept;
+        bool nextFirst;  // Next pressed before Play
+        uint32_t expectedMs;
+    } cases[] = {
+        {"kept song", ResumePoint{first, 1800}, false, 1800},
+        {"another song kept", ResumePoint{second, 1800}, false, 0},
+        {"nothing kept", std::nullopt, false, 0},
+        {"next before play", ResumePoint{second, 1800}, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        playList.setCurrentIndex(0);
+        makeSound(std::make_unique<WatchedOutput>());
+        if (c.kept) {
+            sound->resumeAt(*c.kept);
+        }
+        EXPECT_EQ(sound->whereToResume(), c.kept) << "kept until a song sounds";
+        ASSERT_TRUE(c.nextFirst ? sound->next() : sound->playPause());
+        EXPECT_EQ(sound->positionMs(), c.expectedMs);
+        output->pull(4410);
+        const QString playing = c.nextFirst ? second : first;
+        EXPECT_EQ(sound->whereToResume(), (ResumePoint{playing, c.expectedMs + 100}));
+        sound->stop();
+        EXPECT_EQ(sound->whereToResume(), std::nullopt);
+        ASSERT_TRUE(sound->playPause());  // used up: playing again starts from the start
+        EXPECT_EQ(sound->positionMs(), 0u);
+    }
+}
+
+// Songs follow each other without a gap: the next song is opened ahead and its first frame comes
+// right after the current song's last, across formats and sample rates.
+TEST_F(SoundTest, GaplessTheNextSongStartsAtTheFrameAfterTheLastOne) {
+    using enum GeneratedSounds::Format;
+    using enum ReplayGainMode;
+    const struct {
+        ToneFile first;
+        ToneFile second;
+        bool shuffle;
+        // The first song is tagged -12 dB for the track and -3 dB for the album (but a WAV file
+        // holds no tag); the second holds none. Each is scaled by its own gain up to the joint.
+        ReplayGainMode mode;
+        double firstDb;
+    } cases[] = {
+        // clang-format off
+        {{"a.wav", Wav, 44100, 2}, {"b.flac", Flac, 22050, 1}, false, Track, 0.0},
+        {{"a.ogg", OggVorbis, 48000, 1}, {"b.mp3", Mp3, 32000, 2}, false, Album, -3.0},
+        {{"a.flac", Flac, 48000, 2}, {"b.wav", Wav, 8000, 1}, true, Track, -12.0},
+        {{"a.mp3", Mp3, 44100, 2}, {"b.ogg", OggVorbis, 22050, 2}, true, Off, 0.0},
+        {{"a.opus", Opus, 48000, 2}, {"b.flac", Flac, 44100, 2}, false, Track, -12.0},
+        // clang-format on
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.first.name) + " then " + test.second.name +
+                     (test.shuffle ? ", shuffle" : ""));
+        while (playList.songCount() > 0) {
+            playList.removeSong(0);
+        }
+        for (const ToneFile& tone : {test.first, test.second}) {
+            const QString path = dir.filePath(tone.name);
+            ASSERT_TRUE(
+                GeneratedSounds::writeTone(path, tone.format, tone.rate, tone.channels, 0.6));
+            playList.addSong({path, "Artist", tone.name});
+        }
+        if (test.first.format != Wav) {
+            ASSERT_TRUE(GeneratedSounds::writeTags(
+                dir.filePath(test.first.name),
+                {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}, {"REPLAYGAIN_ALBUM_GAIN", "-3 dB"}}));
+        }
+        playList.setCurrentIndex(0);
+        playList.setRandomSource([] { return 1u; });
+        playList.setShuffle(test.shuffle);
+        const std::vector<float> first = renderedAlone(dir.filePath(test.first.name));
+        const std::vector<float> second = renderedAlone(dir.filePath(test.second.name));
+        ASSERT_FALSE(first.empty());
+        ASSERT_FALSE(second.empty());
+        makeSound(std::make_unique<WatchedOutput>());
+        sound->setReplayGainMode(test.mode);
+        ASSERT_TRUE(sound->playPause());
+        // Blocks of an odd size, so the joint falls inside one.
+        std::vector<float> heard;
+        while (heard.size() < first.size() + second.size() + 4000) {
+            const std::vector<float> block = output->pull(1000);
+            heard.insert(heard.end(), block.begin(), block.end());
+        }
+        const size_t joint = first.size() / 2;
+        const auto gain = static_cast<float>(std::pow(10.0, test.firstDb / 20.0));
+        for (size_t i = 0; i < first.size(); ++i) {
+            ASSERT_NEAR(heard[i], first[i] * gain, 1e-6) << "first song, sample " << i;
+        }
+        for (size_t i = 0; i < second.size(); ++i) {
+            ASSERT_EQ(heard[first.size() + i], second[i]) << "second song, sample " << i;
+        }
+        // No more silence at the joint than the second song's converter gives on its own.
+        EXPECT_LE(longestSilence(heard, joint - 64, joint + 4096), leadingSilentFrames(second) + 1);
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.first.name));
+        sound->poll();
+        EXPECT_EQ(info.last(), QString("%1 - Artist").arg(test.second.name));
+        EXPECT_EQ(playList.currentIndex(), 1u);
+        // The second song has ended as well: the end of the list, or in shuffle a new round,
+        // which never begins with the song just played.
+        sound->poll();
+        EXPECT_EQ(sound->state(), test.shuffle ? PlayState::Playing : PlayState::Stopped);
+        EXPECT_EQ(info.last(),
+                  QString("%1 - Artist").arg(test.shuffle ? test.first.name : test.second.name));
+    }
+}
+
+// What the playlist says at the joint wins: the song opened ahead is dropped when the list
+// changes, and the last song ends the list.
+TEST_F(SoundTest, GaplessWhatThePlaylistSaysAtTheJointWins) {
+    addSongs({0.3, 0.3, 0.3});
+    ASSERT_TRUE(sound->playPause());
+    playList.removeSong(1);
+    playToEndAndPoll();
+    EXPECT_EQ(info.last(), textOf(2));
+    EXPECT_EQ(playList.currentIndex(), 1u);
+    EXPECT_EQ(sound->state(), Playing);
+    playToEndAndPoll();
+    EXPECT_EQ(sound->state(), Stopped);
+    EXPECT_EQ(info.last(), textOf(2));
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
+// Skin packages: export and import, and the packages an attacker or an unlucky disk would
+// produce, none of which may hang the import or reach outside the skins folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 
 #include "SkinFolders.h"
+#include "skins/ImportLeftovers.h"
 #include "skins/Skin.h"
 #include "skins/SkinPackage.h"
 #include "skins/SkinPackageReader.h"
@@ -53,6 +58,15 @@ QStringList entryNamesOf(const QByteArray& package) {
     return names;
 }
 
+QByteArray entries(int count, const QByteArray& content = "x") {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += "|0\\" + QByteArray::number(i) + ".bmp|" + QByteArray::number(content.size()) +
+                 "|" + content;
+    }
+    return bytes;
+}
+
 const QByteArray awkwardBytes("\0\n\r|\xff\0|\r\n", 9);
 
 class SkinPackageTest : public ::testing::Test {
@@ -64,17 +78,21 @@ protected:
         ASSERT_TRUE(QDir().mkpath(into + "/skins"));
         package = root.filePath("default.vps");
     }
-
     void makeDefaultSkin() {
         ASSERT_EQ(Skin::createSkin(from, "default", prompts), Skin::CreateResult::Created);
         ASSERT_TRUE(SkinFolders::writeLiveFiles(from, 3, "live"));
     }
-
-    SkinPackage::ImportResult importBytes(const QByteArray& bytes) {
+    // Imports the bytes, grown with zeros to the size given (no disk used) unless it is 0.
+    SkinPackage::ImportResult importBytes(const QByteArray& bytes, qint64 sparseSize = 0) {
         EXPECT_TRUE(writeFile(package, bytes));
+        EXPECT_TRUE(sparseSize == 0 || QFile(package).resize(sparseSize));
         return SkinPackage::importSkin(package, into, prompts);
     }
-
+    // Everything in the skins folder, hidden or not.
+    QStringList skinsFolderEntries() const {
+        return QDir(into + "/skins")
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
     // Everything below the folder "into" except what is under "into/skins/<skin>".
     QMap<QString, QByteArray> outside(const QString& skin) const {
         QMap<QString, QByteArray> files = snapshot(root.path());
@@ -86,7 +104,6 @@ protected:
         }
         return files;
     }
-
     QTemporaryDir root;
     QString from, into, package;
     ScriptedPrompts prompts;
@@ -102,7 +119,6 @@ TEST_F(SkinPackageTest, TheDefaultSkinWithThreeWindowsGives66PicturesAndFiveStor
     EXPECT_TRUE(result.leftOut.isEmpty());
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(debug.lines(), "save complete.\n");
-
     const QByteArray bytes = readFile(package);
     EXPECT_TRUE(bytes.startsWith("#VP-V1.0.0|default|0\\100_close.bmp|"));
     const QStringList names = entryNamesOf(bytes);
@@ -126,7 +142,6 @@ TEST_F(SkinPackageTest, ExportThenImportElsewhereReproducesEveryFileByteForByte)
     ASSERT_TRUE(SkinPackage::exportSkin(package, from, "skins\\default", prompts).written);
     EXPECT_TRUE(readFile(package).contains("|1\\empty.bmp|0||2\\100_close.bmp|"));
     EXPECT_TRUE(readFile(package).contains("|extra\\deeper\\still\\nested.bmp|9|"));
-
     prompts.answerNext(PromptAnswer::Yes);
     const auto result = SkinPackage::importSkin(package, into, prompts);
     EXPECT_TRUE(result.imported);
@@ -152,6 +167,7 @@ TEST_F(SkinPackageTest, ImportReplacesContainedFilesAndKeepsTheOthers) {
     EXPECT_EQ(
         snapshot(into + "/skins/blue"),
         (QMap<QString, QByteArray>{{"0/100_close.bmp", "new"}, {"0/101_options.bmp", "kept"}}));
+    EXPECT_EQ(skinsFolderEntries(), QStringList{"blue"}) << "no staging folder is left";
 }
 
 TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
@@ -168,7 +184,6 @@ TEST_F(SkinPackageTest, AnotherVersionIsImportedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
     EXPECT_EQ(snapshot(into), before);
     EXPECT_FALSE(QFileInfo::exists(into + "/skins/blue"));
-
     prompts.answerNext(PromptAnswer::Yes);
     EXPECT_TRUE(importBytes(bytes).imported);
     EXPECT_EQ(readFile(into + "/skins/blue/0/100_close.bmp"), "x");
@@ -196,7 +211,6 @@ TEST_F(SkinPackageTest, NamesLeadingOutOfTheSkinsFolderAreRefusedAndReported) {
         EXPECT_EQ(outside("blue"), before) << bad.constData();
         QFile::remove(into + "/skins/blue/1/good.bmp");
     }
-
     ASSERT_TRUE(QFile::link(root.filePath("outside"), into + "/skins/linked"));
     for (const QByteArray& skinName : {QByteArray(".."), QByteArray("a\\b"), QByteArray("../x"),
                                        QByteArray(""), QByteArray("linked"), QByteArray("C:")}) {
@@ -257,7 +271,6 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     ASSERT_EQ(mkfifo(QFile::encodeName(skin + "/0/pipe.bmp").constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(root.filePath("nowhere"), skin + "/1/dangling.bmp"));
     ASSERT_TRUE(writeFile(skin + "/2/a|b.bmp", "x"));
-
     const auto result = SkinPackage::exportSkin(package, from, "skins\\default", prompts);
     ASSERT_TRUE(result.written);
     EXPECT_EQ(result.leftOut.size(), 3);
@@ -267,7 +280,6 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     for (const QString name : {"0\\pipe.bmp", "1\\dangling.bmp", "2\\a|b.bmp"}) {
         EXPECT_TRUE(prompts.shown[0].text.contains(name)) << name.toStdString();
     }
-
     prompts.shown.clear();
     EXPECT_FALSE(SkinPackage::exportSkin(root.filePath("no/such/folder/x.vps"), from,
                                          "skins\\default", prompts)
@@ -277,4 +289,66 @@ TEST_F(SkinPackageTest, FilesThatCannotBeReadAreLeftOutAndNamed) {
     EXPECT_FALSE(SkinPackage::exportSkin("", from, "skins\\default", prompts).written);
     EXPECT_FALSE(SkinPackage::importSkin("", into, prompts).imported);
     EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(SkinPackageTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const QString pipe = root.filePath("pipe.vps");
+    const QByteArray pipeName = QFile::encodeName(pipe);
+    ASSERT_EQ(mkfifo(pipeName.constData(), 0600), 0);
+    auto import = std::async(std::launch::async,
+                             [&] { return SkinPackage::importSkin(pipe, into, prompts); });
+    const bool answered = import.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+    if (!answered) {
+        // Let the waiting open go so the test can end.
+        ::close(::open(pipeName.constData(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_TRUE(answered) << "the import waited for a writer of the named pipe";
+    EXPECT_FALSE(import.get().imported);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "The skin package could not be opened:\n" + pipe);
+    EXPECT_TRUE(skinsFolderEntries().isEmpty());
+}
+
+// A package refused whole leaves nothing in the skins folder and says why.
+TEST_F(SkinPackageTest, RefusedPackagesLeaveNothingInTheSkinsFolderAndSayWhy) {
+    const QByteArray head = "#VP-V1.0.0|blue";
+    const struct {
+        QByteArray bytes;
+        qint64 sparseSize;        // grown to this size; 0: as it is
+        const char* messagePart;  // in the message shown
+        PromptIcon icon = PromptIcon::Error;
+    } cases[] = {
+        {head + "\nuse tags" + entries(1), 0, "cannot be made in the skins folder"},
+        {head + "\x7f" + entries(1), 0, "cannot be made in the skins folder"},
+        {head + entries(100000), 0, "more than 10000 files"},
+        {head + "|0\\a.bmp|9|ab", 0, "damaged", PromptIcon::Warning},
+        {head + "|0\\big.bmp|300000000|", 300000100, "more than 256 MB"},
+    };
+    for (const auto& c : cases) {
+        prompts.shown.clear();
+        EXPECT_FALSE(importBytes(c.bytes, c.sparseSize).imported) << c.messagePart;
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].icon, c.icon);
+        EXPECT_TRUE(prompts.shown[0].text.contains(c.messagePart))
+            << prompts.shown[0].text.toStdString();
+        EXPECT_EQ(skinsFolderEntries(), QStringList());
+    }
+}
+
+TEST_F(SkinPackageTest, LeftoversOfAKilledImportOrSaveAreRemovedAndNeverListed) {
+    const QStringList leftovers = {"skins/.import-a1b2c3/0/half.bmp", "sfo.0.k2j4h5.part",
+                                   "skins/blue/sys/sfw.0.z9y8.part"};
+    const QStringList kept = {"skins/blue/0/100_close.bmp", "keep.part", "skins/blue/a.part"};
+    for (const QString& name : leftovers + kept) {
+        ASSERT_TRUE(writeFile(into + "/" + name, ""));
+    }
+    EXPECT_FALSE(Skin::listSkins(into).join('/').contains(".import-"));
+    EXPECT_EQ(ImportLeftovers::remove(into), 3);
+    for (const QString& name : leftovers) {
+        EXPECT_FALSE(QFileInfo::exists(into + "/" + name)) << name.toStdString();
+    }
+    for (const QString& name : kept) {
+        EXPECT_TRUE(QFileInfo::exists(into + "/" + name)) << name.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(into + "/skins/.import-a1b2c3"));
 }

@@ -1,31 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRect>
 
 #include "ResourceTable.h"
 #include "skins/SkinWindowFile.h"
 #include "skins/WindowCountFile.h"
+#include "support/Files.h"
 
 namespace {
 
 using ElementRecord = SkinWindowFile::ElementRecord;
 
 QByteArray defaultWindowFile() {
-    QFile file(ResourceTable::pathOf(ResourceTable::defaultWindowFileId));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
+    return readFile(ResourceTable::pathOf(ResourceTable::defaultWindowFileId));
 }
 
 ElementRecord button(int function, int x, int y, unsigned sizeClass, bool moveable) {
-    ElementRecord element;
-    element.type = ElementType::button;
-    element.function = function;
-    element.x = x;
-    element.y = y;
-    element.sizeClass = sizeClass;
-    element.moveable = moveable;
-    return element;
+    return {.function = function, .x = x, .y = y, .sizeClass = sizeClass, .moveable = moveable};
 }
 
 // The head of a window file up to the blank line before the first record.
@@ -37,16 +28,13 @@ QByteArray head(const char* expanded, const char* count) {
 }
 
 QByteArray buttonRecord(int function) {
-    ElementRecord element = button(function, function, 0, 0, true);
     SkinWindowFile one;
-    one.elements.push_back(element);
+    one.elements.push_back(button(function, function, 0, 0, true));
     const QByteArray bytes = one.serialize();
     return bytes.mid(bytes.indexOf(">el"));
 }
 
-}  // namespace
-
-TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
+TEST(SkinWindowFile, TheDefaultFileAndAnyWindowRoundTripByteForByte) {
     const QByteArray bytes = defaultWindowFile();
     ASSERT_EQ(bytes.size(), 1350);
     const SkinWindowFile window = SkinWindowFile::parse(bytes);
@@ -58,97 +46,64 @@ TEST(SkinWindowFile, TheDefaultWindowFileRoundTripsByteForByte) {
     ASSERT_EQ(window.elements.size(), 17u);
     EXPECT_EQ(window.elements[0], button(-1, 0, 0, 0, false));
     EXPECT_EQ(window.elements[15], button(11, 245, 10, 0, true));
-    const ElementRecord& volume = window.elements[10];
-    EXPECT_EQ(QRect(volume.x, volume.y, volume.sliderLength, volume.function),
-              QRect(140, 10, 90, 1));
-    EXPECT_TRUE(volume.type == ElementType::slider && !volume.vertical && volume.filled);
-    const ElementRecord& list = window.elements[16];
-    EXPECT_EQ(list.type, ElementType::listBox);
-    EXPECT_EQ(QRect(list.x, list.y, list.width, list.height), QRect(5, 50, 275, 155));
+    // clang-format off
+    EXPECT_EQ(window.elements[10], (ElementRecord{.type = ElementType::slider, .function = 1,
+        .sliderLength = 90, .filled = true, .x = 140, .y = 10, .moveable = true}));
+    EXPECT_EQ(window.elements[16], (ElementRecord{.type = ElementType::listBox, .width = 275,
+        .height = 155, .x = 5, .y = 50, .sizeClass = 1, .moveable = true}));
+    SkinWindowFile other;
+    other.x = -40;
+    other.y = 700;
+    other.collapsedWidth = 300;
+    other.collapsedHeight = 55;
+    other.expandedWidth = 310;
+    other.expandedHeight = 400;
+    other.elements = {button(12, 3, -4, 2, false),
+        {.type = ElementType::slider, .function = 2, .sliderLength = 120, .vertical = true,
+         .x = 7, .y = 8, .sizeClass = 1, .moveable = true},
+        {.type = ElementType::info, .width = 150, .x = 1},
+        {.type = ElementType::listBox, .width = 90, .height = 80, .y = 30}};
+    // clang-format on
+    const QByteArray written = other.serialize();
+    EXPECT_TRUE(written.contains("\r\n>el\r\n-id\r\n3\r\n%an - %sn\r\nsize\r\n150\r\n-pos\r\n"));
+    EXPECT_TRUE(written.endsWith("-moveable\r\n0\r\n\r\n"));
+    EXPECT_EQ(SkinWindowFile::parse(written), other);
 }
 
-TEST(SkinWindowFile, AWindowWrittenAndReadBackKeepsEverything) {
-    SkinWindowFile window;
-    window.x = -40;
-    window.y = 700;
-    window.collapsedWidth = 300;
-    window.collapsedHeight = 55;
-    window.expandedWidth = 310;
-    window.expandedHeight = 400;
-    window.expanded = false;
-    window.elements.push_back(button(12, 3, -4, 2, false));
-    ElementRecord slider;
-    slider.type = ElementType::slider;
-    slider.function = 2;
-    slider.sliderLength = 120;
-    slider.vertical = true;
-    slider.filled = false;
-    slider.x = 7;
-    slider.y = 8;
-    slider.sizeClass = 1;
-    slider.moveable = true;
-    window.elements.push_back(slider);
-    ElementRecord info;
-    info.type = ElementType::info;
-    info.width = 150;
-    info.x = 1;
-    window.elements.push_back(info);
-    ElementRecord list;
-    list.type = ElementType::listBox;
-    list.width = 90;
-    list.height = 80;
-    list.y = 30;
-    window.elements.push_back(list);
-
-    const QByteArray bytes = window.serialize();
-    EXPECT_TRUE(bytes.contains("\r\n>el\r\n-id\r\n3\r\n%an - %sn\r\nsize\r\n150\r\n-pos\r\n"));
-    EXPECT_TRUE(bytes.endsWith("-moveable\r\n0\r\n\r\n"));
-    EXPECT_EQ(SkinWindowFile::parse(bytes), window);
-}
-
-TEST(SkinWindowFile, ACountThatIsNoNumberReadsAsNoElement) {
-    const SkinWindowFile window = SkinWindowFile::parse(head("0", "many") + buttonRecord(4));
-    EXPECT_TRUE(window.elements.empty());
-    EXPECT_FALSE(window.stoppedAtInvalidType);
-}
-
-TEST(SkinWindowFile, AnUnendedLastLineIsReadAgainForTheRestOfItsRecord) {
+// A count that is no number reads as no element; an unended last line is read again for the
+// rest of its record; an absurd count stops at the end of the data or at a line that is no
+// element type.
+TEST(SkinWindowFile, OddCountsAndAnUnendedLastLine) {
+    const SkinWindowFile none = SkinWindowFile::parse(head("0", "many") + buttonRecord(4));
+    EXPECT_TRUE(none.elements.empty());
+    EXPECT_FALSE(none.stoppedAtInvalidType);
     // Ends in the middle of a record: y, the size class and the flag all read "5" again.
-    const QByteArray bytes = head("0", "1") + ">el\r\n-id\r\n1\r\n-func\r\n3\r\n-pos\r\n2\r\n5";
-    const SkinWindowFile window = SkinWindowFile::parse(bytes);
-    ASSERT_EQ(window.elements.size(), 1u);
-    EXPECT_EQ(window.elements[0].x, 2);
-    EXPECT_EQ(window.elements[0].y, 5);
-    EXPECT_EQ(window.elements[0].sizeClass, 5u);
-    EXPECT_FALSE(window.elements[0].moveable);
-    EXPECT_FALSE(window.stoppedAtInvalidType);
-
+    const SkinWindowFile cut =
+        SkinWindowFile::parse(head("0", "1") + ">el\r\n-id\r\n1\r\n-func\r\n3\r\n-pos\r\n2\r\n5");
+    ASSERT_EQ(cut.elements.size(), 1u);
+    EXPECT_EQ(cut.elements[0], (ElementRecord{.function = 3, .x = 2, .y = 5, .sizeClass = 5}));
+    EXPECT_FALSE(cut.stoppedAtInvalidType);
     QByteArray withoutLastLineEnds = defaultWindowFile();
     withoutLastLineEnds.chop(4);
     ASSERT_TRUE(withoutLastLineEnds.endsWith("-moveable\r\n1"));
     EXPECT_EQ(SkinWindowFile::parse(withoutLastLineEnds).elements.size(), 17u);
-}
 
-TEST(SkinWindowFile, AnAbsurdCountOverAnUnendedLastLineStopsAtTheEndOfTheData) {
-    QByteArray bytes = head("1", "4294967295") + buttonRecord(2);
-    bytes.chop(4);  // the record now ends with its moveable flag "1" and no line end
-    const SkinWindowFile window = SkinWindowFile::parse(bytes);
-    ASSERT_EQ(window.elements.size(), 1u);
-    EXPECT_EQ(window.elements[0].function, 2);
-    EXPECT_FALSE(window.stoppedAtInvalidType);
-
-    // When the re-read line is no element type the reading stops at it as at any other.
-    QByteArray noType = head("1", "4294967295") + buttonRecord(2);
-    noType.chop(5);
-    noType += "7";
-    const SkinWindowFile stopped = SkinWindowFile::parse(noType);
-    EXPECT_EQ(stopped.elements.size(), 1u);
-    EXPECT_TRUE(stopped.stoppedAtInvalidType);
-
-    QByteArray ended = head("1", "4294967295") + buttonRecord(2) + buttonRecord(3);
-    const SkinWindowFile endedWindow = SkinWindowFile::parse(ended);
-    EXPECT_EQ(endedWindow.elements.size(), 2u);
-    EXPECT_TRUE(endedWindow.stoppedAtInvalidType);
+    const QByteArray absurd = head("1", "4294967295") + buttonRecord(2);
+    const struct {
+        QByteArray bytes;
+        size_t elements;
+        bool stoppedAtInvalidType;
+    } cases[] = {
+        {absurd.chopped(4), 1, false},  // ends with the moveable flag "1" and no line end
+        {absurd.chopped(5) + "7", 1, true},
+        {absurd + buttonRecord(3), 2, true},
+    };
+    for (const auto& c : cases) {
+        const SkinWindowFile window = SkinWindowFile::parse(c.bytes);
+        EXPECT_EQ(window.elements.size(), c.elements);
+        EXPECT_EQ(window.elements[0].function, 2);
+        EXPECT_EQ(window.stoppedAtInvalidType, c.stoppedAtInvalidType);
+    }
 }
 
 TEST(SkinWindowFile, SizesAndPositionsAreKeptToWhatAScreenCanShow) {
@@ -160,18 +115,16 @@ TEST(SkinWindowFile, SizesAndPositionsAreKeptToWhatAScreenCanShow) {
         ">el\r\n-id\r\n4\r\n%an - %sn\r\nsize\r\n-1\r\n70000\r\n"
         "-pos\r\n0\r\n0\r\n-size(pic)\r\n1\r\n-moveable\r\n1\r\n\r\n";
     const SkinWindowFile window = SkinWindowFile::parse(bytes);
-    EXPECT_EQ(window.x, SkinWindowFile::maxPosition);
-    EXPECT_EQ(window.y, SkinWindowFile::minPosition);
-    EXPECT_EQ(window.collapsedWidth, 0);
-    EXPECT_EQ(window.collapsedHeight, SkinWindowFile::maxSize);
-    EXPECT_EQ(window.expandedWidth, 0) << "a zero size stays zero";
-    EXPECT_EQ(window.expandedHeight, SkinWindowFile::maxSize);
+    const int max = SkinWindowFile::maxSize, maxAt = SkinWindowFile::maxPosition,
+              minAt = SkinWindowFile::minPosition;
+    EXPECT_EQ(QRect(window.x, window.y, window.collapsedWidth, window.collapsedHeight),
+              QRect(maxAt, minAt, 0, max));
+    EXPECT_EQ(QSize(window.expandedWidth, window.expandedHeight), QSize(0, max))
+        << "a zero size stays zero";
     ASSERT_EQ(window.elements.size(), 2u);
-    EXPECT_EQ(window.elements[0].sliderLength, SkinWindowFile::maxSize);
-    EXPECT_EQ(window.elements[0].x, SkinWindowFile::maxPosition);
-    EXPECT_EQ(window.elements[0].y, SkinWindowFile::minPosition);
-    EXPECT_EQ(window.elements[1].width, 0);
-    EXPECT_EQ(window.elements[1].height, SkinWindowFile::maxSize);
+    EXPECT_EQ(QRect(window.elements[0].x, window.elements[0].y, window.elements[0].sliderLength, 0),
+              QRect(maxAt, minAt, max, 0));
+    EXPECT_EQ(QSize(window.elements[1].width, window.elements[1].height), QSize(0, max));
 }
 
 TEST(WindowCountFile, ReadsACountOfZeroToTheLimit) {
@@ -189,3 +142,5 @@ TEST(WindowCountFile, ReadsACountOfZeroToTheLimit) {
     }
     EXPECT_EQ(WindowCountFile::serialize(3), QByteArray("3\r\n"));
 }
+
+}  // namespace

@@ -21,7 +21,6 @@ protected:
         button->show();
         return button.get();
     }
-
     // Shift-drags the element by (dx, dy) from its centre, releasing at the end.
     void shiftDrag(Element* element, int dx, int dy) {
         const QPoint start = Mouse::at(element, 10, 10);
@@ -29,7 +28,6 @@ protected:
         Mouse::move(element, start + QPoint(dx, dy), Qt::LeftButton, Qt::ShiftModifier);
         Mouse::release(element, start + QPoint(dx, dy), Qt::ShiftModifier);
     }
-
     std::unique_ptr<ButtonFunction> button;
 };
 
@@ -51,7 +49,6 @@ TEST_F(ElementTest, ShiftDragMovesOnTheFivePixelGridInsideTheWindow) {
     }
     EXPECT_FALSE(element->isMoving());
     EXPECT_EQ(receiver.count(), 0u) << "a move is not a click";
-
     Info info(window.get());
     info.setSize(320, 20);
     info.setPosition(0, 0);
@@ -99,7 +96,6 @@ TEST_F(ElementTest, AClickWithAModifierFiresOnlyWhenItMeansNothingElse) {
 TEST_F(ElementTest, PictureSizesButtonsAndSlidersButNotInfoOrListBox) {
     ButtonFunction play(window.get(), 1);
     EXPECT_EQ(play.size(), QSize(20, 20)) << "a third of the 60 x 20 picture";
-
     SliderFunction volume(window.get(), 1);
     volume.setSize(90, 3);
     volume.setSizeClass(0);
@@ -107,45 +103,37 @@ TEST_F(ElementTest, PictureSizesButtonsAndSlidersButNotInfoOrListBox) {
     volume.setVertical(true);
     volume.setSizeClass(2);
     EXPECT_EQ(volume.size(), QSize(30, 90)) << "width 120 / 4, length kept";
-
+    volume.setSize(7, 90);
+    EXPECT_EQ(volume.size(), QSize(30, 90)) << "the thickness follows the picture";
     Info info(window.get());
     info.setSize(120, 20);
     info.setSizeClass(2);
     EXPECT_EQ(info.size(), QSize(120, 20));
-
     ListBox list(window.get());
     list.setSize(275, 155);
     list.setSizeClass(0);
     EXPECT_EQ(list.size(), QSize(275, 155));
 }
 
-TEST_F(ElementTest, SizeClassPicksThePictureFolderAndOnlyReloadsOnChange) {
+// The size class picks the picture folder (reloading only on a change), the opacity colour
+// is keyed out, and a missing picture leaves a working zero-sized element.
+TEST_F(ElementTest, PicturesComeFromTheSizeClassFolderOfTheSkin) {
+    context().colours.useOpacity = false;
     ButtonFunction prev(window.get(), 3);
     prev.setPosition(40, 40);
     const Bitmap* first = prev.getBitmap();
     prev.setSizeClass(1);
     EXPECT_EQ(prev.getBitmap(), first) << "the same size class does not reload";
-
     prev.setSizeClass(2);
     EXPECT_NE(prev.getBitmap(), first);
-    EXPECT_EQ(prev.size(), QSize(30, 30));
-    EXPECT_EQ(prev.pos(), QPoint(40, 40));
+    EXPECT_EQ(prev.geometry(), QRect(40, 40, 30, 30));
     EXPECT_TRUE(QFileInfo::exists(skinFolder() + "/2/105_prev.bmp"));
     EXPECT_EQ(prev.getBitmap()->getName(), "105_prev.bmp");
-}
-
-TEST_F(ElementTest, OpacityColourBecomesThePicturesTransparentColour) {
+    EXPECT_EQ(prev.getBitmap()->getTransparentColour(), noTransparentColour);
     context().colours.useOpacity = true;
     context().colours.opacityColour = makeColour(1, 2, 3);
-    ButtonFunction withOpacity(window.get(), 2);
-    EXPECT_EQ(withOpacity.getBitmap()->getTransparentColour(), makeColour(1, 2, 3));
-
-    context().colours.useOpacity = false;
-    ButtonFunction opaque(window.get(), 2);
-    EXPECT_EQ(opaque.getBitmap()->getTransparentColour(), noTransparentColour);
-}
-
-TEST_F(ElementTest, AMissingPictureLeavesAWorkingZeroSizedElement) {
+    EXPECT_EQ(ButtonFunction(window.get(), 2).getBitmap()->getTransparentColour(),
+              makeColour(1, 2, 3));
     ButtonFunction repeatOne(window.get(), 9);
     EXPECT_EQ(repeatOne.size(), QSize(0, 0));
     ASSERT_EQ(prompts.shown.size(), 1u);

@@ -19,7 +19,6 @@ protected:
         }
         SkinTest::TearDown();
     }
-
     // Shift-drags from a client point of the list to a client point of the window.
     void shiftDrag(QPoint from, QPoint to) {
         const QPoint start = Mouse::at(list.get(), from.x(), from.y());
@@ -29,18 +28,16 @@ protected:
         Mouse::move(list.get(), end, Qt::LeftButton, Qt::ShiftModifier);
         Mouse::release(list.get(), end, Qt::ShiftModifier);
     }
-
     std::unique_ptr<ListBox> list;
 };
 
-TEST_F(ListBoxTest, TheLeftEdgeFollowsOnTheGridAndTheRightEdgeStays) {
+// Shift-dragged edges snap to the grid of 5, keep the least size and stay inside the window.
+TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
     shiftDrag(QPoint(0, 50), QPoint(50 + 23, 100));
-    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100));
+    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100)) << "the right edge stays";
     EXPECT_FALSE(list->isResizing());
     EXPECT_EQ(list->getResizeZone(), 0);
-}
-
-TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
+    list->setGeometry(50, 50, 200, 100);
     shiftDrag(QPoint(198, 50), QPoint(60, 100));
     EXPECT_EQ(list->width(), 40);
     shiftDrag(QPoint(38, 50), QPoint(420, 100));
@@ -55,22 +52,8 @@ TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
     EXPECT_EQ(list->geometry().top() % 5, 0);
 }
 
-TEST_F(ListBoxTest, WithoutShiftOrWhenLockedTheEdgesDoNothing) {
-    const QRect before = list->geometry();
-    const QPoint edge = Mouse::at(list.get(), 2, 50);
-    Mouse::move(list.get(), edge);
-    EXPECT_EQ(list->getResizeZone(), 0);
-    Mouse::press(list.get(), edge);
-    Mouse::move(list.get(), edge + QPoint(30, 0), Qt::LeftButton);
-    Mouse::release(list.get(), edge + QPoint(30, 0));
-    EXPECT_EQ(list->geometry(), before);
-
-    list->setMoveable(false);
-    Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(list->getResizeZone(), 0);
-}
-
-TEST_F(ListBoxTest, ZonesAreTestedLeftRightTopBottom) {
+// Zones are tested left, right, top, bottom; without Shift or when locked the edges do nothing.
+TEST_F(ListBoxTest, ResizeZonesNeedShiftAndAMoveableList) {
     auto zoneAt = [&](int x, int y) {
         Mouse::move(list.get(), Mouse::at(list.get(), x, y), Qt::NoButton, Qt::ShiftModifier);
         return list->getResizeZone();
@@ -80,6 +63,17 @@ TEST_F(ListBoxTest, ZonesAreTestedLeftRightTopBottom) {
     EXPECT_EQ(zoneAt(100, 3), 3);
     EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
     EXPECT_EQ(zoneAt(100, 96), 4);
+    const QRect before = list->geometry();
+    const QPoint edge = Mouse::at(list.get(), 2, 50);
+    Mouse::move(list.get(), edge);
+    EXPECT_EQ(list->getResizeZone(), 0);
+    Mouse::press(list.get(), edge);
+    Mouse::move(list.get(), edge + QPoint(30, 0), Qt::LeftButton);
+    Mouse::release(list.get(), edge + QPoint(30, 0));
+    EXPECT_EQ(list->geometry(), before);
+    list->setMoveable(false);
+    Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(list->getResizeZone(), 0);
 }
 
 TEST_F(ListBoxTest, RowsStayInsideTheFrame) {

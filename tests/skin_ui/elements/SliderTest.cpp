@@ -18,7 +18,6 @@ protected:
         slider->show();
         return slider;
     }
-
     void click(Slider* slider, int x, int y) {
         Mouse::press(slider, Mouse::at(slider, x, y));
         Mouse::release(slider, Mouse::at(slider, x, y));
@@ -55,6 +54,11 @@ TEST_F(SliderTest, AClickReportsTheValueUnderTheCursor) {
 
 TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
     auto slider = make();
+    slider->setVertical(true);  // the size swaps at the same corner, once
+    slider->setVertical(true);
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 90));
+    slider->setVertical(false);
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 90, 10));
     slider->setValue(50);
     EXPECT_EQ(slider->getKnobPos(), 40);
     EXPECT_EQ(receiver.count(), 0u) << "a program change is not reported";
@@ -67,7 +71,6 @@ TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
     slider->setValue(100);
     slider->grab();
     EXPECT_EQ(slider->getKnobPos(), 80) << "length - half the thickness";
-
     // Without travel or without a maximum the knob stays at the track's start.
     slider->setSize(10, 10);
     slider->setValue(60);
@@ -79,16 +82,6 @@ TEST_F(SliderTest, SetValuePlacesTheKnobAndPaintClampsIt) {
     slider->setVertical(true);
     slider->setValue(7);
     EXPECT_EQ(slider->getKnobPos(), 80) << "the start of a vertical track is its bottom";
-}
-
-TEST_F(SliderTest, ToggleVerticalSwapsTheSizeAtTheSameCorner) {
-    auto slider = make();
-    slider->setVertical(true);
-    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 90));
-    slider->setVertical(true);
-    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 90)) << "no change, no swap";
-    slider->setVertical(false);
-    EXPECT_EQ(slider->geometry(), QRect(20, 100, 90, 10));
 }
 
 TEST_F(SliderTest, KnobDragReportsEveryMove) {
@@ -118,23 +111,17 @@ protected:
     }
 };
 
-TEST_F(SliderLengthTest, ShiftNearAnEndArmsItOnlyOnAMoveableSlider) {
+// Shift near an end of a moveable slider arms it; the length snaps to the grid of 5 and stays
+// within its limits.
+TEST_F(SliderLengthTest, TheLengthChangesByShiftDraggingAnEnd) {
     auto slider = make();
-    Mouse::move(slider.get(), Mouse::at(slider.get(), 2, 5), Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(slider->getLengthEdge(), 1);
-    Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5), Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(slider->getLengthEdge(), 2);
-    Mouse::move(slider.get(), Mouse::at(slider.get(), 45, 5), Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(slider->getLengthEdge(), 0);
+    const std::pair<int, int> edges[] = {{2, 1}, {87, 2}, {45, 0}};
+    for (const auto& [x, edge] : edges) {
+        Mouse::move(slider.get(), Mouse::at(slider.get(), x, 5), Qt::NoButton, Qt::ShiftModifier);
+        EXPECT_EQ(slider->getLengthEdge(), edge) << x;
+    }
     Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5));
     EXPECT_EQ(slider->getLengthEdge(), 0) << "Shift released";
-    slider->setMoveable(false);
-    Mouse::move(slider.get(), Mouse::at(slider.get(), 87, 5), Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(slider->getLengthEdge(), 0);
-}
-
-TEST_F(SliderLengthTest, TheLengthSnapsAndStaysWithinItsLimits) {
-    auto slider = make();
     dragEnd(slider.get(), QPoint(88, 5), QPoint(20 + 123, 105));
     EXPECT_EQ(slider->geometry(), QRect(20, 100, 120, 10)) << "123 snaps to 120";
     dragEnd(slider.get(), QPoint(118, 5), QPoint(25, 105));
@@ -145,6 +132,15 @@ TEST_F(SliderLengthTest, TheLengthSnapsAndStaysWithinItsLimits) {
     EXPECT_EQ(slider->geometry(), QRect(0, 100, 300, 10)) << "the left end stops at the window";
     dragEnd(slider.get(), QPoint(1, 5), QPoint(47, 105));
     EXPECT_EQ(slider->geometry(), QRect(45, 100, 255, 10)) << "the right end stays";
+    slider->setGeometry(20, 100, 90, 10);
+    slider->setVertical(true);
+    dragEnd(slider.get(), QPoint(5, 88), QPoint(25, 100 + 62));
+    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 60));
+    dragEnd(slider.get(), QPoint(5, 58), QPoint(25, 500));
+    EXPECT_EQ(slider->height(), 100) << "down to the window's bottom";
+    slider->setMoveable(false);
+    Mouse::move(slider.get(), Mouse::at(slider.get(), 5, 58), Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(slider->getLengthEdge(), 0) << "a locked slider";
 }
 
 TEST_F(SliderLengthTest, TheKnobKeepsItsValueAndPlaybackIsPausedMeanwhile) {
@@ -163,15 +159,6 @@ TEST_F(SliderLengthTest, TheKnobKeepsItsValueAndPlaybackIsPausedMeanwhile) {
     EXPECT_FALSE(Sound::instance().isPaused()) << "the pause from before is restored";
 }
 
-TEST_F(SliderLengthTest, VerticalSlidersChangeTheirHeight) {
-    auto slider = make();
-    slider->setVertical(true);
-    dragEnd(slider.get(), QPoint(5, 88), QPoint(25, 100 + 62));
-    EXPECT_EQ(slider->geometry(), QRect(20, 100, 10, 60));
-    dragEnd(slider.get(), QPoint(5, 58), QPoint(25, 500));
-    EXPECT_EQ(slider->height(), 100) << "down to the window's bottom";
-}
-
 TEST_F(SliderTest, ProgressSlidersFollowThePlayerUntilTheyBecomeVolume) {
     auto slider = make(SliderFunction::progressFunction);
     EXPECT_EQ(slider->getBitmap()->getName(), "200_progress.bmp");
@@ -181,7 +168,6 @@ TEST_F(SliderTest, ProgressSlidersFollowThePlayerUntilTheyBecomeVolume) {
     EXPECT_EQ(slider->getMaximum(), 8000);
     EXPECT_EQ(slider->getKnobPos(), 40);
     EXPECT_EQ(receiver.count(), 0u) << "play positions are not reported back";
-
     slider->setFunction(SliderFunction::volumeFunction);
     EXPECT_EQ(slider->getBitmap()->getName(), "201_volume.bmp");
     EXPECT_EQ(slider->getTooltipText(), "Volume");
@@ -199,25 +185,9 @@ TEST_F(SliderTest, PaintFillsTheTrackUpToTheKnobInThePicturesColour) {
     EXPECT_EQ(shown.pixelColor(20, 5), fill) << "between the track start and the knob";
     EXPECT_NE(shown.pixelColor(150, 5), fill) << "beyond the knob";
     EXPECT_NE(shown.pixelColor(20, 1), fill) << "inset 3 pixels at size class 0";
-
     slider->setFilled(false);
     shown = slider->grab().toImage();
     EXPECT_NE(shown.pixelColor(20, 5), fill);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(SliderTest, TheThicknessFollowsThePictureWhateverSizeIsAsked) {
-    // As the skin window loader builds a medium slider: length and 10, then the size class.
-    SliderFunction slider(window.get(), SliderFunction::volumeFunction);
-    slider.setSize(140, 10);
-    slider.setSizeClass(1);
-    EXPECT_EQ(slider.size(), QSize(140, 20));
-    slider.setVertical(true);
-    slider.setSize(7, 90);
-    EXPECT_EQ(slider.size(), QSize(20, 90));
 }
 
 }  // namespace

@@ -7,49 +7,33 @@
 
 namespace {
 
+// 300 pixels of text in a 285-pixel strip bounce with a pause at each end; a text that fits
+// stays at the left and is not redrawn.
 TEST(Marquee, ATextWiderThanItsStripBouncesWithAPauseAtEachEnd) {
-    // 300 pixels of text in a 285-pixel strip.
     Marquee marquee;
     bool moved = false;
-    int steps = 0;
-    int delay = 0;
-    do {
-        delay = marquee.step(285, 300, moved);
-        ++steps;
-        ASSERT_TRUE(moved);
-    } while (marquee.isScrollingLeft() && steps < 1000);
-    EXPECT_EQ(marquee.getScrollX(), -21) << "below 285 - 300 - 5";
-    EXPECT_EQ(steps, 26);
-    EXPECT_EQ(delay, 600) << "half a second's pause after the step";
-
-    steps = 0;
-    do {
-        delay = marquee.step(285, 300, moved);
-        ++steps;
-        if (!marquee.isScrollingLeft()) {
-            EXPECT_EQ(delay, 100);
-        }
-    } while (!marquee.isScrollingLeft() && steps < 1000);
-    EXPECT_EQ(marquee.getScrollX(), 6) << "past the left edge's 5";
-    EXPECT_EQ(steps, 27);
-    EXPECT_EQ(delay, 600);
+    for (const bool leftwards : {true, false}) {
+        int steps = 0, delay = 0;
+        do {
+            delay = marquee.step(285, 300, moved);
+            ++steps;
+            ASSERT_TRUE(moved);
+            if (!leftwards && !marquee.isScrollingLeft()) {
+                EXPECT_EQ(delay, 100);
+            }
+        } while (marquee.isScrollingLeft() == leftwards && steps < 1000);
+        EXPECT_EQ(marquee.getScrollX(), leftwards ? -21 : 6) << "past 285 - 300 - 5, or 5";
+        EXPECT_EQ(steps, leftwards ? 26 : 27);
+        EXPECT_EQ(delay, 600) << "half a second's pause after the step";
+    }
     marquee.step(285, 300, moved);
     EXPECT_EQ(marquee.getScrollX(), 5);
-}
-
-TEST(Marquee, ATextThatFitsStaysAtTheLeftAndIsNotRedrawn) {
-    Marquee marquee;
-    bool moved = true;
-    EXPECT_EQ(marquee.step(285, 279, moved), 100);
+    marquee.step(285, 300, moved);
+    ASSERT_LT(marquee.getScrollX(), 5);
+    marquee.step(400, 300, moved);  // the strip widened past the text: back home
+    EXPECT_EQ(marquee.getScrollX(), 5);
     EXPECT_FALSE(moved);
-    EXPECT_EQ(marquee.getScrollX(), 5);
-    // Scrolled away, then the strip is widened past the text: back home at the next step.
-    for (int i = 0; i < 10; ++i) {
-        marquee.step(285, 300, moved);
-    }
-    ASSERT_EQ(marquee.getScrollX(), -5);
-    marquee.step(400, 300, moved);
-    EXPECT_EQ(marquee.getScrollX(), 5);
+    EXPECT_EQ(marquee.step(285, 279, moved), 100);
     EXPECT_FALSE(moved);
 }
 
@@ -64,25 +48,22 @@ protected:
     }
 };
 
-TEST_F(InfoTest, StartsWithNothingPlayingWhichFits) {
+// "Nothing playing" fits and rests the scroll timer (an idle player wakes nobody ten times a
+// second); a new text starts at the left and is measured again by the paint.
+TEST_F(InfoTest, ATextThatFitsStaysAndANewTextStartsAtTheLeft) {
     auto info = make(285);
     EXPECT_EQ(info->getText(), "Nothing playing");
     EXPECT_EQ(info->getTooltipText(), "info");
     EXPECT_EQ(info->height(), 20);
     info->grab();
     EXPECT_GT(info->getTextWidth(), 0) << "measured by the paint";
-    for (int i = 0; i < 5; ++i) {
-        info->scrollStep();
-    }
+    QTRY_VERIFY_WITH_TIMEOUT(!info->isScrolling(), 5000);
     EXPECT_EQ(info->getScrollX(), 5);
-}
-
-TEST_F(InfoTest, ANewTextStartsAtTheLeftAndIsMeasuredAgain) {
-    auto info = make(60);
+    info->setSize(60, 20);
     info->setText("A rather long title - Somebody with a long name");
     info->grab();
-    const int measured = info->getTextWidth();
-    EXPECT_GT(measured, 60);
+    EXPECT_TRUE(info->isScrolling());
+    EXPECT_GT(info->getTextWidth(), 60);
     for (int i = 0; i < 8; ++i) {
         info->scrollStep();
     }
@@ -92,16 +73,6 @@ TEST_F(InfoTest, ANewTextStartsAtTheLeftAndIsMeasuredAgain) {
     EXPECT_TRUE(info->isScrollingLeft());
     EXPECT_EQ(info->getTextWidth(), 0);
     EXPECT_EQ(info->getTooltipText(), "Short");
-}
-
-TEST_F(InfoTest, TheScrollTimerRestsWhileTheTextFits) {
-    auto info = make(285);
-    info->grab();
-    QTest::qWait(Marquee::stepMs * 2);
-    EXPECT_FALSE(info->isScrolling()) << "an idle player wakes nobody ten times a second";
-    info->setText(QString(80, 'W'));
-    info->grab();
-    EXPECT_TRUE(info->isScrolling());
 }
 
 TEST_F(InfoTest, TheWidthChangesByShiftDraggingAnEnd) {
