@@ -37,7 +37,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.insert(extra);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(VESK_PLAYER_BINARY, arguments);
+    process.start(program, arguments);
     process.waitForStarted(10000);
 }
 

@@ -17,6 +17,8 @@ public:
     // "dummy" unless set here).
     void setVariable(const QString& name, const QString& value) { extra.insert(name, value); }
     void start(const QStringList& arguments = {});
+    // Another copy of the launcher to start (the build's by default).
+    void setProgram(const QString& path) { program = path; }
     // The folder the program is started in (the test's own by default).
     void setWorkingDirectory(const QString& folder) { process.setWorkingDirectory(folder); }
     // Waits for the program to end; false on timeout.
@@ -41,6 +43,7 @@ private:
     QString homePath;
     QProcess process;
     QString display;
+    QString program = VESK_PLAYER_BINARY;
     QProcessEnvironment extra;
     QByteArray collected;
 };
