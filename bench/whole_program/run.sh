@@ -13,6 +13,9 @@
 #   bench/whole_program/run.sh start      only the start and memory figures
 #   bench/whole_program/run.sh server     only the sound server figures
 #   START_RUNS=15 PLAY_SECONDS=20 SERVER_SECONDS=20 bench/whole_program/run.sh
+#   PLAYER=/kept/aside/veskplayer bench/whole_program/run.sh start
+#                                         the same figures of another build of the launcher (an
+#                                         earlier one kept aside, with its veskplayer-ui beside it)
 set -euo pipefail
 
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -40,7 +43,7 @@ fi
 # ---- release build ------------------------------------------------------------------------------
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESK_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target veskplayer whole_program_probe trivial_qt_window
-player="$build/veskplayer"
+player="${PLAYER:-$build/veskplayer}"
 probe="$build/bench/whole_program/whole_program_probe"
 floor_window="$build/bench/whole_program/trivial_qt_window"
 
@@ -139,7 +142,7 @@ floor_rss="$(median <"$work/floor-rss")"
 floor_cpu="$(median <"$work/floor-cpu")"
 echo "  the player's start phases, ms after the launcher's exec (median of the runs; marks the player"
 echo "  writes when VESK_START_PHASES is set):"
-for phase in launcher exec player qt sound data-folder windows command-line first-paint bus tray; do
+for phase in launcher exec player qt sound data-folder windows command-line first-paint icon bus tray; do
     values="$(awk -v key="phase_${phase}_ms" '$1 == key { print $2 }' "$work/phases")"
     [ -n "$values" ] && printf '    %-14s %7.1f\n' "$phase" "$(median <<<"$values")"
 done

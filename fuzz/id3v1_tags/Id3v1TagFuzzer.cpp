@@ -12,6 +12,7 @@
 #include "InputFile.h"
 #include "common/NativePath.h"
 #include "playlist/SongFile.h"
+#include "playlist/TagLibReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = inputFile(data, size, "song.mp3");
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (descriptor < 0) {
         return 0;
     }
-    const SongTags id3v1 = TagReader::readId3v1(descriptor, static_cast<long long>(size));
+    const SongTags id3v1 = TagLibReader::readId3v1(descriptor, static_cast<long long>(size));
     ::close(descriptor);
     const bool tagged = size >= 128 && std::equal(data + size - 128, data + size - 125, "TAG");
     if (id3v1.title.has_value() != id3v1.artist.has_value() || (!tagged && id3v1.title) ||

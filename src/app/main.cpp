@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("VeskPlayer");
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(ProgramIcon::icon());
+    app.setWindowIcon(ProgramIcon::smallest());
     QtPrompts prompts([] { return Variables::currentDialogOwner(); });
     Prompts::install(&prompts);
     StartPhases::mark("qt");
@@ -85,11 +85,14 @@ int main(int argc, char** argv) {
     }
     {
         InstanceServer laterStarts(runningCopy.listener(), {addHandedOverFile, runDesktopAction});
-        // The bus and the tray draw nothing of the first frame: they come once it is painted.
+        // The bus, the tray and the icon at every size draw nothing of the first frame: they
+        // come once it is painted.
         std::unique_ptr<MprisService> mediaKeys;
         const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
         const FirstFrame busAndTray(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
             StartPhases::mark("first-paint");
+            QApplication::setWindowIcon(ProgramIcon::icon());
+            StartPhases::mark("icon");
             mediaKeys = std::make_unique<MprisService>(mediaControls());
             StartPhases::mark("bus");
             Variables::instance().initTray();

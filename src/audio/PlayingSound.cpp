@@ -1,9 +1,9 @@
 #include "audio/PlayingSound.h"
 
-#include <SDL.h>
 #include <algorithm>
 
-#include "audio/DecoderFactory.h"
+#include "audio/SampleConverter.h"
+#include "common/SoundModule.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ uint32_t framesToMs(int64_t frames, int rate) {
 
 std::shared_ptr<PlayingSound> PlayingSound::open(const QString& path, int outputRate,
                                                  int outputChannels) {
-    std::unique_ptr<Decoder> decoder = DecoderFactory::open(path);
+    SoundModule* module = SoundModule::get();
+    std::unique_ptr<Decoder> decoder = module ? module->openDecoder(path) : nullptr;
     std::shared_ptr<PlayingSound> sound =
         decoder ? create(std::move(decoder), outputRate, outputChannels) : nullptr;
     if (sound) {
@@ -28,29 +29,30 @@ std::shared_ptr<PlayingSound> PlayingSound::open(const QString& path, int output
 
 std::shared_ptr<PlayingSound> PlayingSound::create(std::unique_ptr<Decoder> decoder, int outputRate,
                                                    int outputChannels) {
-    SDL_AudioStream* converter = SDL_NewAudioStream(
-        AUDIO_F32SYS, static_cast<Uint8>(decoder->channels()), decoder->sampleRate(), AUDIO_F32SYS,
-        static_cast<Uint8>(outputChannels), outputRate);
-    if (converter == nullptr) {
+    SoundModule* module = SoundModule::get();
+    std::unique_ptr<SampleConverter> converter =
+        module ? module->newConverter(decoder->sampleRate(), decoder->channels(), outputRate,
+                                      outputChannels)
+               : nullptr;
+    if (!converter) {
         return nullptr;
     }
     return std::shared_ptr<PlayingSound>(
-        new PlayingSound(std::move(decoder), converter, outputRate, outputChannels));
+        new PlayingSound(std::move(decoder), std::move(converter), outputRate, outputChannels));
 }
 
-PlayingSound::PlayingSound(std::unique_ptr<Decoder> newDecoder, SDL_AudioStream* converter,
-                           int outputRate, int outputChannels)
+PlayingSound::PlayingSound(std::unique_ptr<Decoder> newDecoder,
+                           std::unique_ptr<SampleConverter> newConverter, int outputRate,
+                           int outputChannels)
     : decoder(std::move(newDecoder)),
-      converter(converter),
+      converter(std::move(newConverter)),
       outputRate(outputRate),
       outputChannels(outputChannels),
       length(framesToMs(decoder->lengthFrames(), decoder->sampleRate())),
       decodeBuffer(decodeBlockFrames * static_cast<size_t>(decoder->channels())),
       passThrough(decoder->sampleRate() == outputRate && decoder->channels() == outputChannels) {}
 
-PlayingSound::~PlayingSound() {
-    SDL_FreeAudioStream(converter);
-}
+PlayingSound::~PlayingSound() = default;
 
 uint32_t PlayingSound::positionMs() const {
     std::lock_guard guard(mutex);
@@ -75,7 +77,7 @@ bool PlayingSound::setPositionMs(uint32_t position) {
     if (!decoder->seek(frame)) {
         return false;
     }
-    SDL_AudioStreamClear(converter);
+    converter->clear();
     seekFrame = frame;
     renderedFrames = 0;
     decodedFrames = 0;
@@ -131,22 +133,19 @@ size_t PlayingSound::render(float* out, size_t frames) {
 }
 
 size_t PlayingSound::renderConverted(float* out, size_t frames) {
-    const size_t frameBytes = sizeof(float) * static_cast<size_t>(outputChannels);
     size_t produced = 0;
     while (produced < frames && !isFinished) {
-        const size_t available = static_cast<size_t>(SDL_AudioStreamAvailable(converter));
-        size_t wanted = std::min(available / frameBytes, frames - produced);
+        size_t wanted = std::min(converter->available(), frames - produced);
         if (decoderDone) {
             wanted = std::min<size_t>(wanted, outputEnd - (renderedFrames + produced));
         }
         if (wanted > 0) {
-            const int got = SDL_AudioStreamGet(converter, out + produced * outputChannels,
-                                               static_cast<int>(wanted * frameBytes));
-            if (got <= 0) {
+            const size_t got = converter->get(out + produced * outputChannels, wanted);
+            if (got == 0) {
                 isFinished = true;
                 break;
             }
-            produced += static_cast<size_t>(got) / frameBytes;
+            produced += got;
         } else if (decoderDone) {
             isFinished = true;
         } else {
@@ -174,8 +173,7 @@ size_t PlayingSound::renderDirect(float* out, size_t frames) {
 
 void PlayingSound::decodeBlock() {
     const size_t frames = decoder->read(decodeBuffer.data(), decodeBlockFrames);
-    const int bytes = static_cast<int>(frames * sizeof(float) * decoder->channels());
-    if (frames > 0 && SDL_AudioStreamPut(converter, decodeBuffer.data(), bytes) == 0) {
+    if (frames > 0 && converter->put(decodeBuffer.data(), frames)) {
         decodedFrames += static_cast<int64_t>(frames);
         return;
     }
@@ -183,8 +181,7 @@ void PlayingSound::decodeBlock() {
     // silence first and cut the output where the decoded frames end.
     decoderDone = true;
     std::fill(decodeBuffer.begin(), decodeBuffer.end(), 0.0f);
-    SDL_AudioStreamPut(converter, decodeBuffer.data(),
-                       static_cast<int>(decodeBuffer.size() * sizeof(float)));
-    SDL_AudioStreamFlush(converter);
+    converter->put(decodeBuffer.data(), decodeBlockFrames);
+    converter->flush();
     outputEnd = static_cast<uint64_t>(decodedFrames * outputRate / decoder->sampleRate());
 }

@@ -9,7 +9,7 @@
 #include "audio/ReplayGain.h"
 
 class QString;
-struct _SDL_AudioStream;
+class SampleConverter;
 
 // One sound the engine plays: a decoder and the converter that turns its frames into the
 // output's rate and channel count. The engine renders it on the output's thread while the
@@ -20,8 +20,9 @@ struct _SDL_AudioStream;
 // whole file) runs on the opening thread before the sound is shared.
 class PlayingSound {
 public:
-    // The file through the decoder that reads it; null when none can or the format cannot be
-    // converted. Reads (and may scan) the file: any thread, never the window thread.
+    // The file through the decoder that reads it; null when none can, the format cannot be
+    // converted or the sound module cannot be loaded. Reads (and may scan) the file: any thread,
+    // never the window thread.
     static std::shared_ptr<PlayingSound> open(const QString& path, int outputRate,
                                               int outputChannels);
     // Null when the decoder's format cannot be converted to the output's.
@@ -56,8 +57,8 @@ public:
     size_t render(float* out, size_t frames);
 
 private:
-    PlayingSound(std::unique_ptr<Decoder> decoder, _SDL_AudioStream* converter, int outputRate,
-                 int outputChannels);
+    PlayingSound(std::unique_ptr<Decoder> decoder, std::unique_ptr<SampleConverter> converter,
+                 int outputRate, int outputChannels);
     // Feeds the converter one block of decoded frames, or flushes it at the end.
     void decodeBlock();
     size_t renderConverted(float* out, size_t frames);
@@ -67,7 +68,7 @@ private:
 
     mutable std::mutex mutex;
     const std::unique_ptr<Decoder> decoder;
-    _SDL_AudioStream* const converter;
+    const std::unique_ptr<SampleConverter> converter;
     const int outputRate;
     const int outputChannels;
     const uint32_t length;

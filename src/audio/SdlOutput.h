@@ -29,8 +29,10 @@ public:
     bool failed() const override;
     void stop() override;
     void setIdle(bool idle) override;
-    int sampleRate() const override { return 44100; }
-    int channels() const override { return 2; }
+    static constexpr int deviceRate = 44100;
+    static constexpr int deviceChannels = 2;
+    int sampleRate() const override { return deviceRate; }
+    int channels() const override { return deviceChannels; }
 
 private:
     static void fill(void* self, uint8_t* stream, int length);

@@ -1,7 +1,7 @@
 #include "audio/SongOpener.h"
 
 #include "audio/PlayingSound.h"
-#include "audio/ReplayGainReader.h"
+#include "common/SoundModule.h"
 
 SongOpener::SongOpener(Mode mode, int outputRate, int outputChannels)
     : mode(mode), outputRate(outputRate), outputChannels(outputChannels) {
@@ -46,7 +46,8 @@ void SongOpener::cancel(Ticket ticket) {
 std::shared_ptr<PlayingSound> SongOpener::openNow(const QString& path) const {
     std::shared_ptr<PlayingSound> sound = PlayingSound::open(path, outputRate, outputChannels);
     if (sound) {
-        sound->setReplayGain(ReplayGainReader::read(path));
+        // A sound opened means the module is there.
+        sound->setReplayGain(SoundModule::get()->readReplayGain(path));
     }
     return sound;
 }

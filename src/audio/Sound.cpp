@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "audio/DeviceOutput.h"
 #include "audio/FindEle.h"
 #include "audio/NowPlayingDisplay.h"
 #include "audio/ProgressDisplay.h"
-#include "audio/SdlOutput.h"
 #include "audio/SoundEngine.h"
 #include "common/DebugLog.h"
 #include "common/Prompts.h"
@@ -59,7 +59,7 @@ Sound::~Sound() {
 
 Sound& Sound::instance() {
     if (soundInstance == nullptr) {
-        soundInstance = new Sound(PlayList::instance(), std::make_unique<SdlOutput>());
+        soundInstance = new Sound(PlayList::instance(), std::make_unique<DeviceOutput>());
         StartPhases::mark("sound");
     }
     return *soundInstance;

@@ -12,18 +12,12 @@ struct SongTags {
     bool operator==(const SongTags&) const = default;
 };
 
-// Reads title and artist from the tags of every sound file kind the player adds, through TagLib:
-// ID3v2 (2.2 to 2.4), then APE, then ID3 version 1 for MP3; Vorbis comments for Ogg Vorbis and
-// FLAC; RIFF INFO (then ID3v2) for WAV; the module title for MOD, IT, S3M and XM. The kind comes
-// from the file name's extension. ID3 version 1 is read by the player's own rule (30 bytes,
-// Latin-1, spaces kept; both fields empty count as no tag).
+// Reads title and artist from a sound file's tags through the sound module (TagLibReader, which
+// tells the formats); no tags when the module cannot be loaded.
 class TagReader {
 public:
     // From an open descriptor of a regular file of the given size; the descriptor stays open.
     static SongTags read(int descriptor, long long size, const QString& path);
     // Opens the file under the regular-file rule first (nothing for a pipe or a device).
     static SongTags read(const QString& path);
-
-    // The ID3 version 1 tag in the last 128 bytes alone.
-    static SongTags readId3v1(int descriptor, long long size);
 };

@@ -36,7 +36,7 @@ void PlayerProcess::start(const QStringList& arguments) {
     environment.insert("XDG_RUNTIME_DIR", runtimeFolder());
     environment.insert(extra);
     process.setProcessEnvironment(environment);
-    process.start(VESK_PLAYER_BINARY, arguments);
+    process.start(program, arguments);
     process.waitForStarted(10000);
 }
 

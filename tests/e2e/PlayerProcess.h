@@ -15,6 +15,8 @@ public:
     // An environment variable for the next start (QT_SCALE_FACTOR, ...; SDL_AUDIODRIVER is
     // "dummy" unless set here).
     void setVariable(const QString& name, const QString& value) { extra.insert(name, value); }
+    // Another copy of the launcher to start (the build's by default).
+    void setProgram(const QString& path) { program = path; }
     void setWorkingDirectory(const QString& folder) { process.setWorkingDirectory(folder); }
     void start(const QStringList& arguments = {});
     bool waitForExit(int timeoutMs) { return process.waitForFinished(timeoutMs); }
@@ -34,6 +36,7 @@ private:
     QString homePath;
     QProcess process;
     QString display;
+    QString program = VESK_PLAYER_BINARY;
     QProcessEnvironment extra;
     QByteArray collected;
 };

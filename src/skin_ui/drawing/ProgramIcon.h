@@ -6,5 +6,8 @@
 namespace ProgramIcon {
 
 QIcon icon();
+// The smallest size alone, cheap to decode and to hand to the window system: what the windows
+// carry until their first frame is painted, when icon() takes its place.
+QIcon smallest();
 
 }  // namespace ProgramIcon
