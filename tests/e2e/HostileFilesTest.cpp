@@ -19,8 +19,7 @@ qint64 peakKb(qint64 processId) {
     return QRegularExpression("VmHWM:\\s*(\\d+)").match(status).captured(1).toLongLong();
 }
 
-// The close button of the first window; the pointer is moved off it first, as a click waits for
-// the pointer to arrive and it may be there from the last click.
+// The close button, the pointer moved off it first: a click waits for the pointer to arrive.
 bool clickClose(XServer& x) {
     return x.xdotool({"mousemove", "200", "200"}) && x.click({5, 5});
 }
