@@ -60,7 +60,6 @@ TEST(HostileFiles, PipesArePassedOverHugePlaylistsReadInBoundedMemoryAndTheClose
         << player.output().toStdString();
     ASSERT_TRUE(clickClose(x));
     EXPECT_TRUE(player.waitForExit(1000)) << "the close button did not end the program in 1 s";
-    EXPECT_TRUE(player.output().contains("play pressed\n")) << player.output().toStdString();
     // Playlists of 256 MiB, four times the growth allowed, sparse (the header, then zeros: no
     // disk space used).
     QStringList huge;

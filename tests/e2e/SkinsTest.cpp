@@ -94,10 +94,11 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     ASSERT_TRUE(x.waitForWindow(skinTitle)) << again.output().toStdString();
     EXPECT_TRUE(waitFor([&] { return staging().isEmpty(); })) << "the next start clears it";
     EXPECT_FALSE(QFileInfo::exists(skins.filePath("big")));
+    QImage builtIn;  // once painted: the built-in back colour shows, two looks in a row agree
     ASSERT_TRUE(waitFor([&] {
-        return pixelsOf(toQColor(SettingsFiles::Colours{}.backColour).rgb()) > 1000;
-    })) << "the built-in back colour shows";
-    const QImage builtIn = shown();
+        return pixelsOf(toQColor(SettingsFiles::Colours{}.backColour).rgb()) > 1000 &&
+               std::exchange(builtIn, shown()) == builtIn;
+    }));
     // "Importing skin succesful. ... use this imported skin now ?": Enter is Yes.
     const Window first = answer(x, useSkin);
     ASSERT_NE(first, 0u) << again.output().toStdString();
