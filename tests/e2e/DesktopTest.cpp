@@ -36,15 +36,13 @@ std::vector<unsigned long> property(XServer& x, const char* name, Atom type, lon
     return values;
 }
 
-// Where the manager stacks the window among its clients, from the bottom; -1 when it is none
-// of them.
+// Where the manager stacks the window among its clients, from the bottom; -1 if none of them.
 long stackedAt(XServer& x, Window window) {
     const auto order = property(x, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, 1024);
     const auto at = std::find(order.begin(), order.end(), window);
     return at == order.end() ? -1 : at - order.begin();
 }
 
-// The window's class: "name.Class".
 QString classOf(XServer& x, Window window) {
     XClassHint hint{};
     if (!XGetClassHint(x.raw(), window, &hint)) {
@@ -99,14 +97,19 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
         return openbox.state() == QProcess::Running &&
                property(x, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1).size() == 1;
     })) << "openbox did not start";
-    x.startProgram("trayer",
-                   {"--edge", "top", "--align", "left", "--widthtype", "percent", "--width", "100",
-                    "--heighttype", "pixel", "--height", QString::number(panelHeight),
-                    "--SetDockType", "true", "--SetPartialStrut", "true"});
-    ASSERT_TRUE(waitFor([&] {
-        const std::vector<unsigned long> area = property(x, "_NET_WORKAREA", XA_CARDINAL, 4);
-        return area.size() == 4 && area[1] == panelHeight;
-    })) << "trayer is needed (scripts/packages.txt), and its panel keeps its strip";
+    QProcess& trayer = x.startProgram(
+        "trayer", {"--edge", "top", "--align", "left", "--widthtype", "percent", "--width", "100",
+                   "--heighttype", "pixel", "--height", QString::number(panelHeight),
+                   "--SetDockType", "true", "--SetPartialStrut", "true"});
+    std::vector<unsigned long> area;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            area = property(x, "_NET_WORKAREA", XA_CARDINAL, 4);
+            return area.size() == 4 && area[1] == panelHeight;
+        },
+        20000))
+        << "trayer (scripts/packages.txt) running: " << (trayer.state() == QProcess::Running)
+        << ", openbox running: " << (openbox.state() == QProcess::Running);
     ASSERT_TRUE(waitFor([&] {
         return XGetSelectionOwner(x.raw(), XInternAtom(x.raw(), "_NET_SYSTEM_TRAY_S0", False));
     })) << "no system tray";

@@ -19,8 +19,7 @@ qint64 peakKb(qint64 processId) {
     return QRegularExpression("VmHWM:\\s*(\\d+)").match(status).captured(1).toLongLong();
 }
 
-// The close button of the first window; the pointer is moved off it first, as a click waits for
-// the pointer to arrive and it may be there from the last click.
+// The close button, the pointer moved off it first: a click waits for the pointer to arrive.
 bool clickClose(XServer& x) {
     return x.xdotool({"mousemove", "200", "200"}) && x.click({5, 5});
 }
@@ -61,7 +60,6 @@ TEST(HostileFiles, PipesArePassedOverHugePlaylistsReadInBoundedMemoryAndTheClose
         << player.output().toStdString();
     ASSERT_TRUE(clickClose(x));
     EXPECT_TRUE(player.waitForExit(1000)) << "the close button did not end the program in 1 s";
-    EXPECT_TRUE(player.output().contains("play pressed\n")) << player.output().toStdString();
     // Playlists of 256 MiB, four times the growth allowed, sparse (the header, then zeros: no
     // disk space used).
     QStringList huge;

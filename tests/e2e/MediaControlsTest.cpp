@@ -34,7 +34,7 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     QStringList songs;  // "s01" to "s30", played and found by those titles
     for (int i = 1; i <= 30; ++i) {
         songs.append(player.home() + QString("/s%1.wav").arg(i, 2, 10, QChar('0')));
-        ASSERT_TRUE(writeToneWav(songs.back(), 5.0));
+        ASSERT_TRUE(writeToneWav(songs.back(), 8.0));
     }
     const auto playerctl = [&](const QStringList& arguments) {
         return run("playerctl", QStringList{"--player=veskplayer"} + arguments);
@@ -66,15 +66,18 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     EXPECT_TRUE(waitFor([&] { return x.grab(playButton) != playPicture; })) << "pause picture";
     EXPECT_TRUE(titleIs("s01"));
     EXPECT_EQ(playerctl({"metadata", "xesam:url"}), QUrl::fromLocalFile(songs[0]).toString());
-    EXPECT_EQ(playerctl({"metadata", "mpris:length"}), "5000000");
-    // A song ending on its own announces the next one.
-    playerctl({"position", "4.8"});
+    EXPECT_EQ(playerctl({"metadata", "mpris:length"}), "8000000");
+    // A song ending on its own (sought to its last 0.2 s) announces the next one.
+    playerctl({"position", "7.8"});
     QByteArray seen;
-    EXPECT_TRUE(waitFor([&] {
-        seen += monitor.readAllStandardOutput();
-        monitor.waitForReadyRead(10);
-        return seen.contains("xesam:title") && seen.contains("\"s02\"");
-    })) << seen.toStdString();
+    EXPECT_TRUE(waitFor(
+        [&] {
+            seen += monitor.readAllStandardOutput();
+            monitor.waitForReadyRead(10);
+            return seen.contains("xesam:title") && seen.contains("\"s02\"");
+        },
+        3000))
+        << seen.toStdString();
     EXPECT_TRUE(seen.contains("Metadata"));
     playerctl({"pause"});
     EXPECT_EQ(playerctl({"status"}), "Paused");
@@ -101,8 +104,8 @@ TEST(MediaControls, PlayerctlThePlaylistWindowAndThePlayButtonDriveOnePlayer) {
     x.sendDeleteWindow(list);
     // The list runs out: stopped, the play button shows play again, and a click on it starts
     // the first song again.
-    playerctl({"position", "4.8"});
-    ASSERT_TRUE(statusIs("Stopped"));
+    playerctl({"position", "7.8"});
+    ASSERT_TRUE(waitFor([&] { return playerctl({"status"}) == "Stopped"; }, 3000));
     EXPECT_TRUE(waitFor([&] { return x.grab(playButton) == playPicture; }));
     ASSERT_TRUE(clickPlay());
     EXPECT_TRUE(statusIs("Playing"));

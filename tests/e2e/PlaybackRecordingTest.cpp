@@ -61,7 +61,6 @@ std::vector<float> playAndRecord(XServer& x, PlayerProcess& player, const QStrin
         20000));
     EXPECT_TRUE(x.click({5, 5}));  // close
     EXPECT_TRUE(player.waitForExit(20000));
-    EXPECT_TRUE(player.output().contains("play pressed\n")) << player.output().toStdString();
     const QByteArray bytes = readFile(recording);
     std::vector<float> samples(size_t(bytes.size()) / sizeof(float));
     std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(float));

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The real veskplayer binary, started on a given X display with a fresh HOME, or the given one
-// (to start again on the data of an earlier run).
+// The real veskplayer binary on an X display with a fresh HOME, or the given one (data kept).
 class PlayerProcess {
 public:
     explicit PlayerProcess(const QString& display, const QString& existingHome = {});

@@ -69,11 +69,13 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     // The most entries a package may hold, so the import is under way for a while.
     ASSERT_TRUE(writePackage(packages.filePath("big.vps"), "big", 10000, 4096));
     player.start({packages.filePath("big.vps")});
-    const auto staged = [&] {
-        const QStringList staging = skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden);
-        return !staging.isEmpty() && !QDir(skins.filePath(staging.first() + "/0")).isEmpty();
-    };
-    ASSERT_TRUE(waitFor(staged, 60000)) << player.output().toStdString();
+    const auto staging = [&] { return skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden); };
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return !staging().isEmpty() && !QDir(skins.filePath(staging()[0] + "/0")).isEmpty();
+        },
+        60000))
+        << player.output().toStdString();
     ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
     ASSERT_TRUE(player.waitForExit(10000));
     EXPECT_FALSE(QFileInfo::exists(skins.filePath("big")));
@@ -90,12 +92,13 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     PlayerProcess again(x.displayName(), player.home());
     again.start({packages.filePath("green.vps")});
     ASSERT_TRUE(x.waitForWindow(skinTitle)) << again.output().toStdString();
-    EXPECT_TRUE(skins.entryList({".import-*"}, QDir::Dirs | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(waitFor([&] { return staging().isEmpty(); })) << "the next start clears it";
     EXPECT_FALSE(QFileInfo::exists(skins.filePath("big")));
+    QImage builtIn;  // once painted: the built-in back colour shows, two looks in a row agree
     ASSERT_TRUE(waitFor([&] {
-        return pixelsOf(toQColor(SettingsFiles::Colours{}.backColour).rgb()) > 1000;
-    })) << "the built-in back colour shows";
-    const QImage builtIn = shown();
+        return pixelsOf(toQColor(SettingsFiles::Colours{}.backColour).rgb()) > 1000 &&
+               std::exchange(builtIn, shown()) == builtIn;
+    }));
     // "Importing skin succesful. ... use this imported skin now ?": Enter is Yes.
     const Window first = answer(x, useSkin);
     ASSERT_NE(first, 0u) << again.output().toStdString();

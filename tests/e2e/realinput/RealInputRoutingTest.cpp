@@ -1,5 +1,4 @@
-// The mouse routing with real X input (XTEST through xdotool): Qt's own grab of the pressed
-// widget is at work here, which synthetic events do not reproduce.
+// Mouse routing under real X input (xdotool): Qt's own grab of the pressed widget is at work.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -7,8 +6,7 @@
 #include "XServer.h"
 #include "support/Waiting.h"
 
-// The probe's window at (100, 100); buttons 20 x 20 at (20, 20) and (100, 20) (functions 3 and
-// 4); a slider 90 x 10 at (20, 100).
+// The probe: window at (100, 100); buttons 3, 4 at (20, 20), (100, 20); a slider at (20, 100).
 TEST(RealInputRouting, ClicksAndKnobDragsGoWhereThePointerIsReleased) {
     XServer server;
     ASSERT_TRUE(server.isRunning()) << "Xvfb did not start";
