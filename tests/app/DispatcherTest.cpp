@@ -88,7 +88,6 @@ TEST_F(Dispatch, MovingAVolumeSliderUnmutesAndMovesTheOthers) {
     EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.3f);
 }
 
-// The save and open dialogs belong to the window of the button; cancelled, they do nothing.
 TEST_F(Dispatch, SaveAndOpenGoThroughTheDialogsOfTheWindow) {
     addSongs(1);
     QWidget* owner = allButtons(C::save).front()->getOwner();

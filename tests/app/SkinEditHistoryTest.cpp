@@ -119,7 +119,6 @@ TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
     }
 }
 
-// Undone in turn and redone; then applying a skin forgets them all.
 TEST_F(SkinEdits, EditsAfterATypeChangeAndADeletedWindowAreUndoneInTurn) {
     const Files start = saved();
     element(0, stopButton)->onCommand(ElementMenu::typeId(ElementType::slider));

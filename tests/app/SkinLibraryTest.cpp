@@ -64,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, SelectSkin,
                                            SelectCase{"Cancel", PromptAnswer::Cancel, 2, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// New, Save, Export and Import of the skin menu act on the library with the window's dialogs.
 TEST_F(SkinLibraryCommands, NewSaveExportAndImportGoThroughTheWindow) {
     prompts.textAnswers.push_back("green");
     command(SkinMenu::newSkinId);

@@ -107,35 +107,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 using SkinWindowFiles = AppFixture;
 
-TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
+// A window keeps its shape and place through a save and a load (its elements' records are the
+// element tests').
+TEST_F(SkinWindowFiles, AWindowKeepsItsShapeAndPlaceThroughASaveAndALoad) {
     app().loadWindows();
-    layout().window(0)->toggleExpanded();  // collapsed now
+    layout().window(0)->toggleExpanded();
     layout().window(0)->setPositionKeepingSize(40, 60);
-    layout().elementsOf(0)[12]->setSize(150, 33);
-    SliderFunction* volume = sliders(SliderFunction::volumeFunction).front();
-    volume->setVertical(true);
-    volume->setFilled(false);
-    ButtonFunction* close = buttons(0, ButtonCommand::close).front();
-    close->setPosition(5, 5);
-    close->setSizeClass(2);
-    close->setMoveable(true);
+    sliders(SliderFunction::volumeFunction).front()->setVertical(true);
     app().saveWindows();
     const QByteArray saved = readData("sfw.0");
-
     restartApp();
     app().loadWindows();
     ASSERT_EQ(layout().elementsOf(0).size(), 17u);
     const MainWindow* window = layout().window(0);
     EXPECT_EQ(QRect(window->pos(), window->size()), QRect(40, 60, 285, 45));
-    EXPECT_EQ(layout().elementsOf(0)[12]->size(), QSize(150, 20)) << "an info strip is 20 high";
-    volume = sliders(SliderFunction::volumeFunction).front();
-    EXPECT_TRUE(volume->isVertical());
-    EXPECT_FALSE(volume->isFilled());
-    EXPECT_EQ(volume->getHeight(), 90);
-    close = buttons(0, ButtonCommand::close).front();
-    EXPECT_EQ(close->pos(), QPoint(5, 5));
-    EXPECT_EQ(close->getSizeClass(), 2);
-    EXPECT_TRUE(close->isMoveable());
+    EXPECT_TRUE(sliders(SliderFunction::volumeFunction).front()->isVertical());
     EXPECT_EQ(pictures(ButtonCommand::expand), QStringList({"109_expand_0.bmp"}));
     app().saveWindows();
     EXPECT_EQ(readData("sfw.0"), saved);
