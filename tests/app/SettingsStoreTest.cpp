@@ -23,7 +23,6 @@ TEST_F(Settings, AFreshFolderGivesTheDefaultsAndWhatIsSavedComesBackAfterARestar
     EXPECT_EQ(sliders(SliderFunction::volumeFunction).front()->getValue(), 50);
     EXPECT_FALSE(Sound::instance().isMuted() || PlayList::instance().shuffle() ||
                  PlayList::instance().repeat());
-
     Sound::instance().setVolume(57);
     PlayList::instance().setRepeat(true);
     PlayList::instance().setShuffle(true);

@@ -36,8 +36,6 @@ QByteArray sized(int side) {
     return window.serialize();
 }
 
-const char* const invalidId = SkinWindowFile::invalidTypeMessage;
-
 // Window files as a user's data folder may hold them, and what loading them shows.
 struct LoadCase {
     const char* what;
@@ -54,6 +52,7 @@ class WindowFileLoad : public AppFixture, public ::testing::WithParamInterface<L
 
 const QRect expanded(0, 0, 285, 210);
 const QRect collapsed(0, 0, 285, 45);
+const char* const invalid = SkinWindowFile::invalidTypeMessage;
 
 }  // namespace
 
@@ -101,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"AWindowLargerThanTheScreen", {}, {sized(100000)}, 1, 17, {}},
         LoadCase{"AWindowOverTheRightEdge", {}, {overRightEdge()}, 1, 17, {515, -30, 285, 210}},
         LoadCase{"AnExpandedFlagOfTwo", {}, {expandedTwo()}, 1, 17, collapsed},
-        LoadCase{"AFileCutShort", {}, {cutAt(5)}, 1, 5, collapsed, "", invalidId},
-        LoadCase{"AnUnknownElementType", {}, {cutAt(2, true)}, 1, 2, collapsed, "", invalidId}),
+        LoadCase{"AFileCutShort", {}, {cutAt(5)}, 1, 5, collapsed, "", invalid},
+        LoadCase{"AnUnknownElementType", {}, {cutAt(2, true)}, 1, 2, collapsed, "", invalid}),
     [](const auto& info) { return std::string(info.param.what); });
 
 using SkinWindowFiles = AppFixture;
