@@ -12,9 +12,8 @@ protected:
     const FileDialogRequest& lastDialog() { return prompts.dialogs.back(); }
 };
 
-// With an empty list play does nothing; then it plays, pauses and resumes with the matching
-// pictures, and next at the last song (no repeat) stops the player. Repeat-one and unknown
-// functions do nothing, not even a debug line.
+// Play does nothing on an empty list; next at the last song (no repeat) stops. Repeat-one and
+// unknown functions do nothing, not even a debug line.
 TEST_F(Dispatch, PlayPausesResumesAndNextAtTheEndStops) {
     press(C::playPause);
     EXPECT_FALSE(Sound::instance().isPlaying());
@@ -88,7 +87,6 @@ TEST_F(Dispatch, MovingAVolumeSliderUnmutesAndMovesTheOthers) {
     EXPECT_FLOAT_EQ(Sound::instance().masterVolume(), 0.3f);
 }
 
-// The save and open dialogs belong to the window of the button; cancelled, they do nothing.
 TEST_F(Dispatch, SaveAndOpenGoThroughTheDialogsOfTheWindow) {
     addSongs(1);
     QWidget* owner = allButtons(C::save).front()->getOwner();
@@ -105,7 +103,6 @@ TEST_F(Dispatch, SaveAndOpenGoThroughTheDialogsOfTheWindow) {
     press(C::save);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Failed to save the playlist.\n");
-
     const QString a = dataPath("a.wav"), b = dataPath("b.wav");
     ASSERT_TRUE(writeToneWav(a, 0.1) && writeToneWav(b, 0.1));
     prompts.openAnswers.push_back({a, b});

@@ -100,8 +100,8 @@ TEST_F(OptionsAndTray, TrayItemsDoWhatTheButtonsDoWithoutDebugLines) {
     EXPECT_FALSE(readData("sfw.2").isEmpty());
 }
 
+// The offscreen platform has no status area (said once at start): the last window is kept.
 TEST_F(OptionsAndTray, WithoutAStatusAreaTheLastWindowIsKept) {
-    // The offscreen platform has no status area: said once at start.
     EXPECT_NE(debug.lines().find("no status area: the tray icon is not shown\n"),
               std::string::npos);
     EXPECT_FALSE(app().hasReachableTray());

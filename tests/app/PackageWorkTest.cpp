@@ -15,12 +15,9 @@ protected:
         }
         writeData(name, bytes);
     }
+    // The skins imported: neither "." nor ".." nor the default skin.
     QStringList skins() {
-        return app()
-            .skinLibrary()
-            .listing()
-            .filter(QRegularExpression("^[^.]"))
-            .filter(QRegularExpression("^(?!default$)"));
+        return app().skinLibrary().listing().filter(QRegularExpression("^(?!\\.|default$)"));
     }
 };
 

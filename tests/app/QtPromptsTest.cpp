@@ -71,8 +71,6 @@ TEST(QtPrompts, MessageBoxesShowMarkupLiterallyWithTheirDefaultOwnerAndTopmost) 
     EXPECT_EQ(shownText, message.text);
 }
 
-// The open dialog shows every type text and its patterns really filter; the save dialog appends
-// the default extension and asks before replacing.
 TEST(QtPrompts, FileDialogsFilterByTheirTypesAndSaveWithTheDefaultExtension) {
     QTemporaryDir dir;
     for (const char* name : {"a.mp3", "b.vpl", "c.vps", "d.s3d", "notes.txt", "no extension"}) {

@@ -119,7 +119,6 @@ TEST_F(SkinEdits, EveryEditIsUndoneAndRedoneToTheSameSavedFiles) {
     }
 }
 
-// Undone in turn and redone; then applying a skin forgets them all.
 TEST_F(SkinEdits, EditsAfterATypeChangeAndADeletedWindowAreUndoneInTurn) {
     const Files start = saved();
     element(0, stopButton)->onCommand(ElementMenu::typeId(ElementType::slider));
@@ -150,29 +149,8 @@ TEST_F(SkinEdits, EditsAfterATypeChangeAndADeletedWindowAreUndoneInTurn) {
     EXPECT_EQ(undoAndRedo(), "Undo (off), Redo (off)");
 }
 
-TEST_F(SkinEdits, AnElementTakenBackIsTheSameElementInItsPlaceInTheStacking) {
-    // The expand button of an expanded window shows the expanded picture, which a new button of
-    // that function does not; locked, at size class 0.
-    Element* expand = element(0, expandButton);
-    expand->onCommand(ElementMenu::lockedId);
-    const SkinWindowFile::ElementRecord record = expand->record();
-    for (int command : {ElementMenu::typeId(ElementType::info), ElementMenu::deleteId}) {
-        SCOPED_TRACE(command);
-        element(0, expandButton)->onCommand(command);
-        settle();
-        menu(SkinMenu::undoId);
-        auto* back = qobject_cast<ButtonFunction*>(element(0, expandButton));
-        ASSERT_NE(back, nullptr);
-        EXPECT_EQ(back->record(), record);
-        EXPECT_EQ(back->getTooltipText(), "expand");
-        const auto stacked = layout().window(0)->findChildren<Element*>(Qt::FindDirectChildrenOnly);
-        EXPECT_EQ(std::vector(stacked.begin(), stacked.end()), layout().elementsOf(0))
-            << "stacked as the list orders them, bottom first";
-    }
-}
-
-// However many edits of however large a window are made (resizes, or deletes of the window), the
-// history stays under its bound.
+// However many edits of however large a window are made (resizes, then deletes of the window), the
+// history stays under its bound by forgetting the oldest.
 TEST_F(SkinEdits, TenThousandEditsOfAFiveThousandElementWindowStayUnderTheBound) {
     constexpr size_t elementCount = 5000;
     SkinWindowFile big = layout().recordOf(0);
@@ -193,27 +171,4 @@ TEST_F(SkinEdits, TenThousandEditsOfAFiveThousandElementWindowStayUnderTheBound)
                                                : BoundedUndoStack::maxEdits);
         EXPECT_EQ(history.undoableEdit(), windowDeleted ? "delete window" : "resize");
     }
-}
-
-TEST(BoundedUndoStackOrder, TheOldestEditsAreForgottenAndTheRestUndoneNewestFirst) {
-    QStringList undone;
-    struct Logged : QUndoCommand {
-        Logged(QStringList& log, int n) : QUndoCommand(QString::number(n)), log(log) {}
-        void undo() override { log << text(); }
-        QStringList& log;
-    };
-    BoundedUndoStack stack;
-    for (int n = 0; n < 205; ++n) {
-        stack.push(std::make_unique<Logged>(undone, n), 1);
-    }
-    while (stack.canUndo()) {
-        stack.undo();
-    }
-    EXPECT_EQ(undone.size(), 200);
-    EXPECT_EQ(undone.front() + " " + undone.back(), "204 5");
-    stack.redo();
-    stack.push(std::make_unique<Logged>(undone, 900), 1);  // drops the redoable rest
-    EXPECT_FALSE(stack.canRedo());
-    EXPECT_EQ(stack.count(), 2u);
-    EXPECT_EQ(stack.undoText(), "900");
 }

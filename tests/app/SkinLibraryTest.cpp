@@ -9,7 +9,7 @@ const QRgb skinColour = qRgb(0x12, 0xab, 0x34);
 
 class SkinLibraryCommands : public StartedApp {
 protected:
-    MainWindow* window(size_t i = 0) { return layout().windowList().at(i); }
+    MainWindow* window() { return layout().window(0); }
     void command(int id) { window()->skinMenuCommand(id); }
     bool playButtonsShowTheSkinColour() {
         const std::vector<ButtonFunction*> found = allButtons(ButtonCommand::playPause);
@@ -46,7 +46,6 @@ TEST_P(SelectSkin, TakesWhatTheAnswerSays) {
         writeData(QString("skins/blue/sys/") + name, readData("sfw.0"));
     }
     ASSERT_FALSE(playButtonsShowTheSkinColour());
-
     prompts.answerNext(c.answer);
     command(SkinMenu::firstSkinId + int(app().skinLibrary().listing().indexOf("blue")));
     ASSERT_EQ(prompts.shown.size(), 1u);
@@ -64,7 +63,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, SelectSkin,
                                            SelectCase{"Cancel", PromptAnswer::Cancel, 2, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// New, Save, Export and Import of the skin menu act on the library with the window's dialogs.
 TEST_F(SkinLibraryCommands, NewSaveExportAndImportGoThroughTheWindow) {
     prompts.textAnswers.push_back("green");
     command(SkinMenu::newSkinId);

@@ -14,10 +14,6 @@ protected:
         app().dataFolder = folder();
         QToolTip::hideText();
     }
-    void TearDown() override {
-        QToolTip::hideText();
-        AppFixture::TearDown();
-    }
     QString folder() const { return data.path() + "/Documents/VeskPlayer"; }
     // The tip may still be fading in: its text is there at once.
     static bool hinted() { return QToolTip::text() == GestureHelp::firstStartHint(); }

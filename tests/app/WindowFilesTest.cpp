@@ -36,8 +36,6 @@ QByteArray sized(int side) {
     return window.serialize();
 }
 
-const char* const invalidId = SkinWindowFile::invalidTypeMessage;
-
 // Window files as a user's data folder may hold them, and what loading them shows.
 struct LoadCase {
     const char* what;
@@ -54,6 +52,7 @@ class WindowFileLoad : public AppFixture, public ::testing::WithParamInterface<L
 
 const QRect expanded(0, 0, 285, 210);
 const QRect collapsed(0, 0, 285, 45);
+const char* const invalid = SkinWindowFile::invalidTypeMessage;
 
 }  // namespace
 
@@ -101,41 +100,27 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"AWindowLargerThanTheScreen", {}, {sized(100000)}, 1, 17, {}},
         LoadCase{"AWindowOverTheRightEdge", {}, {overRightEdge()}, 1, 17, {515, -30, 285, 210}},
         LoadCase{"AnExpandedFlagOfTwo", {}, {expandedTwo()}, 1, 17, collapsed},
-        LoadCase{"AFileCutShort", {}, {cutAt(5)}, 1, 5, collapsed, "", invalidId},
-        LoadCase{"AnUnknownElementType", {}, {cutAt(2, true)}, 1, 2, collapsed, "", invalidId}),
+        LoadCase{"AFileCutShort", {}, {cutAt(5)}, 1, 5, collapsed, "", invalid},
+        LoadCase{"AnUnknownElementType", {}, {cutAt(2, true)}, 1, 2, collapsed, "", invalid}),
     [](const auto& info) { return std::string(info.param.what); });
 
 using SkinWindowFiles = AppFixture;
 
-TEST_F(SkinWindowFiles, AWindowKeepsEverythingThroughASaveAndALoad) {
+// A window keeps its shape and place through a save and a load (its elements' records are the
+// element tests').
+TEST_F(SkinWindowFiles, AWindowKeepsItsShapeAndPlaceThroughASaveAndALoad) {
     app().loadWindows();
-    layout().window(0)->toggleExpanded();  // collapsed now
+    layout().window(0)->toggleExpanded();
     layout().window(0)->setPositionKeepingSize(40, 60);
-    layout().elementsOf(0)[12]->setSize(150, 33);
-    SliderFunction* volume = sliders(SliderFunction::volumeFunction).front();
-    volume->setVertical(true);
-    volume->setFilled(false);
-    ButtonFunction* close = buttons(0, ButtonCommand::close).front();
-    close->setPosition(5, 5);
-    close->setSizeClass(2);
-    close->setMoveable(true);
+    sliders(SliderFunction::volumeFunction).front()->setVertical(true);
     app().saveWindows();
     const QByteArray saved = readData("sfw.0");
-
     restartApp();
     app().loadWindows();
     ASSERT_EQ(layout().elementsOf(0).size(), 17u);
     const MainWindow* window = layout().window(0);
     EXPECT_EQ(QRect(window->pos(), window->size()), QRect(40, 60, 285, 45));
-    EXPECT_EQ(layout().elementsOf(0)[12]->size(), QSize(150, 20)) << "an info strip is 20 high";
-    volume = sliders(SliderFunction::volumeFunction).front();
-    EXPECT_TRUE(volume->isVertical());
-    EXPECT_FALSE(volume->isFilled());
-    EXPECT_EQ(volume->getHeight(), 90);
-    close = buttons(0, ButtonCommand::close).front();
-    EXPECT_EQ(close->pos(), QPoint(5, 5));
-    EXPECT_EQ(close->getSizeClass(), 2);
-    EXPECT_TRUE(close->isMoveable());
+    EXPECT_TRUE(sliders(SliderFunction::volumeFunction).front()->isVertical());
     EXPECT_EQ(pictures(ButtonCommand::expand), QStringList({"109_expand_0.bmp"}));
     app().saveWindows();
     EXPECT_EQ(readData("sfw.0"), saved);

@@ -18,7 +18,6 @@
 namespace {
 
 constexpr qlonglong int64Max = std::numeric_limits<qlonglong>::max();
-constexpr double infinity = std::numeric_limits<double>::infinity();
 const QString trackOfSongZero = "/io/github/veskplayer/VeskPlayer/track/0";
 const QString runNext = QString("run %1").arg(static_cast<int>(ButtonCommand::next));
 
@@ -99,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"VolumeHalf", [](auto& a) { a.setVolume(0.5); }, {"volume 50"}},
         RuleCase{"VolumeAboveFullIsFull", [](auto& a) { a.setVolume(7.0); }, {"volume 100"}},
         RuleCase{"VolumeNotANumber", [](auto& a) { a.setVolume(std::nan("")); }, {}},
-        RuleCase{"VolumeInfinite", [](auto& a) { a.setVolume(infinity); }, {}},
-        RuleCase{"VolumeMinusInfinite", [](auto& a) { a.setVolume(-infinity); }, {}},
+        RuleCase{"VolumeInfinite", [](auto& a) { a.setVolume(qInf()); }, {}},
+        RuleCase{"VolumeMinusInfinite", [](auto& a) { a.setVolume(-qInf()); }, {}},
         RuleCase{
             "OpenASongUri", [](auto& a) { a.OpenUri("file:///m/a%20b.mp3"); }, {"open /m/a b.mp3"}},
         RuleCase{"OpenAnOtherFileIsIgnored", [](auto& a) { a.OpenUri("file:///m/a.vps"); }, {}},
