@@ -11,7 +11,6 @@
 
 namespace {
 
-using PlayerFiles::ResumePoint;
 using enum PlayState;
 using ToneFile = GeneratedSounds::ToneFile;
 
@@ -452,42 +451,6 @@ TEST_F(SoundTest, WithoutADeviceItReportsOnceAndGoesOnSilently) {
     sound->setVolume(57);  // still what the settings keep
     EXPECT_FLOAT_EQ(sound->masterVolume(), 0.57f);
     EXPECT_EQ(prompts.shown.size(), 1u);
-}
-
-// The first song opened starts at the kept position when it is the kept song, and the player
-// tells where to resume at exit.
-TEST_F(SoundTest, TheFirstPlayStartsTheKeptSongAtItsPosition) {
-    addSongs({3.0, 3.0});
-    const QString first = playList.songAt(0).path, second = playList.songAt(1).path;
-    const struct {
-        const char* name;
-        std::optional<ResumePoint> kept;
-        bool nextFirst;  // Next pressed before Play
-        uint32_t expectedMs;
-    } cases[] = {
-        {"kept song", ResumePoint{first, 1800}, false, 1800},
-        {"another song kept", ResumePoint{second, 1800}, false, 0},
-        {"nothing kept", std::nullopt, false, 0},
-        {"next before play", ResumePoint{second, 1800}, true, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        playList.setCurrentIndex(0);
-        makeSound(std::make_unique<WatchedOutput>());
-        if (c.kept) {
-            sound->resumeAt(*c.kept);
-        }
-        EXPECT_EQ(sound->whereToResume(), c.kept) << "kept until a song sounds";
-        ASSERT_TRUE(c.nextFirst ? sound->next() : sound->playPause());
-        EXPECT_EQ(sound->positionMs(), c.expectedMs);
-        output->pull(4410);
-        const QString playing = c.nextFirst ? second : first;
-        EXPECT_EQ(sound->whereToResume(), (ResumePoint{playing, c.expectedMs + 100}));
-        sound->stop();
-        EXPECT_EQ(sound->whereToResume(), std::nullopt);
-        ASSERT_TRUE(sound->playPause());  // used up: playing again starts from the start
-        EXPECT_EQ(sound->positionMs(), 0u);
-    }
 }
 
 // Songs follow each other without a gap: the next song is opened ahead and its first frame comes
