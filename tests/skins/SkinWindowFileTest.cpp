@@ -19,21 +19,6 @@ ElementRecord button(int function, int x, int y, unsigned sizeClass, bool moveab
     return {.function = function, .x = x, .y = y, .sizeClass = sizeClass, .moveable = moveable};
 }
 
-// The head of a window file up to the blank line before the first record.
-QByteArray head(const char* expanded, const char* count) {
-    return QByteArray(
-               "#VP-V1.0.0\r\n\r\n#main\r\n-pos\r\n10\r\n20\r\n-dimC\r\n100\r\n40\r\n"
-               "-dimE\r\n100\r\n200\r\n-expanded\r\n") +
-           expanded + "\r\n\r\n#elements\r\n" + count + "\r\n\r\n";
-}
-
-QByteArray buttonRecord(int function) {
-    SkinWindowFile one;
-    one.elements.push_back(button(function, function, 0, 0, true));
-    const QByteArray bytes = one.serialize();
-    return bytes.mid(bytes.indexOf(">el"));
-}
-
 TEST(SkinWindowFile, TheDefaultFileAndAnyWindowRoundTripByteForByte) {
     const QByteArray bytes = defaultWindowFile();
     ASSERT_EQ(bytes.size(), 1350);
@@ -68,42 +53,6 @@ TEST(SkinWindowFile, TheDefaultFileAndAnyWindowRoundTripByteForByte) {
     EXPECT_TRUE(written.contains("\r\n>el\r\n-id\r\n3\r\n%an - %sn\r\nsize\r\n150\r\n-pos\r\n"));
     EXPECT_TRUE(written.endsWith("-moveable\r\n0\r\n\r\n"));
     EXPECT_EQ(SkinWindowFile::parse(written), other);
-}
-
-// A count that is no number reads as no element; an unended last line is read again for the
-// rest of its record; an absurd count stops at the end of the data or at a line that is no
-// element type.
-TEST(SkinWindowFile, OddCountsAndAnUnendedLastLine) {
-    const SkinWindowFile none = SkinWindowFile::parse(head("0", "many") + buttonRecord(4));
-    EXPECT_TRUE(none.elements.empty());
-    EXPECT_FALSE(none.stoppedAtInvalidType);
-    // Ends in the middle of a record: y, the size class and the flag all read "5" again.
-    const SkinWindowFile cut =
-        SkinWindowFile::parse(head("0", "1") + ">el\r\n-id\r\n1\r\n-func\r\n3\r\n-pos\r\n2\r\n5");
-    ASSERT_EQ(cut.elements.size(), 1u);
-    EXPECT_EQ(cut.elements[0], (ElementRecord{.function = 3, .x = 2, .y = 5, .sizeClass = 5}));
-    EXPECT_FALSE(cut.stoppedAtInvalidType);
-    QByteArray withoutLastLineEnds = defaultWindowFile();
-    withoutLastLineEnds.chop(4);
-    ASSERT_TRUE(withoutLastLineEnds.endsWith("-moveable\r\n1"));
-    EXPECT_EQ(SkinWindowFile::parse(withoutLastLineEnds).elements.size(), 17u);
-
-    const QByteArray absurd = head("1", "4294967295") + buttonRecord(2);
-    const struct {
-        QByteArray bytes;
-        size_t elements;
-        bool stoppedAtInvalidType;
-    } cases[] = {
-        {absurd.chopped(4), 1, false},  // ends with the moveable flag "1" and no line end
-        {absurd.chopped(5) + "7", 1, true},
-        {absurd + buttonRecord(3), 2, true},
-    };
-    for (const auto& c : cases) {
-        const SkinWindowFile window = SkinWindowFile::parse(c.bytes);
-        EXPECT_EQ(window.elements.size(), c.elements);
-        EXPECT_EQ(window.elements[0].function, 2);
-        EXPECT_EQ(window.stoppedAtInvalidType, c.stoppedAtInvalidType);
-    }
 }
 
 TEST(SkinWindowFile, SizesAndPositionsAreKeptToWhatAScreenCanShow) {

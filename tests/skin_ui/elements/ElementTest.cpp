@@ -1,9 +1,13 @@
+// The skin elements: moving, clicking with modifiers, their pictures, their records and menus,
+// and the list box's edges and rows.
 #include <QImage>
 
 #include "skin_ui/InputRouter.h"
 #include "skin_ui/Tooltip.h"
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/elements/ButtonFunction.h"
+#include "skin_ui/elements/ElementFactory.h"
+#include "skin_ui/elements/ElementMenu.h"
 #include "skin_ui/elements/Info.h"
 #include "skin_ui/elements/ListBox.h"
 #include "skin_ui/elements/SliderFunction.h"
@@ -154,6 +158,210 @@ TEST_F(ElementTest, HoverShowsTheTooltipAndAPressHidesIt) {
     Mouse::press(element, point);
     EXPECT_FALSE(element->getTooltip()->isVisible());
     Mouse::release(element, point);
+}
+
+using ElementMenuTest = SkinTest;
+
+QStringList titlesOf(const std::vector<ElementMenu::Item>& items) {
+    QStringList titles;
+    for (const auto& item : items) {
+        titles << item.title;
+    }
+    return titles;
+}
+
+const ElementMenu::Item* find(const std::vector<ElementMenu::Item>& items, int id) {
+    for (const auto& item : items) {
+        if (item.id == id) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(ElementMenuTest, AButtonMenuOffersFunctionsWithRepeatOneGreyed) {
+    ButtonFunction button(window.get(), 4);
+    const auto items = ElementMenu(&button).items();
+    const QStringList titles = titlesOf(items);
+    EXPECT_EQ(titles.first(), "Element");
+    EXPECT_TRUE(titles.contains("  play"));
+    EXPECT_TRUE(find(items, 1)->checked) << "its own type";
+    EXPECT_TRUE(find(items, 1004)->checked);
+    EXPECT_FALSE(find(items, 1009)->enabled) << "repeat1";
+    EXPECT_TRUE(find(items, 201)->checked) << "size class 1";
+    EXPECT_EQ(titles.last(), "Delete");
+    EXPECT_EQ(find(items, ElementMenu::verticalId), nullptr);
+}
+
+TEST_F(ElementMenuTest, InfoShowsOnlyTypeLockAndDelete) {
+    Info info(window.get());
+    info.setMoveable(false);
+    const auto items = ElementMenu(&info).items();
+    EXPECT_EQ(titlesOf(items), (QStringList{"Element", "  Button", "  Slider", "  Info",
+                                            "  Listbox", "", "Locked", "", "Delete"}));
+    EXPECT_TRUE(find(items, ElementMenu::lockedId)->checked);
+}
+
+TEST_F(ElementMenuTest, CommandsChangeTheSliderInPlace) {
+    SliderFunction slider(window.get(), 1);
+    slider.setSize(90, 10);
+    ElementMenu::runCommand(&slider, ElementMenu::verticalId);
+    EXPECT_EQ(slider.size(), QSize(20, 90)) << "medium: 20 thick";
+    ElementMenu::runCommand(&slider, ElementMenu::filledId);
+    EXPECT_FALSE(slider.isFilled());
+    ElementMenu::runCommand(&slider, 1502);
+    EXPECT_EQ(slider.getFunction(), 2);
+    ElementMenu::runCommand(&slider, 200);
+    EXPECT_EQ(slider.getSizeClass(), 0);
+    ElementMenu::runCommand(&slider, ElementMenu::lockedId);
+    EXPECT_FALSE(slider.isMoveable());
+    ElementMenu::runCommand(&slider, ElementMenu::typeId(ElementType::slider));
+    EXPECT_EQ(slider.getType(), ElementType::slider) << "the same type changes nothing";
+    ElementMenu::runCommand(&slider, 1004);
+    EXPECT_EQ(slider.getFunction(), 2) << "a button function means nothing to a slider";
+}
+
+TEST_F(ElementMenuTest, AButtonCommandSetsItsFunction) {
+    ButtonFunction button(window.get(), 4);
+    ElementMenu::runCommand(&button, 999);
+    EXPECT_EQ(button.getFunction(), -1);
+    EXPECT_EQ(button.getTooltipText(), "close");
+}
+
+using Record = Element::Record;
+
+// For each type, a record unlike the one "Add element" makes, and another one to take back in
+// place.
+TEST_F(ElementMenuTest, AnElementGivesBackItsRecordAndTakesAnotherOfItsTypeInPlace) {
+    using enum ElementType;
+    const struct {
+        Record built;
+        Record changed;
+    } cases[] = {
+        // clang-format off
+        {{.type = button, .function = 5, .x = 20, .y = 30, .sizeClass = 2},
+         {.type = button, .function = 8, .x = 40, .y = 10, .moveable = true}},
+        {{.type = slider, .function = 2, .sliderLength = 120, .vertical = true, .filled = true,
+          .x = 15, .y = 5, .sizeClass = 1, .moveable = true},
+         {.type = slider, .function = 1, .sliderLength = 90, .y = 50, .sizeClass = 2}},
+        {{.type = info, .width = 140, .x = 10, .y = 60, .sizeClass = 1},
+         {.type = info, .width = 60, .x = 25, .y = 65, .moveable = true}},
+        {{.type = listBox, .width = 150, .height = 90, .x = 5, .sizeClass = 1},
+         {.type = listBox, .width = 100, .height = 120, .x = 50, .sizeClass = 2}},
+        // clang-format on
+    };
+    auto build = [&](const Record& record) {
+        return std::unique_ptr<Element>(ElementFactory::create(window.get(), record, &receiver));
+    };
+    for (const auto& one : cases) {
+        SCOPED_TRACE(numberOf(one.built.type));
+        const std::unique_ptr<Element> element = build(one.built);
+        ASSERT_NE(element, nullptr);
+        EXPECT_EQ(element->getType(), one.built.type);
+        EXPECT_EQ(element->record(), one.built);
+        EXPECT_TRUE(element->applyRecord(one.changed));
+        EXPECT_EQ(element->record(), one.changed);
+        EXPECT_FALSE(element->applyRecord(
+            one.built.type == button ? cases[1].built : cases[0].built));  // another type
+        EXPECT_EQ(element->record(), one.changed);
+        const Record added = ElementFactory::newRecord(one.built.type, 10, 20, false);
+        EXPECT_EQ(build(added)->record(), added) << "a new element is what its record says";
+    }
+}
+
+class ListBoxTest : public SkinTest {
+protected:
+    void SetUp() override {
+        SkinTest::SetUp();
+        list = std::make_unique<ListBox>(window.get());
+        list->setSize(200, 100);
+        list->setPosition(50, 50);
+        list->show();
+    }
+    void TearDown() override {
+        list.reset();
+        while (PlayList::instance().songCount() > 0) {
+            PlayList::instance().removeSong(0);
+        }
+        SkinTest::TearDown();
+    }
+    // Shift-drags from a client point of the list to a client point of the window.
+    void shiftDrag(QPoint from, QPoint to) {
+        const QPoint start = Mouse::at(list.get(), from.x(), from.y());
+        Mouse::move(list.get(), start, Qt::NoButton, Qt::ShiftModifier);
+        Mouse::press(list.get(), start, Qt::ShiftModifier);
+        const QPoint end = Mouse::at(window.get(), to.x(), to.y());
+        Mouse::move(list.get(), end, Qt::LeftButton, Qt::ShiftModifier);
+        Mouse::release(list.get(), end, Qt::ShiftModifier);
+    }
+    std::unique_ptr<ListBox> list;
+};
+
+// Shift-dragged edges snap to the grid of 5, keep the least size and stay inside the window.
+TEST_F(ListBoxTest, ResizingKeepsTheMinimumAndStaysInsideTheWindow) {
+    shiftDrag(QPoint(0, 50), QPoint(50 + 23, 100));
+    EXPECT_EQ(list->geometry(), QRect(70, 50, 180, 100)) << "the right edge stays";
+    EXPECT_FALSE(list->isResizing());
+    EXPECT_EQ(list->getResizeZone(), 0);
+    list->setGeometry(50, 50, 200, 100);
+    shiftDrag(QPoint(198, 50), QPoint(60, 100));
+    EXPECT_EQ(list->width(), 40);
+    shiftDrag(QPoint(38, 50), QPoint(420, 100));
+    EXPECT_EQ(list->width(), 250) << "up to the window's right edge";
+    shiftDrag(QPoint(100, 98), QPoint(100, 900));
+    EXPECT_EQ(list->height(), 150) << "down to the window's bottom";
+    shiftDrag(QPoint(100, 2), QPoint(100, -60));
+    EXPECT_EQ(list->geometry().top(), 0);
+    EXPECT_EQ(list->height(), 200 - 0) << "the top stops at the window, the bottom stays";
+    shiftDrag(QPoint(100, 2), QPoint(100, 190));
+    EXPECT_EQ(list->height(), 40);
+    EXPECT_EQ(list->geometry().top() % 5, 0);
+}
+
+// Zones are tested left, right, top, bottom; without Shift or when locked the edges do nothing.
+TEST_F(ListBoxTest, ResizeZonesNeedShiftAndAMoveableList) {
+    auto zoneAt = [&](int x, int y) {
+        Mouse::move(list.get(), Mouse::at(list.get(), x, y), Qt::NoButton, Qt::ShiftModifier);
+        return list->getResizeZone();
+    };
+    EXPECT_EQ(zoneAt(2, 2), 1) << "a corner counts as the left edge";
+    EXPECT_EQ(zoneAt(197, 98), 2);
+    EXPECT_EQ(zoneAt(100, 3), 3);
+    EXPECT_EQ(zoneAt(100, 95), 0) << "height - 5 is still inside";
+    EXPECT_EQ(zoneAt(100, 96), 4);
+    const QRect before = list->geometry();
+    const QPoint edge = Mouse::at(list.get(), 2, 50);
+    Mouse::move(list.get(), edge);
+    EXPECT_EQ(list->getResizeZone(), 0);
+    Mouse::press(list.get(), edge);
+    Mouse::move(list.get(), edge + QPoint(30, 0), Qt::LeftButton);
+    Mouse::release(list.get(), edge + QPoint(30, 0));
+    EXPECT_EQ(list->geometry(), before);
+    list->setMoveable(false);
+    Mouse::move(list.get(), edge, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(list->getResizeZone(), 0);
+}
+
+TEST_F(ListBoxTest, RowsStayInsideTheFrame) {
+    context().colours.useOpacity = false;
+    const int heights[] = {100, 95, 90, 85};  // the rows cut by the bottom edge differ
+    std::vector<QImage> frames;
+    for (const int height : heights) {
+        list->setSize(200, height);
+        frames.push_back(list->grab().toImage());
+    }
+    PlayList::instance().addSongs(std::vector<SongInfo>(50, {"/m/x", "WWWWWWWW", "WWWWWWWWWWWWW"}));
+    for (size_t i = 0; i < frames.size(); ++i) {
+        list->setSize(200, heights[i]);
+        const QImage withRows = list->grab().toImage();
+        for (int y = 0; y < heights[i]; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                if (x < 5 || y < 5 || x >= 195 || y >= heights[i] - 5) {
+                    ASSERT_EQ(withRows.pixel(x, y), frames[i].pixel(x, y)) << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
