@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include "PlayerProcess.h"
-#include "PlaylistView.h"
 #include "XServer.h"
 #include "support/Waiting.h"
 #include "support/WavFile.h"
@@ -71,7 +70,7 @@ TEST(SoundModule, WithoutTheModuleEverySongIsPassedOver) {
     ASSERT_TRUE(writeToneWav(song, 1.0));
     player.start({song});
     ASSERT_TRUE(x.waitForMappedWindows("Vesk Player", 1, 20000)) << player.output().toStdString();
-    ASSERT_TRUE(PlaylistView::waitForLines(x, 1));
+    ASSERT_TRUE(x.waitForPlaylistLines(1));
     ASSERT_TRUE(x.click(25, 10)) << "the play button";
     ASSERT_TRUE(player.waitForOutput("ERROR: Failed to play (" + song + ")\n"))
         << player.output().toStdString();
