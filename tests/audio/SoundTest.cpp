@@ -453,6 +453,18 @@ TEST_F(SoundTest, WithoutADeviceItReportsOnceAndGoesOnSilently) {
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
+// Only the kept song starts at its kept position.
+TEST_F(SoundTest, TheFirstPlayStartsOnlyTheKeptSongAtItsPosition) {
+    addSongs({3.0, 3.0});
+    for (int kept : {0, 1}) {
+        playList.setCurrentIndex(0);
+        makeSound(std::make_unique<WatchedOutput>());
+        sound->resumeAt({playList.songAt(kept).path, 1800});
+        ASSERT_TRUE(sound->playPause());
+        EXPECT_EQ(sound->positionMs(), kept ? 0u : 1800u) << kept;
+    }
+}
+
 // Songs follow each other without a gap: the next song is opened ahead and its first frame comes
 // right after the current song's last, across formats and sample rates.
 TEST_F(SoundTest, GaplessTheNextSongStartsAtTheFrameAfterTheLastOne) {

@@ -25,6 +25,9 @@ TEST(SkinWindowFile, TheDefaultFileAndAnyWindowRoundTripByteForByte) {
     const SkinWindowFile window = SkinWindowFile::parse(bytes);
     EXPECT_EQ(window.serialize(), bytes);
     EXPECT_FALSE(window.stoppedAtInvalidType);
+    // An absurd count ends with the data, even when the last line has no line end.
+    QByteArray absurd = QByteArray(bytes).replace("\r\n17\r\n", "\r\n4294967295\r\n");
+    EXPECT_EQ(SkinWindowFile::parse(absurd.chopped(4)).elements.size(), 17u);
     EXPECT_EQ(QRect(window.x, window.y, window.collapsedWidth, window.collapsedHeight),
               QRect(0, 0, 285, 45));
     EXPECT_EQ(QSize(window.expandedWidth, window.expandedHeight), QSize(285, 210));

