@@ -469,7 +469,7 @@ TEST_F(SoundTest, TheFirstPlayStartsOnlyTheKeptSongAtItsPosition) {
 // right after the current song's last, across formats and sample rates.
 TEST_F(SoundTest, GaplessTheNextSongStartsAtTheFrameAfterTheLastOne) {
     using enum GeneratedSounds::Format;
-    using enum ReplayGainMode;
+    using enum PlayerFiles::ReplayGainMode;
     const struct {
         ToneFile first;
         ToneFile second;
