@@ -111,7 +111,21 @@ TEST(Skins, ImportedChosenDeletedAndAKilledImportLeavesNothing) {
     EXPECT_TRUE(waitFor([&] { return pixelsOf(toQColor(blue.backColour).rgb()) > 1000; }));
     ASSERT_TRUE(skinMenu(selectSkin + QStringList{"Down", "Return"}));
     ASSERT_TRUE(picturesAndWindows());
-    EXPECT_TRUE(waitFor([&] { return shown() == builtIn; })) << "default: the built-in look";
+    // The built-in look again, but for what moves by itself (the scrolling title, a hover).
+    const auto nearlyBuiltIn = [&] {
+        const QImage now = shown();
+        if (now.size() != builtIn.size()) {
+            return false;
+        }
+        int differing = 0;
+        for (int row = 0; row < now.height(); ++row) {
+            for (int column = 0; column < now.width(); ++column) {
+                differing += now.pixel(column, row) != builtIn.pixel(column, row);
+            }
+        }
+        return differing < now.width() * now.height() / 50;
+    };
+    EXPECT_TRUE(waitFor(nearlyBuiltIn)) << "default: the built-in look";
     EXPECT_EQ(readFile(again.dataFolder() + "/sfo.0"),
               SettingsFiles::serializeColours(SettingsFiles::Colours{}));
     // The options window opens on the skin in use; "blue" is the entry above it.
