@@ -123,7 +123,12 @@ TEST(Desktop, UnderOpenboxWithAPanelTheSkinWindowKeepsItsRulesAndTheTrayMenuWork
     ASSERT_NE(hints, nullptr);
     EXPECT_TRUE((hints->flags & InputHint) && !hints->input) << "the window takes no focus";
     XFree(hints);
-    EXPECT_GT(property(x, "_NET_WM_ICON", AnyPropertyType, 4, skin).size(), 2u) << "an icon";
+    // The 16-pixel icon comes first; once the first frame is painted the larger sizes follow it.
+    constexpr size_t smallestIcon = 2 + 16 * 16;
+    EXPECT_TRUE(waitFor([&] {
+        const auto icon = property(x, "_NET_WM_ICON", AnyPropertyType, smallestIcon + 2, skin);
+        return icon.size() == smallestIcon + 2 && icon[0] == 16 && icon[smallestIcon] == 32;
+    })) << "the icon at every size";
     // Ctrl + drag on the list box, to the middle of the screen, where the options window opens
     // centred, under the skin window's place; the skin's options button opens it above the skin
     // and its controls take clicks.

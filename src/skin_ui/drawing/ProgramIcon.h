@@ -2,7 +2,8 @@
 
 #include <QIcon>
 
-// The program's icon, built in at every size the generator draws it.
+// The program's icon, built in at every size the generator draws it; each size is decoded when
+// asked for.
 namespace ProgramIcon {
 
 QIcon icon();

@@ -1,5 +1,5 @@
 // The pictures of a skin: found in the skin or restored from the program, as drawn; and the
-// text engine's fonts.
+// text engine's fonts; the program's icon.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -11,6 +11,7 @@
 #include "skin_ui/drawing/Bitmap.h"
 #include "skin_ui/drawing/Engine.h"
 #include "skin_ui/drawing/PictureLookup.h"
+#include "skin_ui/drawing/ProgramIcon.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompts.h"
 
@@ -184,3 +185,17 @@ TEST(PictureLookup, AnUnloadablePictureFallsBackToTheBuiltInOne) {
 }
 
 }  // namespace
+
+TEST(ProgramIcon, GivesEveryDrawnSizeAndScalesOthersDownFromTheNextLarger) {
+    EXPECT_EQ(ProgramIcon::smallest().availableSizes(), QList<QSize>{QSize(16, 16)});
+    const QIcon icon = ProgramIcon::icon();
+    EXPECT_EQ(icon.availableSizes().size(), 6);
+    // requested side, side of the pixmap given
+    const std::pair<int, int> cases[] = {{16, 16}, {22, 22}, {48, 48}, {256, 256}, {300, 256}};
+    for (const auto& [asked, given] : cases) {
+        const QImage image = icon.pixmap(QSize(asked, asked)).toImage();
+        EXPECT_EQ(image.size(), QSize(given, given)) << asked;
+        // Opaque in the middle: a picture was decoded, not an empty pixmap of the right size.
+        EXPECT_EQ(qAlpha(image.pixel(given / 2, given / 2)), 255) << asked;
+    }
+}
