@@ -5,6 +5,7 @@
 
 #include "app/Dispatcher.h"
 #include "app/FirstFrame.h"
+#include "app/FontWarmUp.h"
 #include "app/QtPrompts.h"
 #include "app/SkinWindows.h"
 #include "app/Variables.h"
@@ -60,6 +61,7 @@ MediaControls mediaControls() {
 
 int main(int argc, char** argv) {
     StartPhases::mark("player");
+    const FontWarmUp fonts;
     // The launcher ("veskplayer") made this process the user's running copy, or let it run on
     // its own; it passes the socket later starts come to.
     RunningCopy runningCopy = RunningCopy::adopt(argc, argv);
