@@ -57,8 +57,11 @@ std::string playerProgram() {
 
 int main(int argc, char** argv) {
     StartPhases::mark("launcher");
-    const StartOptions options =
-        StartOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    const StartOptions options = StartOptions::parse(arguments);
     if (options.help) {
         std::fputs(StartOptions::usage(), stdout);
         return 0;
@@ -94,14 +97,14 @@ int main(int argc, char** argv) {
     }
     const std::string player = playerProgram();
     const std::string adoption = runningCopy.passOn();
-    std::vector<char*> arguments{argv[0]};
+    std::vector<char*> playerArguments{argv[0]};
     if (!adoption.empty()) {
-        arguments.push_back(const_cast<char*>(adoption.c_str()));
+        playerArguments.push_back(const_cast<char*>(adoption.c_str()));
     }
-    arguments.insert(arguments.end(), argv + 1, argv + argc);
-    arguments.push_back(nullptr);
+    playerArguments.insert(playerArguments.end(), argv + 1, argv + argc);
+    playerArguments.push_back(nullptr);
     StartPhases::mark("exec");
-    ::execv(player.c_str(), arguments.data());
+    ::execv(player.c_str(), playerArguments.data());
     std::fprintf(stderr, "Cannot run %s\n", player.c_str());
     return 127;
 }
