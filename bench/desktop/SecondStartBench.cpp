@@ -50,6 +50,11 @@ void BM_SecondStartHandsOverOneFile(benchmark::State& state) {
         }
         cpuSeconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        // The running player writes a line per added file: its pipe is drained between starts
+        // so it never blocks on a full one.
+        state.PauseTiming();
+        running->player.output();
+        state.ResumeTiming();
     }
     // The second start's own processor time: near its wall time on an idle machine, apart from
     // the running player's answer.
@@ -70,7 +75,7 @@ int main(int argc, char** argv) {
     player.song = (player.player.home() + "/song.wav").toStdString();
     writeToneWav(QString::fromStdString(player.song), 0.5);
     player.player.start();
-    if (!player.x.waitForMappedWindows("Vesk Player", 1, 20000)) {
+    if (!player.x.waitForWindow("Vesk Player")) {
         std::fputs("the first player showed no window\n", stderr);
         return 1;
     }

@@ -1,13 +1,13 @@
 // The hand-over message meets any bytes: no crash, no hang; what it accepts holds only absolute
 // paths and survives being written and read again unchanged.
-#include <QByteArray>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "desktop/HandOverMessage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray received(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::string_view received(reinterpret_cast<const char*>(data), size);
     const auto message = HandOverMessage::decode(received);
     if (!message) {
         return 0;
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!HandOverMessage::isComplete(received)) {
         std::abort();
     }
-    for (const QString& file : message->files) {
-        if (!file.startsWith(u'/')) {
+    for (const std::string& file : message->files) {
+        if (!file.starts_with('/')) {
             std::abort();
         }
     }

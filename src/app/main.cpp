@@ -1,7 +1,10 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QFile>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/Dispatcher.h"
 #include "app/FirstFrame.h"
@@ -37,6 +40,23 @@ void runDesktopAction(DesktopAction action) {
 // Files from later starts take the road of files dropped on a skin window.
 void addHandedOverFile(const QString& path) {
     Variables::instance().addDroppedPaths({path});
+}
+
+// The start options are read as bytes, as the file system names files.
+std::vector<std::string> fileSystemBytes(const QStringList& arguments) {
+    std::vector<std::string> bytes;
+    for (const QString& argument : arguments) {
+        bytes.push_back(QFile::encodeName(argument).toStdString());
+    }
+    return bytes;
+}
+
+QStringList qtNames(const std::vector<std::string>& names) {
+    QStringList qtNames;
+    for (const std::string& name : names) {
+        qtNames.append(QFile::decodeName(QByteArray::fromStdString(name)));
+    }
+    return qtNames;
 }
 
 // The desktop's media controls (media keys, panels) reach the player as the tray does.
@@ -82,8 +102,8 @@ int main(int argc, char** argv) {
     StartPhases::mark("qt");
 
     // Qt has taken its own options ("-platform", "-style", ...) out of these.
-    const StartOptions options = StartOptions::parse(app.arguments().mid(1));
-    Variables::instance().initWindows(options.names);
+    const StartOptions options = StartOptions::parse(fileSystemBytes(app.arguments().mid(1)));
+    Variables::instance().initWindows(qtNames(options.names));
     for (DesktopAction action : options.actions) {
         runDesktopAction(action);
     }

@@ -5,7 +5,7 @@
 
 namespace {
 
-const std::array<std::pair<DesktopAction, const char*>, 5> names{{
+const std::array<std::pair<DesktopAction, std::string_view>, 5> names{{
     {DesktopAction::playPause, "play-pause"},
     {DesktopAction::stop, "stop"},
     {DesktopAction::previous, "previous"},
@@ -15,18 +15,18 @@ const std::array<std::pair<DesktopAction, const char*>, 5> names{{
 
 }  // namespace
 
-QString DesktopActions::nameOf(DesktopAction action) {
+std::string_view DesktopActions::nameOf(DesktopAction action) {
     for (const auto& [known, name] : names) {
         if (known == action) {
-            return QString::fromLatin1(name);
+            return name;
         }
     }
     return {};
 }
 
-std::optional<DesktopAction> DesktopActions::fromName(const QString& name) {
+std::optional<DesktopAction> DesktopActions::fromName(std::string_view name) {
     for (const auto& [action, known] : names) {
-        if (name == QLatin1String(known)) {
+        if (name == known) {
             return action;
         }
     }

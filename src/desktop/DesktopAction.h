@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <string_view>
 
 // A player command the desktop can ask for from outside: the desktop entry's actions, media
 // launchers, a second start of the program.
@@ -10,7 +10,7 @@ enum class DesktopAction { playPause, stop, previous, next, showPlaylist };
 namespace DesktopActions {
 
 // The name used on the command line (after "--") and in the hand-over message.
-QString nameOf(DesktopAction action);
-std::optional<DesktopAction> fromName(const QString& name);
+std::string_view nameOf(DesktopAction action);
+std::optional<DesktopAction> fromName(std::string_view name);
 
 }  // namespace DesktopActions

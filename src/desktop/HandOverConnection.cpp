@@ -71,10 +71,10 @@ void HandOverConnection::read() {
     }
     // Answered first: a command may open a question whose wait must not keep the later start.
     answered = true;
-    const QByteArray answer(HandOverMessage::acknowledgement);
+    const std::string_view answer = HandOverMessage::acknowledgement;
     // A few bytes on a fresh connection: the socket's buffer takes them at once.
     [[maybe_unused]] const ssize_t sent =
-        ::send(socket, answer.constData(), answer.size(), MSG_NOSIGNAL);
+        ::send(socket, answer.data(), answer.size(), MSG_NOSIGNAL);
     const Receiver deliver = receiver;
     drop();
     deliver(*message);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <functional>
+#include <string>
 
 #include "desktop/HandOverMessage.h"
 
@@ -33,6 +33,6 @@ private:
     int socket;
     QSocketNotifier* notifier = nullptr;
     Receiver receiver;
-    QByteArray received;
+    std::string received;
     bool answered = false;
 };

@@ -1,13 +1,13 @@
 #include "desktop/HandOverMessage.h"
 
-#include <QFile>
-
 namespace {
 
-const QByteArray header = QByteArrayLiteral("VeskPlayer hand-over 1\0");
-const QByteArray endRecord = QByteArrayLiteral("\0E\0");
+using namespace std::string_view_literals;
 
-void appendRecord(QByteArray& bytes, char kind, const QByteArray& payload) {
+constexpr std::string_view header = "VeskPlayer hand-over 1\0"sv;
+constexpr std::string_view endRecord = "\0E\0"sv;
+
+void appendRecord(std::string& bytes, char kind, std::string_view payload) {
     bytes += kind;
     bytes += payload;
     bytes += '\0';
@@ -15,43 +15,46 @@ void appendRecord(QByteArray& bytes, char kind, const QByteArray& payload) {
 
 }  // namespace
 
-QByteArray HandOverMessage::encode() const {
-    QByteArray bytes = header;
-    for (const QString& file : files) {
-        appendRecord(bytes, 'F', QFile::encodeName(file));
+std::string HandOverMessage::encode() const {
+    std::string bytes(header);
+    for (const std::string& file : files) {
+        appendRecord(bytes, 'F', file);
     }
     for (DesktopAction action : actions) {
-        appendRecord(bytes, 'A', DesktopActions::nameOf(action).toLatin1());
+        appendRecord(bytes, 'A', DesktopActions::nameOf(action));
     }
     appendRecord(bytes, 'E', {});
     return bytes;
 }
 
-bool HandOverMessage::isComplete(const QByteArray& received) {
-    return received.endsWith(endRecord);
+bool HandOverMessage::isComplete(std::string_view received) {
+    return received.ends_with(endRecord);
 }
 
-std::optional<HandOverMessage> HandOverMessage::decode(const QByteArray& received) {
-    if (!received.startsWith(header) || received.size() > maximumSize) {
+std::optional<HandOverMessage> HandOverMessage::decode(std::string_view received) {
+    if (!received.starts_with(header) || received.size() > maximumSize) {
         return std::nullopt;
     }
     HandOverMessage message;
-    qsizetype at = header.size();
+    size_t at = header.size();
     while (at < received.size()) {
-        const qsizetype end = received.indexOf('\0', at);
-        if (end < 0) {
+        const size_t end = received.find('\0', at);
+        if (end == std::string_view::npos) {
             return std::nullopt;
         }
-        const char kind = received.at(at);
-        const QByteArray payload = received.mid(at + 1, end - at - 1);
+        const std::string_view record = received.substr(at, end - at);
         at = end + 1;
-        if (kind == 'E' && payload.isEmpty()) {
+        if (record.empty()) {
+            return std::nullopt;  // no kind
+        }
+        const char kind = record.front();
+        const std::string_view payload = record.substr(1);
+        if (kind == 'E' && payload.empty()) {
             return at == received.size() ? std::optional(message) : std::nullopt;
         }
-        if (kind == 'F' && payload.startsWith('/')) {
-            message.files.append(QFile::decodeName(payload));
-        } else if (const auto action = DesktopActions::fromName(QString::fromLatin1(payload));
-                   kind == 'A' && action) {
+        if (kind == 'F' && payload.starts_with('/')) {
+            message.files.emplace_back(payload);
+        } else if (const auto action = DesktopActions::fromName(payload); kind == 'A' && action) {
             message.actions.push_back(*action);
         } else {
             return std::nullopt;

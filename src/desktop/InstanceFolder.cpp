@@ -1,6 +1,6 @@
 #include "desktop/InstanceFolder.h"
 
-#include <QtGlobal>
+#include <cstdlib>
 
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -8,39 +8,44 @@
 
 namespace {
 
-bool isPrivateFolder(const QByteArray& path) {
+bool isPrivateFolder(const std::string& path) {
     struct stat status {};
     // lstat: a link planted by someone else must not lead the socket elsewhere.
-    return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+    return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
            status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
+
+// An absolute folder from the environment, or none.
+std::optional<std::string> absoluteVariable(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || value[0] != '/') {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace
 
 std::optional<InstanceFolder> InstanceFolder::forCurrentUser() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (runtime.startsWith('/')) {
-        return below(runtime, "veskplayer");
+    if (const auto runtime = absoluteVariable("XDG_RUNTIME_DIR")) {
+        return below(*runtime, "veskplayer");
     }
-    QByteArray temporary = qgetenv("TMPDIR");
-    if (!temporary.startsWith('/')) {
-        temporary = "/tmp";
-    }
-    return below(temporary, "veskplayer-" + QByteArray::number(::getuid()));
+    return below(absoluteVariable("TMPDIR").value_or("/tmp"),
+                 "veskplayer-" + std::to_string(::getuid()));
 }
 
-std::optional<InstanceFolder> InstanceFolder::below(const QByteArray& base,
-                                                    const QByteArray& name) {
-    QByteArray path = base;
-    while (path.size() > 1 && path.endsWith('/')) {
-        path.chop(1);
+std::optional<InstanceFolder> InstanceFolder::below(const std::string& base,
+                                                    const std::string& name) {
+    std::string path = base;
+    while (path.size() > 1 && path.ends_with('/')) {
+        path.pop_back();
     }
     path += '/' + name;
     InstanceFolder folder(path);
-    if (folder.socketPath().size() >= static_cast<qsizetype>(sizeof(sockaddr_un::sun_path))) {
+    if (folder.socketPath().size() >= sizeof(sockaddr_un::sun_path)) {
         return std::nullopt;
     }
-    ::mkdir(path.constData(), 0700);  // an existing folder is checked below like a new one
+    ::mkdir(path.c_str(), 0700);  // an existing folder is checked below like a new one
     if (!isPrivateFolder(path)) {
         return std::nullopt;
     }

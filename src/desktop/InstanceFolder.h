@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <optional>
+#include <string>
 
 // The user's private folder for the running copy's socket and lock: "veskplayer" in the user's
 // runtime folder (XDG_RUNTIME_DIR), or, when there is none (su, cron, a session without a
@@ -13,14 +13,14 @@ public:
     // not fit a local socket address.
     static std::optional<InstanceFolder> forCurrentUser();
     // The same below a given base folder; the temporary-folder fallback names it with the uid.
-    static std::optional<InstanceFolder> below(const QByteArray& base, const QByteArray& name);
+    static std::optional<InstanceFolder> below(const std::string& base, const std::string& name);
 
-    QByteArray path() const { return folder; }
-    QByteArray socketPath() const { return folder + "/instance"; }
-    QByteArray lockPath() const { return folder + "/instance.lock"; }
+    const std::string& path() const { return folder; }
+    std::string socketPath() const { return folder + "/instance"; }
+    std::string lockPath() const { return folder + "/instance.lock"; }
 
 private:
-    explicit InstanceFolder(QByteArray folder) : folder(std::move(folder)) {}
+    explicit InstanceFolder(std::string folder) : folder(std::move(folder)) {}
 
-    QByteArray folder;
+    std::string folder;
 };

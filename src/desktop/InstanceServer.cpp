@@ -1,5 +1,6 @@
 #include "desktop/InstanceServer.h"
 
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -35,8 +36,8 @@ void InstanceServer::acceptWaiting() {
         auto* connection = new HandOverConnection(
             accepted, readTimeoutMs,
             [this](const HandOverMessage& message) {
-                for (const QString& file : message.files) {
-                    receivers.addFile(file);
+                for (const std::string& file : message.files) {
+                    receivers.addFile(QFile::decodeName(QByteArray::fromStdString(file)));
                 }
                 for (DesktopAction action : message.actions) {
                     receivers.runAction(action);

@@ -12,9 +12,10 @@ class QSocketNotifier;
 
 // The running copy's side of the hand-over: accepts later starts on the listening socket that
 // RunningCopy made and passes the files of each well-formed message, in order, then its actions,
-// in order, to the receivers. Garbage, oversized or unfinished messages change nothing. Clients
-// that connect and hold the connection cannot lock later starts out: each connection has a short
-// deadline, and when all places are taken the oldest connection is dropped for the newest.
+// in order, to the receivers (the paths as Qt names them). Garbage, oversized or unfinished
+// messages change nothing. Clients that connect and hold the connection cannot lock later starts
+// out: each connection has a short deadline, and when all places are taken the oldest connection is
+// dropped for the newest.
 class InstanceServer : public QObject {
     Q_OBJECT
 public:

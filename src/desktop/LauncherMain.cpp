@@ -1,13 +1,15 @@
-// The program the desktop starts ("veskplayer"). It loads nothing but Qt's core, so a start while
-// a player runs hands its files and commands over in a few milliseconds and ends; otherwise it
-// runs the player program in its own place, passing on the socket it now listens on.
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
+// The program the desktop starts ("veskplayer"). It loads no Qt at all, nothing but the C and C++
+// runtimes, so a start while a player runs hands its files and commands over in a few
+// milliseconds and ends; otherwise it runs the player program in its own place, passing on the
+// socket it now listens on.
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "common/StartPhases.h"
+#include "desktop/AbsolutePath.h"
 #include "desktop/HandOverMessage.h"
 #include "desktop/RunningCopy.h"
 #include "desktop/StartOptions.h"
@@ -16,50 +18,57 @@
 
 namespace {
 
-QStringList argumentsOf(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    return arguments;
-}
-
 // Made absolute here, against the folder this start was made in, because the running player may
 // stand in another.
 HandOverMessage handOverOf(const StartOptions& options) {
     HandOverMessage message;
-    for (const QString& name : options.names) {
-        if (!name.isEmpty()) {
-            message.files.append(QFileInfo(name).absoluteFilePath());
+    for (const std::string& name : options.names) {
+        if (!name.empty()) {
+            message.files.push_back(AbsolutePath::of(name));
         }
     }
     message.actions = options.actions;
     return message;
 }
 
-// Beside the launcher in the build folder; in the libexec folder once installed.
-QByteArray playerProgram() {
-    const QString folder =
-        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
-    const QString beside = folder + QStringLiteral("/veskplayer-ui");
-    if (QFileInfo(beside).isExecutable()) {
-        return QFile::encodeName(beside);
+// The folder the launcher's file is in, links resolved: "/" for the root, empty when unknown.
+std::string launcherFolder() {
+    const std::unique_ptr<char, decltype(&::free)> launcher(::realpath("/proc/self/exe", nullptr),
+                                                            &::free);
+    if (!launcher) {
+        return {};
     }
-    return QFile::encodeName(folder + QStringLiteral("/" VESK_PLAYER_FROM_BIN));
+    const std::string path = launcher.get();
+    const size_t slash = path.rfind('/');  // an absolute path has one
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Beside the launcher in the build folder; in the libexec folder once installed.
+std::string playerProgram() {
+    const std::string folder = launcherFolder();
+    const std::string beside = folder + "/veskplayer-ui";
+    if (::access(beside.c_str(), X_OK) == 0) {
+        return beside;
+    }
+    return folder + "/" VESK_PLAYER_FROM_BIN;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     StartPhases::mark("launcher");
-    const StartOptions options = StartOptions::parse(argumentsOf(argc, argv));
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    const StartOptions options = StartOptions::parse(arguments);
     if (options.help) {
-        std::fputs(qPrintable(StartOptions::usage()), stdout);
+        std::fputs(StartOptions::usage(), stdout);
         return 0;
     }
-    if (!options.unknownOption.isEmpty()) {
-        std::fprintf(stderr, "Unknown option: %s\n%s", qPrintable(options.unknownOption),
-                     qPrintable(StartOptions::usage()));
+    if (!options.unknownOption.empty()) {
+        std::fprintf(stderr, "Unknown option: %s\n%s", options.unknownOption.c_str(),
+                     StartOptions::usage());
         return 2;
     }
     std::optional<InstanceFolder> folder;
@@ -86,16 +95,16 @@ int main(int argc, char** argv) {
         case RunningCopy::Outcome::unavailable:
             break;
     }
-    const QByteArray player = playerProgram();
-    const QByteArray adoption = runningCopy.passOn();
-    std::vector<char*> arguments{argv[0]};
-    if (!adoption.isEmpty()) {
-        arguments.push_back(const_cast<char*>(adoption.constData()));
+    const std::string player = playerProgram();
+    const std::string adoption = runningCopy.passOn();
+    std::vector<char*> playerArguments{argv[0]};
+    if (!adoption.empty()) {
+        playerArguments.push_back(const_cast<char*>(adoption.c_str()));
     }
-    arguments.insert(arguments.end(), argv + 1, argv + argc);
-    arguments.push_back(nullptr);
+    playerArguments.insert(playerArguments.end(), argv + 1, argv + argc);
+    playerArguments.push_back(nullptr);
     StartPhases::mark("exec");
-    ::execv(player.constData(), arguments.data());
-    std::fprintf(stderr, "Cannot run %s\n", player.constData());
+    ::execv(player.c_str(), playerArguments.data());
+    std::fprintf(stderr, "Cannot run %s\n", player.c_str());
     return 127;
 }

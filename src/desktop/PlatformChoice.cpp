@@ -1,23 +1,41 @@
 #include "desktop/PlatformChoice.h"
 
-#include <QtGlobal>
+#include <algorithm>
+#include <cstdlib>
 
-QByteArray PlatformChoice::forSession(const QByteArray& userPlatform,
-                                      const QByteArray& waylandDisplay,
-                                      const QByteArray& sessionType) {
-    if (!userPlatform.isEmpty()) {
+namespace {
+
+// The variable's value; empty when it is not set.
+std::string_view variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool isWayland(std::string_view sessionType) {
+    return std::ranges::equal(
+        sessionType, std::string_view("wayland"), [](char given, char wanted) {
+            return (given >= 'A' && given <= 'Z' ? given - 'A' + 'a' : given) == wanted;
+        });
+}
+
+}  // namespace
+
+std::string PlatformChoice::forSession(std::string_view userPlatform,
+                                       std::string_view waylandDisplay,
+                                       std::string_view sessionType) {
+    if (!userPlatform.empty()) {
         return {};
     }
-    if (waylandDisplay.isEmpty() && sessionType.toLower() != "wayland") {
+    if (waylandDisplay.empty() && !isWayland(sessionType)) {
         return {};
     }
     return "xcb;wayland";
 }
 
 void PlatformChoice::apply() {
-    const QByteArray platform = forSession(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
-                                           qgetenv("XDG_SESSION_TYPE"));
-    if (!platform.isEmpty()) {
-        qputenv("QT_QPA_PLATFORM", platform);
+    const std::string platform = forSession(
+        variable("QT_QPA_PLATFORM"), variable("WAYLAND_DISPLAY"), variable("XDG_SESSION_TYPE"));
+    if (!platform.empty()) {
+        ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include <string>
+#include <string_view>
 
 // Skin windows place themselves in screen coordinates (snapping, saved positions), which a native
 // Wayland client may not do. On a Wayland desktop the player therefore runs on XWayland, unless
@@ -9,8 +10,8 @@ namespace PlatformChoice {
 
 // The QT_QPA_PLATFORM value to set, or empty to leave Qt's own choice. Wayland is still tried
 // after xcb, so a desktop without XWayland gets a player rather than none.
-QByteArray forSession(const QByteArray& userPlatform, const QByteArray& waylandDisplay,
-                      const QByteArray& sessionType);
+std::string forSession(std::string_view userPlatform, std::string_view waylandDisplay,
+                       std::string_view sessionType);
 
 // Applies forSession to this process's environment; call before the application object exists.
 void apply();

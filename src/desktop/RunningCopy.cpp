@@ -1,6 +1,7 @@
 #include "desktop/RunningCopy.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -17,12 +18,12 @@
 
 namespace {
 
-const QByteArray adoptionPrefix = "--running-copy=";
+constexpr std::string_view adoptionPrefix = "--running-copy=";
 
-sockaddr_un addressOf(const QByteArray& path) {
+sockaddr_un addressOf(const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), path.size());  // the folder checked the size
+    std::memcpy(address.sun_path, path.data(), path.size());  // the folder checked the size
     return address;
 }
 
@@ -32,11 +33,11 @@ void setTimeouts(int socket, int timeoutMs) {
     ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
 }
 
-bool sendAll(int socket, const QByteArray& bytes) {
-    qsizetype sent = 0;
+bool sendAll(int socket, std::string_view bytes) {
+    size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t written =
-            ::send(socket, bytes.constData() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+            ::send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -49,8 +50,8 @@ bool sendAll(int socket, const QByteArray& bytes) {
 }
 
 bool receiveAcknowledgement(int socket) {
-    const QByteArray expected(HandOverMessage::acknowledgement);
-    QByteArray answer;
+    const std::string_view expected = HandOverMessage::acknowledgement;
+    std::string answer;
     char buffer[16];
     while (answer.size() < expected.size()) {
         const ssize_t got = ::recv(socket, buffer, sizeof buffer, 0);
@@ -65,6 +66,26 @@ bool receiveAcknowledgement(int socket) {
     return answer == expected;
 }
 
+// A descriptor number: decimal, optionally signed, white space around it allowed; none when
+// anything else is there or it does not fit an int.
+std::optional<int> numberOf(std::string_view text) {
+    constexpr std::string_view space = " \t\n\v\f\r";
+    const size_t first = text.find_first_not_of(space);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(space) - first + 1);
+    if (text.starts_with('+') && !text.substr(1).starts_with('-')) {
+        text.remove_prefix(1);
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 }  // namespace
 
 RunningCopy::RunningCopy(std::optional<InstanceFolder> folder, int answerTimeoutMs)
@@ -77,7 +98,7 @@ RunningCopy::~RunningCopy() {
 void RunningCopy::close() {
     if (listeningSocket >= 0) {
         if (folder) {
-            ::unlink(folder->socketPath().constData());
+            ::unlink(folder->socketPath().c_str());
         }
         ::close(listeningSocket);
         listeningSocket = -1;
@@ -94,43 +115,46 @@ RunningCopy::RunningCopy(RunningCopy&& other) noexcept
       lockFile(std::exchange(other.lockFile, -1)),
       listeningSocket(std::exchange(other.listeningSocket, -1)) {}
 
-QByteArray RunningCopy::passOn() {
+std::string RunningCopy::passOn() {
     if (listeningSocket < 0) {
         return {};
     }
     for (int descriptor : {listeningSocket, lockFile}) {
         ::fcntl(descriptor, F_SETFD, ::fcntl(descriptor, F_GETFD) & ~FD_CLOEXEC);
     }
-    const QByteArray argument =
-        adoptionPrefix + QByteArray::number(listeningSocket) + ',' + QByteArray::number(lockFile);
+    std::string argument(adoptionPrefix);
+    argument += std::to_string(listeningSocket) + ',' + std::to_string(lockFile);
     listeningSocket = lockFile = -1;
     return argument;
 }
 
 RunningCopy RunningCopy::adopt(int& argc, char** argv) {
     RunningCopy copy(std::nullopt);
-    if (argc < 2 || !QByteArray(argv[1]).startsWith(adoptionPrefix)) {
+    if (argc < 2 || !std::string_view(argv[1]).starts_with(adoptionPrefix)) {
         return copy;
     }
-    const QList<QByteArray> descriptors = QByteArray(argv[1]).mid(adoptionPrefix.size()).split(',');
+    const std::string_view descriptors = std::string_view(argv[1]).substr(adoptionPrefix.size());
     std::copy(argv + 2, argv + argc + 1, argv + 1);  // argv[argc] is the null pointer
     --argc;
-    bool listenerOk = false, lockOk = false;
-    const int listener = descriptors.value(0).toInt(&listenerOk);
-    const int lock = descriptors.value(1).toInt(&lockOk);
-    if (descriptors.size() != 2 || !listenerOk || !lockOk) {
+    const size_t comma = descriptors.find(',');
+    if (comma == std::string_view::npos) {
         return copy;
     }
-    for (int descriptor : {listener, lock}) {
+    const std::optional<int> listener = numberOf(descriptors.substr(0, comma));
+    const std::optional<int> lock = numberOf(descriptors.substr(comma + 1));
+    if (!listener || !lock) {
+        return copy;
+    }
+    for (int descriptor : {*listener, *lock}) {
         ::fcntl(descriptor, F_SETFD, ::fcntl(descriptor, F_GETFD) | FD_CLOEXEC);
     }
     copy.folder = InstanceFolder::forCurrentUser();
-    copy.listeningSocket = listener;
-    copy.lockFile = lock;
+    copy.listeningSocket = *listener;
+    copy.lockFile = *lock;
     return copy;
 }
 
-RunningCopy::Outcome RunningCopy::handOverOrClaim(const QByteArray& message) {
+RunningCopy::Outcome RunningCopy::handOverOrClaim(std::string_view message) {
     if (!folder) {
         return Outcome::unavailable;
     }
@@ -163,7 +187,7 @@ RunningCopy::Outcome RunningCopy::handOverOrClaim(const QByteArray& message) {
     }
 }
 
-RunningCopy::Delivery RunningCopy::deliver(const QByteArray& message) {
+RunningCopy::Delivery RunningCopy::deliver(std::string_view message) {
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0) {
         return Delivery::nobodyListening;
@@ -188,7 +212,7 @@ RunningCopy::Delivery RunningCopy::deliver(const QByteArray& message) {
 
 bool RunningCopy::tryClaim() {
     if (lockFile < 0) {
-        lockFile = ::open(folder->lockPath().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        lockFile = ::open(folder->lockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (lockFile < 0) {
             return false;
         }
@@ -197,10 +221,10 @@ bool RunningCopy::tryClaim() {
 }
 
 bool RunningCopy::listen() {
-    const QByteArray path = folder->socketPath();
+    const std::string path = folder->socketPath();
     // Holding the lock, this process is the only one that may replace the socket: a file there
     // now is what a crashed copy left behind.
-    ::unlink(path.constData());
+    ::unlink(path.c_str());
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0) {
         return false;
@@ -210,7 +234,7 @@ bool RunningCopy::listen() {
     const bool bound =
         ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::umask(previousMask);
-    if (!bound || ::chmod(path.constData(), 0600) != 0 || ::listen(socket, 16) != 0) {
+    if (!bound || ::chmod(path.c_str(), 0600) != 0 || ::listen(socket, 16) != 0) {
         ::close(socket);
         return false;
     }

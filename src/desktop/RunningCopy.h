@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "desktop/InstanceFolder.h"
 
@@ -24,7 +25,7 @@ public:
     RunningCopy(const RunningCopy&) = delete;
     RunningCopy& operator=(const RunningCopy&) = delete;
 
-    Outcome handOverOrClaim(const QByteArray& message);
+    Outcome handOverOrClaim(std::string_view message);
     // The listening socket once claimed (else -1); it stays owned here.
     int listener() const { return listeningSocket; }
 
@@ -34,7 +35,7 @@ public:
     // The launcher passes a claimed copy on to the player program it runs in its place: the
     // socket and the lock stay open across exec, named by the returned argument (empty when
     // nothing was claimed). This object then owns nothing.
-    QByteArray passOn();
+    std::string passOn();
     // The player's side: when the first argument is one passOn made, takes the socket and lock
     // over from it and removes it from the arguments.
     static RunningCopy adopt(int& argc, char** argv);
@@ -43,7 +44,7 @@ public:
 
 private:
     enum class Delivery { delivered, nobodyListening, unanswered };
-    Delivery deliver(const QByteArray& message);
+    Delivery deliver(std::string_view message);
     bool tryClaim();
     bool listen();
 

@@ -6,10 +6,10 @@
 TEST(StartOptions, SplitsNamesActionsAndTheOptOut) {
     using enum DesktopAction;
     const struct {
-        QStringList arguments, names;
+        std::vector<std::string> arguments, names;
         std::vector<DesktopAction> actions;
         bool newInstance = false;
-        QString unknownOption;
+        std::string unknownOption = {};
     } cases[] = {
         {{}, {}, {}},
         {{"b.mp3", "a.mp3"}, {"b.mp3", "a.mp3"}, {}},
@@ -25,7 +25,7 @@ TEST(StartOptions, SplitsNamesActionsAndTheOptOut) {
     };
     for (const auto& c : cases) {
         const StartOptions options = StartOptions::parse(c.arguments);
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
         EXPECT_EQ(options.names, c.names);
         EXPECT_EQ(options.actions, c.actions);
         EXPECT_EQ(options.newInstance, c.newInstance);
@@ -36,7 +36,7 @@ TEST(StartOptions, SplitsNamesActionsAndTheOptOut) {
 
 TEST(PlatformChoice, XWaylandOnAWaylandDesktopUnlessTheUserChose) {
     const struct {
-        QByteArray userPlatform, waylandDisplay, sessionType, chosen;
+        std::string userPlatform, waylandDisplay, sessionType, chosen;
     } cases[] = {
         {"", "wayland-0", "wayland", "xcb;wayland"},
         {"", "wayland-0", "", "xcb;wayland"},
@@ -50,6 +50,6 @@ TEST(PlatformChoice, XWaylandOnAWaylandDesktopUnlessTheUserChose) {
     for (const auto& c : cases) {
         EXPECT_EQ(PlatformChoice::forSession(c.userPlatform, c.waylandDisplay, c.sessionType),
                   c.chosen)
-            << (c.userPlatform + "|" + c.waylandDisplay + "|" + c.sessionType).constData();
+            << c.userPlatform + "|" + c.waylandDisplay + "|" + c.sessionType;
     }
 }
