@@ -4,7 +4,7 @@
 
 #include "skin_ui/drawing/Bitmap.h"
 
-Button::Button(MainWindow* owner) : Element(owner, ElementType::button) {}
+Button::Button(MainWindow* owner, int sizeClass) : Element(owner, ElementType::button, sizeClass) {}
 
 QSize Button::sizeForPicture(int pictureWidth, int pictureHeight) const {
     return QSize(pictureWidth / 3, pictureHeight);

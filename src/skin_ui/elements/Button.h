@@ -13,7 +13,7 @@ public:
     static constexpr int hoverState = 1;
     static constexpr int pressedState = 2;
 
-    explicit Button(MainWindow* owner);
+    explicit Button(MainWindow* owner, int sizeClass = startSizeClass);
 
     void paint(QPainter& painter) override;
     bool onLeftButtonDown(Qt::KeyboardModifiers modifiers) override;

@@ -27,8 +27,8 @@ bool playerStateOn(ButtonCommand command) {
 
 }  // namespace
 
-ButtonFunction::ButtonFunction(MainWindow* owner, int function)
-    : Button(owner), function(function) {
+ButtonFunction::ButtonFunction(MainWindow* owner, int function, int sizeClass)
+    : Button(owner, sizeClass), function(function) {
     setFunction(function);
     const PlayerEvents& events = PlayList::instance().events();
     connect(&events, &PlayerEvents::stateChanged, this, &ButtonFunction::showState);
@@ -40,7 +40,7 @@ ButtonFunction::ButtonFunction(MainWindow* owner, int function)
 }
 
 ButtonFunction::ButtonFunction(MainWindow* owner, const Record& record)
-    : ButtonFunction(owner, record.function) {
+    : ButtonFunction(owner, record.function, static_cast<int>(record.sizeClass)) {
     applyCommonSettings(record);
 }
 

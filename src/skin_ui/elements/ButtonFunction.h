@@ -16,7 +16,7 @@ public:
     static constexpr int firstFunction = firstButtonCommand;
     static constexpr int lastFunction = lastButtonCommand;
 
-    ButtonFunction(MainWindow* owner, int function);
+    ButtonFunction(MainWindow* owner, int function, int sizeClass = startSizeClass);
     // The button a window file record describes.
     ButtonFunction(MainWindow* owner, const Record& record);
     // The record of a button new to its window: play/pause.

@@ -27,8 +27,12 @@ bool altHeld(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Element::Element(MainWindow* owner, ElementType type)
-    : QWidget(owner), type(type), owner(owner), tooltip(std::make_unique<Tooltip>("element")) {
+Element::Element(MainWindow* owner, ElementType type, int sizeClass)
+    : QWidget(owner),
+      type(type),
+      sizeClass(sizeClass),
+      owner(owner),
+      tooltip(std::make_unique<Tooltip>("element")) {
     setMouseTracking(true);
     setGeometry(0, 0, 0, 0);
     hide();

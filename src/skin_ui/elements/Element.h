@@ -28,8 +28,9 @@ public:
 
     static constexpr int startSizeClass = 1;
 
-    // The element starts hidden at (0, 0) with size class 1; the creator shows it.
-    Element(MainWindow* owner, ElementType type);
+    // The element starts hidden at (0, 0) in the size class (its picture is then loaded once, in
+    // that class); the creator shows it.
+    Element(MainWindow* owner, ElementType type, int sizeClass = startSizeClass);
     ~Element() override;
 
     virtual void paint(QPainter& painter) = 0;
@@ -128,7 +129,7 @@ private:
     QPoint moveStartCursor;
     QPoint moveStartPos;
     Record recordBeforeEdit;
-    int sizeClass = startSizeClass;
+    int sizeClass;
     std::unique_ptr<Bitmap> bitmap;
     MainWindow* owner;
     std::unique_ptr<Tooltip> tooltip;

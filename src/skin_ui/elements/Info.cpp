@@ -19,7 +19,7 @@ enum WidthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2 };
 
 }  // namespace
 
-Info::Info(MainWindow* owner) : Element(owner, ElementType::info) {
+Info::Info(MainWindow* owner, int sizeClass) : Element(owner, ElementType::info, sizeClass) {
     setTooltipText("info");
     setPicture("300_info.bmp");
     setSize(width(), stripHeight);
@@ -35,7 +35,8 @@ Info::Info(MainWindow* owner) : Element(owner, ElementType::info) {
     Sound::instance().addInfo(this);
 }
 
-Info::Info(MainWindow* owner, const Record& record) : Info(owner) {
+Info::Info(MainWindow* owner, const Record& record)
+    : Info(owner, static_cast<int>(record.sizeClass)) {
     setSize(record.width, stripHeight);
     applyCommonSettings(record);
 }

@@ -17,7 +17,7 @@ public:
     static constexpr int stripHeight = 20;
     static constexpr int minimumWidth = 30;
 
-    explicit Info(MainWindow* owner);
+    explicit Info(MainWindow* owner, int sizeClass = startSizeClass);
     // The strip a window file record describes.
     Info(MainWindow* owner, const Record& record);
     // The record of a strip new to its window.

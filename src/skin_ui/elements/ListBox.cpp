@@ -21,14 +21,16 @@ enum ResizeZone { noZone = 0, leftZone = 1, rightZone = 2, topZone = 3, bottomZo
 
 }  // namespace
 
-ListBox::ListBox(MainWindow* owner) : Element(owner, ElementType::listBox) {
+ListBox::ListBox(MainWindow* owner, int sizeClass)
+    : Element(owner, ElementType::listBox, sizeClass) {
     setTooltipText("listbox");
     setPicture("400_listbox.bmp");
     PlayList::instance().addListView(this);
     connect(&PlayList::instance().events(), &PlayerEvents::songTagged, this, &ListBox::repaintSong);
 }
 
-ListBox::ListBox(MainWindow* owner, const Record& record) : ListBox(owner) {
+ListBox::ListBox(MainWindow* owner, const Record& record)
+    : ListBox(owner, static_cast<int>(record.sizeClass)) {
     setSize(record.width, record.height);
     applyCommonSettings(record);
 }

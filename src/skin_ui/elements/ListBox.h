@@ -16,7 +16,7 @@ class ListBox : public Element, public Callable, public PlaylistView {
 public:
     static constexpr int minimumSize = 40;
 
-    explicit ListBox(MainWindow* owner);
+    explicit ListBox(MainWindow* owner, int sizeClass = startSizeClass);
     // The list a window file record describes.
     ListBox(MainWindow* owner, const Record& record);
     // The record of a list new to its window.

@@ -18,7 +18,7 @@ enum LengthEdge { noEdge = 0, leftEdge = 1, rightEdge = 2, topEdge = 3, bottomEd
 
 }  // namespace
 
-Slider::Slider(MainWindow* owner) : Element(owner, ElementType::slider) {}
+Slider::Slider(MainWindow* owner, int sizeClass) : Element(owner, ElementType::slider, sizeClass) {}
 
 QSize Slider::sizeForPicture(int pictureWidth, int pictureHeight) const {
     if (vertical) {

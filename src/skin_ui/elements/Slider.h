@@ -13,7 +13,7 @@ class Slider : public Element, public Callable {
 public:
     static constexpr int minimumLength = 30;
 
-    explicit Slider(MainWindow* owner);
+    explicit Slider(MainWindow* owner, int sizeClass = startSizeClass);
 
     void paint(QPainter& painter) override;
     bool onLeftButtonDown(Qt::KeyboardModifiers modifiers) override;

@@ -13,12 +13,13 @@ constexpr int newLength = 80;
 
 }  // namespace
 
-SliderFunction::SliderFunction(MainWindow* owner, int function) : Slider(owner) {
+SliderFunction::SliderFunction(MainWindow* owner, int function, int sizeClass)
+    : Slider(owner, sizeClass) {
     setFunction(function);
 }
 
 SliderFunction::SliderFunction(MainWindow* owner, const Record& record)
-    : SliderFunction(owner, record.function) {
+    : SliderFunction(owner, record.function, static_cast<int>(record.sizeClass)) {
     setSize(record.sliderLength, startThickness);
     setVertical(record.vertical);
     setFilled(record.filled);

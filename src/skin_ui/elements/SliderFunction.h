@@ -12,7 +12,7 @@ public:
     static constexpr int volumeFunction = 1;
     static constexpr int progressFunction = 2;
 
-    SliderFunction(MainWindow* owner, int function);
+    SliderFunction(MainWindow* owner, int function, int sizeClass = startSizeClass);
     // The slider a window file record describes; a volume slider shows the player's volume.
     SliderFunction(MainWindow* owner, const Record& record);
     // The record of a slider new to its window: a horizontal volume slider of the smallest
