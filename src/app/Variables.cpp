@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
-#include <QTimer>
 
 #include "app/AppOptionsHost.h"
 #include "app/DialogOwner.h"
 #include "app/Dispatcher.h"
+#include "app/FirstFrame.h"
 #include "app/SettingsStore.h"
 #include "app/SkinLibrary.h"
 #include "app/SkinWindows.h"
@@ -109,8 +109,11 @@ void Variables::initWindows(const QStringList& commandLineFiles) {
     if (firstStart && layout->count() > 0) {
         // A skin window has no title bar: a new user learns once how to move it and where its
         // menu is.
+        // The hint waits for the window's first frame: the user sees the window it points at
+        // first, and the frame does not wait for the hint's own window and text.
         MainWindow* first = layout->window(0);
-        QTimer::singleShot(0, first, [first] { GestureHelp::showFirstStartHint(first); });
+        gestureHint = std::make_unique<FirstFrame>(
+            first, [first] { GestureHelp::showFirstStartHint(first); });
     }
     loadPlayerState();
     settings->loadResumePoint();

@@ -5,6 +5,7 @@
 #include "common/SettingsFiles.h"
 #include "skin_ui/GestureHelp.h"
 #include "support/FullDisk.h"
+#include "support/Waiting.h"
 
 class Startup : public AppFixture {
 protected:
@@ -26,7 +27,10 @@ TEST_F(Startup, AFirstStartStoresTheDefaultSkinAndHintsAtTheGestures) {
     EXPECT_EQ(readFile(stored + "sfo.0"), SettingsFiles::serializeColours({}));
     EXPECT_EQ(readFile(stored + "sfw.0"), readFile(folder() + "/sfw.0"));
     EXPECT_TRUE(QFile::exists(stored + "windows"));
-    EXPECT_TRUE(hinted());
+    EXPECT_TRUE(waitFor([] {
+        QCoreApplication::processEvents();
+        return hinted();
+    })) << "once the window's first frame is painted";
     app().options.openLastPlaylist = false;
     app().saveAll();
     EXPECT_FALSE(QFile::exists(folder() + "/playlist.vpl"));
