@@ -97,6 +97,7 @@ void Variables::initWindows(const QStringList& commandLineFiles) {
         // Parents are created too: a fresh account often has no documents folder yet.
         DataFolder::ensureExists(dataFolder);
         QDir(dataFolder).mkpath(options.skinPath.section('\\', 0, 0));
+        Skin::storeBuiltInLook(dataFolder);
     }
     ImportLeftovers::remove(dataFolder);
     loadColours();
@@ -105,18 +106,14 @@ void Variables::initWindows(const QStringList& commandLineFiles) {
     StartPhases::mark("data-folder");
     loadWindows();
     StartPhases::mark("windows");
-    if (firstStart) {
-        // Neither the skin library's copy of the built-in look (written to disk and synced)
-        // nor the gesture hint draws the first window: both wait for its first frame.
-        MainWindow* first = layout->count() > 0 ? layout->window(0) : nullptr;
-        firstStartWork = std::make_unique<FirstFrame>(first, [this, first] {
-            Skin::storeBuiltInLook(dataFolder);
-            // A skin window has no title bar: a new user learns once how to move it and where
-            // its menu is.
-            if (first) {
-                GestureHelp::showFirstStartHint(first);
-            }
-        });
+    if (firstStart && layout->count() > 0) {
+        // A skin window has no title bar: a new user learns once how to move it and where its
+        // menu is.
+        // The hint waits for the window's first frame: the user sees the window it points at
+        // first, and the frame does not wait for the hint's own window and text.
+        MainWindow* first = layout->window(0);
+        gestureHint = std::make_unique<FirstFrame>(
+            first, [first] { GestureHelp::showFirstStartHint(first); });
     }
     loadPlayerState();
     settings->loadResumePoint();

@@ -131,6 +131,6 @@ private:
     // Owned by its skin window; gone with it or when closed.
     QPointer<PlaylistWindow> openPlaylistWindow;
     std::unique_ptr<TrayIcon> trayIcon;
-    // What a first start does once the first window's first frame is painted.
-    std::unique_ptr<FirstFrame> firstStartWork;
+    // The first start's gesture hint, shown once the first window's first frame is painted.
+    std::unique_ptr<FirstFrame> gestureHint;
 };

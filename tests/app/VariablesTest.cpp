@@ -22,15 +22,15 @@ protected:
 
 TEST_F(Startup, AFirstStartStoresTheDefaultSkinAndHintsAtTheGestures) {
     app().init({});
-    // Both come once the window's first frame is painted.
-    EXPECT_TRUE(waitFor([] {
-        QCoreApplication::processEvents();
-        return hinted();
-    }));
+    QCoreApplication::processEvents();
     const QString stored = folder() + "/skins/default/sys/";
     EXPECT_EQ(readFile(stored + "sfo.0"), SettingsFiles::serializeColours({}));
     EXPECT_EQ(readFile(stored + "sfw.0"), readFile(folder() + "/sfw.0"));
     EXPECT_TRUE(QFile::exists(stored + "windows"));
+    EXPECT_TRUE(waitFor([] {
+        QCoreApplication::processEvents();
+        return hinted();
+    })) << "once the window's first frame is painted";
     app().options.openLastPlaylist = false;
     app().saveAll();
     EXPECT_FALSE(QFile::exists(folder() + "/playlist.vpl"));
