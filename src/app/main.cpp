@@ -19,6 +19,7 @@
 #include "desktop/StartOptions.h"
 #include "mpris/MprisService.h"
 #include "skin_ui/MainWindow.h"
+#include "skin_ui/drawing/PictureLookup.h"
 #include "skin_ui/drawing/ProgramIcon.h"
 #include "skin_ui/drawing/WholeScaleFactor.h"
 
@@ -103,6 +104,9 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options ("-platform", "-style", ...) out of these.
     const StartOptions options = StartOptions::parse(fileSystemBytes(app.arguments().mid(1)));
+    // A first start finds no picture in the skin: they are drawn from the program and written
+    // into the skin after the first frame.
+    PictureLookup::holdRestores();
     Variables::instance().initWindows(qtNames(options.names));
     for (DesktopAction action : options.actions) {
         runDesktopAction(action);
@@ -115,6 +119,7 @@ int main(int argc, char** argv) {
         const std::vector<MainWindow*>& windows = Variables::instance().skinWindows().windowList();
         const FirstFrame busAndTray(windows.empty() ? nullptr : windows.front(), [&mediaKeys] {
             StartPhases::mark("first-paint");
+            PictureLookup::releaseRestores();
             QApplication::setWindowIcon(ProgramIcon::icon());
             StartPhases::mark("icon");
             mediaKeys = std::make_unique<MprisService>(mediaControls());

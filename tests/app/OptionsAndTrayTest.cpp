@@ -9,6 +9,7 @@
 #include "options/TrayIcon.h"
 #include "skin_ui/controls/WinButton.h"
 #include "skin_ui/controls/WinCheckButton.h"
+#include "support/Waiting.h"
 #include "skin_ui/controls/WinUpDown.h"
 
 class OptionsAndTray : public StartedApp {
@@ -79,6 +80,9 @@ TEST_F(OptionsAndTray, TrayItemsDoWhatTheButtonsDoWithoutDebugLines) {
     EXPECT_EQ(app().tray()->icon().toolTip(), "VeskPlayer");
     EXPECT_FALSE(app().tray()->icon().icon().isNull());
     addSongs(2);
+    // The file worker announces itself from its own thread, at its own pace.
+    ASSERT_TRUE(waitFor(
+        [&] { return debug.lines().find("started openfiles thread") != std::string::npos; }));
     const std::string linesBefore = debug.lines();
     choose("Play/Pause");
     EXPECT_EQ(pictures(ButtonCommand::playPause), QStringList({"103_pause.bmp"}));

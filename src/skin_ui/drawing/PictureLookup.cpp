@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <cmath>
+#include <vector>
 
 #include "ResourceTable.h"
 #include "common/DebugLog.h"
@@ -15,6 +16,14 @@ namespace {
 QString classFolderOf(const QString& skinFolder, int sizeClass) {
     return skinFolder + "/" + QString::number(sizeClass);
 }
+
+struct HeldRestore {
+    QString skinFolder;
+    int sizeClass;
+    QString pictureName;
+};
+bool holding = false;
+std::vector<HeldRestore> heldRestores;
 
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
@@ -79,11 +88,19 @@ std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeC
 
 std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeClass,
                                             const QString& pictureName, int pictureScale) {
-    const QString path = ensurePicture(skinFolder, sizeClass, pictureName);
     const int id = resourceIdOf(pictureName, sizeClass);
     const QString builtIn = ResourceTable::pathOf(id);
+    const QString path = classFolderOf(skinFolder, sizeClass) + "/" + pictureName;
     bool fellBack = false;
-    auto picture = loadOrBuiltIn(path, builtIn, fellBack);
+    std::unique_ptr<Bitmap> picture;
+    if (holding && !builtIn.isEmpty() && !SkinFiles::fileExists(path)) {
+        heldRestores.push_back({skinFolder, sizeClass, pictureName});
+        picture = std::make_unique<Bitmap>(builtIn, pictureName);
+        fellBack = true;
+    } else {
+        ensurePicture(skinFolder, sizeClass, pictureName);
+        picture = loadOrBuiltIn(path, builtIn, fellBack);
+    }
     if (pictureScale < 2 || !picture->isLoaded()) {
         return picture;
     }
@@ -108,4 +125,16 @@ std::unique_ptr<Bitmap> PictureLookup::load(const QString& skinFolder, int sizeC
         return picture;
     }
     return sharp;
+}
+
+void PictureLookup::holdRestores() {
+    holding = true;
+}
+
+void PictureLookup::releaseRestores() {
+    holding = false;
+    for (const HeldRestore& held : heldRestores) {
+        ensurePicture(held.skinFolder, held.sizeClass, held.pictureName);
+    }
+    heldRestores.clear();
 }

@@ -32,4 +32,10 @@ std::unique_ptr<Bitmap> load(const QString& skinFolder, int sizeClass, const QSt
 std::unique_ptr<Bitmap> load(const QString& skinFolder, int sizeClass, const QString& pictureName,
                              int pictureScale);
 
+// While held, a missing picture with a built-in copy is drawn from the program at once and
+// written into the skin only on release (a first start would otherwise write every picture of
+// the skin before its first frame). Release writes those still missing and stops holding.
+void holdRestores();
+void releaseRestores();
+
 }  // namespace PictureLookup

@@ -199,3 +199,17 @@ TEST(ProgramIcon, GivesEveryDrawnSizeAndScalesOthersDownFromTheNextLarger) {
         EXPECT_EQ(qAlpha(image.pixel(given / 2, given / 2)), 255) << asked;
     }
 }
+
+TEST(PictureLookup, HeldRestoresDrawFromTheProgramAndWriteOnRelease) {
+    QTemporaryDir skin;
+    const QString path = skin.path() + "/0/105_prev.bmp";
+    PictureLookup::holdRestores();
+    const auto held = PictureLookup::load(skin.path(), 0, "105_prev.bmp", 1);
+    EXPECT_TRUE(held->isLoaded());
+    EXPECT_FALSE(QFile::exists(path)) << "written only on release";
+    PictureLookup::releaseRestores();
+    EXPECT_EQ(readFile(path), readFile(ResourceTable::pathOf(105)));
+    QFile::remove(path);
+    PictureLookup::load(skin.path(), 0, "105_prev.bmp", 1);
+    EXPECT_TRUE(QFile::exists(path)) << "restored at once when not held";
+}
