@@ -1,46 +1,36 @@
 #include "ResourceTable.h"
 
-#include <QDir>
-#include <QHash>
+#include <QFile>
 
 namespace {
 
-const QString doubleSizeSuffix = "@2x.bmp";
-
-// Built once from the embedded "default/<class>/<number>_<name>.bmp" files, or from their
-// "<number>_<name>@2x.bmp" twins.
-QHash<int, QString> buildTable(bool doubleSize) {
-    QHash<int, QString> table;
-    if (!doubleSize) {
-        table.insert(ResourceTable::defaultWindowFileId, ":/default_window.sfw");
+// "default/<class>/<number>_<name>.bmp" among the embedded files, or its "<number>_<name>@2x.bmp"
+// twin; found from the picture names, as listing the embedded folders costs a start more.
+QString picturePathOf(int id, bool doubleSize) {
+    const int sizeClass = id / 1000;
+    const QString number = QString::number(id % 1000);
+    if (sizeClass > 2 || number.size() != 3) {
+        return {};
     }
-    for (int sizeClass = 0; sizeClass <= 2; ++sizeClass) {
-        const QString folder = QString(":/default/%1").arg(sizeClass);
-        // Filtered by hand: a name filter would compile a regular expression at every start.
-        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-            if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
-                continue;
-            }
-            bool isNumber = false;
-            const int number = name.left(3).toInt(&isNumber);
-            if (isNumber && name.endsWith(doubleSizeSuffix) == doubleSize) {
-                table.insert(sizeClass * 1000 + number, folder + "/" + name);
-            }
+    for (const QString& name : ResourceTable::pictureNames()) {
+        if (name.startsWith(number)) {
+            const QString file = doubleSize ? name.chopped(4) + "@2x.bmp" : name;
+            const QString path = QString(":/default/%1/%2").arg(sizeClass).arg(file);
+            return QFile::exists(path) ? path : QString();
         }
     }
-    return table;
+    return {};
 }
 
 }  // namespace
 
 QString ResourceTable::pathOf(int id) {
-    static const QHash<int, QString> table = buildTable(false);
-    return table.value(id);
+    return id == defaultWindowFileId ? QStringLiteral(":/default_window.sfw")
+                                     : picturePathOf(id, false);
 }
 
 QString ResourceTable::doubleSizePathOf(int id) {
-    static const QHash<int, QString> table = buildTable(true);
-    return table.value(id);
+    return picturePathOf(id, true);
 }
 
 const QStringList& ResourceTable::pictureNames() {
