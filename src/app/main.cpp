@@ -43,15 +43,6 @@ void addHandedOverFile(const QString& path) {
     Variables::instance().addDroppedPaths({path});
 }
 
-// The start options are read as bytes, as the file system names files.
-std::vector<std::string> fileSystemBytes(const QStringList& arguments) {
-    std::vector<std::string> bytes;
-    for (const QString& argument : arguments) {
-        bytes.push_back(QFile::encodeName(argument).toStdString());
-    }
-    return bytes;
-}
-
 QStringList qtNames(const std::vector<std::string>& names) {
     QStringList qtNames;
     for (const std::string& name : names) {
@@ -102,8 +93,9 @@ int main(int argc, char** argv) {
     Prompts::install(&prompts);
     StartPhases::mark("qt");
 
-    // Qt has taken its own options ("-platform", "-style", ...) out of these.
-    const StartOptions options = StartOptions::parse(fileSystemBytes(app.arguments().mid(1)));
+    // Qt has taken its own options ("-platform", "-style", ...) out of these; the rest are read
+    // as bytes, as the file system names files.
+    const StartOptions options = StartOptions::parse(argc, argv);
     // A first start finds no picture in the skin: they are drawn from the program and written
     // into the skin after the first frame.
     PictureLookup::holdRestores();

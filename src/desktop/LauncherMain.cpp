@@ -57,11 +57,7 @@ std::string playerProgram() {
 
 int main(int argc, char** argv) {
     StartPhases::mark("launcher");
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.emplace_back(argv[i]);
-    }
-    const StartOptions options = StartOptions::parse(arguments);
+    const StartOptions options = StartOptions::parse(argc, argv);
     if (options.help) {
         std::fputs(StartOptions::usage(), stdout);
         return 0;

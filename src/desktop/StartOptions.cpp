@@ -22,6 +22,14 @@ StartOptions StartOptions::parse(const std::vector<std::string>& arguments) {
     return options;
 }
 
+StartOptions StartOptions::parse(int argc, const char* const* argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    return parse(arguments);
+}
+
 const char* StartOptions::usage() {
     return "Usage: veskplayer [options] [files, folders or playlists...]\n"
            "A running player gets the files and commands; otherwise the player starts.\n"

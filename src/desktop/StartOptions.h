@@ -19,6 +19,8 @@ struct StartOptions {
 
     // The arguments without the program's own path.
     static StartOptions parse(const std::vector<std::string>& arguments);
+    // The same from main's arguments, after the program's path.
+    static StartOptions parse(int argc, const char* const* argv);
     // The option summary printed by "--help" and after an unknown option.
     static const char* usage();
 };
